@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversions between the ANSI code page (Windows-1251 where the platform has none) and Unicode.
+// Every byte 0x00-0xFF decodes to one UTF-16 unit and encodes back to itself, so byte texts
+// survive a round trip unchanged.
+
+std::u16string AnsiToUtf16(std::string_view ansi);
+
+// A character the code page lacks becomes its closest equivalent where one is known, else '?'.
+std::string Utf16ToAnsi(std::u16string_view text);
+
+std::string AnsiToUtf8(std::string_view ansi);
+std::string Utf8ToAnsi(std::string_view utf8);
+
+// Malformed UTF-8 becomes U+FFFD, never an error.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view text);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+// The failure family that handlers let through to the top-level error report. Messages are UTF-8.
+class Exception : public std::exception {
+ public:
+  explicit Exception(std::string message) : message_(std::move(message)) {}
+  const std::string& Message() const noexcept { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+// Ends a handler without any message to the user.
+class EAbort : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EFOpenError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EFCreateError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EWriteError : public Exception {
+ public:
+  using Exception::Exception;
+};

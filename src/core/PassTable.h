@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Pass texts are byte strings in the ANSI code page; positions and lengths count bytes.
+using AnsiString = std::string;
+
+struct CItem_OPT {
+  AnsiString Index;
+  AnsiString Params;
+  AnsiString Profit;
+  AnsiString Trades;
+  AnsiString ProfitFactor;
+  AnsiString ExpectedPayoff;
+  AnsiString DrawdownMoney;
+  AnsiString DrawdownPercent;
+};
+
+// Exchanges the seven fields a sort moves. Params stays, so the parameters of pass k remain in
+// slot k-1 whatever order the rows are in.
+void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept;
+
+class PassTable {
+ public:
+  static constexpr std::size_t kCapacity = 120000;
+
+  PassTable();
+
+  CItem_OPT& operator[](std::size_t slot) { return items_[slot]; }
+  const CItem_OPT& operator[](std::size_t slot) const { return items_[slot]; }
+  std::size_t Size() const noexcept { return items_.size(); }
+
+  // Makes room for at least `records` slots; only a report larger than kCapacity needs this.
+  // Existing slots keep their texts.
+  void GrowTo(std::size_t records);
+
+ private:
+  std::vector<CItem_OPT> items_;
+};
+
+// The one table of the process: the passes of the report loaded last.
+extern PassTable OptItems;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A report file's contents: its bytes as read, and how they decode.
+struct ReportFile {
+  enum class Encoding { Ansi, Utf8, Utf16LE, Utf16BE };
+
+  Encoding encoding = Encoding::Ansi;
+  // The bytes after the byte-order mark.
+  std::string body;
+};
+
+// Reads the whole file. Raises EFOpenError ("Cannot open file "<full path>". <system text>") when
+// it cannot be opened or is not a regular file.
+ReportFile ReadReportFile(const std::string& path);
+
+// Chooses the decoding by byte-order mark: UTF-8, UTF-16 LE, UTF-16 BE, else the ANSI code page.
+ReportFile ClassifyReportBytes(std::string bytes);
+
+// The body of a Unicode-encoded file as UTF-16; malformed input and an odd trailing byte become
+// U+FFFD. Not for Encoding::Ansi.
+std::u16string DecodeUnicodeBody(const ReportFile& file);
