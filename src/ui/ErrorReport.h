@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+
+class Exception;
+
+// The executable's file name without its extension: the caption of every error box.
+QString ApplicationTitle();
+
+// The message as the error box shows it: "." appended when the last character's code is
+// above that of ".".
+QString ErrorBoxText(const QString& message);
+
+// A modal box with the error icon, one OK button and the application title as caption.
+void ShowException(const Exception& failure);
+
+// Reports the exception being handled: EAbort silently dropped, an Exception shown as it is,
+// a std::exception by its what(), anything else as an empty message. Call only inside a catch.
+void ReportCurrentException();
+
+// Runs one event handler; a failure leaving it is reported and the window goes on.
+template <class Handler>
+void GuardEvent(Handler&& handler) {
+  try {
+    std::forward<Handler>(handler)();
+  } catch (...) {
+    ReportCurrentException();
+  }
+}

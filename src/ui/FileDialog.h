@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// An open or save dialog as the window's commands use it: set Filter, DefaultExt and a
+// proposed FileName, then Execute; on confirmation FileName holds the full path chosen.
+class TFileDialog {
+ public:
+  enum class Kind { Open, Save };
+
+  TFileDialog(QWidget* owner, Kind kind) : owner_(owner), kind_(kind) {}
+
+  // "description|pattern" pairs separated by "|"; several patterns of one entry by ";".
+  QString Filter;
+  // Added by the dialog to a name typed without an extension.
+  QString DefaultExt;
+  QString FileName;
+
+  // Shows the dialog modally; true when the user confirms a file name.
+  bool Execute();
+
+  // When set, answers in place of the dialog (for runs without a user, such as benchmarks):
+  // it may change FileName and returns whether the name counts as confirmed.
+  std::function<bool(TFileDialog&)> Chooser;
+
+ private:
+  QWidget* owner_;
+  Kind kind_;
+};
+
+// The Qt name filters of a Filter text: "MT4|*.set" gives "MT4 (*.set)".
+QStringList NameFiltersOf(const QString& filter);

@@ -1,0 +1,166 @@
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "Fonts.h"
+#include "Main.h"
+
+namespace {
+
+constexpr int kClientWidth = 894;
+constexpr int kClientHeight = 710;
+constexpr int kTopPanelHeight = 113;
+constexpr int kStatusBarHeight = 25;
+const QPoint kDesignedPosition(439, 0);
+
+struct ColumnDesign {
+  const char16_t* caption;
+  int width;
+};
+
+constexpr ColumnDesign kColumns[] = {
+    {u"Индекс", 60},        {u"Прибыль", 75},    {u"Всего сделок", 95}, {u"Прибыльность", 95},
+    {u"Мат. выигрыша", 95}, {u"Просадка $", 80}, {u"Просадка %", 139},
+};
+
+const char* const kExportButtonStyle =
+    "QPushButton { background-color: #0C95CB; color: white; border: 1px solid #0C95CB; }"
+    "QPushButton:hover, QPushButton:pressed { background-color: #0C95CB; }";
+
+QFrame* Panel(QWidget* parent, QFrame::Shape shape, const QColor& background) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameStyle(shape | QFrame::Raised);
+  panel->setLineWidth(1);
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, background);
+  panel->setPalette(colours);
+  panel->setAutoFillBackground(true);
+  return panel;
+}
+
+void ColourText(QWidget* widget, const QColor& colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::WindowText, colour);
+  widget->setPalette(colours);
+}
+
+QString GuidePath() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath("kvl-ridavu-guide.html");
+}
+
+}  // namespace
+
+TFormMain* FormMain = nullptr;
+int RowChosen = 0;
+
+TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(QStringLiteral(u"KVL-RIDAVU Парсер файла оптимизации в SET"));
+  setFont(DesignFont(QStringLiteral("Verdana"), 11));
+  setMinimumWidth(kClientWidth);
+  setMaximumWidth(kClientWidth);
+  resize(kClientWidth, kClientHeight);
+  move(kDesignedPosition);
+  CreateControls();
+  PlaceDockedControls();
+  BindEvents();
+  qApp->installEventFilter(this);
+}
+
+TFormMain::~TFormMain() {
+  delete OpenDialog1;
+  delete SaveDialog1;
+}
+
+void TFormMain::CreateControls() {
+  RzStatusBar1 = new QStatusBar(this);
+  RzStatusBar1->setSizeGripEnabled(true);
+  RzStatusBar1->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+
+  RzPanel2 = Panel(this, QFrame::Panel, Qt::white);
+
+  Image2 = new QLabel(RzPanel2);
+  Image2->setGeometry(18, 8, 537, 94);
+  Image2->setPixmap(QPixmap(QStringLiteral(":/kvl/banner.jpg")));
+
+  RzURLLabel2 = new TURLLabel(QStringLiteral(u"Узнать подробнее"), RzPanel2);
+  QFont linkFont = DesignFont(QStringLiteral("Tahoma"), 11);
+  linkFont.setUnderline(true);
+  RzURLLabel2->setFont(linkFont);
+  RzURLLabel2->move(419, 84);
+  RzURLLabel2->adjustSize();
+  RzURLLabel2->URL = QUrl::fromLocalFile(GuidePath());
+  RzURLLabel2->Open = [](const QUrl& url) {
+    return QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url);
+  };
+
+  RzBitBtn2 = new QPushButton(QStringLiteral(u"Экспорт в *.set"), RzPanel2);
+  RzBitBtn2->setGeometry(696, 45, 185, 46);
+  RzBitBtn2->setFont(DesignFont(QStringLiteral("Verdana"), 19));
+  RzBitBtn2->setStyleSheet(QString::fromLatin1(kExportButtonStyle));
+
+  RzButton1 = new QPushButton(QStringLiteral(u"Загрузить файл"), RzPanel2);
+  RzButton1->setGeometry(755, 13, 126, 25);
+
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  ScrollBox1->setWidgetResizable(false);
+  // The scrolled area reaches as far as the content panel does.
+  auto* content = new QWidget;
+  content->setFixedSize(-2 + 881, 6 + 555);
+  ScrollBox1->setWidget(content);
+
+  OptPanel1 = Panel(content, QFrame::NoFrame, palette().color(QPalette::Window));
+  OptPanel1->setGeometry(-2, 6, 881, 555);
+
+  RzLabel2 = new QLabel(QStringLiteral(u"параметры"), OptPanel1);
+  RzLabel2->setGeometry(740, -2, 73, 16);
+  RzLabel2->setFont(DesignFont(QStringLiteral("Verdana"), 13));
+  ColourText(RzLabel2, QColor(161, 198, 17));
+
+  RzListView1 = new TListView(OptPanel1);
+  RzListView1->setGeometry(18, -2, 660, 547);
+  for (const ColumnDesign& column : kColumns) {
+    RzListView1->AddColumn(QString::fromUtf16(column.caption), column.width);
+  }
+
+  RzMemo1 = new TMemo(OptPanel1);
+  RzMemo1->setGeometry(684, 20, 194, 525);
+
+  OpenDialog1 = new TFileDialog(this, TFileDialog::Kind::Open);
+  OpenDialog1->Filter = QStringLiteral("*.htm|*.htm");
+  OpenDialog1->DefaultExt = QStringLiteral("htm");
+  SaveDialog1 = new TFileDialog(this, TFileDialog::Kind::Save);
+  SaveDialog1->Filter = QStringLiteral("MT4|*.set");
+  SaveDialog1->DefaultExt = QStringLiteral("set");
+
+  QWidget::setTabOrder(RzBitBtn2, RzButton1);
+  QWidget::setTabOrder(RzButton1, RzListView1);
+  QWidget::setTabOrder(RzListView1, RzMemo1);
+  RzBitBtn2->setFocus();
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceDockedControls();
+}
+
+// The top panel and the status bar keep their heights; the scroll box takes what is left.
+void TFormMain::PlaceDockedControls() {
+  const int w = width();
+  const int h = height();
+  RzPanel2->setGeometry(0, 0, w, kTopPanelHeight);
+  RzStatusBar1->setGeometry(0, h - kStatusBarHeight, w, kStatusBarHeight);
+  ScrollBox1->setGeometry(0, kTopPanelHeight, w,
+                          std::max(0, h - kTopPanelHeight - kStatusBarHeight));
+}

@@ -1,0 +1,66 @@
+#include "Memo.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "AnsiText.h"
+#include "DisplayedLines.h"
+#include "SetFile.h"
+
+int TMemoLines::Count() const {
+  const std::vector<int> starts = Starts();
+  const bool lastIsEmpty = starts.back() == memo_.document()->characterCount() - 1;
+  return static_cast<int>(starts.size()) - (lastIsEmpty ? 1 : 0);
+}
+
+void TMemoLines::Delete(int index) {
+  const std::vector<int> starts = Starts();
+  if (index < 0 || index >= static_cast<int>(starts.size())) return;
+  const auto line = static_cast<std::size_t>(index);
+  const int end =
+      line + 1 < starts.size() ? starts[line + 1] : memo_.document()->characterCount() - 1;
+  QTextCursor cursor(memo_.document());
+  cursor.setPosition(starts[line]);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+}
+
+void TMemoLines::Clear() {
+  memo_.clear();
+}
+
+void TMemoLines::SaveToFile(const QString& path) const {
+  WriteSetFile(NativePath(path), QStringToAnsi(memo_.Text()));
+}
+
+std::vector<int> TMemoLines::Starts() const {
+  const QTextDocument* document = memo_.document();
+  return DisplayedLineStarts(document->toPlainText(), memo_.font(), document->defaultTextOption(),
+                             memo_.WrapWidth());
+}
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent), Lines(*this) {
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTabChangesFocus(true);
+}
+
+QString TMemo::Text() const {
+  QString text = toPlainText();
+  text.replace(u'\n', QStringLiteral("\r\n"));
+  return text;
+}
+
+void TMemo::SetText(const QString& text) {
+  QString plain = text;
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  plain.replace(u'\r', u'\n');
+  setPlainText(plain);
+}
+
+// Computed from the frame rather than the viewport, so it holds before the memo is first shown.
+qreal TMemo::WrapWidth() const {
+  return contentsRect().width() - 2 * document()->documentMargin();
+}

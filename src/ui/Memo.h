@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+class TMemo;
+
+// The memo's lines as it displays them: a line that wraps counts as several.
+class TMemoLines {
+ public:
+  explicit TMemoLines(TMemo& memo) : memo_(memo) {}
+
+  // Displayed lines, an empty last line not counted; 0 for an empty text.
+  int Count() const;
+  // Removes displayed line `index` up to the start of the next one, so the break that ends it
+  // goes too; of the last line only its characters go. An index out of range changes nothing.
+  void Delete(int index);
+  void Clear();
+  // Writes Text in the ANSI code page to `path`, replacing any file there.
+  void SaveToFile(const QString& path) const;
+
+ private:
+  std::vector<int> Starts() const;
+
+  TMemo& memo_;
+};
+
+// A plain-text edit box that wraps long lines at its width, with lines separated by CR LF.
+class TMemo : public QPlainTextEdit {
+ public:
+  explicit TMemo(QWidget* parent);
+
+  // The whole text, holding only the line breaks that are in it, as CR LF.
+  QString Text() const;
+  // Replaces everything; CR LF, a lone CR and a lone LF each break a line.
+  void SetText(const QString& text);
+  // The width that lines wrap at.
+  qreal WrapWidth() const;
+
+  TMemoLines Lines;
+};

@@ -1,0 +1,7 @@
+#include "SetFileName.h"
+
+QString WithSetExtension(const QString& path) {
+  const QString extension = QStringLiteral(".set");
+  if (path.endsWith(extension, Qt::CaseInsensitive)) return path;
+  return path + extension;
+}

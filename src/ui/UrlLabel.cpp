@@ -1,0 +1,28 @@
+#include "UrlLabel.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+
+namespace {
+const QColor kVisitedColour(128, 0, 128);
+}
+
+TURLLabel::TURLLabel(const QString& caption, QWidget* parent)
+    : QLabel(caption, parent), Open(&QDesktopServices::openUrl) {
+  setCursor(Qt::PointingHandCursor);
+  ShowColour(palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  if (!Open(URL)) return;
+  visited_ = true;
+  ShowColour(kVisitedColour);
+}
+
+void TURLLabel::ShowColour(const QColor& colour) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::WindowText, colour);
+  setPalette(colours);
+}

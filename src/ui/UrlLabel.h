@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+#include <QUrl>
+#include <functional>
+
+// A link that opens its address through the desktop's URL handler when clicked, and turns
+// purple once it has been opened. A failure to open is silent.
+class TURLLabel : public QLabel {
+ public:
+  TURLLabel(const QString& caption, QWidget* parent);
+
+  QUrl URL;
+  // Opens an address; true on success. The desktop's handler unless replaced.
+  std::function<bool(const QUrl&)> Open;
+
+  bool Visited() const { return visited_; }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void ShowColour(const QColor& colour);
+
+  bool visited_ = false;
+};

@@ -1,0 +1,174 @@
+#include <QMessageBox>
+#include <QTest>
+#include <memory>
+
+#include "ErrorReport.h"
+#include "GuiTestSupport.h"
+#include "ReportFixture.h"
+#include "SortPasses.h"
+
+namespace {
+
+// Four passes whose figures order differently in every column, and differently as numbers
+// than as texts.
+const std::vector<std::vector<std::string>> kFigures = {
+    {"3.00", "9", "1.5", "0.5", "100.00", "1.00"},
+    {"-5.00", "10", "0.75", "-2.25", "20.00", "12.50"},
+    {"10.50", "2", "2.00", "1e1", "5", "0.10"},
+    {"9", "100", "1.10", "3", "250.5", "9.99"},
+};
+
+QStringList Reversed(QStringList texts) {
+  std::reverse(texts.begin(), texts.end());
+  return texts;
+}
+
+}  // namespace
+
+class LoadAndSortTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<WindowFixture>();
+    report_ = window_->WriteFile("four.htm", ReportText(NumberedPasses(kFigures)));
+  }
+  void cleanup() { window_.reset(); }
+
+  void loadCancelAndReload() {
+    TFormMain& form = window_->Form();
+    QCOMPARE(form.RzListView1->ItemCount(), 0);
+
+    LoadThroughButton(form, report_);
+    QCOMPARE(ColumnTexts(*form.RzListView1, 0), QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(ColumnTexts(*form.RzListView1, 1), QStringList({"3.00", "-5.00", "10.50", "9"}));
+    QCOMPARE(ColumnTexts(*form.RzListView1, 6), QStringList({"1.00", "12.50", "0.10", "9.99"}));
+
+    CancelFileDialog();
+    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    QCOMPARE(form.RzListView1->ItemCount(), 0);
+
+    LoadThroughButton(form, report_);
+    QCOMPARE(form.RzListView1->ItemCount(), 4);
+  }
+
+  void unopenableReportKeepsTheRows() {
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, report_);
+    const QString missing = window_->Path("missing.htm");
+
+    const auto box = WhenMessageBoxOpens();
+    LoadThroughButton(form, missing);
+
+    QVERIFY(box->shown);
+    QCOMPARE(box->text,
+             QString("Cannot open file \"%1\". No such file or directory.").arg(missing));
+    QCOMPARE(box->title, ApplicationTitle());
+    QCOMPARE(box->icon, int(QMessageBox::Critical));
+    QCOMPARE(box->buttonCount, 1);
+    QVERIFY(box->okButton);
+    QCOMPARE(form.RzListView1->ItemCount(), 4);
+  }
+
+  void headerClicksAlternateThePerColumnDirection_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("largestFirstIndexes");
+    QTest::newRow("Индекс") << 0 << QStringList{"4", "3", "2", "1"};
+    QTest::newRow("Прибыль") << 1 << QStringList{"3", "4", "1", "2"};
+    QTest::newRow("Всего сделок") << 2 << QStringList{"4", "2", "1", "3"};
+    QTest::newRow("Прибыльность") << 3 << QStringList{"3", "1", "4", "2"};
+    QTest::newRow("Мат. выигрыша") << 4 << QStringList{"3", "4", "1", "2"};
+    QTest::newRow("Просадка $") << 5 << QStringList{"4", "1", "2", "3"};
+    QTest::newRow("Просадка %") << 6 << QStringList{"2", "4", "1", "3"};
+  }
+  void headerClicksAlternateThePerColumnDirection() {
+    QFETCH(int, column);
+    QFETCH(QStringList, largestFirstIndexes);
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, report_);
+    TListView& list = *form.RzListView1;
+    const QStringList loaded = ColumnTexts(list, column);
+    // Whole rows move: the column's texts follow their pass numbers.
+    auto textsFor = [&](const QStringList& indexes) {
+      QStringList texts;
+      for (const QString& index : indexes) texts.append(loaded[index.toInt() - 1]);
+      return texts;
+    };
+
+    ClickHeader(list, column);
+    QCOMPARE(ColumnTexts(list, 0), largestFirstIndexes);
+    QCOMPARE(ColumnTexts(list, column), textsFor(largestFirstIndexes));
+    ClickHeader(list, column);
+    QCOMPARE(ColumnTexts(list, 0), Reversed(largestFirstIndexes));
+    ClickHeader(list, column);
+    QCOMPARE(ColumnTexts(list, 0), largestFirstIndexes);
+  }
+
+  void everyColumnKeepsItsOwnDirection() {
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, report_);
+    TListView& list = *form.RzListView1;
+    ClickHeader(list, 1);
+    ClickHeader(list, 2);
+    ClickHeader(list, 1);
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"-5.00", "3.00", "9", "10.50"}));
+  }
+
+  void sortKeepsSelectionFocusPanelAndRowChosen() {
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, report_);
+    TListView& list = *form.RzListView1;
+    ClickRow(list, 1);
+    const QString panel = form.RzMemo1->Text();
+
+    ClickHeader(list, 1);
+
+    QCOMPARE(list.ItemIndex(), 1);
+    QCOMPARE(list.ItemFocused(), 1);
+    QCOMPARE(form.RzMemo1->Text(), panel);
+    QCOMPARE(RowChosen, 1);
+    // The row now shows pass 4, and choosing it shows that pass's parameters.
+    ClickRow(list, 1);
+    QCOMPARE(form.RzMemo1->Text(), QString("P=4\r\nQ=40\r\n"));
+  }
+
+  void rejectedCellIsNamedAndTheFlagStays_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("integer with a fraction") << 2 << "12.0"
+                                             << "''12.0'' is not a valid integer value.";
+    QTest::newRow("integer with a trailing blank") << 2 << "12 "
+                                                   << "''12 '' is not a valid integer value.";
+    QTest::newRow("decimal comma") << 1 << "1,5"
+                                   << "'1,5' is not a valid floating point value.";
+    QTest::newRow("empty cell") << 6 << ""
+                                << "'' is not a valid floating point value.";
+  }
+  void rejectedCellIsNamedAndTheFlagStays() {
+    QFETCH(int, column);
+    QFETCH(QString, cell);
+    QFETCH(QString, message);
+    auto figures = kFigures;
+    figures[2][static_cast<std::size_t>(column - 1)] = cell.toStdString();
+    const QString report = window_->WriteFile("bad.htm", ReportText(NumberedPasses(figures)));
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, report);
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      const auto box = WhenMessageBoxOpens();
+      ClickHeader(*form.RzListView1, column);
+      QVERIFY(box->shown);
+      QCOMPARE(box->text, message);
+      QCOMPARE(ColumnSortFlags[static_cast<std::size_t>(column)], false);
+    }
+    QCOMPARE(form.RzListView1->ItemCount(), 4);
+  }
+
+ private:
+  std::unique_ptr<WindowFixture> window_;
+  QString report_;
+};
+
+QTEST_MAIN(LoadAndSortTest)
+#include "LoadAndSortTest.moc"
