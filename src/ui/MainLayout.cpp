@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
+#include <utility>
 
 #include "Fonts.h"
 #include "Main.h"
@@ -143,6 +144,16 @@ void TFormMain::CreateControls() {
   SaveDialog1 = new TFileDialog(this, TFileDialog::Kind::Save);
   SaveDialog1->Filter = QStringLiteral("MT4|*.set");
   SaveDialog1->DefaultExt = QStringLiteral("set");
+
+  const std::pair<QObject*, const char*> names[] = {
+      {RzStatusBar1, "RzStatusBar1"}, {RzPanel2, "RzPanel2"},
+      {RzBitBtn2, "RzBitBtn2"},       {ScrollBox1, "ScrollBox1"},
+      {OptPanel1, "OptPanel1"},       {RzLabel2, "RzLabel2"},
+      {RzListView1, "RzListView1"},   {RzMemo1, "RzMemo1"},
+      {RzButton1, "RzButton1"},       {Image2, "Image2"},
+      {RzURLLabel2, "RzURLLabel2"},
+  };
+  for (const auto& [control, name] : names) control->setObjectName(QString::fromLatin1(name));
 
   QWidget::setTabOrder(RzBitBtn2, RzButton1);
   QWidget::setTabOrder(RzButton1, RzListView1);

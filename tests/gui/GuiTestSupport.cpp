@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -45,7 +46,16 @@ void WhenModalOpens(std::function<void(T&)> act) {
 // Types `name` into the name box (a null name keeps what the box holds) and presses Enter.
 void ConfirmName(QFileDialog& dialog, const QString& name) {
   auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-  if (!name.isNull()) nameBox->setText(name);
+  if (!name.isNull()) {
+    // The folder is listed in the background and the proposed name selected once it is; a
+    // name typed before that could lose to the selection.
+    auto* files = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (!QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; })) {
+      qWarning("the file dialog listed no files");
+    }
+    files->clearSelection();
+    nameBox->setText(name);
+  }
   QTest::keyClick(nameBox, Qt::Key_Return);
 }
 

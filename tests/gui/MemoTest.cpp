@@ -1,0 +1,111 @@
+#include <QPlainTextDocumentLayout>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <memory>
+
+#include "GuiTestSupport.h"
+
+namespace {
+
+const QString kLongLine =
+    QStringLiteral("TakeProfitDistance=150 StopLossDistance=300 TrailingStart=40 TrailingStep=10");
+
+// Lines as the panel draws them: every block's laid-out lines, an empty last block not counted.
+int DrawnLineCount(TMemo& memo) {
+  QTextDocument* document = memo.document();
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+  int lines = 0;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    layout->ensureBlockLayout(block);
+    lines += block.layout()->lineCount();
+  }
+  if (document->lastBlock().text().isEmpty()) --lines;
+  return lines;
+}
+
+}  // namespace
+
+class MemoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = std::make_unique<WindowFixture>(); }
+  void cleanup() { window_.reset(); }
+
+  void countsDisplayedLines_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("one line") << "a" << 1;
+    QTest::newRow("final break not counted") << "a\r\nb\r\n" << 2;
+    QTest::newRow("empty line inside") << "a\r\n\r\nb" << 3;
+    QTest::newRow("only a break") << "\r\n" << 1;
+  }
+  void countsDisplayedLines() {
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    TMemo& memo = *window_->Form().RzMemo1;
+    memo.SetText(text);
+    QCOMPARE(memo.Lines.Count(), count);
+    QCOMPARE(memo.Lines.Count(), DrawnLineCount(memo));
+  }
+
+  void aLongLineWrapsButStaysOneLineOfText() {
+    TMemo& memo = *window_->Form().RzMemo1;
+    memo.SetText(kLongLine);
+    QVERIFY(memo.Lines.Count() > 1);
+    QCOMPARE(memo.Lines.Count(), DrawnLineCount(memo));
+    QCOMPARE(memo.Text(), kLongLine);
+  }
+
+  void deleteTakesTheLineAndTheBreakThatEndsIt_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("first of two") << "a\r\nb" << 0 << "b";
+    QTest::newRow("last keeps the break before it") << "a\r\nb" << 1 << "a\r\n";
+    QTest::newRow("last before a final break") << "a\r\nb\r\n" << 1 << "a\r\n";
+    QTest::newRow("empty middle line") << "a\r\n\r\nb" << 1 << "a\r\nb";
+    QTest::newRow("only line") << "abc" << 0 << "";
+    QTest::newRow("out of range") << "a\r\nb" << 5 << "a\r\nb";
+    QTest::newRow("negative") << "a" << -1 << "a";
+  }
+  void deleteTakesTheLineAndTheBreakThatEndsIt() {
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(QString, left);
+    TMemo& memo = *window_->Form().RzMemo1;
+    memo.SetText(text);
+    memo.Lines.Delete(line);
+    QCOMPARE(memo.Text(), left);
+  }
+
+  void deletingAWrappedLastLineTakesOnlyItsLastPiece() {
+    TMemo& memo = *window_->Form().RzMemo1;
+    memo.SetText("A=1\r\n" + kLongLine);
+    const int count = memo.Lines.Count();
+    QTextBlock last = memo.document()->lastBlock();
+    const QTextLine lastLine = last.layout()->lineAt(last.layout()->lineCount() - 1);
+    const QString kept = "A=1\r\n" + kLongLine.left(lastLine.textStart());
+
+    memo.Lines.Delete(count - 1);
+
+    QCOMPARE(memo.Text(), kept);
+    QCOMPARE(memo.Lines.Count(), count - 1);
+  }
+
+  void saveToFileWritesAnsiWithCrLf() {
+    TMemo& memo = *window_->Form().RzMemo1;
+    memo.SetText(QStringLiteral(u"Имя=значение\r\nB=2"));
+    const QString path = window_->Path("out.set");
+    memo.Lines.SaveToFile(path);
+    QCOMPARE(ReadBytes(path), std::string("\xC8\xEC\xFF=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\nB=2"));
+  }
+
+ private:
+  std::unique_ptr<WindowFixture> window_;
+};
+
+QTEST_MAIN(MemoTest)
+#include "MemoTest.moc"

@@ -1,0 +1,135 @@
+#include <QTest>
+#include <memory>
+
+#include "GuiTestSupport.h"
+#include "PassTable.h"
+#include "ReportFixture.h"
+
+namespace {
+
+std::vector<FixturePass> FivePasses() {
+  std::vector<std::vector<std::string>> figures;
+  for (int k = 1; k <= 5; ++k) figures.push_back({std::to_string(k), "1", "1", "1", "1", "1"});
+  return NumberedPasses(figures);
+}
+
+QString ParamsOf(int pass) {
+  return QString("P=%1\r\nQ=%2\r\n").arg(pass).arg(pass * 10);
+}
+
+}  // namespace
+
+class RowChosenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = std::make_unique<WindowFixture>(); }
+  void cleanup() { window_.reset(); }
+
+  void aClickInTheEmptyListOpensTheExportAndShowsNothing() {
+    TFormMain& form = window_->Form();
+    QCOMPARE(RowChosen, 0);
+    ClickBelowRows(*form.RzListView1);
+    QCOMPARE(RowChosen, 1);
+    QCOMPARE(form.RzMemo1->Text(), QString());
+  }
+
+  void clickingARowShowsItsParametersOnePerLine() {
+    TFormMain& form = Loaded(FivePasses());
+    form.RzMemo1->SetText("user edits");
+    ClickRow(*form.RzListView1, 1);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(2));
+    ClickRow(*form.RzListView1, 1);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(2));
+    QCOMPARE(RowChosen, 1);
+  }
+
+  void aClickBelowTheRowsKeepsThePanel() {
+    TFormMain& form = Loaded(FivePasses());
+    ClickRow(*form.RzListView1, 3);
+    ClickBelowRows(*form.RzListView1);
+    QCOMPARE(form.RzListView1->ItemIndex(), -1);
+    QCOMPARE(form.RzListView1->ItemFocused(), 3);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(4));
+  }
+
+  void upAndDownChooseTheRowTheSelectionReaches() {
+    TFormMain& form = Loaded(FivePasses());
+    TListView& list = *form.RzListView1;
+    ClickRow(list, 2);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(4));
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(5));
+
+    ClickRow(list, 0);
+    form.RzMemo1->SetText("edited");
+    QTest::keyClick(&list, Qt::Key_Up);
+    QCOMPARE(list.ItemIndex(), 0);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(1));
+  }
+
+  void otherKeysLeaveThePanel() {
+    TFormMain& form = Loaded(FivePasses());
+    TListView& list = *form.RzListView1;
+    ClickRow(list, 0);
+    form.RzMemo1->SetText("edited");
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_A}) {
+      QTest::keyClick(&list, key);
+    }
+    QCOMPARE(form.RzMemo1->Text(), QString("edited"));
+  }
+
+  void theLastLineOfTheCellIsRemoved_data() {
+    QTest::addColumn<QString>("params");
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("every parameter ends in ';'") << "A=1; B=2; "
+                                                 << "A=1\r\nB=2\r\n";
+    QTest::newRow("last parameter without ';' goes with the rest") << "A=1; B=2"
+                                                                   << "A=1\r\n";
+    QTest::newRow("no ';' at all") << "A=1"
+                                   << "";
+    QTest::newRow("Cyrillic value") << "Имя=Тест; "
+                                    << "Имя=Тест\r\n";
+  }
+  void theLastLineOfTheCellIsRemoved() {
+    QFETCH(QString, params);
+    QFETCH(QString, panel);
+    TFormMain& form = Loaded({{params.toStdString(), "1.00", "1", "1.00", "1.00", "1.00", "1.00"}});
+    ClickRow(*form.RzListView1, 0);
+    QCOMPARE(form.RzMemo1->Text(), panel);
+  }
+
+  void anIndexThatIsNoPassNumberKeepsThePanel() {
+    TFormMain& form = Loaded(FivePasses());
+    OptItems[1].Index = "2a";
+    OptItems[2].Index = "6";
+    form.RzMemo1->SetText("kept");
+    ClickRow(*form.RzListView1, 1);
+    QCOMPARE(form.RzMemo1->Text(), QString("kept"));
+    ClickRow(*form.RzListView1, 2);
+    QCOMPARE(form.RzMemo1->Text(), QString("kept"));
+    QCOMPARE(RowChosen, 1);
+  }
+
+  void aShorterReloadKeepsThePanelAndTheFlag() {
+    TFormMain& form = Loaded(FivePasses());
+    ClickRow(*form.RzListView1, 4);
+    LoadThroughButton(form, window_->WriteFile("one.htm", ReportText({FivePasses()[0]})));
+    QCOMPARE(form.RzListView1->ItemCount(), 1);
+    QCOMPARE(form.RzMemo1->Text(), ParamsOf(5));
+    QCOMPARE(RowChosen, 1);
+  }
+
+ private:
+  TFormMain& Loaded(const std::vector<FixturePass>& passes) {
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, window_->WriteFile("report.htm", ReportText(passes)));
+    return form;
+  }
+
+  std::unique_ptr<WindowFixture> window_;
+};
+
+QTEST_MAIN(RowChosenTest)
+#include "RowChosenTest.moc"
