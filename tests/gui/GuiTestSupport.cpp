@@ -3,9 +3,11 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,7 +50,8 @@ void ConfirmName(QFileDialog& dialog, const QString& name) {
   auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   if (!name.isNull()) {
     // The folder is listed in the background and the proposed name selected once it is; a
-    // name typed before that could lose to the selection.
+    // name typed before that could lose to the selection. Test folders hold a subfolder, which
+    // every dialog lists.
     auto* files = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
     if (!QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; })) {
       qWarning("the file dialog listed no files");
@@ -62,6 +65,8 @@ void ConfirmName(QFileDialog& dialog, const QString& name) {
 }  // namespace
 
 WindowFixture::WindowFixture() {
+  // A file dialog lists folders whatever its filter, so this one shows when it has listed.
+  QDir(folder_.path()).mkdir(QStringLiteral("folder"));
   RowChosen = 0;
   ColumnSortFlags = {};
   form_ = std::make_unique<TFormMain>();
@@ -146,6 +151,15 @@ void ClickHeader(TListView& list, int column) {
   const QPoint point(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                      header->height() / 2);
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, point);
+}
+
+void TypeText(QWidget& widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(&widget, &press);
+    QApplication::sendEvent(&widget, &release);
+  }
 }
 
 void LoadThroughButton(TFormMain& form, const QString& report) {

@@ -54,6 +54,9 @@ void ClickRow(TListView& list, int row);
 void ClickBelowRows(TListView& list);
 void ClickHeader(TListView& list, int column);
 
+// Types `text` key by key, any script: each key press carries one character.
+void TypeText(QWidget& widget, const QString& text);
+
 // Loads `report` through the load button and the real open dialog.
 void LoadThroughButton(TFormMain& form, const QString& report);
 
