@@ -1,0 +1,96 @@
+#include "SortPasses.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "CellConvert.h"
+#include "ExchangeSortOrder.h"
+
+std::array<bool, kSortColumnCount> ColumnSortFlags{};
+
+namespace {
+
+// The row a refused cell interrupts has already gone through part of the exchange sort's first
+// sweep, which compares slot 0 with each later slot in turn; those exchanges stay.
+template <class Key>
+void ExchangeFirstSweep(std::vector<Key>& keys, bool largestFirst, PassTable& table) {
+  for (std::size_t j = 1; j < keys.size(); ++j) {
+    if (Precedes(keys[j], keys[0], largestFirst)) {
+      std::swap(keys[0], keys[j]);
+      SwapRowFields(table[0], table[j]);
+    }
+  }
+}
+
+// Moves row order[s] into slot s for every s, cycle by cycle, with exchanges only.
+void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
+  std::vector<bool> done(order.size(), false);
+  for (std::size_t start = 0; start < order.size(); ++start) {
+    for (std::size_t s = start; !done[s];) {
+      done[s] = true;
+      const std::size_t from = order[s];
+      if (from == start) break;
+      SwapRowFields(table[s], table[from]);
+      s = from;
+    }
+  }
+}
+
+template <class Key>
+void SortByKeys(AnsiString CItem_OPT::*field, Key (*convert)(std::string_view), bool largestFirst,
+                std::size_t n, PassTable& table) {
+  std::vector<Key> keys;
+  keys.reserve(n);
+  for (std::size_t s = 0; s < n; ++s) {
+    try {
+      keys.push_back(convert(table[s].*field));
+    } catch (...) {
+      ExchangeFirstSweep(keys, largestFirst, table);
+      throw;
+    }
+  }
+  ApplyOrder(ExchangeSortOrder<Key>(keys, largestFirst), table);
+}
+
+}  // namespace
+
+void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
+  if (columnId < 0 || columnId >= kSortColumnCount) {
+    throw std::out_of_range("no sort column " + std::to_string(columnId));
+  }
+  if (n > 0 && static_cast<std::size_t>(n) > table.Size()) {
+    throw std::out_of_range("sorting " + std::to_string(n) + " passes of a table of " +
+                            std::to_string(table.Size()));
+  }
+  // The exchange sort makes no comparison below two rows, so nothing is converted.
+  if (n < 2) return;
+  const auto count = static_cast<std::size_t>(n);
+  switch (columnId) {
+    case 0:
+      return SortByKeys<std::int32_t>(&CItem_OPT::Index, CellToInt, largestFirst, count, table);
+    case 1:
+      return SortByKeys<long double>(&CItem_OPT::Profit, CellToFloat, largestFirst, count, table);
+    case 2:
+      return SortByKeys<std::int32_t>(&CItem_OPT::Trades, CellToInt, largestFirst, count, table);
+    case 3:
+      return SortByKeys<long double>(&CItem_OPT::ProfitFactor, CellToFloat, largestFirst, count,
+                                     table);
+    case 4:
+      return SortByKeys<long double>(&CItem_OPT::ExpectedPayoff, CellToFloat, largestFirst, count,
+                                     table);
+    case 5:
+      return SortByKeys<long double>(&CItem_OPT::DrawdownMoney, CellToFloat, largestFirst, count,
+                                     table);
+    default:
+      return SortByKeys<long double>(&CItem_OPT::DrawdownPercent, CellToFloat, largestFirst, count,
+                                     table);
+  }
+}
+
+void SortColumnInNextDirection(int columnId, int n, PassTable& table) {
+  const bool largestFirst = !ColumnSortFlags.at(static_cast<std::size_t>(columnId));
+  SortPasses(columnId, largestFirst, n, table);
+  ColumnSortFlags[static_cast<std::size_t>(columnId)] = largestFirst;
+}
