@@ -1,10 +1,17 @@
 #include "FenwickTree.h"
 
+#include <algorithm>
 #include <bit>
 
+FenwickTree::FenwickTree(std::size_t size) : tree_(std::bit_ceil(size) + 1, 0) {}
+
 void FenwickTree::ResetToOnes(std::size_t size) {
-  tree_.assign(size + 1, 0);
-  for (std::size_t i = 1; i <= size; ++i) tree_[i] = static_cast<int>(i & (~i + 1));
+  const std::size_t padded = std::bit_ceil(size);
+  tree_.assign(padded + 1, 0);
+  for (std::size_t i = 1; i <= padded; ++i) {
+    const std::size_t lowest = i - (i & (~i + 1));
+    tree_[i] = static_cast<int>(std::min(i, size) - std::min(lowest, size));
+  }
 }
 
 void FenwickTree::Add(std::size_t position, int delta) noexcept {
@@ -23,10 +30,12 @@ std::size_t FenwickTree::FindByRank(std::size_t rank) const noexcept {
   long long remaining = static_cast<long long>(rank);
   for (std::size_t step = std::bit_floor(size); step > 0; step >>= 1) {
     const std::size_t next = position + step;
-    if (next <= size && tree_[next] <= remaining) {
-      position = next;
-      remaining -= tree_[next];
-    }
+    // Without a branch on the data: the search path is random, so a branch would miss about
+    // every other step.
+    const long long count = tree_[next];
+    const auto take = static_cast<std::size_t>(count <= remaining);
+    position += step * take;
+    remaining -= count * static_cast<long long>(take);
   }
   return position;
 }

@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <vector>
 
-// Counts over positions 0 to size-1 with O(log size) update, prefix count and search.
+// Counts over positions 0 to size-1 with O(log size) update, prefix count and search. The tree
+// spans a power of two of positions, the ones past size holding 0, so the search needs no bound
+// test.
 class FenwickTree {
  public:
-  explicit FenwickTree(std::size_t size = 0) : tree_(size + 1, 0) {}
+  explicit FenwickTree(std::size_t size = 0);
 
   // Every position starts with a count of 1; reuses the storage already held.
   void ResetToOnes(std::size_t size);

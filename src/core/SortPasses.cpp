@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "CellConvert.h"
@@ -24,17 +25,39 @@ void ExchangeFirstSweep(std::vector<Key>& keys, bool largestFirst, PassTable& ta
   }
 }
 
-// Moves row order[s] into slot s for every s, cycle by cycle, with exchanges only.
+// The seven fields that travel as the row; Params stays in its slot.
+constexpr AnsiString CItem_OPT::*kRowFields[] = {
+    &CItem_OPT::Index,          &CItem_OPT::Profit,         &CItem_OPT::Trades,
+    &CItem_OPT::ProfitFactor,   &CItem_OPT::ExpectedPayoff, &CItem_OPT::DrawdownMoney,
+    &CItem_OPT::DrawdownPercent};
+
+void MoveRow(CItem_OPT& from, CItem_OPT& to) noexcept {
+  for (auto field : kRowFields) to.*field = std::move(from.*field);
+}
+
+// Moves row order[s] into slot s for every s, one cycle of the permutation at a time. Moving each
+// row once costs a third of exchanging it along the cycle, which is most of a large sort's time.
+constexpr int kPrefetchDistance = 8;
+
 void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
   std::vector<bool> done(order.size(), false);
+  CItem_OPT held;
   for (std::size_t start = 0; start < order.size(); ++start) {
-    for (std::size_t s = start; !done[s];) {
+    if (done[start] || order[start] == start) continue;
+    MoveRow(table[start], held);
+    std::size_t s = start;
+    std::size_t ahead = start;
+    for (int step = 0; step < kPrefetchDistance; ++step) ahead = order[ahead];
+    for (; order[s] != start; s = order[s]) {
+      // The cycle visits rows in no useful memory order; fetching a few steps ahead hides most
+      // of the cache misses.
+      for (auto field : kRowFields) __builtin_prefetch(&(table[ahead].*field), 1);
+      ahead = order[ahead];
       done[s] = true;
-      const std::size_t from = order[s];
-      if (from == start) break;
-      SwapRowFields(table[s], table[from]);
-      s = from;
+      MoveRow(table[order[s]], table[s]);
     }
+    done[s] = true;
+    MoveRow(held, table[s]);
   }
 }
 

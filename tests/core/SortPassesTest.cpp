@@ -127,15 +127,16 @@ class SortPassesTest : public ::testing::Test {
     Actual()[static_cast<std::size_t>(slot)].*kColumnFields[column] = text;
   }
 
-  // Slots 0 to n-1 get keys below `keyRange` (keys around zero for integer columns) in every
-  // column, spelled at random; slot n gets a row that no conversion accepts and that nothing may
-  // read or move.
+  // Slots 0 to n-1 get one of `keyRange` keys around zero in every column, spelled at random
+  // (spread over the 32-bit range in integer columns when there are many); slot n gets a row that
+  // no conversion accepts and that nothing may read or move.
   static void FillRandom(int n, int keyRange, std::mt19937& rng) {
     for (int slot = 0; slot < n; ++slot) {
       CItem_OPT row;
       row.Params = ParamsOfSlot(slot);
       for (int column = 0; column < kSortColumnCount; ++column) {
-        const int key = Pick(rng, keyRange) - (IsIntegerColumn(column) ? 1 : 0);
+        const int spread = IsIntegerColumn(column) && keyRange > 4 ? (1 << 22) : 1;
+        const int key = (Pick(rng, keyRange) - keyRange / 2) * spread;
         row.*kColumnFields[column] = Spell(column, key, rng);
       }
       SetRow(slot, row);
