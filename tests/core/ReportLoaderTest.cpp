@@ -110,9 +110,31 @@ TEST_F(LoadReportTest, EveryEncodingGivesTheSamePasses) {
   for (const std::string& bytes : encodings) {
     PassTable loaded;
     ASSERT_EQ(LoadReport(dir.Write("encoded.htm", bytes), loaded), 2);
-    for (int s = 0; s < 2; ++s) {
-      EXPECT_EQ(loaded[s].Params, expected[s].Params);
-      EXPECT_EQ(Passes(loaded, 2), Passes(expected, 2));
+    EXPECT_EQ(Passes(loaded, 2), Passes(expected, 2));
+    for (int s = 0; s < 2; ++s) EXPECT_EQ(loaded[s].Params, expected[s].Params);
+  }
+}
+
+TEST(LoadReportFixtures, TheSameReportInEveryEncodingGivesTheSamePasses) {
+  PassTable ansi;
+  ASSERT_EQ(LoadReport(DataPath("report-cp1251.htm"), ansi), 12);
+  EXPECT_EQ(ansi[0].Params,
+            "TakeProfit=80; StopLoss=40; Lots=0.1; Comment=\xCF\xF0\xEE\xE1\xEE\xE9; \">17");
+  EXPECT_EQ(ansi[4].Profit, "87,40");
+  EXPECT_EQ(ansi[5].ProfitFactor, "");
+  EXPECT_EQ(ansi[6].Profit, "-1210.75") << "the empty line before it is no pass";
+  EXPECT_EQ(ansi[11].Index, "12");
+
+  for (const char* name : {"report-utf8-bom.htm", "report-utf16le-bom.htm"}) {
+    PassTable other;
+    ASSERT_EQ(LoadReport(DataPath(name), other), 12) << name;
+    for (int s = 0; s < 12; ++s) {
+      const auto fields = [](const CItem_OPT& p) {
+        return std::vector<std::string>{p.Index,          p.Params,        p.Profit,
+                                        p.Trades,         p.ProfitFactor,  p.ExpectedPayoff,
+                                        p.DrawdownMoney,  p.DrawdownPercent};
+      };
+      EXPECT_EQ(fields(other[s]), fields(ansi[s])) << name << " slot " << s;
     }
   }
 }
