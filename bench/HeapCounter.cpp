@@ -29,17 +29,35 @@ void Release(void* p) noexcept {
 
 }  // namespace
 
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete[](void* p) noexcept { Release(p); }
-void operator delete(void* p, std::size_t) noexcept { Release(p); }
-void operator delete[](void* p, std::size_t) noexcept { Release(p); }
+void* operator new(std::size_t size) {
+  return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+  return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+  Release(p);
+}
+void operator delete[](void* p) noexcept {
+  Release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  Release(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  Release(p);
+}
 
 namespace heap_counter {
 
-void ResetPeak() { peak = inUse.load(); }
-std::size_t InUse() { return inUse; }
-std::size_t Peak() { return peak; }
+void ResetPeak() {
+  peak = inUse.load();
+}
+std::size_t InUse() {
+  return inUse;
+}
+std::size_t Peak() {
+  return peak;
+}
 
 }  // namespace heap_counter
