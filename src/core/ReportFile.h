@@ -19,6 +19,5 @@ ReportFile ReadReportFile(const std::string& path);
 // Chooses the decoding by byte-order mark: UTF-8, UTF-16 LE, UTF-16 BE, else the ANSI code page.
 ReportFile ClassifyReportBytes(std::string bytes);
 
-// The body of a Unicode-encoded file as UTF-16; malformed input and an odd trailing byte become
-// U+FFFD. Not for Encoding::Ansi.
+// The body as UTF-16; malformed UTF-8 and an odd trailing byte of UTF-16 become U+FFFD.
 std::u16string DecodeUnicodeBody(const ReportFile& file);

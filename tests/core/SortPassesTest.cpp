@@ -12,6 +12,7 @@
 
 #include "Exceptions.h"
 #include "ExchangeSortOracle.h"
+#include "PassFields.h"
 #include "SortPasses.h"
 
 namespace {
@@ -95,11 +96,6 @@ std::string RefusedCell(int column, std::mt19937& rng) {
              : kindSpecific[static_cast<std::size_t>(choice) - kRefusedByBoth.size()];
 }
 
-std::array<std::string, 8> Fields(const CItem_OPT& row) {
-  return {row.Index,        row.Params,         row.Profit,        row.Trades,
-          row.ProfitFactor, row.ExpectedPayoff, row.DrawdownMoney, row.DrawdownPercent};
-}
-
 std::string ParamsOfSlot(int slot) {
   return "params of slot " + std::to_string(slot);
 }
@@ -171,7 +167,7 @@ class SortPassesTest : public ::testing::Test {
     EXPECT_EQ(actualError, expectedError);
     for (int slot = 0; slot <= n; ++slot) {
       const auto& actual = Actual()[static_cast<std::size_t>(slot)];
-      ASSERT_EQ(Fields(actual), Fields(Expected()[static_cast<std::size_t>(slot)]))
+      ASSERT_EQ(AllFields(actual), AllFields(Expected()[static_cast<std::size_t>(slot)]))
           << "slot " << slot;
       if (slot < n) {
         ASSERT_EQ(actual.Params, ParamsOfSlot(slot)) << "slot " << slot;
@@ -304,7 +300,7 @@ TEST_F(SortPassesTest, FewerThanTwoRowsAreNeitherConvertedNorMoved) {
     SetRow(0, refused);
     SetRow(1, refused);
     EXPECT_NO_THROW(SortPasses(kProfitColumn, true, n, Actual())) << "n = " << n;
-    EXPECT_EQ(Fields(Actual()[0]), Fields(refused));
+    EXPECT_EQ(AllFields(Actual()[0]), AllFields(refused));
   }
 }
 

@@ -1,0 +1,157 @@
+#include "CodePage.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <unordered_map>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr char16_t kNoByte = 0;
+constexpr char kDefaultChar = '?';
+
+std::string AnsiConverterName() {
+#ifdef _WIN32
+  return "windows-" + std::to_string(GetACP());
+#else
+  return "windows-1251";
+#endif
+}
+
+struct ConverterCloser {
+  void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+
+// A single-byte code page held as two tables, so that the bulk of every conversion is a lookup.
+// Bytes the code page leaves undefined (0x98 in Windows-1251) map to the C1 control of the same
+// number, as the system's own conversion does, which keeps every byte text intact across a round
+// trip.
+class AnsiCodePage {
+ public:
+  AnsiCodePage() {
+    UErrorCode status = U_ZERO_ERROR;
+    converter_.reset(ucnv_open(AnsiConverterName().c_str(), &status));
+    if (U_FAILURE(status)) throw std::runtime_error("ICU has no converter for the ANSI code page");
+    ucnv_setFallback(converter_.get(), true);
+    ucnv_setSubstChars(converter_.get(), &kDefaultChar, 1, &status);
+
+    fromUnicode_.assign(0x10000, kNoByte);
+    for (int b = 0; b < 256; ++b) {
+      const char byte = static_cast<char>(b);
+      char16_t unit = static_cast<char16_t>(b);
+      UChar out[4];
+      UErrorCode s = U_ZERO_ERROR;
+      ucnv_reset(converter_.get());
+      ucnv_setToUCallBack(converter_.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &s);
+      const int32_t len = ucnv_toUChars(converter_.get(), out, 4, &byte, 1, &s);
+      if (U_SUCCESS(s) && len == 1) unit = out[0];
+      toUnicode_[b] = unit;
+      fromUnicode_[unit] = static_cast<char16_t>(b + 1);  // stored off by one: 0 means "none"
+    }
+  }
+
+  char16_t Decode(unsigned char byte) const { return toUnicode_[byte]; }
+
+  void Encode(std::u16string_view text, std::string& out) {
+    out.reserve(out.size() + text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const char16_t unit = text[i];
+      if (const char16_t mapped = fromUnicode_[unit]; mapped != kNoByte) {
+        out.push_back(static_cast<char>(mapped - 1));
+        continue;
+      }
+      const bool pair = U16_IS_LEAD(unit) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1]);
+      out.push_back(EncodeUnmapped(text.substr(i, pair ? 2 : 1)));
+      if (pair) ++i;
+    }
+  }
+
+ private:
+  // Asks ICU for its fallback (a similar character) for one code point the tables do not hold.
+  char EncodeUnmapped(std::u16string_view codePoint) {
+    const char32_t key =
+        codePoint.size() == 2 ? U16_GET_SUPPLEMENTARY(codePoint[0], codePoint[1]) : codePoint[0];
+    if (auto it = fallback_.find(key); it != fallback_.end()) return it->second;
+    char bytes[8];
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_reset(converter_.get());
+    const int32_t len = ucnv_fromUChars(converter_.get(), bytes, sizeof bytes, codePoint.data(),
+                                        static_cast<int32_t>(codePoint.size()), &status);
+    const char result = U_SUCCESS(status) && len == 1 ? bytes[0] : kDefaultChar;
+    fallback_.emplace(key, result);
+    return result;
+  }
+
+  ConverterPtr converter_;
+  std::array<char16_t, 256> toUnicode_{};
+  std::vector<char16_t> fromUnicode_;
+  std::unordered_map<char32_t, char> fallback_;
+};
+
+AnsiCodePage& CodePage() {
+  static AnsiCodePage page;
+  return page;
+}
+
+}  // namespace
+
+std::u16string AnsiToUtf16(std::string_view ansi) {
+  const AnsiCodePage& page = CodePage();
+  std::u16string out(ansi.size(), u'\0');
+  for (std::size_t i = 0; i < ansi.size(); ++i)
+    out[i] = page.Decode(static_cast<unsigned char>(ansi[i]));
+  return out;
+}
+
+std::string Utf16ToAnsi(std::u16string_view text) {
+  std::string out;
+  CodePage().Encode(text, out);
+  return out;
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+  return Utf16ToUtf8(AnsiToUtf16(ansi));
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+  return Utf16ToAnsi(Utf8ToUtf16(utf8));
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  // ICU counts in 32-bit lengths; larger texts go through in pieces cut between sequences.
+  constexpr std::size_t kPiece = std::size_t{1} << 30;
+  std::u16string out;
+  while (!utf8.empty()) {
+    std::size_t take = std::min(utf8.size(), kPiece);
+    while (take < utf8.size() && take > kPiece - 4 && U8_IS_TRAIL(utf8[take])) --take;
+    const std::size_t start = out.size();
+    out.resize(start + take);  // never more UTF-16 units than UTF-8 bytes
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8WithSub(out.data() + start, static_cast<int32_t>(take), &length, utf8.data(),
+                         static_cast<int32_t>(take), 0xFFFD, nullptr, &status);
+    out.resize(start + (U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0));
+    utf8.remove_prefix(take);
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out(text.size() * 3, '\0');  // a UTF-16 unit never needs more than 3 bytes
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+                     static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
+  out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+  return out;
+}

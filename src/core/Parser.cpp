@@ -1,0 +1,92 @@
+#include "Parser.h"
+
+#include <algorithm>
+
+namespace {
+
+using Pos = long long;
+
+constexpr std::string_view kTitleMarker = "<td title=";
+constexpr std::string_view kCellEnd = "</td>";
+constexpr std::string_view kFirstMsptCell = "<td class=mspt>";
+constexpr std::string_view kPlainSeparator = "</td><td>";
+constexpr std::string_view kMsptSeparator = "</td><td class=mspt>";
+
+Pos Length(std::string_view text) {
+  return static_cast<Pos>(text.size());
+}
+
+// 1-based position of the first occurrence of `marker`, 0 when absent or either text is empty.
+Pos Position(std::string_view marker, std::string_view text) {
+  if (marker.empty() || text.empty()) return 0;
+  const std::size_t at = text.find(marker);
+  return at == std::string_view::npos ? 0 : static_cast<Pos>(at) + 1;
+}
+
+// SubStr without copying, for the parser's intermediate texts.
+std::string_view SubView(std::string_view text, Pos start, Pos count) {
+  const Pos length = Length(text);
+  if (start > length || count < 1) return {};
+  start = std::max<Pos>(start, 1);
+  const Pos available = length - start + 1;
+  return text.substr(static_cast<std::size_t>(start - 1),
+                     static_cast<std::size_t>(std::min(count, available)));
+}
+
+std::string_view TailView(std::string_view line) {
+  const Pos m = Position(kFirstMsptCell, line);
+  return SubView(line, m + Length(kFirstMsptCell), Length(line) - m);
+}
+
+// Takes the cell before `separator` off the front of `rest`, leaving what follows it.
+AnsiString TakeCell(std::string_view& rest, std::string_view separator) {
+  const Pos p = Position(separator, rest);
+  AnsiString cell(SubView(rest, 0, p - 1));
+  rest = SubView(rest, p + Length(separator), Length(rest));
+  return cell;
+}
+
+}  // namespace
+
+AnsiString SubStr(std::string_view text, long long start, long long count) {
+  return AnsiString(SubView(text, start, count));
+}
+
+AnsiString ExtractTitle(std::string_view line) {
+  const Pos t = Position(kTitleMarker, line);
+  const Pos e = Position(kCellEnd, line);
+  const Pos first = t + Length(kTitleMarker) + 1;
+  return SubStr(line, first, e - first);
+}
+
+AnsiString TailAfterFirstMspt(std::string_view line) {
+  return AnsiString(TailView(line));
+}
+
+CItem_OPT ParseReportRow(std::string_view line) {
+  CItem_OPT row;
+  row.Params = ExtractTitle(line);
+  std::string_view rest = TailView(line);
+  row.Profit = TakeCell(rest, kPlainSeparator);
+  row.Trades = TakeCell(rest, kMsptSeparator);
+  row.ProfitFactor = TakeCell(rest, kMsptSeparator);
+  row.ExpectedPayoff = TakeCell(rest, kMsptSeparator);
+  row.DrawdownMoney = TakeCell(rest, kMsptSeparator);
+  row.DrawdownPercent = SubStr(rest, 0, Position(kCellEnd, rest) - 1);
+  return row;
+}
+
+AnsiString FormatParameters(std::string_view params) {
+  AnsiString text(params);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != ';') continue;
+    text[i] = '\r';
+    if (i + 1 < text.size()) {
+      text[++i] = '\n';  // the byte after the ';' is overwritten, even another ';'
+    } else {
+      text.push_back('\n');
+      break;
+    }
+  }
+  return text;
+}
