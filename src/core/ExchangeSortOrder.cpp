@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "FenwickTree.h"
+#include "FreePlaces.h"
 
 namespace {
 
@@ -34,13 +35,9 @@ class GroupArranger {
     }
     cursor = (cursor + beyondCount - beyondBefore[group[m - 1]]) % m;
 
-    free_.ResetToOnes(m);
+    free_.Reset(m);
     circle_.resize(m);
-    for (std::size_t t = m; t-- > 0;) {
-      const std::size_t place = free_.FindByRank(insertAt_[t]);
-      circle_[place] = group[t];
-      free_.Add(place, -1);
-    }
+    for (std::size_t t = m; t-- > 0;) circle_[free_.Take(insertAt_[t])] = group[t];
     order.insert(order.end(), circle_.begin() + static_cast<std::ptrdiff_t>(cursor), circle_.end());
     order.insert(order.end(), circle_.begin(),
                  circle_.begin() + static_cast<std::ptrdiff_t>(cursor));
@@ -49,7 +46,7 @@ class GroupArranger {
  private:
   std::vector<std::size_t> insertAt_;
   std::vector<std::size_t> circle_;
-  FenwickTree free_;
+  FreePlaces free_;
 };
 
 // Slots in key order, the most extreme key first and equal keys in slot order.
