@@ -67,10 +67,10 @@ std::vector<std::size_t> SlotsByKey(std::span<const long double> keys, bool larg
   return slots;
 }
 
-// Integer keys: a radix sort on 16-bit digits of an order-keeping rank. Being stable, it keeps
+// Integer keys: a radix sort on 8-bit digits of an order-keeping rank. Being stable, it keeps
 // equal keys in slot order, and it skips a digit that all keys share.
 std::vector<std::size_t> SlotsByKey(std::span<const std::int32_t> keys, bool largestFirst) {
-  constexpr int kDigitBits = 16;
+  constexpr int kDigitBits = 8;
   constexpr std::uint64_t kDigitMask = (1u << kDigitBits) - 1;
   const std::size_t n = keys.size();
   std::vector<std::uint64_t> items(n);
