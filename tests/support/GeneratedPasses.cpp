@@ -110,13 +110,13 @@ std::int64_t RoundedQuotient(std::int64_t numerator, std::int64_t denominator) {
   return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
 }
 
-// Trade counts follow the two moving-average periods only, so large groups of passes share one.
+// Take-profit levels hardly change how often the expert enters, so the passes of one sweep over
+// them share a trade count; one setting in 25 of the other inputs never enters at all.
 std::int64_t TradesOf(std::int64_t number, std::uint64_t seed) {
-  const auto steps = StepsOfPass(number);
-  Random signal(seed ^ (static_cast<std::uint64_t>(steps[3]) << 32) ^
-                static_cast<std::uint64_t>(steps[4]) * 0x632BE59BD9B4E019ULL);
-  if (signal.Between(0, 24) == 0) return 0;
-  return signal.Between(4, 320);
+  const std::int64_t entrySetting = number / kInputs[0].steps;
+  if (entrySetting % 25 == 3) return 0;
+  Random random(seed ^ static_cast<std::uint64_t>(entrySetting) * 0x632BE59BD9B4E019ULL);
+  return random.Between(4, 320);
 }
 
 GeneratedPass PassOf(std::int64_t number, std::size_t inputCount, std::uint64_t seed) {
