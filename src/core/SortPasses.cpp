@@ -13,8 +13,8 @@ std::array<bool, kSortColumnCount> ColumnSortFlags{};
 
 namespace {
 
-// The row a refused cell interrupts has already gone through part of the exchange sort's first
-// sweep, which compares slot 0 with each later slot in turn; those exchanges stay.
+// A refused cell at slot k stops the exchange sort in its first sweep, which compares slot 0 with
+// each later slot in turn; the exchanges it made with slots 1 to k-1 stay.
 template <class Key>
 void ExchangeFirstSweep(std::vector<Key>& keys, bool largestFirst, PassTable& table) {
   for (std::size_t j = 1; j < keys.size(); ++j) {
@@ -35,10 +35,10 @@ void MoveRow(CItem_OPT& from, CItem_OPT& to) noexcept {
   for (auto field : kRowFields) to.*field = std::move(from.*field);
 }
 
-// Moves row order[s] into slot s for every s, one cycle of the permutation at a time. Moving each
-// row once costs a third of exchanging it along the cycle, which is most of a large sort's time.
 constexpr int kPrefetchDistance = 8;
 
+// Moves row order[s] into slot s for every s, one cycle of the permutation at a time. Moving each
+// row once costs a third of exchanging it along the cycle, which is most of a large sort's time.
 void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
   std::vector<bool> done(order.size(), false);
   CItem_OPT held;
