@@ -17,7 +17,9 @@ namespace {
   throw EConvertError("'" + AnsiToUtf8(text) + "' is not a valid floating point value");
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexDigitValue(char c) {
   if (IsDigit(c)) return c - '0';
@@ -66,10 +68,12 @@ std::int32_t CellToInt(std::string_view text) {
   if (i == text.size()) RefuseInt(text);
 
   // Decimal values may reach 2^31 (for -2147483648); hexadecimal ones any 32-bit pattern.
-  const std::uint64_t limit = radix == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  const std::uint64_t limit =
+      radix == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
   std::uint64_t value = 0;
   for (; i < text.size(); ++i) {
-    const int digit = radix == 16 ? HexDigitValue(text[i]) : (IsDigit(text[i]) ? text[i] - '0' : -1);
+    const int digit =
+        radix == 16 ? HexDigitValue(text[i]) : (IsDigit(text[i]) ? text[i] - '0' : -1);
     if (digit < 0) RefuseInt(text);
     value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
     if (value > limit) RefuseInt(text);

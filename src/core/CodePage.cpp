@@ -79,15 +79,14 @@ class AnsiCodePage {
  private:
   // Asks ICU for its fallback (a similar character) for one code point the tables do not hold.
   char EncodeUnmapped(std::u16string_view codePoint) {
-    const char32_t key = codePoint.size() == 2 ? U16_GET_SUPPLEMENTARY(codePoint[0], codePoint[1])
-                                               : codePoint[0];
+    const char32_t key =
+        codePoint.size() == 2 ? U16_GET_SUPPLEMENTARY(codePoint[0], codePoint[1]) : codePoint[0];
     if (auto it = fallback_.find(key); it != fallback_.end()) return it->second;
     char bytes[8];
     UErrorCode status = U_ZERO_ERROR;
     ucnv_reset(converter_.get());
-    const int32_t len =
-        ucnv_fromUChars(converter_.get(), bytes, sizeof bytes, codePoint.data(),
-                        static_cast<int32_t>(codePoint.size()), &status);
+    const int32_t len = ucnv_fromUChars(converter_.get(), bytes, sizeof bytes, codePoint.data(),
+                                        static_cast<int32_t>(codePoint.size()), &status);
     const char result = U_SUCCESS(status) && len == 1 ? bytes[0] : kDefaultChar;
     fallback_.emplace(key, result);
     return result;
@@ -120,9 +119,13 @@ std::string Utf16ToAnsi(std::u16string_view text) {
   return out;
 }
 
-std::string AnsiToUtf8(std::string_view ansi) { return Utf16ToUtf8(AnsiToUtf16(ansi)); }
+std::string AnsiToUtf8(std::string_view ansi) {
+  return Utf16ToUtf8(AnsiToUtf16(ansi));
+}
 
-std::string Utf8ToAnsi(std::string_view utf8) { return Utf16ToAnsi(Utf8ToUtf16(utf8)); }
+std::string Utf8ToAnsi(std::string_view utf8) {
+  return Utf16ToAnsi(Utf8ToUtf16(utf8));
+}
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   // ICU counts in 32-bit lengths; larger texts go through in pieces cut between sequences.

@@ -12,7 +12,9 @@ constexpr std::string_view kFirstMsptCell = "<td class=mspt>";
 constexpr std::string_view kPlainSeparator = "</td><td>";
 constexpr std::string_view kMsptSeparator = "</td><td class=mspt>";
 
-Pos Length(std::string_view text) { return static_cast<Pos>(text.size()); }
+Pos Length(std::string_view text) {
+  return static_cast<Pos>(text.size());
+}
 
 // 1-based position of the first occurrence of `marker`, 0 when absent or either text is empty.
 Pos Position(std::string_view marker, std::string_view text) {
@@ -57,7 +59,9 @@ AnsiString ExtractTitle(std::string_view line) {
   return SubStr(line, first, e - first);
 }
 
-AnsiString TailAfterFirstMspt(std::string_view line) { return AnsiString(TailView(line)); }
+AnsiString TailAfterFirstMspt(std::string_view line) {
+  return AnsiString(TailView(line));
+}
 
 CItem_OPT ParseReportRow(std::string_view line) {
   CItem_OPT row;

@@ -11,8 +11,7 @@
 namespace {
 
 // "align=right><td>Проход<" in Windows-1251, as the report's results header carries it.
-constexpr std::string_view kHeaderMarker =
-    "align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<";
+constexpr std::string_view kHeaderMarker = "align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<";
 
 template <class CharT>
 bool IsHeaderLine(std::basic_string_view<CharT> line, std::basic_string_view<CharT> marker) {
@@ -56,7 +55,8 @@ int LoadReport(const std::string& path, PassTable& table) {
     // Each byte decodes to one character and encodes back to itself, so the bytes can be
     // scanned and parsed as they stand.
     const auto lines = SplitReportLines(std::string_view(file.body));
-    return StorePasses(lines, kHeaderMarker, [](std::string_view line) { return line; }, table);
+    return StorePasses(
+        lines, kHeaderMarker, [](std::string_view line) { return line; }, table);
   }
   const std::u16string text = DecodeUnicodeBody(file);
   file.body = {};

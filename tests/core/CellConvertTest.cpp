@@ -11,20 +11,30 @@ TEST(CellToInt, AcceptedForms) {
     std::int32_t expected;
   };
   const Case cases[] = {
-      {"17", 17},           {"+17", 17},          {"-5", -5},
-      {"$10", 16},          {"x10", 16},          {"X10", 16},
-      {"0x10", 16},         {"0X1f", 31},         {"$FFFFFFFF", -1},
-      {"-$FFFFFFFF", 1},    {"$80000000", INT32_MIN}, {"   42", 42},
-      {"007", 7},           {"0", 0},             {"2147483647", INT32_MAX},
+      {"17", 17},
+      {"+17", 17},
+      {"-5", -5},
+      {"$10", 16},
+      {"x10", 16},
+      {"X10", 16},
+      {"0x10", 16},
+      {"0X1f", 31},
+      {"$FFFFFFFF", -1},
+      {"-$FFFFFFFF", 1},
+      {"$80000000", INT32_MIN},
+      {"   42", 42},
+      {"007", 7},
+      {"0", 0},
+      {"2147483647", INT32_MAX},
       {"-2147483648", INT32_MIN},
   };
   for (const Case& c : cases) EXPECT_EQ(CellToInt(c.text), c.expected) << c.text;
 }
 
 TEST(CellToInt, RefusedFormsNameTheText) {
-  const std::string_view refused[] = {"",     "   ",  "12 ",  "12.0",       "1e3",
-                                      "2147483648", "-2147483649", "$", "0x", "+",
-                                      "-",    "$1FFFFFFFF", "\t5", "1,5", "00x10", "12a"};
+  const std::string_view refused[] = {
+      "",   "   ", "12 ", "12.0",       "1e3", "2147483648", "-2147483649", "$",
+      "0x", "+",   "-",   "$1FFFFFFFF", "\t5", "1,5",        "00x10",       "12a"};
   for (const std::string_view text : refused) {
     try {
       CellToInt(text);
@@ -41,10 +51,10 @@ TEST(CellToFloat, AcceptedForms) {
     long double expected;
   };
   const Case cases[] = {
-      {"1.5", 1.5L},     {"+1.5", 1.5L},    {"15e-1", 1.5L},   {"1.50", 1.5L},
-      {" 1.5", 1.5L},    {"1.5   ", 1.5L},  {".", 0.0L},       {"1E", 1.0L},
-      {"-2.25", -2.25L}, {"5.", 5.0L},      {".25", 0.25L},    {"1e+2", 100.0L},
-      {"0.00", 0.0L},    {"-0", 0.0L},      {"2E-0", 2.0L},    {"1e-99999", 0.0L},
+      {"1.5", 1.5L},     {"+1.5", 1.5L},   {"15e-1", 1.5L}, {"1.50", 1.5L},
+      {" 1.5", 1.5L},    {"1.5   ", 1.5L}, {".", 0.0L},     {"1E", 1.0L},
+      {"-2.25", -2.25L}, {"5.", 5.0L},     {".25", 0.25L},  {"1e+2", 100.0L},
+      {"0.00", 0.0L},    {"-0", 0.0L},     {"2E-0", 2.0L},  {"1e-99999", 0.0L},
   };
   for (const Case& c : cases) EXPECT_EQ(CellToFloat(c.text), c.expected) << c.text;
 }
@@ -62,8 +72,8 @@ TEST(CellToFloat, EqualValuesInOtherSpellingsGiveEqualKeys) {
 }
 
 TEST(CellToFloat, RefusedFormsNameTheText) {
-  const std::string_view refused[] = {"1,5", "10%",  "1 000", "",    "   ", "1.5.5", "+",
-                                      "-",   "e5",   "inf",   "nan", "1e5000", "$1", "1.5x"};
+  const std::string_view refused[] = {"1,5", "10%", "1 000", "",    "   ",    "1.5.5", "+",
+                                      "-",   "e5",  "inf",   "nan", "1e5000", "$1",    "1.5x"};
   for (const std::string_view text : refused) {
     try {
       CellToFloat(text);

@@ -22,13 +22,15 @@ TEST(CodePage, DecodesWindows1251) {
 
 TEST(CodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
   EXPECT_EQ(Utf16ToAnsi(u"a\u4E2Db"), "a?b");
-  EXPECT_EQ(Utf16ToAnsi(u"\U0001F600"), "?");  // one character, two UTF-16 units
+  EXPECT_EQ(Utf16ToAnsi(u"\U0001F600"), "?");                 // one character, two UTF-16 units
   EXPECT_EQ(Utf16ToAnsi(std::u16string(1, u'\xD800')), "?");  // a lone surrogate
   EXPECT_EQ(Utf8ToAnsi("Проход"), "\xCF\xF0\xEE\xF5\xEE\xE4");
 }
 
 TEST(CodePage, MalformedUtf8BecomesReplacementCharacters) {
-  EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                        "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(Utf8ToUtf16("\xD0"), u"\uFFFD");  // cut in the middle of a sequence
   EXPECT_EQ(Utf8ToUtf16(""), u"");
 }

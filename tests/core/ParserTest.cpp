@@ -11,9 +11,9 @@ TEST(SubStr, ClampsStartAndCount) {
     std::string_view expected;
   };
   const Case cases[] = {
-      {"", 1, 5, ""},     {"", 0, 0, ""},      {"", -3, 10, ""},   {"abc", 3, 5, "c"},
-      {"abc", 4, 1, ""},  {"abc", -2, 2, "ab"}, {"abc", 0, 2, "ab"}, {"abc", 1, 2, "ab"},
-      {"abc", 2, 0, ""},  {"abc", 2, -1, ""},  {"abc", 1, 1000, "abc"},
+      {"", 1, 5, ""},    {"", 0, 0, ""},       {"", -3, 10, ""},        {"abc", 3, 5, "c"},
+      {"abc", 4, 1, ""}, {"abc", -2, 2, "ab"}, {"abc", 0, 2, "ab"},     {"abc", 1, 2, "ab"},
+      {"abc", 2, 0, ""}, {"abc", 2, -1, ""},   {"abc", 1, 1000, "abc"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(SubStr(c.text, c.start, c.count), c.expected)
@@ -47,8 +47,7 @@ TEST(ParseReportRow, LinesWithoutTheUsualMarkers) {
       {"<tr><td>3</td><td class=mspt>150.00</td>", "", "", "", "", "", "", ""},
       // Without "<td class=mspt>" the cells start at the 15th byte.
       {"<tr align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4</td><td>X</td></tr>",
-       "right><td>\xCF\xF0\xEE\xF5\xEE\xE4",
-       "t><td>\xCF\xF0\xEE\xF5\xEE\xE4", "", "", "", "", ""},
+       "right><td>\xCF\xF0\xEE\xF5\xEE\xE4", "t><td>\xCF\xF0\xEE\xF5\xEE\xE4", "", "", "", "", ""},
       // A missing separator empties its cell and every later one.
       {"<td class=mspt>5</td><td>7</td>", "mspt>5", "5", "", "", "", "", ""},
       {"<td class=mspt>5</td><td>7</td><td class=mspt>8</td><td class=mspt>9</td>"
@@ -59,8 +58,8 @@ TEST(ParseReportRow, LinesWithoutTheUsualMarkers) {
       // Without a title the text runs from the 11th byte to the first "</td>".
       {"<tr align=right><td>P=1;</td>", "right><td>P=1;", "", "", "", "", "", ""},
       // An empty cell stays empty; the next separator opens the next cell.
-      {"<td title=\"a\">1</td><td class=mspt></td><td>0</td><td class=mspt>0.00</td>", "a\">1",
-       "", "0", "", "", "", ""},
+      {"<td title=\"a\">1</td><td class=mspt></td><td>0</td><td class=mspt>0.00</td>", "a\">1", "",
+       "0", "", "", "", ""},
   };
   for (const Case& c : cases) {
     const CItem_OPT row = ParseReportRow(c.line);

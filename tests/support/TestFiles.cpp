@@ -31,4 +31,6 @@ std::string ReadBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string DataPath(const std::string& name) { return std::string(KVL_TEST_DATA_DIR) + "/" + name; }
+std::string DataPath(const std::string& name) {
+  return std::string(KVL_TEST_DATA_DIR) + "/" + name;
+}

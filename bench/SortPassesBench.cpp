@@ -1,0 +1,128 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "CellConvert.h"
+#include "ExchangeSortOrder.h"
+#include "PassTable.h"
+#include "SortPasses.h"
+
+namespace {
+
+constexpr int kProfitColumn = 1;
+constexpr int kTradesColumn = 2;
+constexpr int kPasses = static_cast<int>(PassTable::kCapacity);
+
+std::string TwoDecimals(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+// A full report as an optimization leaves it: profits and drawdowns in cents, trade counts from a
+// narrow band so that many passes share one.
+const std::vector<CItem_OPT>& ReportRows() {
+  static const std::vector<CItem_OPT> rows = [] {
+    std::mt19937 rng(42);
+    std::normal_distribution<double> profit(1500.0, 2500.0);
+    std::uniform_int_distribution<int> trades(40, 260);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::vector<CItem_OPT> result(kPasses);
+    for (int pass = 0; pass < kPasses; ++pass) {
+      auto& row = result[static_cast<std::size_t>(pass)];
+      const double p = profit(rng);
+      row.Index = std::to_string(pass + 1);
+      row.Params = "Lots=0.1; StopLoss=" + std::to_string(pass % 300) + "; ";
+      row.Profit = TwoDecimals(p);
+      row.Trades = std::to_string(trades(rng));
+      row.ProfitFactor = TwoDecimals(0.5 + 2.0 * unit(rng));
+      row.ExpectedPayoff = TwoDecimals(p / 100.0);
+      row.DrawdownMoney = TwoDecimals(5000.0 * unit(rng));
+      row.DrawdownPercent = TwoDecimals(50.0 * unit(rng));
+    }
+    return result;
+  }();
+  return rows;
+}
+
+void LoadInto(PassTable& table) {
+  const auto& rows = ReportRows();
+  for (std::size_t slot = 0; slot < rows.size(); ++slot) table[slot] = rows[slot];
+}
+
+void BM_SortPasses(benchmark::State& state) {
+  const int column = static_cast<int>(state.range(0));
+  static PassTable table;
+  for (auto _ : state) {
+    state.PauseTiming();
+    LoadInto(table);
+    state.ResumeTiming();
+    SortPasses(column, true, kPasses, table);
+    benchmark::DoNotOptimize(table[0].Index.data());
+  }
+}
+
+// The floor to measure against: each cell converted once and the keys ordered by a library sort,
+// with no row moved.
+template <class Key>
+void ConvertAndStableSort(benchmark::State& state, AnsiString CItem_OPT::*field,
+                          Key (*convert)(std::string_view)) {
+  static PassTable table;
+  LoadInto(table);
+  for (auto _ : state) {
+    std::vector<std::pair<Key, int>> keys;
+    keys.reserve(kPasses);
+    for (int slot = 0; slot < kPasses; ++slot) {
+      keys.emplace_back(convert(table[static_cast<std::size_t>(slot)].*field), slot);
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return b.first < a.first; });
+    benchmark::DoNotOptimize(keys.data());
+  }
+}
+
+// The order alone, from keys already converted: what the sort adds to converting and moving.
+template <class Key>
+void ExchangeOrderOnly(benchmark::State& state, AnsiString CItem_OPT::*field,
+                       Key (*convert)(std::string_view)) {
+  std::vector<Key> keys;
+  for (const auto& row : ReportRows()) keys.push_back(convert(row.*field));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ExchangeSortOrder<Key>(keys, true).data());
+  }
+}
+
+void BM_ExchangeSortOrderProfit(benchmark::State& state) {
+  ExchangeOrderOnly<long double>(state, &CItem_OPT::Profit, CellToFloat);
+}
+
+void BM_ExchangeSortOrderTrades(benchmark::State& state) {
+  ExchangeOrderOnly<std::int32_t>(state, &CItem_OPT::Trades, CellToInt);
+}
+
+void BM_ConvertAndStableSortProfit(benchmark::State& state) {
+  ConvertAndStableSort<long double>(state, &CItem_OPT::Profit, CellToFloat);
+}
+
+void BM_ConvertAndStableSortTrades(benchmark::State& state) {
+  ConvertAndStableSort<std::int32_t>(state, &CItem_OPT::Trades, CellToInt);
+}
+
+BENCHMARK(BM_SortPasses)
+    ->ArgName("column")
+    ->Arg(kProfitColumn)
+    ->Arg(kTradesColumn)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExchangeSortOrderProfit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExchangeSortOrderTrades)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertAndStableSortProfit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertAndStableSortTrades)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "RunTool.h"
+#include "TestFiles.h"
+
+namespace {
+
+struct ExportCase {
+  const char* report;
+  const char* pass;
+  std::string setFile;  // Windows-1251 bytes
+
+  friend void PrintTo(const ExportCase& c, std::ostream* out) {
+    *out << c.report << " pass " << c.pass;
+  }
+};
+
+// "Пробой" and "Откат" in Windows-1251.
+const std::string kBreakout = "\xCF\xF0\xEE\xE1\xEE\xE9";
+const std::string kPullback = "\xCE\xF2\xEA\xE0\xF2";
+
+class ExportTest : public testing::TestWithParam<ExportCase> {};
+
+TEST_P(ExportTest, WritesTheParameterLinesWithCrLfToTheFileAndToStandardOutput) {
+  const ExportCase& c = GetParam();
+  const TempDir dir;
+  const std::string setPath = (dir.Path() / "pass.set").string();
+  const ToolRun toFile = RunTool({"export", DataPath(c.report), c.pass, "-o", setPath});
+  EXPECT_EQ(toFile.status, 0);
+  EXPECT_EQ(toFile.out, "");
+  EXPECT_EQ(toFile.err, "");
+  EXPECT_EQ(ReadBytes(setPath), c.setFile);
+
+  const ToolRun toStdout = RunTool({"export", "-o", "-", DataPath(c.report), c.pass});
+  EXPECT_EQ(toStdout.status, 0);
+  EXPECT_EQ(toStdout.out, c.setFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Passes, ExportTest,
+    testing::Values(
+        ExportCase{"report-cp1251.htm", "1",
+                   "TakeProfit=80\r\nStopLoss=40\r\nLots=0.1\r\nComment=" + kBreakout + "\r\n"},
+        ExportCase{"report-cp1251.htm", "8",
+                   "TakeProfit=60\r\nStopLoss=20\r\nLots=0.1\r\nLogFile=C:\\logs\\tp.txt\r\n"},
+        ExportCase{"report-utf8-bom.htm", "7",
+                   "TakeProfit=40\r\nStopLoss=60\r\nLots=0.2\r\nComment=" + kPullback + "\r\n"},
+        ExportCase{"report-utf16le-bom.htm", "012",
+                   "TakeProfit=40\r\nStopLoss=20\r\nLots=0.1\r\nComment=" + kPullback + "\r\n"}));
+
+TEST(ExportTest, ReplacesAnExistingFile) {
+  const TempDir dir;
+  const std::string setPath = dir.Write("old.set", std::string(4096, 'x'));
+  ASSERT_EQ(RunTool({"export", DataPath("report-cp1251.htm"), "4", "-o", setPath}).status, 0);
+  EXPECT_EQ(ReadBytes(setPath),
+            "TakeProfit=60\r\nStopLoss=60\r\nLots=0.2\r\nComment=" + kBreakout + "\r\n");
+}
+
+// A failure prints the window's message, with its final ".", as one line and writes no file.
+struct FailureCase {
+  const char* name;
+  std::string pass;
+  std::string message;
+
+  friend void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ExportFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(ExportFailureTest, PrintsOneLineAndExitsWithOne) {
+  const FailureCase& c = GetParam();
+  const TempDir dir;
+  const std::string setPath = (dir.Path() / "pass.set").string();
+  const ToolRun run =
+      RunTool({"export", DataPath("report-cp1251.htm"), "-o", setPath, "--", c.pass});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, c.message + "\n");
+  EXPECT_FALSE(std::filesystem::exists(setPath));
+}
+
+FailureCase NotAPass(const char* name, const std::string& pass) {
+  return {name, pass, "Pass \"" + pass + "\" does not exist: the report holds passes 1 to 12."};
+}
+
+INSTANTIATE_TEST_SUITE_P(PassNumbers, ExportFailureTest,
+                         testing::Values(NotAPass("Zero", "0"), NotAPass("PastTheLast", "13"),
+                                         NotAPass("Negative", "-1"), NotAPass("Signed", "+1"),
+                                         NotAPass("Blank", " 1"), NotAPass("Fraction", "1.0"),
+                                         NotAPass("Hexadecimal", "0x1"), NotAPass("Word", "first"),
+                                         NotAPass("Empty", ""),
+                                         NotAPass("Huge", "99999999999999999999999")),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST(ExportFailureTest, ReportWithoutPassesHasNoPassOne) {
+  const TempDir dir;
+  const std::string report = dir.Write("empty.htm", "<html>\r\n</html>\r\n");
+  const ToolRun run = RunTool({"export", report, "1", "-o", "-"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Pass \"1\" does not exist: the report holds no passes.\n");
+}
+
+TEST(ExportFailureTest, UncreatableFileIsReportedWithItsFullPath) {
+  const TempDir dir;
+  const std::string setPath = (dir.Path() / "missing" / "pass.set").string();
+  const ToolRun run = RunTool({"export", DataPath("report-cp1251.htm"), "1", "-o", setPath});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Cannot create file \"" + setPath + "\". No such file or directory.\n");
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#include "RunTool.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <stdexcept>
+
+#include "TestFiles.h"
+
+ToolRun RunTool(const std::vector<std::string>& args) {
+  const TempDir dir;
+  const std::string outPath = (dir.Path() / "stdout").string();
+  const std::string errPath = (dir.Path() / "stderr").string();
+
+  std::vector<std::string> argv = {KVL_CLI_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> argvPointers;
+  for (std::string& arg : argv) argvPointers.push_back(arg.data());
+  argvPointers.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  pid_t pid = 0;
+  const int spawned =
+      posix_spawn(&pid, argvPointers[0], &actions, nullptr, argvPointers.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
+
+  int waitStatus = 0;
+  if (waitpid(pid, &waitStatus, 0) != pid) throw std::runtime_error("lost " + argv[0]);
+  ToolRun run;
+  run.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
+  run.out = ReadBytes(outPath);
+  run.err = ReadBytes(errPath);
+  return run;
+}

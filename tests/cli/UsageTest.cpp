@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "RunTool.h"
+#include "TestFiles.h"
+
+namespace {
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::string firstErrorLine;  // empty when the usage comes first
+  std::string usage;           // the start of the usage that follows
+
+  friend void PrintTo(const UsageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+const std::string kToolUsage = "usage: kvl-ridavu-cli COMMAND";
+const std::string kListUsage = "usage: kvl-ridavu-cli list REPORT";
+const std::string kExportUsage = "usage: kvl-ridavu-cli export REPORT PASS -o FILE";
+
+class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageErrorTest, PrintsTheUsageAndExitsWithTwo) {
+  const UsageCase& c = GetParam();
+  std::vector<std::string> args = c.args;
+  for (std::string& arg : args) {
+    if (arg == "REPORT") arg = DataPath("report-cp1251.htm");
+  }
+  const ToolRun run = RunTool(args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  const std::string expectedStart =
+      c.firstErrorLine.empty() ? c.usage : c.firstErrorLine + "\n" + c.usage;
+  EXPECT_TRUE(run.err.starts_with(expectedStart)) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UsageErrorTest,
+    testing::Values(
+        UsageCase{"NoCommand", {}, "", kToolUsage},
+        UsageCase{"UnknownCommand", {"show"}, "kvl-ridavu-cli: unknown command show", kToolUsage},
+        UsageCase{"ListWithoutReport", {"list"}, "kvl-ridavu-cli list: missing REPORT", kListUsage},
+        UsageCase{"ListWithTwoReports",
+                  {"list", "REPORT", "other.htm"},
+                  "kvl-ridavu-cli list: unexpected argument other.htm",
+                  kListUsage},
+        UsageCase{"UnknownFormat",
+                  {"list", "REPORT", "--format", "csv"},
+                  "kvl-ridavu-cli list: unknown format csv (table or tsv)",
+                  kListUsage},
+        UsageCase{"FormatWithoutValue",
+                  {"list", "REPORT", "--format"},
+                  "kvl-ridavu-cli list: option --format needs a value",
+                  kListUsage},
+        UsageCase{"ValueForAFlag",
+                  {"list", "REPORT", "--params=yes"},
+                  "kvl-ridavu-cli list: option --params takes no value",
+                  kListUsage},
+        UsageCase{"UnknownOption",
+                  {"list", "REPORT", "--sorted"},
+                  "kvl-ridavu-cli list: unknown option --sorted",
+                  kListUsage},
+        UsageCase{"ExportWithoutOutput",
+                  {"export", "REPORT", "1"},
+                  "kvl-ridavu-cli export: missing -o FILE",
+                  kExportUsage},
+        UsageCase{"ExportWithoutPass",
+                  {"export", "REPORT", "-o", "-"},
+                  "kvl-ridavu-cli export: missing PASS",
+                  kExportUsage},
+        UsageCase{"OutputWithoutFile",
+                  {"export", "REPORT", "1", "-o"},
+                  "kvl-ridavu-cli export: option -o needs a value",
+                  kExportUsage},
+        UsageCase{"OptionOfAnotherCommand",
+                  {"export", "REPORT", "1", "-o", "-", "--params"},
+                  "kvl-ridavu-cli export: unknown option --params",
+                  kExportUsage}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+struct HelpCase {
+  std::vector<std::string> args;
+  std::string usage;
+
+  friend void PrintTo(const HelpCase& c, std::ostream* out) {
+    for (const std::string& arg : c.args) *out << arg << ' ';
+  }
+};
+
+class HelpTest : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(HelpTest, PrintsTheUsageToStandardOutputAndSucceeds) {
+  const ToolRun run = RunTool(GetParam().args);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(run.out.starts_with(GetParam().usage)) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, HelpTest,
+                         testing::Values(HelpCase{{"--help"}, kToolUsage},
+                                         HelpCase{{"list", "--help"}, kListUsage},
+                                         HelpCase{{"export", "--help"}, kExportUsage},
+                                         HelpCase{{"export", "x.htm", "--help"}, kExportUsage}));
+
+// The report is read only after the arguments are known to be right, and its failure is the
+// window's message with the "." the error box adds.
+TEST(ReportFailureTest, UnopenableReportIsOneLineAndExitsWithOne) {
+  const TempDir dir;
+  const std::string missing = (dir.Path() / "missing.htm").string();
+  const std::string folder = dir.Path().string();
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"list", missing}, "Cannot open file \"" + missing + "\". No such file or directory.\n"},
+      {{"list", folder, "--format", "tsv"},
+       "Cannot open file \"" + folder + "\". Is a directory.\n"},
+      {{"export", missing, "1", "-o", "-"},
+       "Cannot open file \"" + missing + "\". No such file or directory.\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 1) << args[1];
+    EXPECT_EQ(run.out, "") << args[1];
+    EXPECT_EQ(run.err, message);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "PassTable.h"
+
+// All eight fields of a pass in declaration order, so that a failed comparison prints them.
+inline std::vector<std::string> AllFields(const CItem_OPT& p) {
+  return {p.Index,        p.Params,         p.Profit,        p.Trades,
+          p.ProfitFactor, p.ExpectedPayoff, p.DrawdownMoney, p.DrawdownPercent};
+}
