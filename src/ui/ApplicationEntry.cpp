@@ -1,21 +1,8 @@
 #include "ApplicationEntry.h"
 
-#include <QIcon>
-
 #include "Application.h"
+#include "Artwork.h"
 #include "ErrorReport.h"
-
-namespace {
-
-QIcon ApplicationIcon() {
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48}) {
-    icon.addFile(QStringLiteral(":/kvl/icon-%1.png").arg(size), QSize(size, size));
-  }
-  return icon;
-}
-
-}  // namespace
 
 int RunApplication(char* programPath, const FormFactory& createForm) {
   int argc = 1;

@@ -120,7 +120,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 // list and the panel scroll themselves; what no control takes reaches the window, one handler
 // call per notch.
 void TFormMain::RouteWheel(QWheelEvent* event) {
-  QWidget* focused = QApplication::focusWidget();
+  QWidget* focused = focusWidget();
   for (QAbstractScrollArea* control : {static_cast<QAbstractScrollArea*>(RzListView1),
                                        static_cast<QAbstractScrollArea*>(RzMemo1)}) {
     if (focused == nullptr || (focused != control && !control->isAncestorOf(focused))) continue;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "Artwork.h"
 #include "Fonts.h"
 #include "Main.h"
 
@@ -66,6 +67,7 @@ int RowChosen = 0;
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral(u"KVL-RIDAVU Парсер файла оптимизации в SET"));
   setFont(DesignFont(QStringLiteral("Verdana"), 11));
+  setWindowIcon(ApplicationIcon());
   setMinimumWidth(kClientWidth);
   setMaximumWidth(kClientWidth);
   resize(kClientWidth, kClientHeight);
@@ -90,7 +92,7 @@ void TFormMain::CreateControls() {
 
   Image2 = new QLabel(RzPanel2);
   Image2->setGeometry(18, 8, 537, 94);
-  Image2->setPixmap(QPixmap(QStringLiteral(":/kvl/banner.jpg")));
+  Image2->setPixmap(Banner());
 
   RzURLLabel2 = new TURLLabel(QStringLiteral(u"Узнать подробнее"), RzPanel2);
   QFont linkFont = DesignFont(QStringLiteral("Tahoma"), 11);

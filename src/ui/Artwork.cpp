@@ -1,0 +1,13 @@
+#include "Artwork.h"
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48}) {
+    icon.addFile(QStringLiteral(":/kvl/icon-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+QPixmap Banner() {
+  return QPixmap(QStringLiteral(":/kvl/banner.jpg"));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The application icon in 16, 24, 32 and 48 pixels.
+QIcon ApplicationIcon();
+// The banner of the window's top panel, 537x94.
+QPixmap Banner();

@@ -1,0 +1,229 @@
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+
+#include "GuiTestSupport.h"
+
+namespace {
+
+constexpr int kNotch = 120;
+
+// Turns the wheel one notch over `widget`: toward the user when `down`.
+void TurnWheel(QWidget& widget, bool down) {
+  const QPointF position(widget.width() / 2.0, widget.height() / 2.0);
+  QWheelEvent event(position, widget.mapToGlobal(position), QPoint(),
+                    QPoint(0, down ? -kNotch : kNotch), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&widget, &event);
+}
+
+QRgb PixelOf(QWidget& widget, QPoint at) {
+  return widget.grab().toImage().pixel(at);
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = std::make_unique<WindowFixture>(); }
+  void cleanup() { window_.reset(); }
+
+  void theWindow() {
+    TFormMain& form = window_->Form();
+    QCOMPARE(form.windowTitle(), QStringLiteral(u"KVL-RIDAVU Парсер файла оптимизации в SET"));
+    QCOMPARE(form.size(), QSize(894, 710));
+    QCOMPARE(form.minimumWidth(), 894);
+    QCOMPARE(form.maximumWidth(), 894);
+    QCOMPARE(form.font().pixelSize(), 11);
+    QCOMPARE(form.font().families().value(0), QString("Verdana"));
+    const QList<QSize> iconSizes = form.windowIcon().availableSizes();
+    for (const int size : {16, 24, 32, 48}) QVERIFY(iconSizes.contains(QSize(size, size)));
+    QVERIFY(form.windowIcon().pixmap(48).toImage().hasAlphaChannel());
+  }
+
+  void controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("characterHeight");
+    QTest::addColumn<QString>("family");
+    const QString verdana = "Verdana";
+    QTest::newRow("RzPanel2") << "RzPanel2"
+                              << "" << QRect(0, 0, 894, 113) << "" << 11 << verdana;
+    QTest::newRow("Image2") << "Image2"
+                            << "RzPanel2" << QRect(18, 8, 537, 94) << "" << 11 << verdana;
+    QTest::newRow("RzBitBtn2") << "RzBitBtn2"
+                               << "RzPanel2" << QRect(696, 45, 185, 46)
+                               << QStringLiteral(u"Экспорт в *.set") << 19 << verdana;
+    QTest::newRow("RzButton1") << "RzButton1"
+                               << "RzPanel2" << QRect(755, 13, 126, 25)
+                               << QStringLiteral(u"Загрузить файл") << 11 << verdana;
+    QTest::newRow("RzStatusBar1") << "RzStatusBar1"
+                                  << "" << QRect(0, 685, 894, 25) << "" << 11 << verdana;
+    QTest::newRow("ScrollBox1") << "ScrollBox1"
+                                << "" << QRect(0, 113, 894, 572) << "" << 11 << verdana;
+    QTest::newRow("OptPanel1") << "OptPanel1"
+                               << "scroll box content" << QRect(-2, 6, 881, 555) << "" << 11
+                               << verdana;
+    QTest::newRow("RzListView1") << "RzListView1"
+                                 << "OptPanel1" << QRect(18, -2, 660, 547) << "" << 11 << verdana;
+    QTest::newRow("RzLabel2") << "RzLabel2"
+                              << "OptPanel1" << QRect(740, -2, 73, 16)
+                              << QStringLiteral(u"параметры") << 13 << verdana;
+    QTest::newRow("RzMemo1") << "RzMemo1"
+                             << "OptPanel1" << QRect(684, 20, 194, 525) << "" << 11 << verdana;
+  }
+  void controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(int, characterHeight);
+    QFETCH(QString, family);
+    TFormMain& form = window_->Form();
+    auto* control = form.findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QWidget* expectedParent = parent.isEmpty()                 ? &form
+                              : parent == "scroll box content" ? form.ScrollBox1->widget()
+                                                               : form.findChild<QWidget*>(parent);
+    QCOMPARE(control->parentWidget(), expectedParent);
+    QCOMPARE(control->geometry(), geometry);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) QCOMPARE(button->text(), text);
+    if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), text);
+    QCOMPARE(control->font().pixelSize(), characterHeight);
+    QCOMPARE(control->font().families().value(0), family);
+  }
+
+  void looks() {
+    TFormMain& form = window_->Form();
+    QCOMPARE(form.Image2->pixmap().size(), QSize(537, 94));
+    QCOMPARE(form.RzLabel2->palette().color(QPalette::WindowText), QColor(161, 198, 17));
+    QCOMPARE(QColor(PixelOf(*form.RzBitBtn2, {4, 4})), QColor(12, 149, 203));
+    QCOMPARE(QColor(PixelOf(*form.RzPanel2, {600, 106})), QColor(Qt::white));
+    QVERIFY(form.RzStatusBar1->isSizeGripEnabled());
+    QCOMPARE(form.RzStatusBar1->currentMessage(), QString());
+    QCOMPARE(form.ScrollBox1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    TURLLabel& link = *form.RzURLLabel2;
+    QCOMPARE(link.pos(), QPoint(419, 84));
+    QCOMPARE(link.text(), QStringLiteral(u"Узнать подробнее"));
+    QCOMPARE(link.font().families().value(0), QString("Tahoma"));
+    QCOMPARE(link.font().pixelSize(), 11);
+    QVERIFY(link.font().underline());
+    QVERIFY(link.URL.toLocalFile().endsWith("/kvl-ridavu-guide.html"));
+  }
+
+  void columnsBeforeAnyLoad() {
+    TListView& list = *window_->Form().RzListView1;
+    const QStringList captions = {QStringLiteral(u"Индекс"),        QStringLiteral(u"Прибыль"),
+                                  QStringLiteral(u"Всего сделок"),  QStringLiteral(u"Прибыльность"),
+                                  QStringLiteral(u"Мат. выигрыша"), QStringLiteral(u"Просадка $"),
+                                  QStringLiteral(u"Просадка %")};
+    const int widths[] = {60, 75, 95, 95, 95, 80, 139};
+    QCOMPARE(list.model()->columnCount(), 7);
+    for (int column = 0; column < 7; ++column) {
+      QCOMPARE(list.model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
+      QCOMPARE(list.columnWidth(column), widths[column]);
+    }
+    QCOMPARE(list.ItemCount(), 0);
+    QVERIFY(!list.header()->sectionsMovable());
+  }
+
+  void draggingABorderFitsTheLastColumn() {
+    TListView& list = *window_->Form().RzListView1;
+    list.header()->resizeSection(1, 120);
+    int total = 0;
+    for (int column = 0; column < 7; ++column) total += list.columnWidth(column);
+    QCOMPARE(total, list.viewport()->width());
+
+    const int fitted = list.columnWidth(6);
+    list.header()->resizeSection(2, 700);  // no room left for the last column
+    QCOMPARE(list.columnWidth(6), fitted);
+  }
+
+  void focusStartsOnTheExportButtonAndTabsInOrder() {
+    TFormMain& form = window_->Form();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.RzBitBtn2);
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{form.RzButton1, form.RzListView1, form.RzMemo1}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+  }
+
+  void theWidthIsFixedAndTheHeightFree() {
+    TFormMain& form = window_->Form();
+    form.resize(1200, 400);
+    QCOMPARE(form.width(), 894);
+    QCOMPARE(form.height(), 400);
+    QCOMPARE(form.ScrollBox1->geometry(), QRect(0, 113, 894, 400 - 113 - 25));
+    QCOMPARE(form.RzStatusBar1->geometry(), QRect(0, 375, 894, 25));
+  }
+
+  void theWheelScrollsTheBoxOnlyWhenNoControlTakesIt() {
+    TFormMain& form = window_->Form();
+    QScrollBar& box = *form.ScrollBox1->verticalScrollBar();
+    form.RzButton1->setFocus();
+    TurnWheel(*form.RzListView1->viewport(), true);
+    QCOMPARE(box.value(), 0);  // the content fits at the designed height
+
+    form.resize(894, 400);
+    QTest::qWait(20);
+    const int bottom = form.ScrollBox1->widget()->height() - form.ScrollBox1->viewport()->height();
+    QCOMPARE(box.maximum(), bottom);
+    for (int expected = 10; expected < bottom + 20; expected += 10) {
+      TurnWheel(*form.RzListView1->viewport(), true);
+      QCOMPARE(box.value(), std::min(expected, bottom));
+    }
+    for (int expected = bottom - 10; expected > -20; expected -= 10) {
+      TurnWheel(form, false);
+      QCOMPARE(box.value(), std::max(expected, 0));
+    }
+
+    LoadThroughButton(form, KVL_SAMPLE_REPORT);
+    QTest::qWait(20);  // the list lays out its rows
+    TurnWheel(form, true);
+    for (QAbstractScrollArea* control :
+         std::initializer_list<QAbstractScrollArea*>{form.RzListView1, form.RzMemo1}) {
+      control->setFocus();
+      TurnWheel(*form.RzButton1, true);
+      QCOMPARE(box.value(), 10);
+    }
+    QCOMPARE(form.RzListView1->ItemCount(), 300);
+    QVERIFY(form.RzListView1->verticalScrollBar()->value() > 0);
+  }
+
+  void theLinkTurnsPurpleOnlyWhenItOpens() {
+    TURLLabel& link = *window_->Form().RzURLLabel2;
+    const QColor unvisited = link.palette().color(QPalette::WindowText);
+    bool opens = false;
+    int calls = 0;
+    link.Open = [&](const QUrl& url) {
+      ++calls;
+      return url == link.URL && opens;
+    };
+    QTest::mouseClick(&link, Qt::LeftButton);
+    QCOMPARE(link.palette().color(QPalette::WindowText), unvisited);
+    opens = true;
+    QTest::mouseClick(&link, Qt::LeftButton);
+    QTest::mouseClick(&link, Qt::LeftButton);
+    QCOMPARE(calls, 3);
+    QCOMPARE(link.palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  }
+
+ private:
+  std::unique_ptr<WindowFixture> window_;
+};
+
+QTEST_MAIN(LayoutTest)
+#include "LayoutTest.moc"
