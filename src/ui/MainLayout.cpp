@@ -79,6 +79,15 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
 }
 
 TFormMain::~TFormMain() {
+  // QWidget destroys the controls after this part of the window is gone, and the list asks for
+  // rows on its way out: nothing may reach the handlers from here on.
+  qApp->removeEventFilter(this);
+  RzListView1->OnData = nullptr;
+  RzListView1->OnClick = nullptr;
+  RzListView1->OnKeyDown = nullptr;
+  RzListView1->OnColumnClick = nullptr;
+  disconnect(RzButton1, nullptr, this, nullptr);
+  disconnect(RzBitBtn2, nullptr, this, nullptr);
   delete OpenDialog1;
   delete SaveDialog1;
 }

@@ -25,8 +25,9 @@ constexpr int kGiveUpMs = 10000;
 // time limit it closes whatever modal widget is open, so a test fails instead of hanging.
 template <class T>
 void WhenModalOpens(std::function<void(T&)> act) {
-  // Owned by the window under test, so a poll still waiting ends with the test.
-  auto* timer = new QTimer(FormMain);
+  // Owned by the window under test, so a poll still waiting ends with the test; without a
+  // window, by the application.
+  auto* timer = new QTimer(FormMain != nullptr ? static_cast<QObject*>(FormMain) : qApp);
   auto waited = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, waited, act = std::move(act)] {
     auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());

@@ -104,6 +104,13 @@ class LoadAndSortTest : public QObject {
     QCOMPARE(ColumnTexts(list, 0), largestFirstIndexes);
   }
 
+  void sortingTheEmptyListFlipsTheFlagOnly() {
+    TFormMain& form = window_->Form();
+    ClickHeader(*form.RzListView1, 1);
+    QCOMPARE(ColumnSortFlags[1], true);
+    QCOMPARE(form.RzListView1->ItemCount(), 0);
+  }
+
   void everyColumnKeepsItsOwnDirection() {
     TFormMain& form = window_->Form();
     LoadThroughButton(form, report_);
