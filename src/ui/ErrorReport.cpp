@@ -5,20 +5,16 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "ErrorText.h"
 #include "Exceptions.h"
 
 QString ApplicationTitle() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-QString ErrorBoxText(const QString& message) {
-  if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
-  return message;
-}
-
 void ShowException(const Exception& failure) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                  ErrorBoxText(QString::fromStdString(failure.Message())), QMessageBox::Ok,
+                  QString::fromStdString(ErrorBoxText(failure.Message())), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
 }

@@ -8,10 +8,6 @@ class Exception;
 // The executable's file name without its extension: the caption of every error box.
 QString ApplicationTitle();
 
-// The message as the error box shows it: "." appended when the last character's code is
-// above that of ".".
-QString ErrorBoxText(const QString& message);
-
 // A modal box with the error icon, one OK button and the application title as caption.
 void ShowException(const Exception& failure);
 

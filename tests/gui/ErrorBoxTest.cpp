@@ -28,49 +28,31 @@ class ErrorBoxTest : public QObject {
   void init() { window_ = std::make_unique<WindowFixture>(); }
   void cleanup() { window_.reset(); }
 
-  void aFullStopIsAddedAfterCodesAbove46_data() {
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "Disk error"
-                            << "Disk error.";
-    QTest::newRow("Cyrillic letter") << QStringLiteral(u"Ошибка") << QStringLiteral(u"Ошибка.");
-    QTest::newRow("slash, code 47") << "a/"
-                                    << "a/.";
-    QTest::newRow("full stop") << "Done."
-                               << "Done.";
-    QTest::newRow("exclamation mark") << "Stop!"
-                                      << "Stop!";
-    QTest::newRow("comma") << "a,"
-                           << "a,";
-    QTest::newRow("hyphen") << "a-"
-                            << "a-";
-    QTest::newRow("blank") << "a "
-                           << "a ";
-    QTest::newRow("closing parenthesis") << "(a)"
-                                         << "(a)";
-    QTest::newRow("empty") << ""
-                           << "";
-  }
-  void aFullStopIsAddedAfterCodesAbove46() {
-    QFETCH(QString, message);
-    QFETCH(QString, shown);
-    QCOMPARE(ErrorBoxText(message), shown);
-  }
-
   void aFailingHandlerShowsOneErrorBoxAndTheWindowGoesOn_data() {
     QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Exception") << 0 << QStringLiteral(u"Файл занят.");
-    QTest::newRow("std::exception") << 1 << "bad value.";
-    QTest::newRow("any other object") << 2 << "";
+    QTest::newRow("ends in a letter")
+        << 0 << QStringLiteral(u"Файл занят") << QStringLiteral(u"Файл занят.");
+    QTest::newRow("ends in '!'") << 0 << "Stop!"
+                                 << "Stop!";
+    QTest::newRow("ends in '/', code 47") << 0 << "a/"
+                                          << "a/.";
+    QTest::newRow("empty") << 0 << ""
+                           << "";
+    QTest::newRow("std::exception") << 1 << "bad value"
+                                    << "bad value.";
+    QTest::newRow("any other object") << 2 << ""
+                                      << "";
   }
   void aFailingHandlerShowsOneErrorBoxAndTheWindowGoesOn() {
     QFETCH(int, kind);
+    QFETCH(QString, message);
     QFETCH(QString, text);
     const auto box = WhenMessageBoxOpens();
-    GuardEvent([kind] {
-      if (kind == 0) throw EFOpenError("Файл занят");
-      if (kind == 1) throw std::invalid_argument("bad value");
+    GuardEvent([kind, utf8 = message.toStdString()] {
+      if (kind == 0) throw EFOpenError(utf8);
+      if (kind == 1) throw std::invalid_argument(utf8);
       throw 42;
     });
     QVERIFY(box->shown);
