@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kIndexColumn = 0;
 constexpr int kProfitColumn = 1;
 constexpr int kTradesColumn = 2;
 
