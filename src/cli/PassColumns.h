@@ -1,34 +1,15 @@
 #pragma once
 
-#include <span>
-#include <string_view>
+#include <vector>
 
-#include "PassTable.h"
+#include "ResultColumns.h"
 
-// A pass field as the tool lists it: its name in tab-separated output and its caption in the
-// table for people (the window's column caption).
-struct PassColumn {
-  std::string_view name;
-  std::string_view caption;
-  AnsiString CItem_OPT::*field;
-};
-
-// The window's seven columns in its order, so a column's position is its sort column number,
-// followed by the parameter text.
-inline constexpr PassColumn kPassColumns[] = {
-    {"index", "Индекс", &CItem_OPT::Index},
-    {"profit", "Прибыль", &CItem_OPT::Profit},
-    {"trades", "Всего сделок", &CItem_OPT::Trades},
-    {"profit-factor", "Прибыльность", &CItem_OPT::ProfitFactor},
-    {"expected-payoff", "Мат. выигрыша", &CItem_OPT::ExpectedPayoff},
-    {"drawdown", "Просадка $", &CItem_OPT::DrawdownMoney},
-    {"drawdown-percent", "Просадка %", &CItem_OPT::DrawdownPercent},
-    {"params", "Параметры", &CItem_OPT::Params},
-};
-
-inline constexpr std::size_t kResultColumnCount = 7;
+// The parameter text, which the window never lists but the tool can.
+inline constexpr ResultColumn kParamsColumn = {"params", "Параметры", &CItem_OPT::Params, false};
 
 // The seven result columns, and the parameter text after them when asked for.
-inline constexpr std::span<const PassColumn> ListedColumns(bool withParams) {
-  return std::span(kPassColumns).first(withParams ? kResultColumnCount + 1 : kResultColumnCount);
+inline std::vector<ResultColumn> ListedColumns(bool withParams) {
+  std::vector<ResultColumn> columns(kResultColumns.begin(), kResultColumns.end());
+  if (withParams) columns.push_back(kParamsColumn);
+  return columns;
 }

@@ -8,6 +8,7 @@
 
 #include "CellConvert.h"
 #include "ExchangeSortOrder.h"
+#include "ResultColumns.h"
 
 std::array<bool, kSortColumnCount> ColumnSortFlags{};
 
@@ -90,25 +91,11 @@ void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
   // The exchange sort makes no comparison below two rows, so nothing is converted.
   if (n < 2) return;
   const auto count = static_cast<std::size_t>(n);
-  switch (columnId) {
-    case 0:
-      return SortByKeys<std::int32_t>(&CItem_OPT::Index, CellToInt, largestFirst, count, table);
-    case 1:
-      return SortByKeys<long double>(&CItem_OPT::Profit, CellToFloat, largestFirst, count, table);
-    case 2:
-      return SortByKeys<std::int32_t>(&CItem_OPT::Trades, CellToInt, largestFirst, count, table);
-    case 3:
-      return SortByKeys<long double>(&CItem_OPT::ProfitFactor, CellToFloat, largestFirst, count,
-                                     table);
-    case 4:
-      return SortByKeys<long double>(&CItem_OPT::ExpectedPayoff, CellToFloat, largestFirst, count,
-                                     table);
-    case 5:
-      return SortByKeys<long double>(&CItem_OPT::DrawdownMoney, CellToFloat, largestFirst, count,
-                                     table);
-    default:
-      return SortByKeys<long double>(&CItem_OPT::DrawdownPercent, CellToFloat, largestFirst, count,
-                                     table);
+  const ResultColumn& column = kResultColumns[static_cast<std::size_t>(columnId)];
+  if (column.integerKey) {
+    SortByKeys<std::int32_t>(column.field, CellToInt, largestFirst, count, table);
+  } else {
+    SortByKeys<long double>(column.field, CellToFloat, largestFirst, count, table);
   }
 }
 

@@ -3,10 +3,10 @@
 #include <array>
 
 #include "PassTable.h"
+#include "ResultColumns.h"
 
-// Orders slots 0 to n-1 of `table` by column `columnId` (0 Index, 1 Profit, 2 Trades,
-// 3 ProfitFactor, 4 ExpectedPayoff, 5 DrawdownMoney, 6 DrawdownPercent), largest or smallest
-// first, exactly as the window's header click does. Params never moves. A cell that its
+// Orders slots 0 to n-1 of `table` by the column of kResultColumns numbered `columnId`, largest
+// or smallest first, exactly as the window's header click does. Params never moves. A cell that its
 // conversion refuses raises EConvertError.
 //
 // The order, equal keys included, is that of the exchange sort that compares slot i with every
@@ -16,7 +16,7 @@
 // 6 or an n beyond the table's size raises std::out_of_range before anything is read.
 void SortPasses(int columnId, bool largestFirst, int n, PassTable& table = OptItems);
 
-inline constexpr int kSortColumnCount = 7;
+inline constexpr int kSortColumnCount = static_cast<int>(kResultColumns.size());
 
 // One flag per column, indexed by column id: false while the column's next sort puts the largest
 // value first. All false when the process starts; only a completed sort flips one.

@@ -6,7 +6,9 @@
 
 #include "CodePage.h"
 #include "ReportGenerator.h"
+#include "ReportLoader.h"
 #include "RunTool.h"
+#include "SortPasses.h"
 #include "TestFiles.h"
 
 namespace {
@@ -159,6 +161,66 @@ TEST(ListTest, GeneratedReportListsEveryPassInFileOrder) {
                                  p.profitFactor + "\t" + p.expectedPayoff + "\t" + p.drawdownMoney +
                                  "\t" + p.drawdownPercent + "\t" + AnsiToUtf8(StoredParams(p));
     ASSERT_EQ(lines[k + 1], expected) << "pass " << k + 1;
+  }
+}
+
+// The Index column of a tsv listing, pass numbers in listed order.
+std::vector<std::string> ListedIndexes(const std::string& tsv) {
+  std::vector<std::string> indexes;
+  for (const std::string& line : Lines(tsv)) indexes.push_back(line.substr(0, line.find('\t')));
+  indexes.erase(indexes.begin());
+  return indexes;
+}
+
+// The pass numbers the window would list after the same header clicks.
+std::vector<std::string> IndexesAfterSorts(const std::vector<std::pair<int, bool>>& sorts) {
+  PassTable table;
+  const int n = LoadReport(DataPath("report-cp1251.htm"), table);
+  for (const auto& [column, largestFirst] : sorts) SortPasses(column, largestFirst, n, table);
+  std::vector<std::string> indexes;
+  for (int s = 0; s < n; ++s) indexes.push_back(table[s].Index);
+  return indexes;
+}
+
+TEST(ListSortTest, AppliesEachSortInTurn) {
+  struct Case {
+    std::vector<std::string> sortArgs;
+    std::vector<std::pair<int, bool>> sorts;
+  };
+  const Case cases[] = {
+      {{"--sort", "index:desc"}, {{0, true}}},
+      {{"--sort", "2:desc"}, {{2, true}}},
+      {{"--sort", "trades:asc", "--sort=drawdown-percent:desc"}, {{2, false}, {6, true}}},
+      {{"--sort", "drawdown:desc", "--sort", "trades:desc"}, {{5, true}, {2, true}}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"list", DataPath("report-cp1251.htm"), "--format", "tsv"};
+    args.insert(args.end(), c.sortArgs.begin(), c.sortArgs.end());
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ListedIndexes(run.out), IndexesAfterSorts(c.sorts)) << c.sortArgs[1];
+  }
+  const ToolRun descending =
+      RunTool({"list", DataPath("report-cp1251.htm"), "--format", "tsv", "--sort", "index:desc"});
+  EXPECT_EQ(
+      ListedIndexes(descending.out),
+      (std::vector<std::string>{"12", "11", "10", "9", "8", "7", "6", "5", "4", "3", "2", "1"}));
+}
+
+TEST(ListSortTest, ARefusedCellIsOneLineAndExitsWithOne) {
+  struct Case {
+    const char* sort;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"profit:desc", "'87,40' is not a valid floating point value.\n"},
+      {"profit-factor:asc", "'' is not a valid floating point value.\n"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = RunTool({"list", DataPath("report-cp1251.htm"), "--sort", c.sort});
+    EXPECT_EQ(run.status, 1) << c.sort;
+    EXPECT_EQ(run.out, "") << c.sort;
+    EXPECT_EQ(run.err, c.message) << c.sort;
   }
 }
 

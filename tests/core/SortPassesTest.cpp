@@ -17,17 +17,15 @@
 
 namespace {
 
-constexpr int kIndexColumn = 0;
 constexpr int kProfitColumn = 1;
 constexpr int kTradesColumn = 2;
 
-AnsiString CItem_OPT::*const kColumnFields[kSortColumnCount] = {
-    &CItem_OPT::Index,          &CItem_OPT::Profit,         &CItem_OPT::Trades,
-    &CItem_OPT::ProfitFactor,   &CItem_OPT::ExpectedPayoff, &CItem_OPT::DrawdownMoney,
-    &CItem_OPT::DrawdownPercent};
+AnsiString CItem_OPT::*ColumnField(int column) {
+  return kResultColumns[static_cast<std::size_t>(column)].field;
+}
 
 bool IsIntegerColumn(int column) {
-  return column == kIndexColumn || column == kTradesColumn;
+  return kResultColumns[static_cast<std::size_t>(column)].integerKey;
 }
 
 int Pick(std::mt19937& rng, int count) {
@@ -119,8 +117,8 @@ class SortPassesTest : public ::testing::Test {
   }
 
   static void SetCell(int slot, int column, const std::string& text) {
-    Expected()[static_cast<std::size_t>(slot)].*kColumnFields[column] = text;
-    Actual()[static_cast<std::size_t>(slot)].*kColumnFields[column] = text;
+    Expected()[static_cast<std::size_t>(slot)].*ColumnField(column) = text;
+    Actual()[static_cast<std::size_t>(slot)].*ColumnField(column) = text;
   }
 
   // Slots 0 to n-1 get one of `keyRange` keys around zero in every column, spelled at random
@@ -133,7 +131,7 @@ class SortPassesTest : public ::testing::Test {
       for (int column = 0; column < kSortColumnCount; ++column) {
         const int spread = IsIntegerColumn(column) && keyRange > 4 ? (1 << 22) : 1;
         const int key = (Pick(rng, keyRange) - keyRange / 2) * spread;
-        row.*kColumnFields[column] = Spell(column, key, rng);
+        row.*ColumnField(column) = Spell(column, key, rng);
       }
       SetRow(slot, row);
     }
@@ -143,7 +141,7 @@ class SortPassesTest : public ::testing::Test {
   static void SetSentinel(int slot) {
     CItem_OPT sentinel;
     sentinel.Params = "beyond the live slots";
-    for (auto field : kColumnFields) sentinel.*field = "not a number";
+    for (const ResultColumn& column : kResultColumns) sentinel.*column.field = "not a number";
     SetRow(slot, sentinel);
   }
 
@@ -220,7 +218,7 @@ TEST_F(SortPassesTest, MatchesTheExchangeSortOnEverySmallTable) {
             CItem_OPT row;
             row.Index = std::to_string(slot + 1);
             row.Params = ParamsOfSlot(slot);
-            row.*kColumnFields[column] = Spell(column, rest % 4, rng);
+            row.*ColumnField(column) = Spell(column, rest % 4, rng);
             SetRow(slot, row);
           }
           SetSentinel(n);
