@@ -11,6 +11,7 @@
 #include "ErrorReport.h"
 #include "Parser.h"
 #include "ReportLoader.h"
+#include "ResultColumns.h"
 #include "SetFileName.h"
 #include "SortPasses.h"
 

@@ -10,11 +10,14 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Main.h"
+#include "ResultColumns.h"
 
 namespace {
 
@@ -24,15 +27,9 @@ constexpr int kTopPanelHeight = 113;
 constexpr int kStatusBarHeight = 25;
 const QPoint kDesignedPosition(439, 0);
 
-struct ColumnDesign {
-  const char16_t* caption;
-  int width;
-};
-
-constexpr ColumnDesign kColumns[] = {
-    {u"Индекс", 60},        {u"Прибыль", 75},    {u"Всего сделок", 95}, {u"Прибыльность", 95},
-    {u"Мат. выигрыша", 95}, {u"Просадка $", 80}, {u"Просадка %", 139},
-};
+// Widths of the results list's columns, in the order of kResultColumns.
+constexpr int kColumnWidths[] = {60, 75, 95, 95, 95, 80, 139};
+static_assert(std::size(kColumnWidths) == kResultColumns.size());
 
 const char* const kExportButtonStyle =
     "QPushButton { background-color: #0C95CB; color: white; border: 1px solid #0C95CB; }"
@@ -142,8 +139,11 @@ void TFormMain::CreateControls() {
 
   RzListView1 = new TListView(OptPanel1);
   RzListView1->setGeometry(18, -2, 660, 547);
-  for (const ColumnDesign& column : kColumns) {
-    RzListView1->AddColumn(QString::fromUtf16(column.caption), column.width);
+  for (std::size_t column = 0; column < kResultColumns.size(); ++column) {
+    const std::string_view caption = kResultColumns[column].caption;
+    RzListView1->AddColumn(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+        kColumnWidths[column]);
   }
 
   RzMemo1 = new TMemo(OptPanel1);
