@@ -8,43 +8,23 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
-#include <filesystem>
 #include <memory>
 
+#include "BenchReport.h"
 #include "Main.h"
-#include "ReportGenerator.h"
 #include "ReportLoader.h"
 #include "SortPasses.h"
 
 namespace {
 
-constexpr std::size_t kPasses = 120000;
 constexpr int kProfitColumn = 1;
-
-class GeneratedReport {
- public:
-  GeneratedReport()
-      : path_((std::filesystem::temp_directory_path() / "kvl-window-bench-report.htm").string()) {
-    WriteReportFile(path_, kPasses);
-  }
-  ~GeneratedReport() { std::filesystem::remove(path_); }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-const std::string& ReportPath() {
-  static const GeneratedReport report;
-  return report.Path();
-}
 
 // One shown window for the whole run; its open dialog answers with the generated report.
 TFormMain& Window() {
   static const std::unique_ptr<TFormMain> form = [] {
     auto created = std::make_unique<TFormMain>();
     created->OpenDialog1->Chooser = [](TFileDialog& dialog) {
-      dialog.FileName = QString::fromStdString(ReportPath());
+      dialog.FileName = QString::fromStdString(BenchReportPath());
       return true;
     };
     created->show();
@@ -63,7 +43,7 @@ void ClickProfitHeader(TFormMain& form) {
 }
 
 void BM_LoadReportAlone(benchmark::State& state) {
-  const std::string& path = ReportPath();
+  const std::string& path = BenchReportPath();
   for (auto _ : state) benchmark::DoNotOptimize(LoadReport(path));
 }
 
@@ -78,7 +58,8 @@ void BM_LoadThroughWindow(benchmark::State& state) {
     QTest::mouseClick(form.RzButton1, Qt::LeftButton);
     QApplication::processEvents();
   }
-  if (form.RzListView1->ItemCount() != static_cast<int>(kPasses)) state.SkipWithError("no load");
+  if (form.RzListView1->ItemCount() != static_cast<int>(kBenchPasses))
+    state.SkipWithError("no load");
 }
 
 // Every sort starts from the load order and puts the largest profit first.
@@ -88,7 +69,7 @@ void RestoreLoadOrder(int n) {
 }
 
 void BM_SortPassesAlone(benchmark::State& state) {
-  const int n = LoadReport(ReportPath());
+  const int n = LoadReport(BenchReportPath());
   for (auto _ : state) {
     state.PauseTiming();
     RestoreLoadOrder(n);
@@ -99,7 +80,7 @@ void BM_SortPassesAlone(benchmark::State& state) {
 
 void BM_SortThroughHeaderClick(benchmark::State& state) {
   TFormMain& form = Window();
-  form.RzListView1->SetItemCount(LoadReport(ReportPath()));
+  form.RzListView1->SetItemCount(LoadReport(BenchReportPath()));
   const int n = form.RzListView1->ItemCount();
   for (auto _ : state) {
     state.PauseTiming();
