@@ -1,18 +1,9 @@
 #include "PassTable.h"
 
-#include <utility>
-
 PassTable OptItems;
 
 void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept {
-  using std::swap;
-  swap(a.Index, b.Index);
-  swap(a.Profit, b.Profit);
-  swap(a.Trades, b.Trades);
-  swap(a.ProfitFactor, b.ProfitFactor);
-  swap(a.ExpectedPayoff, b.ExpectedPayoff);
-  swap(a.DrawdownMoney, b.DrawdownMoney);
-  swap(a.DrawdownPercent, b.DrawdownPercent);
+  for (const auto field : kRowFields) (a.*field).swap(b.*field);
 }
 
 PassTable::PassTable() : items_(kCapacity) {}

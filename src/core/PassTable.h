@@ -18,6 +18,12 @@ struct CItem_OPT {
   AnsiString DrawdownPercent;
 };
 
+// The seven fields that travel together as a row when the passes are sorted.
+inline constexpr AnsiString CItem_OPT::*kRowFields[] = {
+    &CItem_OPT::Index,          &CItem_OPT::Profit,         &CItem_OPT::Trades,
+    &CItem_OPT::ProfitFactor,   &CItem_OPT::ExpectedPayoff, &CItem_OPT::DrawdownMoney,
+    &CItem_OPT::DrawdownPercent};
+
 // Exchanges the seven fields a sort moves. Params stays, so the parameters of pass k remain in
 // slot k-1 whatever order the rows are in.
 void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept;

@@ -26,12 +26,6 @@ void ExchangeFirstSweep(std::vector<Key>& keys, bool largestFirst, PassTable& ta
   }
 }
 
-// The seven fields that travel as the row; Params stays in its slot.
-constexpr AnsiString CItem_OPT::*kRowFields[] = {
-    &CItem_OPT::Index,          &CItem_OPT::Profit,         &CItem_OPT::Trades,
-    &CItem_OPT::ProfitFactor,   &CItem_OPT::ExpectedPayoff, &CItem_OPT::DrawdownMoney,
-    &CItem_OPT::DrawdownPercent};
-
 void MoveRow(CItem_OPT& from, CItem_OPT& to) noexcept {
   for (auto field : kRowFields) to.*field = std::move(from.*field);
 }

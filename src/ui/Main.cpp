@@ -49,10 +49,8 @@ void TFormMain::RzButton1Click(QObject* /*Sender*/) {
 void TFormMain::RzListView1Data(QObject* /*Sender*/, TListItem* Item) {
   const CItem_OPT& pass = OptItems[static_cast<std::size_t>(Item->Index)];
   Item->Caption = AnsiToQString(pass.Index);
-  for (const AnsiString* text :
-       {&pass.Profit, &pass.Trades, &pass.ProfitFactor, &pass.ExpectedPayoff, &pass.DrawdownMoney,
-        &pass.DrawdownPercent}) {
-    Item->SubItems.append(AnsiToQString(*text));
+  for (std::size_t c = 1; c < kResultColumns.size(); ++c) {
+    Item->SubItems.append(AnsiToQString(pass.*kResultColumns[c].field));
   }
 }
 
