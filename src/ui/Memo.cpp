@@ -47,9 +47,12 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent), Lines(*this) {
   setTabChangesFocus(true);
 }
 
+// The raw text, because the plain text turns no-break spaces into blanks. Paragraph and line
+// separators are the panel's line breaks.
 QString TMemo::Text() const {
-  QString text = toPlainText();
-  text.replace(u'\n', QStringLiteral("\r\n"));
+  QString text = document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
   return text;
 }
 

@@ -103,6 +103,17 @@ class MemoTest : public QObject {
     QCOMPARE(ReadBytes(path), std::string("\xC8\xEC\xFF=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\nB=2"));
   }
 
+  // A no-break space is a character of its own in the code page; it must not become a blank.
+  void textKeepsEveryCharacter() {
+    TMemo& memo = *window_->Form().RzMemo1;
+    memo.SetText(QStringLiteral(u"A=1\u00A02\r\nB=2"));
+    QCOMPARE(memo.Text(), QStringLiteral(u"A=1\u00A02\r\nB=2"));
+    const QString path = window_->Path("nbsp.set");
+    memo.Lines.SaveToFile(path);
+    QCOMPARE(ReadBytes(path), std::string("A=1\xA0"
+                                          "2\r\nB=2"));
+  }
+
  private:
   std::unique_ptr<WindowFixture> window_;
 };
