@@ -132,6 +132,11 @@ void TListView::keyPressEvent(QKeyEvent* event) {
   GuardEvent([&] { OnKeyDown(this, key, event->modifiers()); });
 }
 
+void TListView::paintEvent(QPaintEvent* event) {
+  const VirtualListModel::PaintScope paint(*model_);
+  QTreeView::paintEvent(event);
+}
+
 // After a column border has been moved, the last column takes up the rest of the width, as
 // long as the others leave it room.
 void TListView::FitLastColumn() {

@@ -5,15 +5,9 @@
 #include <deque>
 #include <functional>
 
-class VirtualListModel;
+#include "ListItem.h"
 
-// One row as the list asks for it: Index is the row number, Caption the first column's text,
-// SubItems the texts of the further columns in order.
-struct TListItem {
-  int Index = 0;
-  QString Caption;
-  QStringList SubItems;
-};
+class VirtualListModel;
 
 struct TListColumn {
   int ID = 0;
@@ -51,6 +45,7 @@ class TListView : public QTreeView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void FitLastColumn();

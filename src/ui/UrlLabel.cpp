@@ -17,7 +17,6 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
   if (!Open(URL)) return;
-  visited_ = true;
   ShowColour(kVisitedColour);
 }
 

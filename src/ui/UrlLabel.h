@@ -14,13 +14,9 @@ class TURLLabel : public QLabel {
   // Opens an address; true on success. The desktop's handler unless replaced.
   std::function<bool(const QUrl&)> Open;
 
-  bool Visited() const { return visited_; }
-
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void ShowColour(const QColor& colour);
-
-  bool visited_ = false;
 };

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "ListView.h"
-
 VirtualListModel::VirtualListModel(QObject* parent, DataRequest request)
     : QAbstractTableModel(parent), request_(std::move(request)) {}
 
@@ -36,11 +34,19 @@ int VirtualListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant VirtualListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count_) return {};
-  TListItem item;
-  item.Index = index.row();
+  if (!painting_) return CellText(Request(index.row()), index.column());
+  if (paintedRow_.Index != index.row()) paintedRow_ = Request(index.row());
+  return CellText(paintedRow_, index.column());
+}
+
+TListItem VirtualListModel::Request(int row) const {
+  TListItem item{row, {}, {}};
   request_(item);
-  if (index.column() == 0) return item.Caption;
-  return item.SubItems.value(index.column() - 1);
+  return item;
+}
+
+QString VirtualListModel::CellText(const TListItem& item, int column) {
+  return column == 0 ? item.Caption : item.SubItems.value(column - 1);
 }
 
 QVariant VirtualListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,5 +1,6 @@
 #include <QMessageBox>
 #include <QTest>
+#include <map>
 #include <memory>
 
 #include "ErrorReport.h"
@@ -50,6 +51,24 @@ class LoadAndSortTest : public QObject {
 
     LoadThroughButton(form, report_);
     QCOMPARE(form.RzListView1->ItemCount(), 4);
+  }
+
+  // Each paint asks once for every row it shows, and asks again at the next paint.
+  void paintingAsksForEachShownRowOncePerPaint() {
+    TFormMain& form = window_->Form();
+    LoadThroughButton(form, report_);
+    TListView& list = *form.RzListView1;
+    std::map<int, int> requests;
+    const auto showRow = list.OnData;
+    list.OnData = [&](QObject* sender, TListItem* item) {
+      ++requests[item->Index];
+      showRow(sender, item);
+    };
+    for (int paint = 1; paint <= 2; ++paint) {
+      list.viewport()->repaint();
+      QCOMPARE(requests, (std::map<int, int>{{0, paint}, {1, paint}, {2, paint}, {3, paint}}));
+    }
+    list.OnData = showRow;
   }
 
   void unopenableReportKeepsTheRows() {
