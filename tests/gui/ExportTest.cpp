@@ -10,7 +10,7 @@
 
 namespace {
 
-std::vector<FixturePass> ThreePasses() {
+std::vector<GeneratedPass> ThreePasses() {
   return NumberedPasses({{"1.00", "1", "1", "1", "1", "1"},
                          {"2.00", "2", "2", "2", "2", "2"},
                          {"3.00", "3", "3", "3", "3", "3"}});

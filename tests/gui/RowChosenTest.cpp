@@ -1,13 +1,14 @@
 #include <QTest>
 #include <memory>
 
+#include "AnsiText.h"
 #include "GuiTestSupport.h"
 #include "PassTable.h"
 #include "ReportFixture.h"
 
 namespace {
 
-std::vector<FixturePass> FivePasses() {
+std::vector<GeneratedPass> FivePasses() {
   std::vector<std::vector<std::string>> figures;
   for (int k = 1; k <= 5; ++k) figures.push_back({std::to_string(k), "1", "1", "1", "1", "1"});
   return NumberedPasses(figures);
@@ -95,7 +96,8 @@ class RowChosenTest : public QObject {
   void theLastLineOfTheCellIsRemoved() {
     QFETCH(QString, params);
     QFETCH(QString, panel);
-    TFormMain& form = Loaded({{params.toStdString(), "1.00", "1", "1.00", "1.00", "1.00", "1.00"}});
+    TFormMain& form =
+        Loaded({{"1", QStringToAnsi(params), "1.00", "1", "1.00", "1.00", "1.00", "1.00"}});
     ClickRow(*form.RzListView1, 0);
     QCOMPARE(form.RzMemo1->Text(), panel);
   }
@@ -122,7 +124,7 @@ class RowChosenTest : public QObject {
   }
 
  private:
-  TFormMain& Loaded(const std::vector<FixturePass>& passes) {
+  TFormMain& Loaded(const std::vector<GeneratedPass>& passes) {
     TFormMain& form = window_->Form();
     LoadThroughButton(form, window_->WriteFile("report.htm", ReportText(passes)));
     return form;
