@@ -58,10 +58,7 @@ int RunCommand(const Command& command, std::span<const std::string_view> args, s
     err << kProgram << ' ' << command.name << ": " << error.what() << '\n';
     WriteCommandUsage(err, command);
     return kWrongUse;
-  } catch (const Exception& error) {
-    err << ErrorBoxText(error.Message()) << '\n';
-    return kFailed;
-  } catch (const std::exception& error) {
+  } catch (const std::exception& error) {  // an Exception's what() is its message
     err << ErrorBoxText(error.what()) << '\n';
     return kFailed;
   }

@@ -5,8 +5,10 @@
 #include <QTest>
 #include <memory>
 
+#include "AnsiText.h"
 #include "GuiTestSupport.h"
 #include "ReportFixture.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -55,8 +57,9 @@ class ExportTest : public QObject {
     TypeInFileDialog(window_->Path(""), "pass");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QCOMPARE(ReadBytes(window_->Path("pass.set")), std::string("P=2\r\nQ=20\r\nX=1\r\n"
-                                                               "\xC8\xEC\xFF=\xE4\xE0"));
+    QCOMPARE(ReadBytes(NativePath(window_->Path("pass.set"))),
+             std::string("P=2\r\nQ=20\r\nX=1\r\n"
+                         "\xC8\xEC\xFF=\xE4\xE0"));
     QCOMPARE(memo.Text(), QString());
     QCOMPARE(RowChosen, 1);
   }
@@ -85,7 +88,7 @@ class ExportTest : public QObject {
 
     const QStringList sets = QDir(window_->Path("")).entryList({"*.set", "*.SET"}, QDir::Files);
     QCOMPARE(sets, QStringList{written});
-    QCOMPARE(ReadBytes(window_->Path(written)), std::string("P=2\r\nQ=20\r\n"));
+    QCOMPARE(ReadBytes(NativePath(window_->Path(written))), std::string("P=2\r\nQ=20\r\n"));
   }
 
   void cancelKeepsThePanelAndWritesNothing() {
@@ -105,7 +108,7 @@ class ExportTest : public QObject {
     for (int round = 0; round < 2; ++round) {
       TypeInFileDialog(window_->Path(""), "twice");
       QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-      QCOMPARE(ReadBytes(window_->Path("twice.set")),
+      QCOMPARE(ReadBytes(NativePath(window_->Path("twice.set"))),
                round == 0 ? std::string("P=3\r\nQ=30\r\n") : std::string());
     }
     QVERIFY(QFile::exists(window_->Path("twice.set")));
@@ -129,7 +132,7 @@ class ExportTest : public QObject {
 
     TypeInFileDialog(window_->Path(""), "manual");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QCOMPARE(ReadBytes(window_->Path("manual.set")), std::string("A=1\r\n"));
+    QCOMPARE(ReadBytes(NativePath(window_->Path("manual.set"))), std::string("A=1\r\n"));
   }
 
   void aFileThatCannotBeCreatedIsReportedAndThePanelKept() {

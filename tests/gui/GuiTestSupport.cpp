@@ -91,12 +91,6 @@ QString WindowFixture::WriteFile(const QString& name, const std::string& bytes) 
   return path;
 }
 
-std::string ReadBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll().toStdString();
-}
-
 void WhenFileDialogOpens(std::function<void(QFileDialog&)> answer) {
   WhenModalOpens<QFileDialog>(std::move(answer));
 }

@@ -28,8 +28,6 @@ class WindowFixture {
   std::unique_ptr<TFormMain> form_;
 };
 
-std::string ReadBytes(const QString& path);
-
 // Answers the next file dialog from inside its event loop once it is showing.
 void WhenFileDialogOpens(std::function<void(QFileDialog&)> answer);
 // Picks `path` in the dialog (typed into its name box as a full path) and confirms.

@@ -4,7 +4,9 @@
 #include <QTextLayout>
 #include <memory>
 
+#include "AnsiText.h"
 #include "GuiTestSupport.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -100,7 +102,8 @@ class MemoTest : public QObject {
     memo.SetText(QStringLiteral(u"Имя=значение\r\nB=2"));
     const QString path = window_->Path("out.set");
     memo.Lines.SaveToFile(path);
-    QCOMPARE(ReadBytes(path), std::string("\xC8\xEC\xFF=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\nB=2"));
+    QCOMPARE(ReadBytes(NativePath(path)),
+             std::string("\xC8\xEC\xFF=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\nB=2"));
   }
 
   // A no-break space is a character of its own in the code page; it must not become a blank.
@@ -110,8 +113,8 @@ class MemoTest : public QObject {
     QCOMPARE(memo.Text(), QStringLiteral(u"A=1\u00A02\r\nB=2"));
     const QString path = window_->Path("nbsp.set");
     memo.Lines.SaveToFile(path);
-    QCOMPARE(ReadBytes(path), std::string("A=1\xA0"
-                                          "2\r\nB=2"));
+    QCOMPARE(ReadBytes(NativePath(path)), std::string("A=1\xA0"
+                                                      "2\r\nB=2"));
   }
 
  private:
