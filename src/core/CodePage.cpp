@@ -123,10 +123,6 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return Utf16ToUtf8(AnsiToUtf16(ansi));
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-  return Utf16ToAnsi(Utf8ToUtf16(utf8));
-}
-
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   // ICU counts in 32-bit lengths; larger texts go through in pieces cut between sequences.
   constexpr std::size_t kPiece = std::size_t{1} << 30;

@@ -13,7 +13,6 @@ std::u16string AnsiToUtf16(std::string_view ansi);
 std::string Utf16ToAnsi(std::u16string_view text);
 
 std::string AnsiToUtf8(std::string_view ansi);
-std::string Utf8ToAnsi(std::string_view utf8);
 
 // Malformed UTF-8 becomes U+FFFD, never an error.
 std::u16string Utf8ToUtf16(std::string_view utf8);

@@ -41,6 +41,26 @@ std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
   return text;
 }
 
+// Chooses the decoding by byte-order mark; the mark itself is not part of the text.
+ReportFile ClassifyReportBytes(std::string bytes) {
+  struct Mark {
+    std::string_view bytes;
+    ReportFile::Encoding encoding;
+  };
+  static constexpr Mark kMarks[] = {
+      {"\xEF\xBB\xBF", ReportFile::Encoding::Utf8},
+      {"\xFF\xFE", ReportFile::Encoding::Utf16LE},
+      {"\xFE\xFF", ReportFile::Encoding::Utf16BE},
+  };
+  for (const Mark& mark : kMarks) {
+    if (std::string_view(bytes).starts_with(mark.bytes)) {
+      bytes.erase(0, mark.bytes.size());
+      return {mark.encoding, std::move(bytes)};
+    }
+  }
+  return {ReportFile::Encoding::Ansi, std::move(bytes)};
+}
+
 }  // namespace
 
 ReportFile ReadReportFile(const std::string& path) {
@@ -66,25 +86,6 @@ ReportFile ReadReportFile(const std::string& path) {
   }
   bytes.resize(filled);
   return ClassifyReportBytes(std::move(bytes));
-}
-
-ReportFile ClassifyReportBytes(std::string bytes) {
-  struct Mark {
-    std::string_view bytes;
-    ReportFile::Encoding encoding;
-  };
-  static constexpr Mark kMarks[] = {
-      {"\xEF\xBB\xBF", ReportFile::Encoding::Utf8},
-      {"\xFF\xFE", ReportFile::Encoding::Utf16LE},
-      {"\xFE\xFF", ReportFile::Encoding::Utf16BE},
-  };
-  for (const Mark& mark : kMarks) {
-    if (std::string_view(bytes).starts_with(mark.bytes)) {
-      bytes.erase(0, mark.bytes.size());
-      return {mark.encoding, std::move(bytes)};
-    }
-  }
-  return {ReportFile::Encoding::Ansi, std::move(bytes)};
 }
 
 std::u16string DecodeUnicodeBody(const ReportFile& file) {

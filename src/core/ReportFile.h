@@ -12,12 +12,10 @@ struct ReportFile {
   std::string body;
 };
 
-// Reads the whole file. Raises EFOpenError ("Cannot open file "<full path>". <system text>") when
-// it cannot be opened or is not a regular file.
+// Reads the whole file and chooses its decoding by byte-order mark: UTF-8, UTF-16 LE, UTF-16 BE,
+// else the ANSI code page. Raises EFOpenError ("Cannot open file "<full path>". <system text>")
+// when it cannot be opened or is not a regular file.
 ReportFile ReadReportFile(const std::string& path);
-
-// Chooses the decoding by byte-order mark: UTF-8, UTF-16 LE, UTF-16 BE, else the ANSI code page.
-ReportFile ClassifyReportBytes(std::string bytes);
 
 // The body as UTF-16; malformed UTF-8 and an odd trailing byte of UTF-16 become U+FFFD.
 std::u16string DecodeUnicodeBody(const ReportFile& file);
