@@ -1,7 +1,5 @@
 #include "AnsiText.h"
 
-#include <QFile>
-
 #include "CodePage.h"
 
 QString AnsiToQString(std::string_view ansi) {
@@ -11,8 +9,4 @@ QString AnsiToQString(std::string_view ansi) {
 std::string QStringToAnsi(const QString& text) {
   return Utf16ToAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                          static_cast<std::size_t>(text.size())));
-}
-
-std::string NativePath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
 }

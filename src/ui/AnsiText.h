@@ -7,6 +7,3 @@
 // Pass texts and set files are in the ANSI code page; Qt shows UTF-16.
 QString AnsiToQString(std::string_view ansi);
 std::string QStringToAnsi(const QString& text);
-
-// File names as the operating system takes them.
-std::string NativePath(const QString& path);

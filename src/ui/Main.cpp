@@ -9,6 +9,7 @@
 #include "AnsiText.h"
 #include "CellConvert.h"
 #include "ErrorReport.h"
+#include "NativePath.h"
 #include "Parser.h"
 #include "ReportLoader.h"
 #include "ResultColumns.h"

@@ -5,6 +5,7 @@
 
 #include "AnsiText.h"
 #include "DisplayedLines.h"
+#include "NativePath.h"
 #include "SetFile.h"
 
 int TMemoLines::Count() const {

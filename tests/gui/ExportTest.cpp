@@ -5,8 +5,8 @@
 #include <QTest>
 #include <memory>
 
-#include "AnsiText.h"
 #include "GuiTestSupport.h"
+#include "NativePath.h"
 #include "ReportFixture.h"
 #include "TestFiles.h"
 

@@ -4,8 +4,8 @@
 #include <QTextLayout>
 #include <memory>
 
-#include "AnsiText.h"
 #include "GuiTestSupport.h"
+#include "NativePath.h"
 #include "TestFiles.h"
 
 namespace {

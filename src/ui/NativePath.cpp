@@ -1,0 +1,7 @@
+#include "NativePath.h"
+
+#include <QFile>
+
+std::string NativePath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
