@@ -25,6 +25,9 @@ constexpr int kWheelStep = 10;
 
 }  // namespace
 
+TFormMain* FormMain = nullptr;
+int RowChosen = 0;
+
 void TFormMain::BindEvents() {
   connect(RzButton1, &QPushButton::clicked, this,
           [this] { GuardEvent([this] { RzButton1Click(RzButton1); }); });

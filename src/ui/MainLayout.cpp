@@ -58,9 +58,6 @@ QString GuidePath() {
 
 }  // namespace
 
-TFormMain* FormMain = nullptr;
-int RowChosen = 0;
-
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral(u"KVL-RIDAVU Парсер файла оптимизации в SET"));
   setFont(DesignFont(QStringLiteral("Verdana"), 11));
