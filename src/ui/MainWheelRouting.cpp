@@ -1,0 +1,48 @@
+#include <QApplication>
+#include <QWheelEvent>
+
+#include "ErrorReport.h"
+#include "Main.h"
+
+namespace {
+
+constexpr int kWheelNotch = 120;
+
+}  // namespace
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Wheel || forwardingWheel_) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  RouteWheel(static_cast<QWheelEvent*>(event));
+  return true;
+}
+
+// The wheel goes to the control with the keyboard focus, whatever is under the pointer. The
+// list and the panel scroll themselves; what no control takes reaches the window, one handler
+// call per notch.
+void TFormMain::RouteWheel(QWheelEvent* event) {
+  QWidget* focused = focusWidget();
+  for (QAbstractScrollArea* control : {static_cast<QAbstractScrollArea*>(RzListView1),
+                                       static_cast<QAbstractScrollArea*>(RzMemo1)}) {
+    if (focused == nullptr || (focused != control && !control->isAncestorOf(focused))) continue;
+    QWidget* target = control->viewport();
+    QWheelEvent forwarded(target->mapFromGlobal(event->globalPosition()), event->globalPosition(),
+                          event->pixelDelta(), event->angleDelta(), event->buttons(),
+                          event->modifiers(), event->phase(), event->inverted());
+    forwardingWheel_ = true;
+    QApplication::sendEvent(target, &forwarded);
+    forwardingWheel_ = false;
+    return;
+  }
+  wheelRemainder_ += event->angleDelta().y();
+  const QPoint position = event->position().toPoint();
+  for (; wheelRemainder_ >= kWheelNotch; wheelRemainder_ -= kWheelNotch) {
+    bool handled = false;
+    GuardEvent([&] { FormMouseWheelUp(this, event->modifiers(), position, handled); });
+  }
+  for (; wheelRemainder_ <= -kWheelNotch; wheelRemainder_ += kWheelNotch) {
+    bool handled = false;
+    GuardEvent([&] { FormMouseWheelDown(this, event->modifiers(), position, handled); });
+  }
+}
