@@ -12,9 +12,15 @@ QString ApplicationTitle() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+std::function<void(const QString& caption, const QString& text)> ErrorBoxStandIn;
+
 void ShowException(const Exception& failure) {
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                  QString::fromStdString(ErrorBoxText(failure.Message())), QMessageBox::Ok,
+  const QString text = QString::fromStdString(ErrorBoxText(failure.Message()));
+  if (ErrorBoxStandIn) {
+    ErrorBoxStandIn(ApplicationTitle(), text);
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
 }

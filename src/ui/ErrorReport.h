@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <utility>
 
 class Exception;
@@ -10,6 +11,10 @@ QString ApplicationTitle();
 
 // A modal box with the error icon, one OK button and the application title as caption.
 void ShowException(const Exception& failure);
+
+// When set, answers in place of the error box (for runs without a user, such as tests): it is
+// given the caption and the text that the box would show.
+extern std::function<void(const QString& caption, const QString& text)> ErrorBoxStandIn;
 
 // Reports the exception being handled: EAbort silently dropped, an Exception shown as it is,
 // a std::exception by its what(), anything else as an empty message. Call only inside a catch.

@@ -23,8 +23,8 @@ class TFileDialog {
   // Shows the dialog modally; true when the user confirms a file name.
   bool Execute();
 
-  // When set, answers in place of the dialog (for runs without a user, such as benchmarks):
-  // it may change FileName and returns whether the name counts as confirmed.
+  // When set, answers in place of the dialog (for runs without a user, such as tests and
+  // benchmarks): it may change FileName and returns whether the name counts as confirmed.
   std::function<bool(TFileDialog&)> Chooser;
 
  private:

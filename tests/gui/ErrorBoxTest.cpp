@@ -1,12 +1,10 @@
-#include <QMessageBox>
 #include <QTest>
-#include <memory>
 #include <stdexcept>
 
 #include "Application.h"
 #include "ErrorReport.h"
 #include "Exceptions.h"
-#include "GuiTestSupport.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -21,13 +19,10 @@ class FailingWidget : public QWidget {
 
 }  // namespace
 
-class ErrorBoxTest : public QObject {
+class ErrorBoxTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() { window_ = std::make_unique<WindowFixture>(); }
-  void cleanup() { window_.reset(); }
-
   void aFailingHandlerShowsOneErrorBoxAndTheWindowGoesOn_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("message");
@@ -49,40 +44,27 @@ class ErrorBoxTest : public QObject {
     QFETCH(int, kind);
     QFETCH(QString, message);
     QFETCH(QString, text);
-    const auto box = WhenMessageBoxOpens();
     GuardEvent([kind, utf8 = message.toStdString()] {
       if (kind == 0) throw EFOpenError(utf8);
       if (kind == 1) throw std::invalid_argument(utf8);
       throw 42;
     });
-    QVERIFY(box->shown);
-    QCOMPARE(box->text, text);
-    QCOMPARE(box->title, ApplicationTitle());
-    QCOMPARE(box->title, QString("ErrorBoxTest"));
-    QCOMPARE(box->icon, int(QMessageBox::Critical));
-    QCOMPARE(box->buttonCount, 1);
-    QVERIFY(box->okButton);
+    // The caption is the executable's name.
+    QCOMPARE(window_->Boxes().Take(), QList<ShownBox>({{QString("ErrorBoxTest"), text}}));
     QVERIFY(window_->Form().isVisible());
   }
 
   void anAbortIsSilent() {
-    const auto box = WhenMessageBoxOpens();
     GuardEvent([] { throw EAbort("never shown"); });
-    QTest::qWait(50);
-    QVERIFY(!box->shown);
+    QCOMPARE(window_->Boxes().Take(), QList<ShownBox>());
   }
 
   void aFailureInsideQtsOwnHandlingIsCaughtByTheApplication() {
     FailingWidget widget;
-    const auto box = WhenMessageBoxOpens();
     QEvent event(QEvent::User);
     QApplication::sendEvent(&widget, &event);
-    QVERIFY(box->shown);
-    QCOMPARE(box->text, QString("raised inside Qt."));
+    QCOMPARE(window_->Boxes().TakeTexts(), QStringList("raised inside Qt."));
   }
-
- private:
-  std::unique_ptr<WindowFixture> window_;
 };
 
 int main(int argc, char** argv) {

@@ -1,47 +1,28 @@
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-#include <memory>
 
-#include "GuiTestSupport.h"
-#include "NativePath.h"
-#include "ReportFixture.h"
-#include "TestFiles.h"
+#include "UserActions.h"
+#include "WindowTest.h"
 
-namespace {
-
-std::vector<GeneratedPass> ThreePasses() {
-  return NumberedPasses({{"1.00", "1", "1", "1", "1", "1"},
-                         {"2.00", "2", "2", "2", "2", "2"},
-                         {"3.00", "3", "3", "3", "3", "3"}});
-}
-
-}  // namespace
-
-class ExportTest : public QObject {
+class ExportTest : public WindowTest {
   Q_OBJECT
 
- private slots:
-  void init() {
-    window_ = std::make_unique<WindowFixture>();
-    TFormMain& form = window_->Form();
-    LoadThroughButton(form, window_->WriteFile("report.htm", ReportText(ThreePasses())));
+ protected:
+  void PrepareWindow() override {
+    window_->LoadThroughButton(
+        window_->WriteReport("report.htm", NumberedPasses({{"1.00", "1", "1", "1", "1", "1"},
+                                                           {"2.00", "2", "2", "2", "2", "2"},
+                                                           {"3.00", "3", "3", "3", "3", "3"}})));
   }
-  void cleanup() { window_.reset(); }
 
+ private slots:
   void nothingHappensBeforeARowIsChosen() {
     TFormMain& form = window_->Form();
     form.RzMemo1->SetText("A=1");
-    auto opened = std::make_shared<bool>(false);
-    WhenFileDialogOpens([opened](QFileDialog& dialog) {
-      *opened = true;
-      dialog.reject();
-    });
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QTest::qWait(100);
-    QVERIFY(!*opened);
+    QCOMPARE(window_->SaveDialog().Proposed(), QStringList());
     QCOMPARE(form.RzMemo1->Text(), QString("A=1"));
   }
 
@@ -54,12 +35,11 @@ class ExportTest : public QObject {
     QTest::keyClick(&memo, Qt::Key_Return);
     TypeText(memo, QStringLiteral(u"Имя=да"));
 
-    TypeInFileDialog(window_->Path(""), "pass");
+    window_->SaveDialog().Confirm("pass");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QCOMPARE(ReadBytes(NativePath(window_->Path("pass.set"))),
-             std::string("P=2\r\nQ=20\r\nX=1\r\n"
-                         "\xC8\xEC\xFF=\xE4\xE0"));
+    QCOMPARE(window_->ReadFile("pass.set"), std::string("P=2\r\nQ=20\r\nX=1\r\n"
+                                                        "\xC8\xEC\xFF=\xE4\xE0"));
     QCOMPARE(memo.Text(), QString());
     QCOMPARE(RowChosen, 1);
   }
@@ -83,22 +63,23 @@ class ExportTest : public QObject {
     TFormMain& form = window_->Form();
     ClickRow(*form.RzListView1, 1);
 
-    TypeInFileDialog(window_->Path(""), typed);
+    window_->SaveDialog().Confirm(typed);
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    const QStringList sets = QDir(window_->Path("")).entryList({"*.set", "*.SET"}, QDir::Files);
+    QCOMPARE(window_->SaveDialog().Proposed(), QStringList("2"));
+    const QStringList sets = QDir(window_->Folder()).entryList({"*.set", "*.SET"}, QDir::Files);
     QCOMPARE(sets, QStringList{written});
-    QCOMPARE(ReadBytes(NativePath(window_->Path(written))), std::string("P=2\r\nQ=20\r\n"));
+    QCOMPARE(window_->ReadFile(written), std::string("P=2\r\nQ=20\r\n"));
   }
 
   void cancelKeepsThePanelAndWritesNothing() {
     TFormMain& form = window_->Form();
     ClickRow(*form.RzListView1, 0);
     form.RzMemo1->SetText("P=1\r\nQ=edited\r\n");
-    CancelFileDialog();
+    window_->SaveDialog().Cancel();
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
     QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=edited\r\n"));
-    QCOMPARE(QDir(window_->Path("")).entryList({"*.set"}, QDir::Files), QStringList());
+    QCOMPARE(QDir(window_->Folder()).entryList({"*.set"}, QDir::Files), QStringList());
     QCOMPARE(RowChosen, 1);
   }
 
@@ -106,9 +87,9 @@ class ExportTest : public QObject {
     TFormMain& form = window_->Form();
     ClickRow(*form.RzListView1, 2);
     for (int round = 0; round < 2; ++round) {
-      TypeInFileDialog(window_->Path(""), "twice");
+      window_->SaveDialog().Confirm("twice");
       QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-      QCOMPARE(ReadBytes(NativePath(window_->Path("twice.set"))),
+      QCOMPARE(window_->ReadFile("twice.set"),
                round == 0 ? std::string("P=3\r\nQ=30\r\n") : std::string());
     }
     QVERIFY(QFile::exists(window_->Path("twice.set")));
@@ -116,23 +97,17 @@ class ExportTest : public QObject {
 
   void withNoFocusedRowTheNameIsLeftToTheUser() {
     TFormMain& form = window_->Form();
-    CancelFileDialog();
+    window_->OpenDialog().Cancel();
     QTest::mouseClick(form.RzButton1, Qt::LeftButton);  // an empty list, no focus mark
     ClickBelowRows(*form.RzListView1);
     QCOMPARE(form.RzListView1->ItemFocused(), -1);
     form.RzMemo1->SetText("A=1\r\n");
 
-    auto proposed = std::make_shared<QString>();
-    WhenFileDialogOpens([proposed](QFileDialog& dialog) {
-      *proposed = dialog.findChild<QLineEdit*>("fileNameEdit")->text();
-      dialog.reject();
-    });
+    window_->SaveDialog().Confirm("manual");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QCOMPARE(*proposed, QString());
 
-    TypeInFileDialog(window_->Path(""), "manual");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QCOMPARE(ReadBytes(NativePath(window_->Path("manual.set"))), std::string("A=1\r\n"));
+    QCOMPARE(window_->SaveDialog().Proposed(), QStringList(QString()));
+    QCOMPARE(window_->ReadFile("manual.set"), std::string("A=1\r\n"));
   }
 
   void aFileThatCannotBeCreatedIsReportedAndThePanelKept() {
@@ -140,13 +115,12 @@ class ExportTest : public QObject {
     ClickRow(*form.RzListView1, 0);
     const QString target = window_->Path("no-such-folder/x");
 
-    TypeInFileDialog(window_->Path(""), target);
-    const auto box = WhenMessageBoxOpens();
+    window_->SaveDialog().Confirm(target);
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QVERIFY(box->shown);
-    QCOMPARE(box->text,
-             QString("Cannot create file \"%1.set\". No such file or directory.").arg(target));
+    QCOMPARE(window_->Boxes().TakeTexts(),
+             QStringList(
+                 QString("Cannot create file \"%1.set\". No such file or directory.").arg(target)));
     QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=10\r\n"));
   }
 
@@ -156,18 +130,14 @@ class ExportTest : public QObject {
     const QString full = window_->Path("full.set");
     QVERIFY(QFile::link("/dev/full", full));
 
-    TypeInFileDialog(window_->Path(""), "full.set");
-    const auto box = WhenMessageBoxOpens();
+    window_->SaveDialog().Confirm("full.set");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QVERIFY(box->shown);
-    QCOMPARE(box->text, QString("Cannot write file \"%1\". No space left on device.").arg(full));
+    QCOMPARE(window_->Boxes().TakeTexts(),
+             QStringList(QString("Cannot write file \"%1\". No space left on device.").arg(full)));
     QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=10\r\n"));
     QCOMPARE(RowChosen, 1);
   }
-
- private:
-  std::unique_ptr<WindowFixture> window_;
 };
 
 QTEST_MAIN(ExportTest)

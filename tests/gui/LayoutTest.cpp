@@ -1,13 +1,13 @@
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <memory>
 
-#include "GuiTestSupport.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -28,13 +28,10 @@ QRgb PixelOf(QWidget& widget, QPoint at) {
 
 }  // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() { window_ = std::make_unique<WindowFixture>(); }
-  void cleanup() { window_.reset(); }
-
   void theWindow() {
     TFormMain& form = window_->Form();
     QCOMPARE(form.windowTitle(), QStringLiteral(u"KVL-RIDAVU Парсер файла оптимизации в SET"));
@@ -190,7 +187,7 @@ class LayoutTest : public QObject {
       QCOMPARE(box.value(), std::max(expected, 0));
     }
 
-    LoadThroughButton(form, KVL_SAMPLE_REPORT);
+    window_->LoadThroughButton(KVL_SAMPLE_REPORT);
     QTest::qWait(20);  // the list lays out its rows
     TurnWheel(form, true);
     for (QAbstractScrollArea* control :
@@ -220,9 +217,6 @@ class LayoutTest : public QObject {
     QCOMPARE(calls, 3);
     QCOMPARE(link.palette().color(QPalette::WindowText), QColor(128, 0, 128));
   }
-
- private:
-  std::unique_ptr<WindowFixture> window_;
 };
 
 QTEST_MAIN(LayoutTest)

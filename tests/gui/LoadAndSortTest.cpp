@@ -1,12 +1,10 @@
-#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <map>
-#include <memory>
 
-#include "ErrorReport.h"
-#include "GuiTestSupport.h"
-#include "ReportFixture.h"
 #include "SortPasses.h"
+#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -26,37 +24,36 @@ QStringList Reversed(QStringList texts) {
 
 }  // namespace
 
-class LoadAndSortTest : public QObject {
+class LoadAndSortTest : public WindowTest {
   Q_OBJECT
 
- private slots:
-  void init() {
-    window_ = std::make_unique<WindowFixture>();
-    report_ = window_->WriteFile("four.htm", ReportText(NumberedPasses(kFigures)));
+ protected:
+  void PrepareWindow() override {
+    report_ = window_->WriteReport("four.htm", NumberedPasses(kFigures));
   }
-  void cleanup() { window_.reset(); }
 
+ private slots:
   void loadCancelAndReload() {
     TFormMain& form = window_->Form();
     QCOMPARE(form.RzListView1->ItemCount(), 0);
 
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     QCOMPARE(ColumnTexts(*form.RzListView1, 0), QStringList({"1", "2", "3", "4"}));
     QCOMPARE(ColumnTexts(*form.RzListView1, 1), QStringList({"3.00", "-5.00", "10.50", "9"}));
     QCOMPARE(ColumnTexts(*form.RzListView1, 6), QStringList({"1.00", "12.50", "0.10", "9.99"}));
 
-    CancelFileDialog();
+    window_->OpenDialog().Cancel();
     QTest::mouseClick(form.RzButton1, Qt::LeftButton);
     QCOMPARE(form.RzListView1->ItemCount(), 0);
 
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     QCOMPARE(form.RzListView1->ItemCount(), 4);
   }
 
   // Each paint asks once for every row it shows, and asks again at the next paint.
   void paintingAsksForEachShownRowOncePerPaint() {
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     TListView& list = *form.RzListView1;
     std::map<int, int> requests;
     const auto showRow = list.OnData;
@@ -73,19 +70,14 @@ class LoadAndSortTest : public QObject {
 
   void unopenableReportKeepsTheRows() {
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     const QString missing = window_->Path("missing.htm");
 
-    const auto box = WhenMessageBoxOpens();
-    LoadThroughButton(form, missing);
+    window_->LoadThroughButton(missing);
 
-    QVERIFY(box->shown);
-    QCOMPARE(box->text,
-             QString("Cannot open file \"%1\". No such file or directory.").arg(missing));
-    QCOMPARE(box->title, ApplicationTitle());
-    QCOMPARE(box->icon, int(QMessageBox::Critical));
-    QCOMPARE(box->buttonCount, 1);
-    QVERIFY(box->okButton);
+    QCOMPARE(
+        window_->Boxes().TakeTexts(),
+        QStringList(QString("Cannot open file \"%1\". No such file or directory.").arg(missing)));
     QCOMPARE(form.RzListView1->ItemCount(), 4);
   }
 
@@ -104,7 +96,7 @@ class LoadAndSortTest : public QObject {
     QFETCH(int, column);
     QFETCH(QStringList, largestFirstIndexes);
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     TListView& list = *form.RzListView1;
     const QStringList loaded = ColumnTexts(list, column);
     // Whole rows move: the column's texts follow their pass numbers.
@@ -132,7 +124,7 @@ class LoadAndSortTest : public QObject {
 
   void everyColumnKeepsItsOwnDirection() {
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     TListView& list = *form.RzListView1;
     ClickHeader(list, 1);
     ClickHeader(list, 2);
@@ -142,7 +134,7 @@ class LoadAndSortTest : public QObject {
 
   void sortKeepsSelectionFocusPanelAndRowChosen() {
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, report_);
+    window_->LoadThroughButton(report_);
     TListView& list = *form.RzListView1;
     ClickRow(list, 1);
     const QString panel = form.RzMemo1->Text();
@@ -177,22 +169,19 @@ class LoadAndSortTest : public QObject {
     QFETCH(QString, message);
     auto figures = kFigures;
     figures[2][static_cast<std::size_t>(column - 1)] = cell.toStdString();
-    const QString report = window_->WriteFile("bad.htm", ReportText(NumberedPasses(figures)));
+    const QString report = window_->WriteReport("bad.htm", NumberedPasses(figures));
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, report);
+    window_->LoadThroughButton(report);
 
     for (int attempt = 0; attempt < 2; ++attempt) {
-      const auto box = WhenMessageBoxOpens();
       ClickHeader(*form.RzListView1, column);
-      QVERIFY(box->shown);
-      QCOMPARE(box->text, message);
+      QCOMPARE(window_->Boxes().TakeTexts(), QStringList(message));
       QCOMPARE(ColumnSortFlags[static_cast<std::size_t>(column)], false);
     }
     QCOMPARE(form.RzListView1->ItemCount(), 4);
   }
 
  private:
-  std::unique_ptr<WindowFixture> window_;
   QString report_;
 };
 

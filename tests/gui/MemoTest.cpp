@@ -2,11 +2,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <memory>
 
-#include "GuiTestSupport.h"
-#include "NativePath.h"
-#include "TestFiles.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -28,13 +25,10 @@ int DrawnLineCount(TMemo& memo) {
 
 }  // namespace
 
-class MemoTest : public QObject {
+class MemoTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() { window_ = std::make_unique<WindowFixture>(); }
-  void cleanup() { window_.reset(); }
-
   void countsDisplayedLines_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("count");
@@ -100,9 +94,8 @@ class MemoTest : public QObject {
   void saveToFileWritesAnsiWithCrLf() {
     TMemo& memo = *window_->Form().RzMemo1;
     memo.SetText(QStringLiteral(u"Имя=значение\r\nB=2"));
-    const QString path = window_->Path("out.set");
-    memo.Lines.SaveToFile(path);
-    QCOMPARE(ReadBytes(NativePath(path)),
+    memo.Lines.SaveToFile(window_->Path("out.set"));
+    QCOMPARE(window_->ReadFile("out.set"),
              std::string("\xC8\xEC\xFF=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\nB=2"));
   }
 
@@ -111,14 +104,10 @@ class MemoTest : public QObject {
     TMemo& memo = *window_->Form().RzMemo1;
     memo.SetText(QStringLiteral(u"A=1\u00A02\r\nB=2"));
     QCOMPARE(memo.Text(), QStringLiteral(u"A=1\u00A02\r\nB=2"));
-    const QString path = window_->Path("nbsp.set");
-    memo.Lines.SaveToFile(path);
-    QCOMPARE(ReadBytes(NativePath(path)), std::string("A=1\xA0"
-                                                      "2\r\nB=2"));
+    memo.Lines.SaveToFile(window_->Path("nbsp.set"));
+    QCOMPARE(window_->ReadFile("nbsp.set"), std::string("A=1\xA0"
+                                                        "2\r\nB=2"));
   }
-
- private:
-  std::unique_ptr<WindowFixture> window_;
 };
 
 QTEST_MAIN(MemoTest)

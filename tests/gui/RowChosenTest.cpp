@@ -1,10 +1,9 @@
 #include <QTest>
-#include <memory>
 
 #include "AnsiText.h"
-#include "GuiTestSupport.h"
 #include "PassTable.h"
-#include "ReportFixture.h"
+#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -20,13 +19,10 @@ QString ParamsOf(int pass) {
 
 }  // namespace
 
-class RowChosenTest : public QObject {
+class RowChosenTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() { window_ = std::make_unique<WindowFixture>(); }
-  void cleanup() { window_.reset(); }
-
   void aClickInTheEmptyListOpensTheExportAndShowsNothing() {
     TFormMain& form = window_->Form();
     QCOMPARE(RowChosen, 0);
@@ -117,7 +113,7 @@ class RowChosenTest : public QObject {
   void aShorterReloadKeepsThePanelAndTheFlag() {
     TFormMain& form = Loaded(FivePasses());
     ClickRow(*form.RzListView1, 4);
-    LoadThroughButton(form, window_->WriteFile("one.htm", ReportText({FivePasses()[0]})));
+    window_->LoadThroughButton(window_->WriteReport("one.htm", {FivePasses()[0]}));
     QCOMPARE(form.RzListView1->ItemCount(), 1);
     QCOMPARE(form.RzMemo1->Text(), ParamsOf(5));
     QCOMPARE(RowChosen, 1);
@@ -126,11 +122,9 @@ class RowChosenTest : public QObject {
  private:
   TFormMain& Loaded(const std::vector<GeneratedPass>& passes) {
     TFormMain& form = window_->Form();
-    LoadThroughButton(form, window_->WriteFile("report.htm", ReportText(passes)));
+    window_->LoadThroughButton(window_->WriteReport("report.htm", passes));
     return form;
   }
-
-  std::unique_ptr<WindowFixture> window_;
 };
 
 QTEST_MAIN(RowChosenTest)

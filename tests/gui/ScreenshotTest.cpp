@@ -1,8 +1,8 @@
 #include <QImage>
 #include <QTest>
-#include <memory>
 
-#include "GuiTestSupport.h"
+#include "UserActions.h"
+#include "WindowFixture.h"
 
 // The window with the sample report loaded, sorted by profit and a pass chosen. Written to the
 // PNG that KVL_SCREENSHOT names (scripts/screenshot), else to a temporary file.
@@ -13,7 +13,7 @@ class ScreenshotTest : public QObject {
   void windowWithASortedReportAndAChosenPass() {
     WindowFixture window;
     TFormMain& form = window.Form();
-    LoadThroughButton(form, KVL_SAMPLE_REPORT);
+    window.LoadThroughButton(KVL_SAMPLE_REPORT);
     ClickHeader(*form.RzListView1, 1);
     ClickRow(*form.RzListView1, 2);
     QVERIFY(form.RzMemo1->Lines.Count() > 0);

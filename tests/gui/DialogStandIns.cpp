@@ -1,0 +1,62 @@
+#include "DialogStandIns.h"
+
+#include <QDir>
+#include <QTest>
+#include <utility>
+
+#include "ErrorReport.h"
+#include "FileDialog.h"
+
+FileDialogUser::FileDialogUser(TFileDialog& dialog, QString folder)
+    : dialog_(dialog), folder_(std::move(folder)) {
+  dialog_.Chooser = [this](TFileDialog& shown) { return Answer(shown); };
+}
+
+FileDialogUser::~FileDialogUser() {
+  dialog_.Chooser = nullptr;
+}
+
+void FileDialogUser::Confirm(const QString& name) {
+  answers_.emplace_back(name);
+}
+
+void FileDialogUser::Cancel() {
+  answers_.emplace_back(std::nullopt);
+}
+
+bool FileDialogUser::Answer(TFileDialog& shown) {
+  proposed_.append(shown.FileName);
+  if (answers_.empty()) {
+    ++withoutAnswer_;
+    return false;
+  }
+  const std::optional<QString> answer = std::move(answers_.front());
+  answers_.pop_front();
+  if (!answer) return false;
+  shown.FileName = QDir(folder_).filePath(answer->isNull() ? shown.FileName : *answer);
+  return true;
+}
+
+char* toString(const ShownBox& box) {
+  return QTest::toString(box.caption + QStringLiteral(": ") + box.text);
+}
+
+ErrorBoxes::ErrorBoxes() {
+  ErrorBoxStandIn = [this](const QString& caption, const QString& text) {
+    shown_.append({caption, text});
+  };
+}
+
+ErrorBoxes::~ErrorBoxes() {
+  ErrorBoxStandIn = nullptr;
+}
+
+QList<ShownBox> ErrorBoxes::Take() {
+  return std::exchange(shown_, {});
+}
+
+QStringList ErrorBoxes::TakeTexts() {
+  QStringList texts;
+  for (const ShownBox& box : Take()) texts.append(box.text);
+  return texts;
+}

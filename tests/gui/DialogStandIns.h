@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+class TFileDialog;
+
+// Stands in for the user of one of the window's file dialogs, which shows `folder`. Each answer
+// given beforehand serves one showing, in order; a showing that finds no answer left is
+// cancelled and counted.
+class FileDialogUser {
+ public:
+  FileDialogUser(TFileDialog& dialog, QString folder);
+  ~FileDialogUser();
+  FileDialogUser(const FileDialogUser&) = delete;
+  FileDialogUser& operator=(const FileDialogUser&) = delete;
+
+  // Confirms `name`: a full path or a name in the folder; a null name confirms the name that
+  // the window proposed.
+  void Confirm(const QString& name = QString());
+  void Cancel();
+
+  // The file name that the window proposed, one per showing, oldest first.
+  const QStringList& Proposed() const { return proposed_; }
+  int UnusedAnswers() const { return static_cast<int>(answers_.size()); }
+  int ShowingsWithoutAnswer() const { return withoutAnswer_; }
+
+ private:
+  bool Answer(TFileDialog& shown);
+
+  TFileDialog& dialog_;
+  QString folder_;
+  std::deque<std::optional<QString>> answers_;
+  QStringList proposed_;
+  int withoutAnswer_ = 0;
+};
+
+// What an error box would have shown.
+struct ShownBox {
+  QString caption;
+  QString text;
+  bool operator==(const ShownBox&) const = default;
+};
+char* toString(const ShownBox& box);
+
+// Stands in for the error box while it lives and keeps what each box would have shown.
+class ErrorBoxes {
+ public:
+  ErrorBoxes();
+  ~ErrorBoxes();
+  ErrorBoxes(const ErrorBoxes&) = delete;
+  ErrorBoxes& operator=(const ErrorBoxes&) = delete;
+
+  // The boxes shown since the last call, oldest first.
+  QList<ShownBox> Take();
+  // The texts of those boxes.
+  QStringList TakeTexts();
+
+ private:
+  QList<ShownBox> shown_;
+};

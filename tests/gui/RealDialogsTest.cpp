@@ -1,0 +1,172 @@
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "ErrorReport.h"
+#include "UserActions.h"
+#include "WindowTest.h"
+
+namespace {
+
+constexpr int kPollMs = 10;
+constexpr int kGiveUpMs = 10000;
+
+// Polls until a visible modal widget of type T is on top, then hands it to `act`. After the
+// time limit it closes whatever modal widget is open, so a test fails instead of hanging.
+template <class T>
+void WhenModalOpens(std::function<void(T&)> act) {
+  // Owned by the window under test, so a poll still waiting ends with the test.
+  auto* timer = new QTimer(FormMain);
+  auto waited = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, waited, act = std::move(act)] {
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (modal != nullptr && modal->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      act(*modal);
+      return;
+    }
+    *waited += kPollMs;
+    if (*waited < kGiveUpMs) return;
+    timer->stop();
+    timer->deleteLater();
+    if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+  });
+  timer->start(kPollMs);
+}
+
+// Types `name` into the name box (a null name keeps what the box holds) and presses Enter.
+void ConfirmName(QFileDialog& dialog, const QString& name) {
+  auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (!name.isNull()) {
+    // The folder is listed in the background and the proposed name selected once it is; a
+    // name typed before that could lose to the selection. The test folder holds a subfolder,
+    // which every dialog lists.
+    auto* files = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (!QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; })) {
+      qWarning("the file dialog listed no files");
+    }
+    files->clearSelection();
+    nameBox->setText(name);
+  }
+  QTest::keyClick(nameBox, Qt::Key_Return);
+}
+
+// A file dialog's settings and the name in its name box, as it was shown.
+struct ShownFileDialog {
+  bool shown = false;
+  QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+  bool native = true;
+  bool confirmsOverwrite = true;
+  QStringList nameFilters;
+  QString defaultSuffix;
+  QString proposed;
+};
+
+// Reads the next file dialog, then lets `answer` answer it.
+std::shared_ptr<ShownFileDialog> WhenFileDialogOpens(std::function<void(QFileDialog&)> answer) {
+  auto shown = std::make_shared<ShownFileDialog>();
+  WhenModalOpens<QFileDialog>([shown, answer = std::move(answer)](QFileDialog& dialog) {
+    shown->shown = true;
+    shown->mode = dialog.acceptMode();
+    shown->native = !dialog.testOption(QFileDialog::DontUseNativeDialog);
+    shown->confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+    shown->nameFilters = dialog.nameFilters();
+    shown->defaultSuffix = dialog.defaultSuffix();
+    shown->proposed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+    answer(dialog);
+  });
+  return shown;
+}
+
+// What a message box showed, filled in when it is answered with its OK button.
+struct ShownMessageBox {
+  bool answered = false;
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+};
+
+std::shared_ptr<ShownMessageBox> WhenMessageBoxOpens() {
+  auto shown = std::make_shared<ShownMessageBox>();
+  WhenModalOpens<QMessageBox>([shown](QMessageBox& box) {
+    shown->caption = box.windowTitle();
+    shown->text = box.text();
+    shown->icon = box.icon();
+    shown->buttons = box.standardButtons();
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    if (ok == nullptr) return box.reject();
+    shown->answered = true;
+    ok->click();
+  });
+  return shown;
+}
+
+}  // namespace
+
+// The window's file dialogs and its error box as Qt shows them. The other suites answer them
+// through stand-ins; these show that the real ones get the settings and texts that the
+// stand-ins take for granted, and give back what they are answered.
+class RealDialogsTest : public WindowTest {
+  Q_OBJECT
+
+ private slots:
+  void theFileDialogsShowTheWindowsSettingsAndGiveTheConfirmedName() {
+    TFormMain& form = window_->Form();
+    form.OpenDialog1->Chooser = nullptr;
+    form.SaveDialog1->Chooser = nullptr;
+    QDir(window_->Folder()).mkdir(QStringLiteral("folder"));
+    const QString report = window_->WriteReport(
+        "report.htm",
+        NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}, {"2.00", "2", "2", "2", "2", "2"}}));
+
+    const auto open =
+        WhenFileDialogOpens([report](QFileDialog& dialog) { ConfirmName(dialog, report); });
+    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    QVERIFY(open->shown);
+    QCOMPARE(open->mode, QFileDialog::AcceptOpen);
+    QVERIFY(!open->native);
+    QCOMPARE(open->nameFilters, QStringList("*.htm (*.htm)"));
+    QCOMPARE(open->defaultSuffix, QString("htm"));
+    QCOMPARE(form.RzListView1->ItemCount(), 2);
+
+    ClickRow(*form.RzListView1, 1);
+    const auto save = WhenFileDialogOpens([folder = window_->Folder()](QFileDialog& dialog) {
+      dialog.setDirectory(folder);
+      ConfirmName(dialog, QString());
+    });
+    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QVERIFY(save->shown);
+    QCOMPARE(save->mode, QFileDialog::AcceptSave);
+    QVERIFY(!save->native);
+    QVERIFY(!save->confirmsOverwrite);
+    QCOMPARE(save->nameFilters, QStringList("MT4 (*.set)"));
+    QCOMPARE(save->defaultSuffix, QString("set"));
+    QCOMPARE(save->proposed, QString("2"));
+    QCOMPARE(window_->ReadFile("2.set"), std::string("P=2\r\nQ=20\r\n"));
+  }
+
+  void theErrorBoxShowsTheFailureAndClosesWithOk() {
+    ErrorBoxStandIn = nullptr;
+    const QString missing = window_->Path("missing.htm");
+    const auto box = WhenMessageBoxOpens();
+    window_->LoadThroughButton(missing);
+    QVERIFY(box->answered);
+    QCOMPARE(box->caption, QString("RealDialogsTest"));
+    QCOMPARE(box->text,
+             QString("Cannot open file \"%1\". No such file or directory.").arg(missing));
+    QCOMPARE(box->icon, QMessageBox::Critical);
+    QCOMPARE(box->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  }
+};
+
+QTEST_MAIN(RealDialogsTest)
+#include "RealDialogsTest.moc"

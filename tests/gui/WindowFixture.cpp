@@ -1,0 +1,59 @@
+#include "WindowFixture.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include "ReportGenerator.h"
+#include "SortPasses.h"
+
+WindowFixture::WindowFixture() {
+  RowChosen = 0;
+  ColumnSortFlags = {};
+  form_ = std::make_unique<TFormMain>();
+  FormMain = form_.get();
+  openDialog_ = std::make_unique<FileDialogUser>(*form_->OpenDialog1, Folder());
+  saveDialog_ = std::make_unique<FileDialogUser>(*form_->SaveDialog1, Folder());
+  form_->show();
+  if (!QTest::qWaitForWindowExposed(form_.get())) qWarning("window not exposed");
+}
+
+WindowFixture::~WindowFixture() {
+  FormMain = nullptr;
+}
+
+QString WindowFixture::Folder() const {
+  return QString::fromStdString(folder_.Path().string());
+}
+
+QString WindowFixture::Path(const QString& name) const {
+  return QDir(Folder()).filePath(name);
+}
+
+QString WindowFixture::WriteReport(const QString& name,
+                                   const std::vector<GeneratedPass>& passes) const {
+  std::string report = ReportHead();
+  for (std::size_t row = 0; row < passes.size(); ++row) report += ReportRow(passes[row], row);
+  report += ReportTail();
+  return QString::fromStdString(folder_.Write(name.toStdString(), report));
+}
+
+std::string WindowFixture::ReadFile(const QString& name) const {
+  return ReadBytes((folder_.Path() / name.toStdString()).string());
+}
+
+void WindowFixture::LoadThroughButton(const QString& report) {
+  openDialog_->Confirm(report);
+  QTest::mouseClick(form_->RzButton1, Qt::LeftButton);
+}
+
+std::vector<GeneratedPass> NumberedPasses(const std::vector<std::vector<std::string>>& figures) {
+  std::vector<GeneratedPass> passes;
+  for (const auto& row : figures) {
+    const std::size_t k = passes.size() + 1;
+    passes.push_back({std::to_string(k),
+                      "P=" + std::to_string(k) + "; Q=" + std::to_string(k * 10) + "; ", row.at(0),
+                      row.at(1), row.at(2), row.at(3), row.at(4), row.at(5)});
+  }
+  return passes;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DialogStandIns.h"
+#include "GeneratedPasses.h"
+#include "Main.h"
+#include "TestFiles.h"
+
+// A shown main window over fresh process state (no row chosen, every sort flag clear), with a
+// temporary folder for the files a test reads and writes. Its file dialogs show that folder
+// and are answered by stand-ins; error boxes are kept by a stand-in.
+class WindowFixture {
+ public:
+  WindowFixture();
+  ~WindowFixture();
+  WindowFixture(const WindowFixture&) = delete;
+  WindowFixture& operator=(const WindowFixture&) = delete;
+
+  TFormMain& Form() { return *form_; }
+  FileDialogUser& OpenDialog() { return *openDialog_; }
+  FileDialogUser& SaveDialog() { return *saveDialog_; }
+  ErrorBoxes& Boxes() { return boxes_; }
+
+  QString Folder() const;
+  QString Path(const QString& name) const;
+  // Writes an optimization report of `passes` to the folder and returns its full path.
+  QString WriteReport(const QString& name, const std::vector<GeneratedPass>& passes) const;
+  std::string ReadFile(const QString& name) const;
+
+  // Loads `report` through the load button and the open dialog.
+  void LoadThroughButton(const QString& report);
+
+ private:
+  TempDir folder_;
+  ErrorBoxes boxes_;
+  std::unique_ptr<TFormMain> form_;
+  std::unique_ptr<FileDialogUser> openDialog_;
+  std::unique_ptr<FileDialogUser> saveDialog_;
+};
+
+// Passes numbered from 1, whose six figures are given per pass; the title of pass k is
+// "P=<k>; Q=<k*10>; ".
+std::vector<GeneratedPass> NumberedPasses(const std::vector<std::vector<std::string>>& figures);
