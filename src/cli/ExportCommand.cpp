@@ -28,10 +28,11 @@ void RunExport(const ParsedArguments& args, std::ostream& out) {
   ExpectPositionals(args, {"REPORT", "PASS"});
   const auto output = args.Last("-o");
   if (!output) throw UsageError("missing -o FILE");
-  const auto count = static_cast<std::size_t>(LoadReport(std::string(args.positionals[0])));
+  PassTable table;
+  const auto count = static_cast<std::size_t>(LoadReport(std::string(args.positionals[0]), table));
   const std::size_t pass = PassNumber(args.positionals[1], count);
   // Params never moves, so pass n's parameters are in slot n-1.
-  const std::string text = SetFileTextForParams(OptItems[pass - 1].Params);
+  const std::string text = SetFileTextForParams(table[pass - 1].Params);
   if (*output == "-") {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
   } else {

@@ -10,8 +10,6 @@
 #include "ExchangeSortOrder.h"
 #include "ResultColumns.h"
 
-std::array<bool, kSortColumnCount> ColumnSortFlags{};
-
 namespace {
 
 // A refused cell at slot k stops the exchange sort in its first sweep, which compares slot 0 with
@@ -93,8 +91,8 @@ void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
   }
 }
 
-void SortColumnInNextDirection(int columnId, int n, PassTable& table) {
-  const bool largestFirst = !ColumnSortFlags.at(static_cast<std::size_t>(columnId));
+void SortColumnInNextDirection(int columnId, int n, PassTable& table, SortFlags& flags) {
+  const bool largestFirst = !flags.at(static_cast<std::size_t>(columnId));
   SortPasses(columnId, largestFirst, n, table);
-  ColumnSortFlags[static_cast<std::size_t>(columnId)] = largestFirst;
+  flags[static_cast<std::size_t>(columnId)] = largestFirst;
 }

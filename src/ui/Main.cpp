@@ -13,7 +13,7 @@
 #include "ReportLoader.h"
 #include "ResultColumns.h"
 #include "SetFileName.h"
-#include "SortPasses.h"
+#include "WindowPasses.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void TFormMain::BindEvents() {
 
 void TFormMain::RzButton1Click(QObject* /*Sender*/) {
   int n = 0;
-  if (OpenDialog1->Execute()) n = LoadReport(NativePath(OpenDialog1->FileName));
+  if (OpenDialog1->Execute()) n = LoadReport(NativePath(OpenDialog1->FileName), OptItems);
   RzListView1->Refresh();
   RzListView1->SetItemCount(n);
 }
@@ -78,7 +78,7 @@ void TFormMain::RzListView1KeyDown(QObject* /*Sender*/, quint16& Key,
 
 void TFormMain::RzListView1ColumnClick(QObject* /*Sender*/, TListColumn* Column) {
   const int n = RzListView1->ItemCount();
-  SortColumnInNextDirection(Column->ID, n);
+  SortColumnInNextDirection(Column->ID, n, OptItems, ColumnSortFlags);
   RzListView1->Refresh();
   RzListView1->SetItemCount(n);
 }

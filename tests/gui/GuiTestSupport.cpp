@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "SortPasses.h"
+#include "WindowPasses.h"
 
 namespace {
 

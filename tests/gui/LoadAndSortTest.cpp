@@ -6,7 +6,7 @@
 #include "ErrorReport.h"
 #include "GuiTestSupport.h"
 #include "ReportFixture.h"
-#include "SortPasses.h"
+#include "WindowPasses.h"
 
 namespace {
 

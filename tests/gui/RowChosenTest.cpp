@@ -3,8 +3,8 @@
 
 #include "AnsiText.h"
 #include "GuiTestSupport.h"
-#include "PassTable.h"
 #include "ReportFixture.h"
+#include "WindowPasses.h"
 
 namespace {
 
