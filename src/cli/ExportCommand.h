@@ -2,5 +2,5 @@
 
 #include "Command.h"
 
-// export REPORT PASS -o FILE: the set file of one pass, as the window exports it unedited.
+// export REPORT PASS -o FILE: the set file of one pass, its parameter lines less the last one.
 extern const Command kExportCommand;

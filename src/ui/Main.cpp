@@ -65,8 +65,7 @@ void TFormMain::RzListView1Click(QObject* /*Sender*/) {
     const AnsiString lines = FormatParameters(OptItems[static_cast<std::size_t>(n - 1)].Params);
     RzMemo1->SetText(AnsiToQString(lines));
     // The last line holds the rest of the report cell, not a parameter.
-    const int k = RzMemo1->Lines.Count();
-    if (k >= 1) RzMemo1->Lines.Delete(k - 1);
+    RzMemo1->Lines.DeleteLastLine();
   } catch (...) {
   }
 }
