@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "CellConvert.h"
-#include "ExchangeSortOrder.h"
+#include "sort/ExchangeSortOrder.h"
 #include "PassTable.h"
 #include "SortPasses.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CellConvert.h"
-#include "ExchangeSortOrder.h"
+#include "sort/ExchangeSortOrder.h"
 #include "ResultColumns.h"
 
 namespace {
