@@ -43,7 +43,7 @@ void RunExport(const ParsedArguments& args, std::ostream& out) {
 
 }  // namespace
 
-constinit const Command kExportCommand = {
+constinit const CommandSpec kExportCommand = {
     "export",
     "REPORT PASS -o FILE",
     "write the set file of pass number PASS to FILE",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Command.h"
+#include "CommandSpec.h"
 
 // export REPORT PASS -o FILE: the set file of one pass, its parameter lines less the last one.
-extern const Command kExportCommand;
+extern const CommandSpec kExportCommand;

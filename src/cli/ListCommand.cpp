@@ -42,7 +42,7 @@ void RunList(const ParsedArguments& args, std::ostream& out) {
 
 }  // namespace
 
-constinit const Command kListCommand = {
+constinit const CommandSpec kListCommand = {
     "list",
     "REPORT [--format table|tsv] [--params] [--sort COLUMN:desc|asc]...",
     "list the passes of REPORT in file order or sorted",
