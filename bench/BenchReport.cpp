@@ -1,27 +1,21 @@
 #include "BenchReport.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "ReportGenerator.h"
+#include "TestFiles.h"
 
 namespace {
 
 class GeneratedReport {
  public:
-  GeneratedReport()
-      : path_((std::filesystem::temp_directory_path() /
-               ("kvl-bench-report-" + std::to_string(::getpid()) + ".htm"))
-                  .string()) {
+  GeneratedReport() : path_((folder_.Path() / "bench-report.htm").string()) {
     WriteReportFile(path_, kBenchPasses);
   }
-  ~GeneratedReport() { std::filesystem::remove(path_); }
-  GeneratedReport(const GeneratedReport&) = delete;
-  GeneratedReport& operator=(const GeneratedReport&) = delete;
   const std::string& Path() const { return path_; }
 
  private:
+  TempDir folder_;
   std::string path_;
 };
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "CellConvert.h"
-#include "ExchangeSortOrder.h"
 #include "PassTable.h"
 #include "SortPasses.h"
+#include "sort/ExchangeSortOrder.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "Main.h"
 #include "ReportLoader.h"
 #include "SortPasses.h"
+#include "WindowPasses.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void ClickProfitHeader(TFormMain& form) {
 
 void BM_LoadReportAlone(benchmark::State& state) {
   const std::string& path = BenchReportPath();
-  for (auto _ : state) benchmark::DoNotOptimize(LoadReport(path));
+  for (auto _ : state) benchmark::DoNotOptimize(LoadReport(path, OptItems));
 }
 
 // From an empty list: the click, the load, the new row count and the repaint that follows.
@@ -64,23 +65,23 @@ void BM_LoadThroughWindow(benchmark::State& state) {
 
 // Every sort starts from the load order and puts the largest profit first.
 void RestoreLoadOrder(int n) {
-  SortPasses(0, false, n);
+  SortPasses(0, false, n, OptItems);
   ColumnSortFlags = {};
 }
 
 void BM_SortPassesAlone(benchmark::State& state) {
-  const int n = LoadReport(BenchReportPath());
+  const int n = LoadReport(BenchReportPath(), OptItems);
   for (auto _ : state) {
     state.PauseTiming();
     RestoreLoadOrder(n);
     state.ResumeTiming();
-    SortColumnInNextDirection(kProfitColumn, n);
+    SortColumnInNextDirection(kProfitColumn, n, OptItems, ColumnSortFlags);
   }
 }
 
 void BM_SortThroughHeaderClick(benchmark::State& state) {
   TFormMain& form = Window();
-  form.RzListView1->SetItemCount(LoadReport(BenchReportPath()));
+  form.RzListView1->SetItemCount(LoadReport(BenchReportPath(), OptItems));
   const int n = form.RzListView1->ItemCount();
   for (auto _ : state) {
     state.PauseTiming();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Command.h"
+#include "CommandSpec.h"
 
-// export REPORT PASS -o FILE: the set file of one pass, as the window exports it unedited.
-extern const Command kExportCommand;
+// export REPORT PASS -o FILE: the set file of one pass, its parameter lines less the last one.
+extern const CommandSpec kExportCommand;

@@ -27,21 +27,22 @@ void RunList(const ParsedArguments& args, std::ostream& out) {
   std::vector<SortRequest> sorts;
   for (const std::string_view value : args.Values("--sort"))
     sorts.push_back(ParseSortRequest(value));
-  const int n = LoadReport(std::string(args.positionals[0]));
+  PassTable table;
+  const int n = LoadReport(std::string(args.positionals[0]), table);
   // In the order given, as successive header clicks would sort the window's list.
-  for (const SortRequest& sort : sorts) SortPasses(sort.columnId, sort.largestFirst, n);
+  for (const SortRequest& sort : sorts) SortPasses(sort.columnId, sort.largestFirst, n, table);
   const auto count = static_cast<std::size_t>(n);
   const auto columns = ListedColumns(args.Has("--params"));
   if (format == ListFormat::kTsv) {
-    WritePassesTsv(out, OptItems, count, columns);
+    WritePassesTsv(out, table, count, columns);
   } else {
-    WritePassesTable(out, OptItems, count, columns);
+    WritePassesTable(out, table, count, columns);
   }
 }
 
 }  // namespace
 
-constinit const Command kListCommand = {
+constinit const CommandSpec kListCommand = {
     "list",
     "REPORT [--format table|tsv] [--params] [--sort COLUMN:desc|asc]...",
     "list the passes of REPORT in file order or sorted",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Command.h"
+#include "CommandSpec.h"
 
 // list REPORT [--format table|tsv] [--params]: the passes of a report in slot order.
-extern const Command kListCommand;
+extern const CommandSpec kListCommand;

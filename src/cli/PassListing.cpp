@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string CellText(const CItem_OPT& pass, const ResultColumn& column) {
+std::string CellText(const CItem_OPT& pass, const ListedColumn& column) {
   return EscapeField(AnsiToUtf8(pass.*column.field));
 }
 
@@ -47,7 +47,7 @@ std::string EscapeField(std::string_view utf8) {
 }
 
 void WritePassesTsv(std::ostream& out, const PassTable& table, std::size_t count,
-                    std::span<const ResultColumn> columns) {
+                    std::span<const ListedColumn> columns) {
   for (std::size_t c = 0; c < columns.size(); ++c) out << (c ? "\t" : "") << columns[c].name;
   out << '\n';
   for (std::size_t slot = 0; slot < count; ++slot) {
@@ -59,9 +59,9 @@ void WritePassesTsv(std::ostream& out, const PassTable& table, std::size_t count
 }
 
 void WritePassesTable(std::ostream& out, const PassTable& table, std::size_t count,
-                      std::span<const ResultColumn> columns) {
+                      std::span<const ListedColumn> columns) {
   std::vector<std::size_t> widths;
-  for (const ResultColumn& column : columns) widths.push_back(DisplayWidth(column.caption));
+  for (const ListedColumn& column : columns) widths.push_back(DisplayWidth(column.caption));
   // The cells are converted twice rather than held, so a large report needs no second copy.
   for (std::size_t slot = 0; slot < count; ++slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {

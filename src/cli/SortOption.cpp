@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "CommandLine.h"
+#include "ArgumentParser.h"
 #include "ResultColumns.h"
 
 namespace {

@@ -2,10 +2,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Cli.h"
+#include "CommandDispatch.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  return RunCli(args, std::cout, std::cerr);
+  return DispatchCommand(args, std::cout, std::cerr);
 }

@@ -10,22 +10,11 @@
 #include <unordered_map>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
 
 constexpr char16_t kNoByte = 0;
 constexpr char kDefaultChar = '?';
-
-std::string AnsiConverterName() {
-#ifdef _WIN32
-  return "windows-" + std::to_string(GetACP());
-#else
-  return "windows-1251";
-#endif
-}
+constexpr const char* kAnsiConverterName = "windows-1251";
 
 struct ConverterCloser {
   void operator()(UConverter* c) const { ucnv_close(c); }
@@ -40,7 +29,7 @@ class AnsiCodePage {
  public:
   AnsiCodePage() {
     UErrorCode status = U_ZERO_ERROR;
-    converter_.reset(ucnv_open(AnsiConverterName().c_str(), &status));
+    converter_.reset(ucnv_open(kAnsiConverterName, &status));
     if (U_FAILURE(status)) throw std::runtime_error("ICU has no converter for the ANSI code page");
     ucnv_setFallback(converter_.get(), true);
     ucnv_setSubstChars(converter_.get(), &kDefaultChar, 1, &status);

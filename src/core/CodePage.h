@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Conversions between the ANSI code page (Windows-1251 where the platform has none) and Unicode.
+// Conversions between the ANSI code page, Windows-1251, and Unicode.
 // Every byte 0x00-0xFF decodes to one UTF-16 unit and encodes back to itself, so byte texts
 // survive a round trip unchanged.
 

@@ -1,7 +1,5 @@
 #include "PassTable.h"
 
-PassTable OptItems;
-
 void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept {
   for (const auto field : kRowFields) (a.*field).swap(b.*field);
 }

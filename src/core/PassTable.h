@@ -45,6 +45,3 @@ class PassTable {
  private:
   std::vector<CItem_OPT> items_;
 };
-
-// The one table of the process: the passes of the report loaded last.
-extern PassTable OptItems;

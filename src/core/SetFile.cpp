@@ -7,7 +7,6 @@
 
 #include "Exceptions.h"
 #include "FileError.h"
-#include "Parser.h"
 
 void WriteSetFile(const std::string& path, std::string_view bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -24,15 +23,4 @@ void WriteSetFile(const std::string& path, std::string_view bytes) {
   }
   // Some file systems report a failed write only when the file is closed.
   if (::close(fd) != 0) throw EWriteError(FileErrorMessage("write", path, errno));
-}
-
-std::string SetFileTextForParams(std::string_view params) {
-  const std::string text = FormatParameters(params);
-  // The last line holds the rest of the report cell. A final line break ends the line before
-  // it rather than opening an empty one, and the break in front of the removed line stays.
-  std::string_view body = text;
-  if (body.ends_with("\r\n")) body.remove_suffix(2);
-  const std::size_t lastBreak = body.rfind("\r\n");
-  const std::size_t lastLineStart = lastBreak == std::string_view::npos ? 0 : lastBreak + 2;
-  return text.substr(0, lastLineStart);
 }

@@ -7,7 +7,3 @@
 // ("Cannot create file "<full path>". <system text>") when it cannot be created and EWriteError
 // when a write fails; the file is closed either way.
 void WriteSetFile(const std::string& path, std::string_view bytes);
-
-// The set file for a pass chosen without edits: its formatted parameters less the last line,
-// which holds the rest of the report cell rather than a parameter.
-std::string SetFileTextForParams(std::string_view params);

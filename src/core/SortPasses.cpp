@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "CellConvert.h"
-#include "ExchangeSortOrder.h"
+#include "sort/ExchangeSortOrder.h"
 #include "ResultColumns.h"
-
-std::array<bool, kSortColumnCount> ColumnSortFlags{};
 
 namespace {
 
@@ -93,8 +91,8 @@ void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
   }
 }
 
-void SortColumnInNextDirection(int columnId, int n, PassTable& table) {
-  const bool largestFirst = !ColumnSortFlags.at(static_cast<std::size_t>(columnId));
+void SortColumnInNextDirection(int columnId, int n, PassTable& table, SortFlags& flags) {
+  const bool largestFirst = !flags.at(static_cast<std::size_t>(columnId));
   SortPasses(columnId, largestFirst, n, table);
-  ColumnSortFlags[static_cast<std::size_t>(columnId)] = largestFirst;
+  flags[static_cast<std::size_t>(columnId)] = largestFirst;
 }

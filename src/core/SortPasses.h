@@ -14,15 +14,15 @@
 // Each cell is converted once, in slot order. A refused cell at slot k leaves slots 0 to k-1 as
 // that sort's first sweep over them would and slots from k on untouched. A columnId outside 0 to
 // 6 or an n beyond the table's size raises std::out_of_range before anything is read.
-void SortPasses(int columnId, bool largestFirst, int n, PassTable& table = OptItems);
+void SortPasses(int columnId, bool largestFirst, int n, PassTable& table);
 
 inline constexpr int kSortColumnCount = static_cast<int>(kResultColumns.size());
 
 // One flag per column, indexed by column id: false while the column's next sort puts the largest
-// value first. All false when the process starts; only a completed sort flips one.
-extern std::array<bool, kSortColumnCount> ColumnSortFlags;
+// value first. Only a completed sort flips one.
+using SortFlags = std::array<bool, kSortColumnCount>;
 
 // A header click on column `columnId` of a list of n passes: sorts in the column's next direction
 // and then flips the column's flag. A sort that fails leaves the flag, so the next click tries the
 // same direction again.
-void SortColumnInNextDirection(int columnId, int n, PassTable& table = OptItems);
+void SortColumnInNextDirection(int columnId, int n, PassTable& table, SortFlags& flags);

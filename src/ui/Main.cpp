@@ -12,7 +12,7 @@
 #include "ReportLoader.h"
 #include "ResultColumns.h"
 #include "SetFileName.h"
-#include "SortPasses.h"
+#include "WindowPasses.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void TFormMain::BindEvents() {
 
 void TFormMain::RzButton1Click(QObject* /*Sender*/) {
   int n = 0;
-  if (OpenDialog1->Execute()) n = LoadReport(NativePath(OpenDialog1->FileName));
+  if (OpenDialog1->Execute()) n = LoadReport(NativePath(OpenDialog1->FileName), OptItems);
   RzListView1->Refresh();
   RzListView1->SetItemCount(n);
 }
@@ -66,8 +66,7 @@ void TFormMain::RzListView1Click(QObject* /*Sender*/) {
     const AnsiString lines = FormatParameters(OptItems[static_cast<std::size_t>(n - 1)].Params);
     RzMemo1->SetText(AnsiToQString(lines));
     // The last line holds the rest of the report cell, not a parameter.
-    const int k = RzMemo1->Lines.Count();
-    if (k >= 1) RzMemo1->Lines.Delete(k - 1);
+    RzMemo1->Lines.DeleteLastLine();
   } catch (...) {
   }
 }
@@ -79,7 +78,7 @@ void TFormMain::RzListView1KeyDown(QObject* /*Sender*/, quint16& Key,
 
 void TFormMain::RzListView1ColumnClick(QObject* /*Sender*/, TListColumn* Column) {
   const int n = RzListView1->ItemCount();
-  SortColumnInNextDirection(Column->ID, n);
+  SortColumnInNextDirection(Column->ID, n, OptItems, ColumnSortFlags);
   RzListView1->Refresh();
   RzListView1->SetItemCount(n);
 }

@@ -6,6 +6,7 @@
 #include "AnsiText.h"
 #include "DisplayedLines.h"
 #include "NativePath.h"
+#include "PanelText.h"
 #include "SetFile.h"
 
 int TMemoLines::Count() const {
@@ -20,10 +21,12 @@ void TMemoLines::Delete(int index) {
   const auto line = static_cast<std::size_t>(index);
   const int end =
       line + 1 < starts.size() ? starts[line + 1] : memo_.document()->characterCount() - 1;
-  QTextCursor cursor(memo_.document());
-  cursor.setPosition(starts[line]);
-  cursor.setPosition(end, QTextCursor::KeepAnchor);
-  cursor.removeSelectedText();
+  Remove(starts[line], end);
+}
+
+void TMemoLines::DeleteLastLine() {
+  const int length = memo_.document()->characterCount() - 1;
+  Remove(StartOfLastLine(Starts(), length), length);
 }
 
 void TMemoLines::Clear() {
@@ -32,6 +35,13 @@ void TMemoLines::Clear() {
 
 void TMemoLines::SaveToFile(const QString& path) const {
   WriteSetFile(NativePath(path), QStringToAnsi(memo_.Text()));
+}
+
+void TMemoLines::Remove(int from, int to) {
+  QTextCursor cursor(memo_.document());
+  cursor.setPosition(from);
+  cursor.setPosition(to, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
 }
 
 std::vector<int> TMemoLines::Starts() const {

@@ -15,12 +15,16 @@ class TMemoLines {
   // Removes displayed line `index` up to the start of the next one, so the break that ends it
   // goes too; of the last line only its characters go. An index out of range changes nothing.
   void Delete(int index);
+  // Removes the last displayed line from its start on (StartOfLastLine), an empty last line not
+  // counted.
+  void DeleteLastLine();
   void Clear();
   // Writes Text in the ANSI code page to `path`, replacing any file there.
   void SaveToFile(const QString& path) const;
 
  private:
   std::vector<int> Starts() const;
+  void Remove(int from, int to);
 
   TMemo& memo_;
 };

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
+#include "ArgumentParser.h"
 #include "PassListing.h"
 
 namespace {

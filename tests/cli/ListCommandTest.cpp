@@ -7,52 +7,15 @@
 #include "CodePage.h"
 #include "ReportGenerator.h"
 #include "ReportLoader.h"
+#include "ReportText.h"
 #include "RunTool.h"
 #include "SortPasses.h"
 #include "TestFiles.h"
 
 namespace {
 
-// The passes of the hand-made fixture as `list --format tsv --params` must print them.
-const std::vector<std::array<std::string, 8>> kFixturePasses = {
-    {"1", "1245.60", "38", "1.84", "32.78", "310.20", "2.95",
-     R"(TakeProfit=80; StopLoss=40; Lots=0.1; Comment=Пробой; ">17)"},
-    {"2", "982.15", "52", "1.47", "18.89", "402.75", "3.84",
-     R"(TakeProfit=40; StopLoss=40; Lots=0.1; Comment=Пробой; ">3)"},
-    {"3", "-356.40", "38", "0.78", "-9.38", "811.00", "7.92",
-     R"(TakeProfit=120; StopLoss=20; Lots=0.1; Comment=Откат; ">42)"},
-    {"4", "0.00", "0", "0.00", "0.00", "0.00", "0.00",
-     R"(TakeProfit=60; StopLoss=60; Lots=0.2; Comment=Пробой; ">8)"},
-    {"5", "87,40", "21", "1.12", "4.16", "205.30", "2.01",
-     R"(TakeProfit=100; StopLoss=30; Lots=0.1; Comment=Откат; ">25)"},
-    {"6", "540.00", "38", "", "14.21", "265.90", "2.55",
-     R"(TakeProfit=80; StopLoss=20; Lots=0.1; Comment=Пробой; ">11)"},
-    {"7", "-1210.75", "64", "0.61", "-18.92", "1630.45", "15.37",
-     R"(TakeProfit=40; StopLoss=60; Lots=0.2; Comment=Откат; ">30)"},
-    {"8", "12.30", "9", "1.05", "1.37", "96.10", "0.95",
-     R"(TakeProfit=60; StopLoss=20; Lots=0.1; LogFile=C:\\logs\\tp.txt; ">5)"},
-    {"9", "0.00", "0", "0.00", "0.00", "0.00", "0.00",
-     R"(TakeProfit=120; StopLoss=60; Lots=0.2; Comment=Пробой; ">36)"},
-    {"10", "2310.05", "52", "2.36", "44.42", "512.60", "4.70",
-     R"(TakeProfit=100; StopLoss=40; Lots=0.1; Comment=Откат; ">2)"},
-    {"11", "-45.90", "27", "0.95", "-1.70", "377.85", "3.71",
-     R"(TakeProfit=80; StopLoss=60; Lots=0.1; Comment=Пробой; ">19)"},
-    {"12", "730.20", "71", "1.33", "10.28", "298.40", "2.86",
-     R"(TakeProfit=40; StopLoss=20; Lots=0.1; Comment=Откат; ">14)"},
-};
-
 constexpr const char* kTsvNames =
     "index\tprofit\ttrades\tprofit-factor\texpected-payoff\tdrawdown\tdrawdown-percent";
-
-std::string ExpectedTsv(std::size_t fieldCount) {
-  std::string tsv = kTsvNames;
-  tsv += fieldCount == 8 ? "\tparams\n" : "\n";
-  for (const auto& pass : kFixturePasses) {
-    for (std::size_t f = 0; f < fieldCount; ++f) tsv += (f ? "\t" : "") + pass[f];
-    tsv += '\n';
-  }
-  return tsv;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -61,6 +24,16 @@ std::vector<std::string> Lines(const std::string& text) {
     lines.push_back(text.substr(start, end - start));
   }
   return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t end; (end = line.find('\t', start)) != std::string::npos; start = end + 1) {
+    fields.push_back(line.substr(start, end - start));
+  }
+  fields.push_back(line.substr(start));
+  return fields;
 }
 
 // The byte offset at which `characters` UTF-8 characters of `line` end.
@@ -84,11 +57,11 @@ TEST_P(ListFixtureTest, TsvPrintsEveryPassAsStoredInUtf8) {
   const ToolRun plain = RunTool({"list", DataPath(GetParam()), "--format", "tsv"});
   EXPECT_EQ(plain.status, 0);
   EXPECT_EQ(plain.err, "");
-  EXPECT_EQ(plain.out, ExpectedTsv(7));
+  EXPECT_EQ(plain.out, ReadBytes(DataPath("report-list.tsv")));
 
   const ToolRun withParams = RunTool({"list", "--params", DataPath(GetParam()), "--format=tsv"});
   EXPECT_EQ(withParams.status, 0);
-  EXPECT_EQ(withParams.out, ExpectedTsv(8));
+  EXPECT_EQ(withParams.out, ReadBytes(DataPath("report-list-params.tsv")));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachEncoding, ListFixtureTest,
@@ -99,7 +72,9 @@ TEST(ListTableTest, AlignsEveryFieldUnderItsCaptionCountingCharacters) {
   const ToolRun run = RunTool({"list", DataPath("report-cp1251.htm"), "--params"});
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), kFixturePasses.size() + 1);
+  // The fields as the tab-separated listing gives them, escaped the same way.
+  const std::vector<std::string> tsvLines = Lines(ReadBytes(DataPath("report-list-params.tsv")));
+  ASSERT_EQ(lines.size(), tsvLines.size());
   const std::array<std::string, 8> captions = {"Индекс",       "Прибыль",       "Всего сделок",
                                                "Прибыльность", "Мат. выигрыша", "Просадка $",
                                                "Просадка %",   "Параметры"};
@@ -110,29 +85,26 @@ TEST(ListTableTest, AlignsEveryFieldUnderItsCaptionCountingCharacters) {
     ASSERT_NE(at, std::string::npos) << captions[c];
     starts[c] = CharacterCount(lines[0].substr(0, at));
   }
-  for (std::size_t row = 0; row < kFixturePasses.size(); ++row) {
-    const std::string& line = lines[row + 1];
+  for (std::size_t row = 1; row < lines.size(); ++row) {
+    const std::string& line = lines[row];
+    const std::vector<std::string> fields = Fields(tsvLines[row]);
+    ASSERT_EQ(fields.size(), captions.size()) << "row " << row;
     for (std::size_t c = 0; c < captions.size(); ++c) {
       const std::size_t at = ByteOffset(line, starts[c]);
-      const std::string& field = kFixturePasses[row][c];
-      EXPECT_EQ(line.substr(at, field.size()), field) << "row " << row + 1 << ", column " << c;
+      const std::string& field = fields[c];
+      EXPECT_EQ(line.substr(at, field.size()), field) << "row " << row << ", column " << c;
       if (c > 0) {
-        EXPECT_EQ(line.substr(at - 2, 2), "  ") << "row " << row + 1 << ", column " << c;
+        EXPECT_EQ(line.substr(at - 2, 2), "  ") << "row " << row << ", column " << c;
       }
     }
-    EXPECT_FALSE(line.ends_with(' ')) << "row " << row + 1;
+    EXPECT_FALSE(line.ends_with(' ')) << "row " << row;
   }
 }
 
 TEST(ListTest, EscapesTabsAndBackslashesInsideFields) {
   const TempDir dir;
   const std::string report = dir.Write(
-      "tabs.htm",
-      "<tr bgcolor=\"#C0C0C0\" align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4</td></tr>\r\n"
-      "<tr align=right><td title=\"A=1\t2; B=\\; \">7</td><td class=mspt>1\t5</td><td>3</td>"
-      "<td class=mspt>\\</td><td class=mspt>4</td><td class=mspt>5</td><td class=mspt>6</td>"
-      "</tr>\r\n"
-      "</table>\r\n");
+      "tabs.htm", ReportText({{"7", "A=1\t2; B=\\; ", "1\t5", "3", "\\", "4", "5", "6"}}));
   const ToolRun run = RunTool({"list", report, "--format", "tsv", "--params"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, std::string(kTsvNames) + "\tparams\n" +

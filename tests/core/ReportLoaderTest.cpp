@@ -6,20 +6,17 @@
 #include "CodePage.h"
 #include "Exceptions.h"
 #include "PassFields.h"
+#include "ReportGenerator.h"
 #include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {
 
-const std::string kHeader =
-    "<tr bgcolor=\"#C0C0C0\" align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4</td>"
-    "<td>\xCF\xF0\xE8\xE1\xFB\xEB\xFC</td></tr>";
+const std::string kHeader = ResultsHeaderLine();
 
 std::string Row(int pass, const std::string& profit, const std::string& params = "A=1; B=2; ") {
-  return "<tr align=right><td title=\"" + params + "\">" + std::to_string(pass) +
-         "</td><td class=mspt>" + profit +
-         "</td><td>12</td><td class=mspt>1.50</td>"
-         "<td class=mspt>12.50</td><td class=mspt>40.00</td><td class=mspt>2.10</td></tr>";
+  return ReportRowLine(
+      {std::to_string(pass), params, profit, "12", "1.50", "12.50", "40.00", "2.10"}, 0);
 }
 
 std::string Join(const std::vector<std::string>& lines, std::string_view lineBreak = "\r\n") {

@@ -6,21 +6,6 @@
 
 namespace {
 
-TEST(SetFileTextForParams, KeepsOneLinePerParameter) {
-  struct Case {
-    std::string_view params, expected;
-  };
-  const Case cases[] = {
-      {"A=1; B=2; \">3", "A=1\r\nB=2\r\n"},
-      {"A=1; B=2\">3", "A=1\r\n"},  // the last parameter shares its line with the cell's rest
-      {"A=1\">3", ""},              // no ';' at all
-      {"", ""},
-      {"A=1; B=2; ", "A=1\r\n"},  // a final break ends B=2's line, which is the last one
-      {"A=1; ; \">3", "A=1\r\n\r\n"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(SetFileTextForParams(c.params), c.expected) << c.params;
-}
-
 TEST(WriteSetFile, WritesExactlyTheBytesAndReplacesAnExistingFile) {
   TempDir dir;
   const std::string path = dir.Write("17.set", "an older and longer content\r\n");

@@ -312,8 +312,6 @@ TEST_F(SortPassesTest, RefusesAColumnOrCountOutsideTheTable) {
 class SortColumnInNextDirectionTest : public SortPassesTest {
  protected:
   void SetUp() override {
-    savedFlags_ = ColumnSortFlags;
-    ColumnSortFlags = {};
     for (int slot = 0; slot < 3; ++slot) {
       CItem_OPT row;
       row.Index = std::to_string(slot + 1);
@@ -322,39 +320,37 @@ class SortColumnInNextDirectionTest : public SortPassesTest {
       SetRow(slot, row);
     }
   }
-  void TearDown() override { ColumnSortFlags = savedFlags_; }
 
   static std::string ProfitsInSlotOrder() {
     return Actual()[0].Profit + " " + Actual()[1].Profit + " " + Actual()[2].Profit;
   }
 
- private:
-  std::array<bool, kSortColumnCount> savedFlags_{};
+  SortFlags flags_{};
 };
 
 TEST_F(SortColumnInNextDirectionTest, EachColumnAlternatesFromLargestFirst) {
-  SortColumnInNextDirection(kProfitColumn, 3, Actual());
+  SortColumnInNextDirection(kProfitColumn, 3, Actual(), flags_);
   EXPECT_EQ(ProfitsInSlotOrder(), "20 10 0");
-  SortColumnInNextDirection(kTradesColumn, 3, Actual());
+  SortColumnInNextDirection(kTradesColumn, 3, Actual(), flags_);
   EXPECT_EQ(ProfitsInSlotOrder(), "0 10 20");
-  SortColumnInNextDirection(kProfitColumn, 3, Actual());
+  SortColumnInNextDirection(kProfitColumn, 3, Actual(), flags_);
   EXPECT_EQ(ProfitsInSlotOrder(), "0 10 20");
-  SortColumnInNextDirection(kProfitColumn, 3, Actual());
+  SortColumnInNextDirection(kProfitColumn, 3, Actual(), flags_);
   EXPECT_EQ(ProfitsInSlotOrder(), "20 10 0");
-  EXPECT_EQ(ColumnSortFlags, (std::array<bool, kSortColumnCount>{false, true, true}));
+  EXPECT_EQ(flags_, (SortFlags{false, true, true}));
 }
 
 TEST_F(SortColumnInNextDirectionTest, AnEmptyListStillFlipsTheFlag) {
-  SortColumnInNextDirection(kProfitColumn, 0, Actual());
-  EXPECT_TRUE(ColumnSortFlags[kProfitColumn]);
+  SortColumnInNextDirection(kProfitColumn, 0, Actual(), flags_);
+  EXPECT_TRUE(flags_[kProfitColumn]);
 }
 
 TEST_F(SortColumnInNextDirectionTest, AFailedSortKeepsTheDirection) {
   SetCell(2, kProfitColumn, "10%");
-  EXPECT_THROW(SortColumnInNextDirection(kProfitColumn, 3, Actual()), EConvertError);
-  EXPECT_FALSE(ColumnSortFlags[kProfitColumn]);
+  EXPECT_THROW(SortColumnInNextDirection(kProfitColumn, 3, Actual(), flags_), EConvertError);
+  EXPECT_FALSE(flags_[kProfitColumn]);
   SetCell(2, kProfitColumn, "30");
-  SortColumnInNextDirection(kProfitColumn, 3, Actual());
+  SortColumnInNextDirection(kProfitColumn, 3, Actual(), flags_);
   EXPECT_EQ(ProfitsInSlotOrder(), "30 10 0");
 }
 

@@ -2,8 +2,8 @@
 #include <QTest>
 #include <map>
 
-#include "SortPasses.h"
 #include "UserActions.h"
+#include "WindowPasses.h"
 #include "WindowTest.h"
 
 namespace {

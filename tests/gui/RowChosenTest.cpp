@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "AnsiText.h"
-#include "PassTable.h"
 #include "UserActions.h"
+#include "WindowPasses.h"
 #include "WindowTest.h"
 
 namespace {

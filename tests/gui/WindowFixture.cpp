@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ReportGenerator.h"
-#include "SortPasses.h"
+#include "ReportText.h"
+#include "WindowPasses.h"
 
 WindowFixture::WindowFixture() {
   RowChosen = 0;
@@ -32,10 +32,7 @@ QString WindowFixture::Path(const QString& name) const {
 
 QString WindowFixture::WriteReport(const QString& name,
                                    const std::vector<GeneratedPass>& passes) const {
-  std::string report = ReportHead();
-  for (std::size_t row = 0; row < passes.size(); ++row) report += ReportRow(passes[row], row);
-  report += ReportTail();
-  return QString::fromStdString(folder_.Write(name.toStdString(), report));
+  return QString::fromStdString(folder_.Write(name.toStdString(), ReportText(passes)));
 }
 
 std::string WindowFixture::ReadFile(const QString& name) const {

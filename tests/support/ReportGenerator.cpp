@@ -1,6 +1,7 @@
 #include "ReportGenerator.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -68,7 +69,15 @@ std::string ReportHead() {
   return head;
 }
 
+std::string ResultsHeaderLine() {
+  return Cp1251FromUtf8(std::end(kHeadLines)[-1]);
+}
+
 std::string ReportRow(const GeneratedPass& pass, std::size_t rowIndex) {
+  return ReportRowLine(pass, rowIndex) + kLineBreak;
+}
+
+std::string ReportRowLine(const GeneratedPass& pass, std::size_t rowIndex) {
   std::string row = rowIndex % 2 == 0 ? "<tr align=right>" : "<tr bgcolor=\"#E0E0E0\" align=right>";
   row += "<td title=\"" + pass.title + "\">" + pass.number + "</td>";
   row += "<td class=mspt>" + pass.profit + "</td>";
@@ -78,7 +87,6 @@ std::string ReportRow(const GeneratedPass& pass, std::size_t rowIndex) {
     row += "<td class=mspt>" + *cell + "</td>";
   }
   row += "</tr>";
-  row += kLineBreak;
   return row;
 }
 

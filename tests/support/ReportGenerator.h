@@ -14,8 +14,12 @@
 
 // Every line up to and including the results header.
 std::string ReportHead();
+// The results header alone, without its line break.
+std::string ResultsHeaderLine();
 // The data row of `pass`; rows alternate between two backgrounds by `rowIndex` (from 0).
 std::string ReportRow(const GeneratedPass& pass, std::size_t rowIndex);
+// The same row without its line break.
+std::string ReportRowLine(const GeneratedPass& pass, std::size_t rowIndex);
 // "</table>" and the closing tags.
 std::string ReportTail();
 

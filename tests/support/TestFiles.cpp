@@ -1,15 +1,17 @@
 #include "TestFiles.h"
 
+#include <stdlib.h>
+
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 TempDir::TempDir() {
-  std::random_device seed;
-  path_ = std::filesystem::temp_directory_path() /
-          ("kvl-test-" + std::to_string(seed()) + "-" + std::to_string(seed()));
-  std::filesystem::create_directories(path_);
+  std::string pattern = (std::filesystem::temp_directory_path() / "kvl-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("cannot create a temporary folder like " + pattern);
+  }
+  path_ = pattern;
 }
 
 TempDir::~TempDir() {

@@ -4,10 +4,10 @@
 #include <span>
 #include <string_view>
 
-#include "CommandLine.h"
+#include "ArgumentParser.h"
 
 // One command of the tool. Every command also takes --help, which the dispatcher answers.
-struct Command {
+struct CommandSpec {
   std::string_view name;
   std::string_view synopsis;     // the arguments, as the usage line shows them
   std::string_view summary;      // one line for the tool's own usage

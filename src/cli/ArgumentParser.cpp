@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "ArgumentParser.h"
 
 #include <algorithm>
 #include <string>

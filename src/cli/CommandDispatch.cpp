@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "CommandDispatch.h"
 
 #include <algorithm>
 #include <exception>
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Command.h"
+#include "CommandSpec.h"
 #include "ErrorText.h"
 #include "Exceptions.h"
 #include "ExportCommand.h"
@@ -15,7 +15,7 @@
 namespace {
 
 constexpr std::string_view kProgram = "kvl-ridavu-cli";
-constexpr const Command* kCommands[] = {&kListCommand, &kExportCommand};
+constexpr const CommandSpec* kCommands[] = {&kListCommand, &kExportCommand};
 constexpr OptionSpec kHelpOption = {"--help", false};
 
 constexpr int kFailed = 1;
@@ -24,25 +24,25 @@ constexpr int kWrongUse = 2;
 void WriteToolUsage(std::ostream& out) {
   out << "usage: " << kProgram << " COMMAND ARGUMENTS\n"
       << "Reads MT4 optimization reports without the window.\n\nCommands:\n";
-  for (const Command* command : kCommands) {
+  for (const CommandSpec* command : kCommands) {
     out << "  " << command->name << ' ' << command->synopsis << "\n      " << command->summary
         << '\n';
   }
   out << "\n\"" << kProgram << " COMMAND --help\" describes a command.\n";
 }
 
-void WriteCommandUsage(std::ostream& out, const Command& command) {
+void WriteCommandUsage(std::ostream& out, const CommandSpec& command) {
   out << "usage: " << kProgram << ' ' << command.name << ' ' << command.synopsis << "\n"
       << command.description;
 }
 
-const Command* FindCommand(std::string_view name) {
-  const auto it = std::ranges::find(kCommands, name, &Command::name);
+const CommandSpec* FindCommand(std::string_view name) {
+  const auto it = std::ranges::find(kCommands, name, &CommandSpec::name);
   return it == std::end(kCommands) ? nullptr : *it;
 }
 
-int RunCommand(const Command& command, std::span<const std::string_view> args, std::ostream& out,
-               std::ostream& err) {
+int RunCommand(const CommandSpec& command, std::span<const std::string_view> args,
+               std::ostream& out, std::ostream& err) {
   std::vector<OptionSpec> options(command.options.begin(), command.options.end());
   options.push_back(kHelpOption);
   try {
@@ -66,7 +66,7 @@ int RunCommand(const Command& command, std::span<const std::string_view> args, s
 
 }  // namespace
 
-int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     WriteToolUsage(err);
     return kWrongUse;
@@ -75,7 +75,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     WriteToolUsage(out);
     return 0;
   }
-  const Command* command = FindCommand(args[0]);
+  const CommandSpec* command = FindCommand(args[0]);
   if (command == nullptr) {
     err << kProgram << ": unknown command " << args[0] << '\n';
     WriteToolUsage(err);

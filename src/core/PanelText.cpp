@@ -1,0 +1,21 @@
+#include "PanelText.h"
+
+#include "Parser.h"
+
+namespace {
+
+std::vector<std::size_t> CrLfLineStarts(std::string_view text) {
+  std::vector<std::size_t> starts = {0};
+  for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+       at = text.find("\r\n", at + 2)) {
+    starts.push_back(at + 2);
+  }
+  return starts;
+}
+
+}  // namespace
+
+std::string SetFileTextForParams(std::string_view params) {
+  const std::string text = FormatParameters(params);
+  return text.substr(0, StartOfLastLine(CrLfLineStarts(text), text.size()));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the parameter panel keeps of a chosen pass: its formatted parameters less the last line,
+// which holds the rest of the report cell rather than a parameter.
+
+// Where the kept text ends, given where each line of a text `length` long starts (in order, the
+// first at 0): at the start of the last line, so the break in front of that line stays. A line
+// that starts at the very end is the empty line after a final break; it does not count, and the
+// line before it is the last. The window passes its displayed lines, so that of a wrapped last
+// line only the last displayed piece goes; the tool passes the lines between CR LF breaks.
+template <class Position>
+Position StartOfLastLine(const std::vector<Position>& lineStarts, Position length) {
+  auto end = lineStarts.end();
+  if (end != lineStarts.begin() && *std::prev(end) == length) --end;
+  return end == lineStarts.begin() ? length : *std::prev(end);
+}
+
+// The set file of a pass exported without edits: FormatParameters of `params`, its lines split at
+// CR LF, up to StartOfLastLine.
+std::string SetFileTextForParams(std::string_view params);

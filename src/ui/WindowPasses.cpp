@@ -1,0 +1,4 @@
+#include "WindowPasses.h"
+
+PassTable OptItems;
+SortFlags ColumnSortFlags{};
