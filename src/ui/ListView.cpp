@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "ErrorReport.h"
+#include "HeaderStyle.h"
 #include "VirtualListModel.h"
 
 namespace {
@@ -70,6 +71,9 @@ TListView::TListView(QWidget* parent)
   setPalette(colours);
 
   QHeaderView* columnHeader = header();
+  auto* headerStyle = new HeaderStyle;
+  headerStyle->setParent(this);
+  columnHeader->setStyle(headerStyle);
   columnHeader->setStretchLastSection(false);
   columnHeader->setSectionsMovable(false);
   columnHeader->setSectionsClickable(true);

@@ -39,6 +39,19 @@ QSize RoomFor(const QString& text, const QFont& font) {
   return {std::max(metrics.horizontalAdvance(text), ink.x() + ink.width()), metrics.height()};
 }
 
+// A column caption's section as the header paints it.
+QStyleOptionHeader SectionOption(QHeaderView& header, int column) {
+  QStyleOptionHeader option;
+  option.initFrom(&header);
+  option.state |= QStyle::State_Horizontal;
+  option.orientation = Qt::Horizontal;
+  option.section = column;
+  option.text = header.model()->headerData(column, Qt::Horizontal).toString();
+  option.rect =
+      QRect(header.sectionViewportPosition(column), 0, header.sectionSize(column), header.height());
+  return option;
+}
+
 // Every label's and button's text with some text, and every column caption of the list.
 QList<TextRoom> TextsOf(TFormMain& form) {
   QList<TextRoom> texts;
@@ -58,11 +71,7 @@ QList<TextRoom> TextsOf(TFormMain& form) {
   }
   QHeaderView& header = *form.RzListView1->header();
   for (int column = 0; column < header.count(); ++column) {
-    QStyleOptionHeader option;
-    option.initFrom(&header);
-    option.section = column;
-    option.text = header.model()->headerData(column, Qt::Horizontal).toString();
-    option.rect = QRect(0, 0, header.sectionSize(column), header.height());
+    const QStyleOptionHeader option = SectionOption(header, column);
     texts.append({QString("column %1").arg(column), option.text,
                   RoomFor(option.text, header.font()),
                   header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header).size()});
@@ -170,6 +179,41 @@ class LayoutTest : public WindowTest {
       }
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+  }
+
+  // The indicator has a place of its own above the captions, so a caption that fills its
+  // column stays whole under it.
+  void theSortIndicatorLeavesEveryCaptionWhole_data() {
+    QTest::addColumn<int>("column");
+    for (int column = 0; column < 7; ++column) QTest::addRow("column %d", column) << column;
+  }
+  void theSortIndicatorLeavesEveryCaptionWhole() {
+    QFETCH(int, column);
+    TListView& list = *window_->Form().RzListView1;
+    QHeaderView& header = *list.header();
+    const QImage unmarked = header.grab().toImage();
+    list.ShowSortIndicator(column, Qt::DescendingOrder);
+    const QImage marked = header.grab().toImage();
+
+    QStyleOptionHeader option = SectionOption(header, column);
+    option.sortIndicator = QStyleOptionHeader::SortUp;
+    const QRect arrow = header.style()->subElementRect(QStyle::SE_HeaderArrow, &option, &header);
+    const QRect label = header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+    const QRect ink = QFontMetrics(header.font())
+                          .boundingRect(label, Qt::AlignLeft | Qt::AlignVCenter, option.text);
+    QVERIFY(option.rect.contains(arrow));
+    QVERIFY2(!arrow.intersects(ink), qPrintable(option.text));
+
+    // What the indicator paints lies in its place.
+    int painted = 0;
+    for (int y = 0; y < marked.height(); ++y) {
+      for (int x = 0; x < marked.width(); ++x) {
+        if (marked.pixel(x, y) == unmarked.pixel(x, y)) continue;
+        ++painted;
+        QVERIFY2(arrow.contains(x, y), qPrintable(QString("painted at %1,%2").arg(x).arg(y)));
+      }
+    }
+    QVERIFY(painted > 0);
   }
 
   void looks() {
