@@ -26,8 +26,8 @@ void ExchangeFirstSweep(std::vector<Key>& keys, bool largestFirst, PassTable& ta
   }
 }
 
-void MoveRow(CItem_OPT& from, CItem_OPT& to) noexcept {
-  for (auto field : kRowFields) to.*field = std::move(from.*field);
+void MoveRow(const CItem_OPT& from, CItem_OPT& to) noexcept {
+  for (auto field : kRowFields) to.*field = from.*field;
 }
 
 constexpr int kPrefetchDistance = 8;
@@ -57,13 +57,15 @@ void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
 }
 
 template <class Key>
-void SortByKeys(AnsiString CItem_OPT::*field, Key (*convert)(std::string_view), bool largestFirst,
+void SortByKeys(PassText CItem_OPT::*field, Key (*convert)(std::string_view), bool largestFirst,
                 std::size_t n, PassTable& table) {
   std::vector<Key> keys;
   keys.reserve(n);
+  // Read without writing, so that a slot that holds no record stays without one.
+  const PassTable& slots = table;
   for (std::size_t s = 0; s < n; ++s) {
     try {
-      keys.push_back(convert(table[s].*field));
+      keys.push_back(convert(slots[s].*field));
     } catch (...) {
       ExchangeFirstSweep(keys, largestFirst, table);
       throw;
