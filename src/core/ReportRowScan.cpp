@@ -63,7 +63,7 @@ CItem_OPT ScanReportRow(std::string_view line) {
     const std::string_view tag = line.substr(at);
     if (tag.starts_with(kCellEnd)) {
       if (firstCellEnd == kNone) firstCellEnd = at;
-      if (mspt != kNone && next < kCellCount && at >= rest && tag.starts_with(kCells[next].end)) {
+      if (mspt != kNone && next < kCellCount && tag.starts_with(kCells[next].end)) {
         row.*kCells[next].field = line.substr(rest, at - rest);
         rest = at + kCells[next].end.size();
         ++next;
