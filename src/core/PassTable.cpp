@@ -5,33 +5,19 @@
 
 PassTable OptItems;
 
-namespace {
-
-const CItem_OPT kNoRecord{};
-
-}  // namespace
+const CItem_OPT PassTable::kNoRecord{};
 
 void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept {
   for (const auto field : kRowFields) std::swap(a.*field, b.*field);
 }
 
-CItem_OPT& PassTable::operator[](std::size_t slot) {
+CItem_OPT& PassTable::MakeRecord(std::size_t slot) {
   const std::size_t b = slot / kPassBlockRecords;
-  const std::size_t at = slot % kPassBlockRecords;
   if (b >= blocks_.size()) blocks_.resize(b + 1);
   PassBlock& block = blocks_[b];
-  if (at >= block.size()) {
-    block.reserve(kPassBlockRecords);
-    block.resize(at + 1);
-  }
-  return block[at];
-}
-
-const CItem_OPT& PassTable::operator[](std::size_t slot) const noexcept {
-  const std::size_t b = slot / kPassBlockRecords;
-  const std::size_t at = slot % kPassBlockRecords;
-  if (b >= blocks_.size() || at >= blocks_[b].size()) return kNoRecord;
-  return blocks_[b][at];
+  block.reserve(kPassBlockRecords);
+  block.resize(slot % kPassBlockRecords + 1);
+  return block.back();
 }
 
 std::size_t PassTable::Stored() const noexcept {

@@ -56,8 +56,18 @@ class PassTable {
   static constexpr std::size_t kCapacity = 120000;
 
   // Writing a slot that holds no record yet makes one, empty.
-  CItem_OPT& operator[](std::size_t slot);
-  const CItem_OPT& operator[](std::size_t slot) const noexcept;
+  CItem_OPT& operator[](std::size_t slot) {
+    const std::size_t b = slot / kPassBlockRecords;
+    const std::size_t at = slot % kPassBlockRecords;
+    if (b < blocks_.size() && at < blocks_[b].size()) return blocks_[b][at];
+    return MakeRecord(slot);
+  }
+  const CItem_OPT& operator[](std::size_t slot) const noexcept {
+    const std::size_t b = slot / kPassBlockRecords;
+    const std::size_t at = slot % kPassBlockRecords;
+    if (b < blocks_.size() && at < blocks_[b].size()) return blocks_[b][at];
+    return kNoRecord;
+  }
   // The number of slots that can be addressed: kCapacity, or more once more have been stored.
   std::size_t Size() const noexcept;
 
@@ -67,6 +77,9 @@ class PassTable {
   void Replace(LoadedPasses passes);
 
  private:
+  static const CItem_OPT kNoRecord;
+
+  CItem_OPT& MakeRecord(std::size_t slot);
   std::size_t Stored() const noexcept;
 
   std::vector<PassBlock> blocks_;
