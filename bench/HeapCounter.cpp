@@ -31,8 +31,8 @@ void Release(void* p) noexcept {
   std::free(p);
 }
 
-// An aligned allocation counts the bytes asked for: the slack that aligning it takes is never
-// touched. The count stands in a header in the alignment's worth of bytes before it.
+// An aligned allocation counts the bytes asked for, not the slack that aligning it takes, which
+// holds nothing but that count, just before the allocation, and is never touched otherwise.
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
   const auto align = static_cast<std::size_t>(alignment);
   auto* block =
