@@ -1,6 +1,8 @@
 #include "BenchReport.h"
 
 #include <filesystem>
+#include <map>
+#include <memory>
 
 #include "ReportGenerator.h"
 #include "TestFiles.h"
@@ -9,8 +11,9 @@ namespace {
 
 class GeneratedReport {
  public:
-  GeneratedReport() : path_((folder_.Path() / "bench-report.htm").string()) {
-    WriteReportFile(path_, kBenchPasses);
+  explicit GeneratedReport(std::size_t passes)
+      : path_((folder_.Path() / ("bench-report-" + std::to_string(passes) + ".htm")).string()) {
+    WriteReportFile(path_, passes);
   }
   const std::string& Path() const { return path_; }
 
@@ -19,17 +22,19 @@ class GeneratedReport {
   std::string path_;
 };
 
-const GeneratedReport& Report() {
-  static const GeneratedReport report;
-  return report;
+const GeneratedReport& Report(std::size_t passes) {
+  static std::map<std::size_t, std::unique_ptr<GeneratedReport>> reports;
+  auto& report = reports[passes];
+  if (!report) report = std::make_unique<GeneratedReport>(passes);
+  return *report;
 }
 
 }  // namespace
 
-const std::string& BenchReportPath() {
-  return Report().Path();
+const std::string& BenchReportPath(std::size_t passes) {
+  return Report(passes).Path();
 }
 
-double BenchReportMegabytes() {
-  return static_cast<double>(std::filesystem::file_size(Report().Path())) / 1e6;
+double BenchReportMegabytes(std::size_t passes) {
+  return static_cast<double>(std::filesystem::file_size(Report(passes).Path())) / 1e6;
 }

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-// The benchmarks' report: a generated one of this many passes, written once per run to a
-// temporary file and removed at exit.
+// The benchmarks' reports: generated ones of a given number of passes, each written once per run
+// to a temporary file when first asked for and removed at exit.
 inline constexpr std::size_t kBenchPasses = 120000;
 
-const std::string& BenchReportPath();
-double BenchReportMegabytes();
+const std::string& BenchReportPath(std::size_t passes = kBenchPasses);
+double BenchReportMegabytes(std::size_t passes = kBenchPasses);

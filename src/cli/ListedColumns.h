@@ -10,7 +10,7 @@
 struct ListedColumn {
   std::string_view name;     // in the tab-separated output
   std::string_view caption;  // heads the aligned table, UTF-8
-  AnsiString CItem_OPT::*field;
+  PassText CItem_OPT::*field;
 };
 
 // The seven result columns, and the parameter text, which the window never lists, after them

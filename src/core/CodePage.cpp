@@ -53,18 +53,20 @@ class AnsiCodePage {
 
   char16_t Decode(unsigned char byte) const { return toUnicode_[byte]; }
 
-  void Encode(std::u16string_view text, std::string& out) {
-    out.reserve(out.size() + text.size());
+  // Writes one byte per character, a surrogate pair being one character; returns their number.
+  std::size_t Encode(std::u16string_view text, char* out) {
+    char* const start = out;
     for (std::size_t i = 0; i < text.size(); ++i) {
       const char16_t unit = text[i];
       if (const char16_t mapped = fromUnicode_[unit]; mapped != kNoByte) {
-        out.push_back(static_cast<char>(mapped - 1));
+        *out++ = static_cast<char>(mapped - 1);
         continue;
       }
       const bool pair = U16_IS_LEAD(unit) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1]);
-      out.push_back(EncodeUnmapped(text.substr(i, pair ? 2 : 1)));
+      *out++ = EncodeUnmapped(text.substr(i, pair ? 2 : 1));
       if (pair) ++i;
     }
+    return static_cast<std::size_t>(out - start);
   }
 
  private:
@@ -133,9 +135,13 @@ std::u16string AnsiToUtf16(std::string_view ansi) {
 }
 
 std::string Utf16ToAnsi(std::u16string_view text) {
-  std::string out;
-  CodePage().Encode(text, out);
+  std::string out(text.size(), '\0');
+  out.resize(CodePage().Encode(text, out.data()));
   return out;
+}
+
+std::size_t Utf16ToAnsi(std::u16string_view text, char* out) {
+  return CodePage().Encode(text, out);
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {

@@ -11,6 +11,8 @@ std::u16string AnsiToUtf16(std::string_view ansi);
 
 // A character the code page lacks becomes its closest equivalent where one is known, else '?'.
 std::string Utf16ToAnsi(std::u16string_view text);
+// The same into `out`, which has room for text.size() bytes; returns the number written.
+std::size_t Utf16ToAnsi(std::u16string_view text, char* out);
 
 std::string AnsiToUtf8(std::string_view ansi);
 

@@ -38,10 +38,17 @@ std::string_view TailView(std::string_view line) {
   return SubView(line, m + Length(kFirstMsptCell), Length(line) - m);
 }
 
+std::string_view TitleView(std::string_view line) {
+  const Pos t = Position(kTitleMarker, line);
+  const Pos e = Position(kCellEnd, line);
+  const Pos first = t + Length(kTitleMarker) + 1;
+  return SubView(line, first, e - first);
+}
+
 // Takes the cell before `separator` off the front of `rest`, leaving what follows it.
-AnsiString TakeCell(std::string_view& rest, std::string_view separator) {
+std::string_view TakeCell(std::string_view& rest, std::string_view separator) {
   const Pos p = Position(separator, rest);
-  AnsiString cell(SubView(rest, 0, p - 1));
+  const std::string_view cell = SubView(rest, 0, p - 1);
   rest = SubView(rest, p + Length(separator), Length(rest));
   return cell;
 }
@@ -53,10 +60,7 @@ AnsiString SubStr(std::string_view text, long long start, long long count) {
 }
 
 AnsiString ExtractTitle(std::string_view line) {
-  const Pos t = Position(kTitleMarker, line);
-  const Pos e = Position(kCellEnd, line);
-  const Pos first = t + Length(kTitleMarker) + 1;
-  return SubStr(line, first, e - first);
+  return AnsiString(TitleView(line));
 }
 
 AnsiString TailAfterFirstMspt(std::string_view line) {
@@ -65,14 +69,14 @@ AnsiString TailAfterFirstMspt(std::string_view line) {
 
 CItem_OPT ParseReportRow(std::string_view line) {
   CItem_OPT row;
-  row.Params = ExtractTitle(line);
+  row.Params = TitleView(line);
   std::string_view rest = TailView(line);
   row.Profit = TakeCell(rest, kPlainSeparator);
   row.Trades = TakeCell(rest, kMsptSeparator);
   row.ProfitFactor = TakeCell(rest, kMsptSeparator);
   row.ExpectedPayoff = TakeCell(rest, kMsptSeparator);
   row.DrawdownMoney = TakeCell(rest, kMsptSeparator);
-  row.DrawdownPercent = SubStr(rest, 0, Position(kCellEnd, rest) - 1);
+  row.DrawdownPercent = SubView(rest, 0, Position(kCellEnd, rest) - 1);
   return row;
 }
 

@@ -19,7 +19,7 @@ AnsiString ExtractTitle(std::string_view line);
 // Everything after the first "<td class=mspt>" (the line less its first 14 bytes without one).
 AnsiString TailAfterFirstMspt(std::string_view line);
 
-// Cuts a report line into a pass record; Index stays empty.
+// Cuts a report line into a pass record whose fields point into `line`; Index stays empty.
 CItem_OPT ParseReportRow(std::string_view line);
 
 // Turns every ';' and the byte after it into CR LF. A ';' in the last position becomes CR LF,

@@ -1,25 +1,33 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "HugePageMemory.h"
+#include "TextBuffer.h"
 
 // Pass texts are byte strings in the ANSI code page; positions and lengths count bytes.
 using AnsiString = std::string;
 
+// A field of a pass: a view of text that the table keeps alive (a loaded report's bytes).
+using PassText = std::string_view;
+
 struct CItem_OPT {
-  AnsiString Index;
-  AnsiString Params;
-  AnsiString Profit;
-  AnsiString Trades;
-  AnsiString ProfitFactor;
-  AnsiString ExpectedPayoff;
-  AnsiString DrawdownMoney;
-  AnsiString DrawdownPercent;
+  PassText Index;
+  PassText Params;
+  PassText Profit;
+  PassText Trades;
+  PassText ProfitFactor;
+  PassText ExpectedPayoff;
+  PassText DrawdownMoney;
+  PassText DrawdownPercent;
 };
 
 // The seven fields that travel together as a row when the passes are sorted.
-inline constexpr AnsiString CItem_OPT::*kRowFields[] = {
+inline constexpr PassText CItem_OPT::*kRowFields[] = {
     &CItem_OPT::Index,          &CItem_OPT::Profit,         &CItem_OPT::Trades,
     &CItem_OPT::ProfitFactor,   &CItem_OPT::ExpectedPayoff, &CItem_OPT::DrawdownMoney,
     &CItem_OPT::DrawdownPercent};
@@ -28,20 +36,52 @@ inline constexpr AnsiString CItem_OPT::*kRowFields[] = {
 // slot k-1 whatever order the rows are in.
 void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept;
 
+// Records in blocks of a fixed number, so that they grow without ever being copied.
+using PassBlock = std::vector<CItem_OPT, HugePageAllocator<CItem_OPT>>;
+inline constexpr std::size_t kPassBlockRecords = (std::size_t{2} << 20) / sizeof(CItem_OPT);
+
+// The passes of one load, numbered from slot 0, and the text their fields point into. Every
+// block is reserved whole.
+struct LoadedPasses {
+  std::vector<PassBlock> blocks;
+  std::size_t count = 0;
+  std::shared_ptr<const TextBuffer> text;
+};
+
+// The slots of the passes, each a record of views. A slot that was never written reads as an
+// empty record, and the table reads as at least kCapacity of them, so nothing is built before the
+// first load. Copies of a table share the texts.
 class PassTable {
  public:
   static constexpr std::size_t kCapacity = 120000;
 
-  PassTable();
+  // Writing a slot that holds no record yet makes one, empty.
+  CItem_OPT& operator[](std::size_t slot) {
+    const std::size_t b = slot / kPassBlockRecords;
+    const std::size_t at = slot % kPassBlockRecords;
+    if (b < blocks_.size() && at < blocks_[b].size()) return blocks_[b][at];
+    return MakeRecord(slot);
+  }
+  const CItem_OPT& operator[](std::size_t slot) const noexcept {
+    const std::size_t b = slot / kPassBlockRecords;
+    const std::size_t at = slot % kPassBlockRecords;
+    if (b < blocks_.size() && at < blocks_[b].size()) return blocks_[b][at];
+    return kNoRecord;
+  }
+  // The number of slots that can be addressed: kCapacity, or more once more have been stored.
+  std::size_t Size() const noexcept;
 
-  CItem_OPT& operator[](std::size_t slot) { return items_[slot]; }
-  const CItem_OPT& operator[](std::size_t slot) const { return items_[slot]; }
-  std::size_t Size() const noexcept { return items_.size(); }
-
-  // Makes room for at least `records` slots; only a report larger than kCapacity needs this.
-  // Existing slots keep their texts.
-  void GrowTo(std::size_t records);
+  // Puts the passes into slots 0 to count-1. Later slots keep whatever they held, and the texts
+  // they point into stay alive with them. Raises std::bad_alloc, changing nothing, when there is
+  // no memory for the change.
+  void Replace(LoadedPasses passes);
 
  private:
-  std::vector<CItem_OPT> items_;
+  static const CItem_OPT kNoRecord;
+
+  CItem_OPT& MakeRecord(std::size_t slot);
+  std::size_t Stored() const noexcept;
+
+  std::vector<PassBlock> blocks_;
+  std::vector<std::shared_ptr<const TextBuffer>> texts_;
 };

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "CodePage.h"
 #include "Exceptions.h"
@@ -42,7 +43,7 @@ std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
 }
 
 // Chooses the decoding by byte-order mark; the mark itself is not part of the text.
-ReportFile ClassifyReportBytes(std::string bytes) {
+ReportFile ClassifyReportBytes(TextBuffer bytes, std::size_t size) {
   struct Mark {
     std::string_view bytes;
     ReportFile::Encoding encoding;
@@ -52,13 +53,13 @@ ReportFile ClassifyReportBytes(std::string bytes) {
       {"\xFF\xFE", ReportFile::Encoding::Utf16LE},
       {"\xFE\xFF", ReportFile::Encoding::Utf16BE},
   };
+  const std::string_view text(bytes.data(), size);
   for (const Mark& mark : kMarks) {
-    if (std::string_view(bytes).starts_with(mark.bytes)) {
-      bytes.erase(0, mark.bytes.size());
-      return {mark.encoding, std::move(bytes)};
+    if (text.starts_with(mark.bytes)) {
+      return {mark.encoding, std::move(bytes), text.substr(mark.bytes.size())};
     }
   }
-  return {ReportFile::Encoding::Ansi, std::move(bytes)};
+  return {ReportFile::Encoding::Ansi, std::move(bytes), text};
 }
 
 }  // namespace
@@ -74,18 +75,21 @@ ReportFile ReadReportFile(const std::string& path) {
   if (!S_ISREG(info.st_mode)) RefuseOpen(path, EINVAL);
 
   // One byte of slack lets the final read see the end without growing the buffer.
-  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+  TextBuffer bytes(static_cast<std::size_t>(info.st_size) + 1);
   std::size_t filled = 0;
   for (;;) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() + 65536);  // the file may have grown
-    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+    if (filled == bytes.capacity()) {  // the file has grown since it was measured
+      TextBuffer larger(bytes.capacity() + bytes.capacity() / 2 + 65536);
+      std::memcpy(larger.data(), bytes.data(), filled);
+      bytes = std::move(larger);
+    }
+    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.capacity() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) RefuseOpen(path, errno);
     if (got == 0) break;
     filled += static_cast<std::size_t>(got);
   }
-  bytes.resize(filled);
-  return ClassifyReportBytes(std::move(bytes));
+  return ClassifyReportBytes(std::move(bytes), filled);
 }
 
 std::u16string DecodeUnicodeBody(const ReportFile& file) {

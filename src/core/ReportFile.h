@@ -3,13 +3,16 @@
 #include <string>
 #include <string_view>
 
+#include "TextBuffer.h"
+
 // A report file's contents: its bytes as read, and how they decode.
 struct ReportFile {
   enum class Encoding { Ansi, Utf8, Utf16LE, Utf16BE };
 
   Encoding encoding = Encoding::Ansi;
-  // The bytes after the byte-order mark.
-  std::string body;
+  TextBuffer bytes;
+  // The bytes after the byte-order mark, in `bytes`.
+  std::string_view body;
 };
 
 // Reads the whole file and chooses its decoding by byte-order mark: UTF-8, UTF-16 LE, UTF-16 BE,

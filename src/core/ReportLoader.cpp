@@ -1,66 +1,104 @@
 #include "ReportLoader.h"
 
-#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <stdexcept>
 #include <string_view>
 
 #include "CodePage.h"
-#include "Parser.h"
 #include "ReportFile.h"
-#include "ReportLines.h"
+#include "ReportHeader.h"
+#include "ReportLineScan.h"
+#include "ReportRowScan.h"
 
 namespace {
 
-// "align=right><td>Проход<" in Windows-1251, as the report's results header carries it.
-constexpr std::string_view kHeaderMarker = "align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<";
+constexpr std::size_t kMostPasses = std::numeric_limits<int>::max();
 
-template <class CharT>
-bool IsHeaderLine(std::basic_string_view<CharT> line, std::basic_string_view<CharT> marker) {
-  const std::size_t at = line.find(marker);
-  return at != std::basic_string_view<CharT>::npos && at > 0;
-}
+// A data row's line holds at least this many bytes: 14 before its cells, a non-empty profit and
+// the separator after it.
+constexpr std::size_t kShortestRow = 24;
 
-void StorePass(PassTable& table, int& n, CItem_OPT row) {
-  const auto slot = static_cast<std::size_t>(n);
-  if (slot >= table.Size()) table.GrowTo(std::max(table.Size() * 2, slot + 1));
-  table[slot] = std::move(row);
-  table[slot].Index = std::to_string(++n);
-}
-
-// Every line after the first header line is a candidate row; the last line is parsed but never
-// taken for a header. A further header line is not a pass: skipping it keeps every later line
-// parsed exactly once and in order.
-template <class CharT, class ToAnsi>
-int StorePasses(const std::vector<std::basic_string_view<CharT>>& lines,
-                std::basic_string_view<CharT> marker, ToAnsi toAnsi, PassTable& table) {
-  if (lines.size() < 2) return 0;
-  const std::size_t scanned = lines.size() - 1;
-  std::size_t header = 0;
-  while (header < scanned && !IsHeaderLine(lines[header], marker)) ++header;
-  if (header == scanned) return 0;
-
-  int n = 0;
-  for (std::size_t k = header + 1; k < lines.size(); ++k) {
-    if (k < scanned && IsHeaderLine(lines[k], marker)) continue;
-    CItem_OPT row = ParseReportRow(toAnsi(lines[k]));
-    if (!row.Profit.empty()) StorePass(table, n, std::move(row));
+// Collects the data rows of one load into whole blocks of records.
+class PassCollector {
+ public:
+  // `textBytes` bounds the number of rows, so the list of blocks never grows.
+  explicit PassCollector(std::size_t textBytes) {
+    const std::size_t rows = textBytes / (kShortestRow + 1) + 1;
+    passes_.blocks.reserve(rows / kPassBlockRecords + 1);
   }
-  return n;
+
+  // Stores the record of `line`, a line of the text, when it is a data row (its Profit is not
+  // empty), numbering it after the rows before it.
+  void Add(char* line, const CItem_OPT& row) {
+    if (row.Profit.empty()) return;
+    if (passes_.count == kMostPasses) throw std::length_error("too many passes in the report");
+    if (passes_.count % kPassBlockRecords == 0) {
+      passes_.blocks.emplace_back().reserve(kPassBlockRecords);
+    }
+    CItem_OPT& stored = passes_.blocks.back().emplace_back(row);
+    // The number is not in the report. A data row's first ten bytes belong to none of its fields
+    // (Params starts at its 11th byte at the earliest, the cells at its 15th), and ten digits
+    // hold every pass number, so the number is written there.
+    const auto [end, error] = std::to_chars(line, line + 10, ++passes_.count);
+    stored.Index = std::string_view(line, static_cast<std::size_t>(end - line));
+  }
+
+  LoadedPasses Finish(TextBuffer text) {
+    passes_.text = std::make_shared<const TextBuffer>(std::move(text));
+    return std::move(passes_);
+  }
+
+ private:
+  LoadedPasses passes_;
+};
+
+// Calls take(line) for every line after the first header line but further header lines. The last
+// line is never taken for a header.
+template <class CharT, class Take>
+void ForEachLineAfterHeader(std::basic_string_view<CharT> text, Take take) {
+  bool headerSeen = false;
+  ForEachReportLine(text, [&](std::basic_string_view<CharT> line, bool last) {
+    const bool header = !last && IsHeaderLine(line);
+    if (headerSeen && !header) take(line);
+    headerSeen = headerSeen || header;
+  });
+}
+
+// An ANSI report is parsed where it was read: its bytes are the table's text.
+LoadedPasses AnsiReportPasses(ReportFile file) {
+  char* const body = file.bytes.data() + (file.body.data() - file.bytes.data());
+  PassCollector passes(file.body.size());
+  ForEachLineAfterHeader(file.body, [&](std::string_view line) {
+    passes.Add(body + (line.data() - file.body.data()), ScanReportRow(line));
+  });
+  return passes.Finish(std::move(file.bytes));
+}
+
+// A report with a byte-order mark is scanned in UTF-16, and each line that is parsed is
+// converted to the ANSI code page into the table's text, one byte per character.
+LoadedPasses UnicodeReportPasses(ReportFile file) {
+  const std::u16string text = DecodeUnicodeBody(file);
+  file = {};
+  TextBuffer ansi(text.size() + 1);
+  char* converted = ansi.data();
+  PassCollector passes(text.size());
+  ForEachLineAfterHeader(std::u16string_view(text), [&](std::u16string_view line) {
+    char* const start = converted;
+    converted += Utf16ToAnsi(line, start);
+    passes.Add(start, ScanReportRow(std::string_view(start, converted - start)));
+  });
+  return passes.Finish(std::move(ansi));
 }
 
 }  // namespace
 
 int LoadReport(const std::string& path, PassTable& table) {
   ReportFile file = ReadReportFile(path);
-  if (file.encoding == ReportFile::Encoding::Ansi) {
-    // Each byte decodes to one character and encodes back to itself, so the bytes can be
-    // scanned and parsed as they stand.
-    const auto lines = SplitReportLines(std::string_view(file.body));
-    return StorePasses(
-        lines, kHeaderMarker, [](std::string_view line) { return line; }, table);
-  }
-  const std::u16string text = DecodeUnicodeBody(file);
-  file.body = {};
-  const std::u16string marker = AnsiToUtf16(kHeaderMarker);
-  const auto lines = SplitReportLines(std::u16string_view(text));
-  return StorePasses(lines, std::u16string_view(marker), Utf16ToAnsi, table);
+  LoadedPasses passes = file.encoding == ReportFile::Encoding::Ansi
+                            ? AnsiReportPasses(std::move(file))
+                            : UnicodeReportPasses(std::move(file));
+  const auto n = static_cast<int>(passes.count);
+  table.Replace(std::move(passes));
+  return n;
 }

@@ -10,7 +10,7 @@
 struct ResultColumn {
   std::string_view name;     // in the command-line tool's tab-separated output
   std::string_view caption;  // the window's header caption, UTF-8
-  AnsiString CItem_OPT::*field;
+  PassText CItem_OPT::*field;
   bool integerKey;  // compared through CellToInt, else through CellToFloat
 };
 

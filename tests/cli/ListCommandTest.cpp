@@ -150,7 +150,7 @@ std::vector<std::string> IndexesAfterSorts(const std::vector<std::pair<int, bool
   const int n = LoadReport(DataPath("report-cp1251.htm"), table);
   for (const auto& [column, largestFirst] : sorts) SortPasses(column, largestFirst, n, table);
   std::vector<std::string> indexes;
-  for (int s = 0; s < n; ++s) indexes.push_back(table[s].Index);
+  for (int s = 0; s < n; ++s) indexes.emplace_back(table[s].Index);
   return indexes;
 }
 

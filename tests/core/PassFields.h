@@ -7,6 +7,10 @@
 
 // All eight fields of a pass in declaration order, so that a failed comparison prints them.
 inline std::vector<std::string> AllFields(const CItem_OPT& p) {
-  return {p.Index,        p.Params,         p.Profit,        p.Trades,
-          p.ProfitFactor, p.ExpectedPayoff, p.DrawdownMoney, p.DrawdownPercent};
+  std::vector<std::string> fields;
+  for (const PassText field : {p.Index, p.Params, p.Profit, p.Trades, p.ProfitFactor,
+                               p.ExpectedPayoff, p.DrawdownMoney, p.DrawdownPercent}) {
+    fields.emplace_back(field);
+  }
+  return fields;
 }

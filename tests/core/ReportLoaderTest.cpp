@@ -28,7 +28,9 @@ std::string Join(const std::vector<std::string>& lines, std::string_view lineBre
 // The Index and Profit of slots 0 to n-1, as "Index:Profit" texts.
 std::vector<std::string> Passes(const PassTable& table, int n) {
   std::vector<std::string> passes;
-  for (int s = 0; s < n; ++s) passes.push_back(table[s].Index + ":" + table[s].Profit);
+  for (int s = 0; s < n; ++s) {
+    passes.push_back(std::string(table[s].Index) + ":" + std::string(table[s].Profit));
+  }
   return passes;
 }
 

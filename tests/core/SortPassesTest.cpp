@@ -12,6 +12,7 @@
 
 #include "Exceptions.h"
 #include "ExchangeSortOracle.h"
+#include "KeptTexts.h"
 #include "PassFields.h"
 #include "SortPasses.h"
 
@@ -20,7 +21,7 @@ namespace {
 constexpr int kProfitColumn = 1;
 constexpr int kTradesColumn = 2;
 
-AnsiString CItem_OPT::*ColumnField(int column) {
+PassText CItem_OPT::*ColumnField(int column) {
   return kResultColumns[static_cast<std::size_t>(column)].field;
 }
 
@@ -117,8 +118,8 @@ class SortPassesTest : public ::testing::Test {
   }
 
   static void SetCell(int slot, int column, const std::string& text) {
-    Expected()[static_cast<std::size_t>(slot)].*ColumnField(column) = text;
-    Actual()[static_cast<std::size_t>(slot)].*ColumnField(column) = text;
+    Expected()[static_cast<std::size_t>(slot)].*ColumnField(column) = Kept(text);
+    Actual()[static_cast<std::size_t>(slot)].*ColumnField(column) = Kept(text);
   }
 
   // Slots 0 to n-1 get one of `keyRange` keys around zero in every column, spelled at random
@@ -127,11 +128,11 @@ class SortPassesTest : public ::testing::Test {
   static void FillRandom(int n, int keyRange, std::mt19937& rng) {
     for (int slot = 0; slot < n; ++slot) {
       CItem_OPT row;
-      row.Params = ParamsOfSlot(slot);
+      row.Params = Kept(ParamsOfSlot(slot));
       for (int column = 0; column < kSortColumnCount; ++column) {
         const int spread = IsIntegerColumn(column) && keyRange > 4 ? (1 << 22) : 1;
         const int key = (Pick(rng, keyRange) - keyRange / 2) * spread;
-        row.*ColumnField(column) = Spell(column, key, rng);
+        row.*ColumnField(column) = Kept(Spell(column, key, rng));
       }
       SetRow(slot, row);
     }
@@ -188,8 +189,8 @@ TEST_F(SortPassesTest, EqualKeysEndInTheExchangeSortsOrder) {
   for (const auto& c : cases) {
     for (int slot = 0; slot < 3; ++slot) {
       CItem_OPT row;
-      row.Index = std::to_string(slot + 1);
-      row.Params = ParamsOfSlot(slot);
+      row.Index = Kept(std::to_string(slot + 1));
+      row.Params = Kept(ParamsOfSlot(slot));
       row.Profit = c.profits[static_cast<std::size_t>(slot)];
       Actual()[static_cast<std::size_t>(slot)] = row;
     }
@@ -216,9 +217,9 @@ TEST_F(SortPassesTest, MatchesTheExchangeSortOnEverySmallTable) {
           int rest = code;
           for (int slot = 0; slot < n; ++slot, rest /= 4) {
             CItem_OPT row;
-            row.Index = std::to_string(slot + 1);
-            row.Params = ParamsOfSlot(slot);
-            row.*ColumnField(column) = Spell(column, rest % 4, rng);
+            row.Index = Kept(std::to_string(slot + 1));
+            row.Params = Kept(ParamsOfSlot(slot));
+            row.*ColumnField(column) = Kept(Spell(column, rest % 4, rng));
             SetRow(slot, row);
           }
           SetSentinel(n);
@@ -314,15 +315,16 @@ class SortColumnInNextDirectionTest : public SortPassesTest {
   void SetUp() override {
     for (int slot = 0; slot < 3; ++slot) {
       CItem_OPT row;
-      row.Index = std::to_string(slot + 1);
-      row.Profit = std::to_string(slot * 10);
-      row.Trades = std::to_string(5 - slot);
+      row.Index = Kept(std::to_string(slot + 1));
+      row.Profit = Kept(std::to_string(slot * 10));
+      row.Trades = Kept(std::to_string(5 - slot));
       SetRow(slot, row);
     }
   }
 
   static std::string ProfitsInSlotOrder() {
-    return Actual()[0].Profit + " " + Actual()[1].Profit + " " + Actual()[2].Profit;
+    return std::string(Actual()[0].Profit) + " " + std::string(Actual()[1].Profit) + " " +
+           std::string(Actual()[2].Profit);
   }
 
   SortFlags flags_{};

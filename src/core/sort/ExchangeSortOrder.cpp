@@ -4,6 +4,7 @@
 
 #include "FenwickTree.h"
 #include "FreePlaces.h"
+#include "SlotsByKey.h"
 
 namespace {
 
@@ -49,71 +50,23 @@ class GroupArranger {
   FreePlaces free_;
 };
 
-// Slots in key order, the most extreme key first and equal keys in slot order.
-std::vector<std::size_t> SlotsByKey(std::span<const long double> keys, bool largestFirst) {
-  struct KeyedSlot {
-    long double key;
-    std::size_t slot;
-  };
-  std::vector<KeyedSlot> byKey(keys.size());
-  for (std::size_t s = 0; s < keys.size(); ++s) byKey[s] = {keys[s], s};
-  std::sort(byKey.begin(), byKey.end(), [largestFirst](const auto& a, const auto& b) {
-    if (Precedes(a.key, b.key, largestFirst)) return true;
-    if (Precedes(b.key, a.key, largestFirst)) return false;
-    return a.slot < b.slot;
-  });
-  std::vector<std::size_t> slots(keys.size());
-  for (std::size_t k = 0; k < keys.size(); ++k) slots[k] = byKey[k].slot;
-  return slots;
-}
-
-// Integer keys: a radix sort on 8-bit digits of an order-keeping rank. Being stable, it keeps
-// equal keys in slot order, and it skips a digit that all keys share.
-std::vector<std::size_t> SlotsByKey(std::span<const std::int32_t> keys, bool largestFirst) {
-  constexpr int kDigitBits = 8;
-  constexpr std::uint64_t kDigitMask = (1u << kDigitBits) - 1;
-  const std::size_t n = keys.size();
-  std::vector<std::uint64_t> items(n);
-  for (std::size_t s = 0; s < n; ++s) {
-    std::uint32_t rank = static_cast<std::uint32_t>(keys[s]) ^ 0x80000000u;
-    if (largestFirst) rank = ~rank;
-    items[s] = (std::uint64_t{rank} << 32) | s;
-  }
-  std::vector<std::uint64_t> sorted(n);
-  std::vector<std::size_t> firstOfDigit(kDigitMask + 2);
-  for (int shift = 32; shift < 64; shift += kDigitBits) {
-    std::fill(firstOfDigit.begin(), firstOfDigit.end(), 0);
-    for (std::uint64_t item : items) ++firstOfDigit[((item >> shift) & kDigitMask) + 1];
-    if (std::find(firstOfDigit.begin(), firstOfDigit.end(), n) != firstOfDigit.end()) continue;
-    for (std::size_t d = 1; d < firstOfDigit.size(); ++d) firstOfDigit[d] += firstOfDigit[d - 1];
-    for (std::uint64_t item : items) sorted[firstOfDigit[(item >> shift) & kDigitMask]++] = item;
-    items.swap(sorted);
-  }
-  std::vector<std::size_t> slots(n);
-  for (std::size_t k = 0; k < n; ++k) slots[k] = items[k] & 0xFFFFFFFFu;
-  return slots;
-}
-
 }  // namespace
 
 template <class Key>
 std::vector<std::size_t> ExchangeSortOrder(std::span<const Key> keys, bool largestFirst) {
   const std::size_t n = keys.size();
-  std::vector<std::size_t> byKey = SlotsByKey(keys, largestFirst);
-
   // Groups of equal keys, numbered most extreme first; groupStart[g] is also the number of rows
   // whose keys are beyond group g's.
-  std::vector<std::size_t> groupOf(n);
-  std::vector<std::size_t> groupStart;
-  for (std::size_t k = 0; k < n; ++k) {
-    if (k == 0 || Precedes(keys[byKey[k - 1]], keys[byKey[k]], largestFirst)) {
-      groupStart.push_back(k);
-    }
-    groupOf[byKey[k]] = groupStart.size() - 1;
-  }
+  KeyOrder sorted = SlotsByKey(keys, largestFirst);
+  const std::vector<std::size_t>& byKey = sorted.slots;
+  std::vector<std::size_t>& groupStart = sorted.groupStarts;
   // Without equal keys the sort order is the whole answer.
-  if (groupStart.size() == n) return byKey;
+  if (groupStart.size() == n) return std::move(sorted.slots);
   groupStart.push_back(n);
+  std::vector<std::size_t> groupOf(n);
+  for (std::size_t g = 0; g + 1 < groupStart.size(); ++g) {
+    for (std::size_t k = groupStart[g]; k < groupStart[g + 1]; ++k) groupOf[byKey[k]] = g;
+  }
 
   std::vector<std::size_t> beyondBefore(n);
   FenwickTree seenByGroup(groupStart.size());

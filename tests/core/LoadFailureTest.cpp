@@ -1,0 +1,117 @@
+// A load that fails part of the way leaves the table as it was. Every allocation that a load
+// makes is failed in turn, through this program's own operator new.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "PassFields.h"
+#include "ReportGenerator.h"
+#include "ReportLoader.h"
+#include "TestFiles.h"
+
+namespace {
+
+// The number of allocations to grant before one fails; negative while none is to fail.
+long allocationsBeforeFailure = -1;
+
+void* Allocate(std::size_t size, std::size_t alignment) {
+  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
+  size = size == 0 ? 1 : size;
+  void* memory =
+      alignment <= alignof(std::max_align_t)
+          ? std::malloc(size)
+          : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
+  if (memory == nullptr) throw std::bad_alloc();
+  return memory;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  return Allocate(size, 0);
+}
+void* operator new[](std::size_t size) {
+  return Allocate(size, 0);
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+  return Allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+  return Allocate(size, static_cast<std::size_t>(alignment));
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+  std::free(p);
+}
+
+namespace {
+
+// Every field of the slots that either report can fill.
+std::vector<std::vector<std::string>> Slots(const PassTable& table, std::size_t count) {
+  std::vector<std::vector<std::string>> slots;
+  for (std::size_t s = 0; s < count; ++s) slots.push_back(AllFields(table[s]));
+  return slots;
+}
+
+TEST(LoadFailure, EveryFailedAllocationLeavesThePreviousPasses) {
+  const TempDir dir;
+  // More passes than one block of records holds, so that blocks are both added and kept.
+  const std::string large = dir.Write("large.htm", GenerateReport(20000, 4));
+  const std::string small = DataPath("report-cp1251.htm");
+  const std::string unicode = DataPath("report-utf8-bom.htm");
+  const struct {
+    std::string first, second;
+  } cases[] = {{large, small}, {large, unicode}, {small, large}, {unicode, large}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first + " then " + c.second);
+    PassTable table;
+    ASSERT_GT(LoadReport(c.first, table), 0);
+    const std::vector<std::vector<std::string>> before = Slots(table, 20010);
+    const std::size_t sizeBefore = table.Size();
+
+    long failing = 0;
+    for (;; ++failing) {
+      allocationsBeforeFailure = failing;
+      try {
+        LoadReport(c.second, table);
+        allocationsBeforeFailure = -1;
+        break;
+      } catch (const std::bad_alloc&) {
+        allocationsBeforeFailure = -1;
+      }
+      ASSERT_EQ(table.Size(), sizeBefore) << "allocation " << failing;
+      ASSERT_EQ(Slots(table, 20010), before) << "allocation " << failing;
+    }
+    EXPECT_GE(failing, 4) << "the load should need its text, records and their lists";
+
+    PassTable fresh;
+    const int n = LoadReport(c.second, fresh);
+    EXPECT_EQ(Slots(table, static_cast<std::size_t>(n)), Slots(fresh, static_cast<std::size_t>(n)));
+  }
+}
+
+}  // namespace
