@@ -94,6 +94,43 @@ INSTANTIATE_TEST_SUITE_P(
                   {"export", "REPORT", "1", "-o"},
                   "kvl-ridavu-cli export: -o: 1 required FILE missing",
                   kExportUsage},
+        UsageCase{"MalformedWhere",
+                  {"list", "REPORT", "--where", "trades>>100"},
+                  "kvl-ridavu-cli list: --where \"trades>>100\" is not COLUMN OP NUMBER: COLUMN "
+                  "is one of index, profit, trades, profit-factor, expected-payoff, drawdown, "
+                  "drawdown-percent or param:NAME; OP one of < <= > >= = !=; for example "
+                  "trades>=100",
+                  kListUsage},
+        UsageCase{"NegativeLimit",
+                  {"list", "REPORT", "--limit", "-1"},
+                  "kvl-ridavu-cli list: --limit -1: N is a whole number from 0",
+                  kListUsage},
+        UsageCase{"TopOfNone",
+                  {"export", "REPORT", "--top", "0", "--dir", "sets"},
+                  "kvl-ridavu-cli export: --top 0: N is a whole number from 1",
+                  kExportUsage},
+        UsageCase{"BothExportForms",
+                  {"export", "REPORT", "1", "-o", "-", "--top", "3"},
+                  "kvl-ridavu-cli export: --top exports many passes; it does not go with PASS",
+                  kExportUsage},
+        UsageCase{"NeitherExportForm",
+                  {"export", "REPORT", "--dir", "sets"},
+                  "kvl-ridavu-cli export: missing PASS -o FILE, or --top N --dir DIR",
+                  kExportUsage},
+        UsageCase{"TopWithoutFolder",
+                  {"export", "REPORT", "--top", "3"},
+                  "kvl-ridavu-cli export: missing --dir DIR",
+                  kExportUsage},
+        UsageCase{"NameOfNoColumn",
+                  {"export", "REPORT", "--top", "3", "--dir", "sets", "--name", "{pf}.set"},
+                  "kvl-ridavu-cli export: --name \"{pf}.set\": {pf} is no column; the columns "
+                  "are index, profit, trades, profit-factor, expected-payoff, drawdown, "
+                  "drawdown-percent",
+                  kExportUsage},
+        UsageCase{"CheckWithoutReport",
+                  {"check"},
+                  "kvl-ridavu-cli check: REPORT is required",
+                  "usage: kvl-ridavu-cli check REPORT"},
         UsageCase{"OptionOfAnotherCommand",
                   {"export", "REPORT", "1", "-o", "-", "--params"},
                   "kvl-ridavu-cli export: The following argument was not expected: --params",
@@ -122,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(EveryCommand, HelpTest,
                          testing::Values(HelpCase{{"--help"}, kToolUsage},
                                          HelpCase{{"list", "--help"}, kListUsage},
                                          HelpCase{{"export", "--help"}, kExportUsage},
-                                         HelpCase{{"export", "x.htm", "--help"}, kExportUsage}));
+                                         HelpCase{{"export", "x.htm", "--help"}, kExportUsage},
+                                         HelpCase{{"check", "-h"}, "usage: kvl-ridavu-cli check"}));
 
 // The report is read only after the arguments are known to be right, and its failure is the
 // window's message with the "." the error box adds.

@@ -36,26 +36,21 @@ void WriteItems(std::ostream& out, const std::vector<Item>& items, Write write) 
   if (items.size() > kMostShown) out << ", ...";
 }
 
-// "none", or how many items there are and at most kMostShown of them.
+// "none", or how many items there are, then at most kMostShown of them: "2 lines: 46, 53".
 template <class Item, class Write>
-void WriteCounted(std::ostream& out, const std::vector<Item>& items, std::string_view what,
-                  Write write) {
+void WriteCounted(std::ostream& out, const std::vector<Item>& items, std::string_view one,
+                  std::string_view many, Write write) {
   if (items.empty()) {
     out << "none\n";
     return;
   }
-  out << items.size() << " (" << what << ' ';
+  out << items.size() << ' ' << (items.size() == 1 ? one : many) << ": ";
   WriteItems(out, items, write);
-  out << ")\n";
+  out << '\n';
 }
 
 void WriteLines(std::ostream& out, const std::vector<std::size_t>& lines) {
-  WriteCounted(out, lines, "lines", [&out](std::size_t line) { out << line; });
-}
-
-void WriteRange(std::ostream& out, const PassNumbers::Range& range) {
-  out << range.first;
-  if (range.last != range.first) out << '-' << range.last;
+  WriteCounted(out, lines, "line", "lines", [&out](std::size_t line) { out << line; });
 }
 
 void WritePassNumbers(std::ostream& out, const PassNumbers& numbers) {
@@ -69,17 +64,20 @@ void WritePassNumbers(std::ostream& out, const PassNumbers& numbers) {
   if (numbers.gaps.empty()) {
     out << "none\n";
   } else {
-    out << numbers.missing << ", in " << numbers.gaps.size()
-        << (numbers.gaps.size() == 1 ? " gap: " : " gaps: ");
-    WriteItems(out, numbers.gaps, [&out](const PassNumbers::Range& gap) { WriteRange(out, gap); });
-    out << '\n';
+    out << numbers.missing << (numbers.missing == 1 ? " number" : " numbers") << " in ";
+    WriteCounted(out, numbers.gaps, "gap", "gaps", [&out](const PassNumbers::Range& gap) {
+      out << gap.first;
+      if (gap.last != gap.first) out << '-' << gap.last;
+    });
   }
   out << "  repeated: ";
-  WriteCounted(out, numbers.repeats, "numbers", [&out](const PassNumbers::Repeat& repeat) {
-    out << repeat.number << " " << repeat.times << " times";
-  });
+  WriteCounted(out, numbers.repeats, "number", "numbers",
+               [&out](const PassNumbers::Repeat& repeat) {
+                 out << repeat.number << " in " << repeat.times << " rows";
+               });
   out << "  not numbers: ";
-  WriteCounted(out, numbers.notNumbers, "passes", [&out](std::size_t pass) { out << pass; });
+  WriteCounted(out, numbers.notNumbers, "pass", "passes",
+               [&out](std::size_t pass) { out << pass; });
 }
 
 void WriteRefusals(std::ostream& out, const ReportCheck& check) {

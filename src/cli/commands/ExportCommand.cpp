@@ -27,7 +27,7 @@ struct ExportArguments {
   std::string output;
   std::string setTemplate;
   // The export of many passes.
-  std::size_t top = 0;
+  std::string top;
   std::string folder;
   std::string name = kDefaultName;
   bool force = false;
@@ -92,11 +92,8 @@ void ExportOnePass(const ExportArguments& args, const std::optional<std::string>
   }
 }
 
-void ExportManyPasses(const ExportArguments& args, std::optional<std::string> setTemplate,
-                      std::ostream& out, std::ostream& err) {
-  PassSelection selection = ReadSelection(args.selection);
-  selection.limit = args.top;
-  BatchExport batch{args.folder, FileNameTemplate(args.name), args.force, std::move(setTemplate)};
+void ExportManyPasses(const ExportArguments& args, const PassSelection& selection,
+                      const BatchExport& batch, std::ostream& out, std::ostream& err) {
   PassTable table;
   const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
   const SelectedRows rows = SelectRows(table, count, selection);
@@ -106,15 +103,17 @@ void ExportManyPasses(const ExportArguments& args, std::optional<std::string> se
 
 void RunExport(const ExportArguments& args, const ExportOptions& options, std::ostream& out,
                std::ostream& err) {
-  const bool batch = IsBatch(options);
-  // Read before the report, so that a template that cannot be read stops the export before
-  // anything is written.
-  std::optional<std::string> setTemplate = SetTemplate(args, options);
-  if (batch) {
-    ExportManyPasses(args, std::move(setTemplate), out, err);
-  } else {
-    ExportOnePass(args, setTemplate, out);
+  if (!IsBatch(options)) {
+    ExportOnePass(args, SetTemplate(args, options), out);
+    return;
   }
+  PassSelection selection = ReadSelection(args.selection);
+  selection.limit = PassCount("--top", args.top, 1);
+  BatchExport batch{args.folder, FileNameTemplate(args.name), args.force, std::nullopt};
+  // Read after the arguments are known to be right and before the report, so that a template
+  // that cannot be read stops the export before anything is written.
+  batch.setTemplate = SetTemplate(args, options);
+  ExportManyPasses(args, selection, batch, out, err);
 }
 
 constexpr const char* kFooter =
@@ -148,8 +147,8 @@ ToolCommand AddExportCommand(CLI::App& tool) {
       tool.add_subcommand("export", "write the set file of pass PASS, or of the best N passes");
   UseHelpLayout(*command,
                 "REPORT PASS -o FILE [--template FILE.set]\n"
-                "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--sort COLUMN:desc|asc]...\n"
-                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--template FILE.set]");
+                "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--template FILE.set]\n"
+                "    [--sort COLUMN:desc|asc]... [--where \"COLUMN OP NUMBER\"]... [--skip-bad]");
   command->footer(std::string(kFooter) + '\n' + kSelectionHelp);
   command->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
       ->required()
@@ -164,9 +163,8 @@ ToolCommand AddExportCommand(CLI::App& tool) {
                              ->add_option("--template", args->setTemplate,
                                           "the user's set file to put the values into")
                              ->type_name("FILE.set");
-  options->top = command->add_option("--top", args->top, "export the first N passes")
-                     ->type_name("N")
-                     ->check(CLI::PositiveNumber);
+  options->top =
+      command->add_option("--top", args->top, "export the first N passes")->type_name("N");
   options->folder =
       command->add_option("--dir", args->folder, "the folder to write them to")->type_name("DIR");
   options->batchOnly = {

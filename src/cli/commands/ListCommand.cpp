@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,7 @@ struct ListArguments {
   std::string format = "table";
   bool params = false;
   SelectionArguments selection;
-  std::size_t limit = 0;
-  CLI::Option* limitOption = nullptr;
+  std::optional<std::string> limit;
 };
 
 ListWriter WriterOf(std::string_view name) {
@@ -34,7 +34,7 @@ ListWriter WriterOf(std::string_view name) {
 void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
   const ListWriter write = WriterOf(args.format);
   PassSelection selection = ReadSelection(args.selection);
-  if (args.limitOption->count() > 0) selection.limit = args.limit;
+  if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
   PassTable table;
   const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
   const SelectedRows rows = SelectRows(table, count, selection);
@@ -69,8 +69,7 @@ ToolCommand AddListCommand(CLI::App& tool) {
   list->add_option("--format", args->format, "table, tsv, csv or json")->type_name("FORMAT");
   list->add_flag("--params", args->params, "add each pass's parameter text");
   AddSelectionOptions(*list, args->selection);
-  args->limitOption =
-      list->add_option("--limit", args->limit, "list at most N passes")->type_name("N");
+  list->add_option("--limit", args->limit, "list at most N passes")->type_name("N");
   return {list, [args](std::ostream& out, std::ostream& err) {
             RunList(*args, out, err);
             return 0;

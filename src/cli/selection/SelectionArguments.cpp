@@ -1,6 +1,9 @@
 #include "selection/SelectionArguments.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
+
+#include "UsageError.h"
 
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments) {
   command.add_option("--sort", arguments.sorts, "sort largest (desc) or smallest (asc) first")
@@ -25,6 +28,17 @@ PassSelection ReadSelection(const SelectionArguments& arguments) {
   return selection;
 }
 
+std::size_t PassCount(std::string_view option, std::string_view text, std::size_t least) {
+  std::size_t count = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, count);
+  if (text.empty() || error != std::errc() || stop != end || count < least) {
+    throw UsageError(std::string(option) + " " + std::string(text) + ": N is a whole number from " +
+                     std::to_string(least));
+  }
+  return count;
+}
+
 const char* const kSelectionHelp =
     "Choosing passes:\n"
     "  --sort COLUMN:desc|asc  sorts by COLUMN (a tsv column name but params, or 0 to 6),\n"
@@ -39,4 +53,4 @@ const char* const kSelectionHelp =
     "      Repeated, every condition must hold. A cell that does not convert, or a parameter\n"
     "      the pass lacks, fails the command naming its row and cell, unless --skip-bad\n"
     "      leaves the row out and says on standard error how many were left out.\n"
-    "  The sorts apply first, then the conditions, then the limit.\n";
+    "  The sorts apply first, then the conditions, then --limit or --top.\n";

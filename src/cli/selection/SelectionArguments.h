@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "selection/PassSelection.h"
@@ -24,3 +26,7 @@ extern const char* const kSelectionHelp;
 
 // Reads the typed options; the limit is left to the command. Raises UsageError.
 PassSelection ReadSelection(const SelectionArguments& arguments);
+
+// The number of passes an option such as --limit N gives: decimal digits of a number from
+// `least`. Raises UsageError naming `option` for anything else.
+std::size_t PassCount(std::string_view option, std::string_view text, std::size_t least);

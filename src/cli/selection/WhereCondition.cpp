@@ -53,10 +53,10 @@ WhereCondition ParseWhereCondition(std::string_view text) {
 
   WhereCondition condition;
   condition.comparison = op->comparison;
-  condition.cell = TrimBlanks(text.substr(0, at));
-  if (condition.cell.starts_with(kParamPrefix)) {
-    const std::string_view name =
-        TrimBlanks(std::string_view(condition.cell).substr(kParamPrefix.size()));
+  const std::string_view cell = TrimBlanks(text.substr(0, at));
+  condition.cell = cell;
+  if (cell.starts_with(kParamPrefix)) {
+    const std::string_view name = TrimBlanks(cell.substr(kParamPrefix.size()));
     if (name.empty()) RefuseCondition(text);
     condition.cell = std::string(kParamPrefix) + std::string(name);
     condition.parameter = Utf16ToAnsi(Utf8ToUtf16(name));
