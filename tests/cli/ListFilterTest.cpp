@@ -156,4 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "Left out 0 rows whose cells do not convert.\n"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
+TEST(ListFilterTest, EachRepeatedOptionTakesOneValueSoThatTheReportMayFollow) {
+  const ToolRun run = RunTool({"list", "--where", "trades>=60", "--sort", "index:desc",
+                               DataPath("report-cp1251.htm"), "--format", "tsv"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ListedIndexes(run.out), (std::vector<std::string>{"12", "7"}));
+}
+
 }  // namespace

@@ -5,12 +5,15 @@
 
 #include "UsageError.h"
 
+// Each --sort and --where takes one value, so that the report may follow them.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments) {
   command.add_option("--sort", arguments.sorts, "sort largest (desc) or smallest (asc) first")
       ->type_name("COLUMN:desc|asc")
+      ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   command.add_option("--where", arguments.conditions, "keep the passes that meet the condition")
       ->type_name("\"COLUMN OP NUMBER\"")
+      ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   command.add_flag("--skip-bad", arguments.skipBad,
                    "leave out passes whose cells a --where cannot read");
