@@ -6,13 +6,13 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "Exceptions.h"
 #include "HelpFormatter.h"
 #include "ReportLoader.h"
 #include "SetFile.h"
 #include "UsageError.h"
-#include "rows/ListedColumns.h"
 #include "selection/SelectionArguments.h"
 #include "setfiles/BatchExport.h"
 #include "setfiles/SetFileTemplate.h"
@@ -92,15 +92,6 @@ void ExportOnePass(const ExportArguments& args, const std::optional<std::string>
   }
 }
 
-void ExportManyPasses(const ExportArguments& args, const PassSelection& selection,
-                      const BatchExport& batch, std::ostream& out, std::ostream& err) {
-  PassTable table;
-  const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
-  const SelectedRows rows = SelectRows(table, count, selection);
-  ReportLeftOut(selection, rows, err);
-  ExportSetFiles(table, rows.slots, batch, out);
-}
-
 void RunExport(const ExportArguments& args, const ExportOptions& options, std::ostream& out,
                std::ostream& err) {
   if (!IsBatch(options)) {
@@ -113,7 +104,9 @@ void RunExport(const ExportArguments& args, const ExportOptions& options, std::o
   // Read after the arguments are known to be right and before the report, so that a template
   // that cannot be read stops the export before anything is written.
   batch.setTemplate = SetTemplate(args, options);
-  ExportManyPasses(args, selection, batch, out, err);
+  PassTable table;
+  const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
+  ExportSetFiles(table, rows.slots, batch, out);
 }
 
 constexpr const char* kFooter =

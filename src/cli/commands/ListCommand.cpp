@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "HelpFormatter.h"
-#include "ReportLoader.h"
 #include "UsageError.h"
 #include "formats/ListFormats.h"
 #include "selection/SelectionArguments.h"
@@ -36,9 +35,7 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
   PassSelection selection = ReadSelection(args.selection);
   if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
   PassTable table;
-  const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
-  const SelectedRows rows = SelectRows(table, count, selection);
-  ReportLeftOut(selection, rows, err);
+  const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
   write(out, table, rows.slots, ListedColumns(args.params));
 }
 

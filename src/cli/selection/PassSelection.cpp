@@ -6,6 +6,7 @@
 
 #include "CodePage.h"
 #include "Exceptions.h"
+#include "ReportLoader.h"
 #include "SortPasses.h"
 #include "rows/ListedColumns.h"
 
@@ -57,8 +58,13 @@ SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection
   return selected;
 }
 
-void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err) {
-  if (!selection.skipBad) return;
-  err << "Left out " << rows.leftOut << (rows.leftOut == 1 ? " row" : " rows")
-      << " whose cells do not convert.\n";
+SelectedRows SelectReportRows(const std::string& path, PassTable& table,
+                              const PassSelection& selection, std::ostream& err) {
+  const auto count = static_cast<std::size_t>(LoadReport(path, table));
+  SelectedRows rows = SelectRows(table, count, selection);
+  if (selection.skipBad) {
+    err << "Left out " << rows.leftOut << (rows.leftOut == 1 ? " row" : " rows")
+        << " whose cells do not convert.\n";
+  }
+  return rows;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "PassTable.h"
@@ -29,5 +30,7 @@ struct SelectedRows {
 // raises EConvertError as the window's sort does.
 SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection);
 
-// With skipBad, says on `err` how many rows were left out.
-void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err);
+// Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how
+// many were left out. Raises EFOpenError when the report cannot be opened.
+SelectedRows SelectReportRows(const std::string& path, PassTable& table,
+                              const PassSelection& selection, std::ostream& err);
