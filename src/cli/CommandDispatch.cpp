@@ -1,85 +1,82 @@
 #include "CommandDispatch.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <exception>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "CommandSpec.h"
 #include "ErrorText.h"
 #include "Exceptions.h"
-#include "ExportCommand.h"
-#include "ListCommand.h"
+#include "HelpFormatter.h"
+#include "UsageError.h"
+#include "commands/CheckCommand.h"
+#include "commands/ExportCommand.h"
+#include "commands/ListCommand.h"
 
 namespace {
 
-constexpr std::string_view kProgram = "kvl-ridavu-cli";
-constexpr const CommandSpec* kCommands[] = {&kListCommand, &kExportCommand};
-constexpr OptionSpec kHelpOption = {"--help", false};
+constexpr const char* kProgram = "kvl-ridavu-cli";
 
 constexpr int kFailed = 1;
 constexpr int kWrongUse = 2;
 
-void WriteToolUsage(std::ostream& out) {
-  out << "usage: " << kProgram << " COMMAND ARGUMENTS\n"
-      << "Reads MT4 optimization reports without the window.\n\nCommands:\n";
-  for (const CommandSpec* command : kCommands) {
-    out << "  " << command->name << ' ' << command->synopsis << "\n      " << command->summary
-        << '\n';
-  }
-  out << "\n\"" << kProgram << " COMMAND --help\" describes a command.\n";
+// The command the parser chose, also when it stopped on a mistake in that command's arguments.
+CLI::App* ChosenCommand(CLI::App& tool) {
+  const std::vector<CLI::App*> chosen = tool.get_subcommands();
+  return chosen.empty() ? nullptr : chosen.front();
 }
 
-void WriteCommandUsage(std::ostream& out, const CommandSpec& command) {
-  out << "usage: " << kProgram << ' ' << command.name << ' ' << command.synopsis << "\n"
-      << command.description;
-}
-
-const CommandSpec* FindCommand(std::string_view name) {
-  const auto it = std::ranges::find(kCommands, name, &CommandSpec::name);
-  return it == std::end(kCommands) ? nullptr : *it;
-}
-
-int RunCommand(const CommandSpec& command, std::span<const std::string_view> args,
-               std::ostream& out, std::ostream& err) {
-  std::vector<OptionSpec> options(command.options.begin(), command.options.end());
-  options.push_back(kHelpOption);
-  try {
-    const ParsedArguments parsed = ParseArguments(args, options);
-    if (parsed.Has(kHelpOption.name)) {
-      WriteCommandUsage(out, command);
-      return 0;
-    }
-    command.run(parsed, out);
-    if (!out.flush()) throw EWriteError("Cannot write to standard output");
-    return 0;
-  } catch (const UsageError& error) {
-    err << kProgram << ' ' << command.name << ": " << error.what() << '\n';
-    WriteCommandUsage(err, command);
-    return kWrongUse;
-  } catch (const std::exception& error) {  // an Exception's what() is its message
-    err << ErrorBoxText(error.what()) << '\n';
-    return kFailed;
-  }
+int WrongUse(CLI::App& tool, std::string_view message, std::ostream& err) {
+  const CLI::App* command = ChosenCommand(tool);
+  err << kProgram << (command ? " " + command->get_name() : std::string()) << ": " << message
+      << '\n'
+      << tool.help();
+  return kWrongUse;
 }
 
 }  // namespace
 
 int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  CLI::App tool("Reads MT4 optimization reports without the window.", kProgram);
+  UseHelpLayout(tool, "COMMAND ARGUMENTS");
+  tool.footer("\"" + std::string(kProgram) + " COMMAND --help\" describes a command.");
+  tool.require_subcommand(1);
+  // A repeated option keeps its last value; the options meant to repeat say so themselves. A flag
+  // takes no value.
+  tool.option_defaults()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+      ->disable_flag_override();
+  const ToolCommand commands[] = {AddListCommand(tool), AddExportCommand(tool),
+                                  AddCheckCommand(tool)};
   if (args.empty()) {
-    WriteToolUsage(err);
+    err << tool.help();
     return kWrongUse;
   }
-  if (args[0] == kHelpOption.name) {
-    WriteToolUsage(out);
+  if (!args[0].starts_with('-') && std::ranges::none_of(commands, [&](const ToolCommand& c) {
+        return c.app->get_name() == args[0];
+      })) {
+    return WrongUse(tool, "unknown command " + std::string(args[0]), err);
+  }
+  try {
+    tool.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    int status = 0;
+    for (const ToolCommand& command : commands) {
+      if (command.app->parsed()) status = command.run(out, err);
+    }
+    if (!out.flush()) throw EWriteError("Cannot write to standard output");
+    return status;
+  } catch (const CLI::Success&) {  // --help
+    out << tool.help();
     return 0;
+  } catch (const CLI::ParseError& error) {
+    return WrongUse(tool, error.what(), err);
+  } catch (const UsageError& error) {
+    return WrongUse(tool, error.what(), err);
+  } catch (const std::exception& error) {  // an Exception's what() is its message
+    out.flush();
+    err << ErrorBoxText(error.what()) << '\n';
+    return kFailed;
   }
-  const CommandSpec* command = FindCommand(args[0]);
-  if (command == nullptr) {
-    err << kProgram << ": unknown command " << args[0] << '\n';
-    WriteToolUsage(err);
-    return kWrongUse;
-  }
-  return RunCommand(*command, args.subspan(1), out, err);
 }

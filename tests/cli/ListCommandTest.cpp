@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "CodePage.h"
+#include "ListingText.h"
 #include "ReportGenerator.h"
 #include "ReportLoader.h"
 #include "ReportText.h"
@@ -16,15 +18,6 @@ namespace {
 
 constexpr const char* kTsvNames =
     "index\tprofit\ttrades\tprofit-factor\texpected-payoff\tdrawdown\tdrawdown-percent";
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -136,14 +129,6 @@ TEST(ListTest, GeneratedReportListsEveryPassInFileOrder) {
   }
 }
 
-// The Index column of a tsv listing, pass numbers in listed order.
-std::vector<std::string> ListedIndexes(const std::string& tsv) {
-  std::vector<std::string> indexes;
-  for (const std::string& line : Lines(tsv)) indexes.push_back(line.substr(0, line.find('\t')));
-  indexes.erase(indexes.begin());
-  return indexes;
-}
-
 // The pass numbers the window would list after the same header clicks.
 std::vector<std::string> IndexesAfterSorts(const std::vector<std::pair<int, bool>>& sorts) {
   PassTable table;
@@ -193,6 +178,24 @@ TEST(ListSortTest, ARefusedCellIsOneLineAndExitsWithOne) {
     EXPECT_EQ(run.status, 1) << c.sort;
     EXPECT_EQ(run.out, "") << c.sort;
     EXPECT_EQ(run.err, c.message) << c.sort;
+  }
+}
+
+// A sort moves every field but the parameter text, which the listing must still take from the
+// row's own pass.
+TEST(ListSortTest, SortedRowsKeepTheirOwnParameters) {
+  std::map<std::string, std::string> lineOfPass;
+  for (const std::string& line : Lines(ReadBytes(DataPath("report-list-params.tsv")))) {
+    lineOfPass[line.substr(0, line.find('\t'))] = line;
+  }
+  const ToolRun run = RunTool({"list", DataPath("report-cp1251.htm"), "--format", "tsv", "--params",
+                               "--sort", "drawdown:desc"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), lineOfPass.size());
+  EXPECT_EQ(ListedIndexes(run.out).front(), "7");
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line, lineOfPass[line.substr(0, line.find('\t'))]);
   }
 }
 

@@ -1,9 +1,9 @@
-#include "SortOption.h"
+#include "selection/SortOption.h"
 
 #include <string>
 
-#include "ArgumentParser.h"
 #include "ResultColumns.h"
+#include "UsageError.h"
 
 namespace {
 

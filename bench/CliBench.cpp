@@ -1,0 +1,118 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "BenchReport.h"
+#include "CommandDispatch.h"
+#include "ReportLoader.h"
+#include "SetFile.h"
+#include "TestFiles.h"
+#include "selection/PassSelection.h"
+#include "setfiles/BatchExport.h"
+
+namespace {
+
+constexpr std::size_t kExportedPasses = 1000;
+
+// Takes whatever the tool writes and keeps none of it.
+class DiscardBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return c; }
+  std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+int RunTool(const std::vector<std::string_view>& args) {
+  DiscardBuffer discard;
+  std::ostream out(&discard);
+  std::ostream err(&discard);
+  return DispatchCommand(args, out, err);
+}
+
+// The yardstick: reading the report into a table, as every command starts.
+void BM_LoadReport(benchmark::State& state) {
+  for (auto _ : state) {
+    auto table = std::make_unique<PassTable>();
+    benchmark::DoNotOptimize(LoadReport(BenchReportPath(), *table));
+  }
+}
+
+// The whole command, load included: to stay within twice the load.
+void BM_ListSortedFilteredTsv(benchmark::State& state) {
+  const std::vector<std::string_view> args = {
+      "list",    BenchReportPath(), "--sort",   "profit:desc",
+      "--where", "trades>=100",     "--format", "tsv"};
+  for (auto _ : state) {
+    if (RunTool(args) != 0) state.SkipWithError("list failed");
+  }
+}
+
+// The whole command, load included, writing into a new folder each time.
+void BM_ExportTop1000(benchmark::State& state) {
+  const TempDir dir;
+  const std::string folder = (dir.Path() / "sets").string();
+  const std::string top = std::to_string(kExportedPasses);
+  const std::vector<std::string_view> args = {"export", BenchReportPath(), "--top", top,
+                                              "--sort", "profit:desc",     "--dir", folder};
+  for (auto _ : state) {
+    if (RunTool(args) != 0) state.SkipWithError("export failed");
+    state.PauseTiming();
+    std::filesystem::remove_all(folder);
+    state.ResumeTiming();
+  }
+}
+
+// What the export adds to the load: the sort, the names and the 1000 files in a new folder; to
+// stay under the load.
+void BM_ExportTop1000AfterLoad(benchmark::State& state) {
+  const TempDir dir;
+  PassSelection selection;
+  selection.sorts = {{1, true}};  // profit, largest first
+  selection.limit = kExportedPasses;
+  const BatchExport batch{dir.Path() / "sets", FileNameTemplate("{index}.set"), false, {}};
+  auto loaded = std::make_unique<PassTable>();
+  const auto count = static_cast<std::size_t>(LoadReport(BenchReportPath(), *loaded));
+  DiscardBuffer discard;
+  std::ostream out(&discard);
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto table = std::make_unique<PassTable>(*loaded);
+    state.ResumeTiming();
+    const SelectedRows rows = SelectRows(*table, count, selection);
+    ExportSetFiles(*table, rows.slots, batch, out);
+    state.PauseTiming();
+    table.reset();
+    std::filesystem::remove_all(batch.folder);
+    state.ResumeTiming();
+  }
+}
+
+// The floor under the two above: 1000 set files of a typical size written into a new folder,
+// which on a slow disk costs more than all the tool's own work.
+void BM_Write1000FilesAlone(benchmark::State& state) {
+  const TempDir dir;
+  const std::filesystem::path folder = dir.Path() / "sets";
+  const std::string text(400, 'x');
+  for (auto _ : state) {
+    std::filesystem::create_directory(folder);
+    for (std::size_t k = 1; k <= kExportedPasses; ++k) {
+      WriteSetFile((folder / (std::to_string(k) + ".set")).string(), text);
+    }
+    state.PauseTiming();
+    std::filesystem::remove_all(folder);
+    state.ResumeTiming();
+  }
+}
+
+BENCHMARK(BM_LoadReport)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ListSortedFilteredTsv)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ExportTop1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ExportTop1000AfterLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Write1000FilesAlone)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace

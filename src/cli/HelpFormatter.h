@@ -1,0 +1,24 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+// The tool's help layout: the usage line first, as "usage: PROGRAM COMMAND SYNOPSIS", then the
+// description, the arguments and options, and the footer. One per command, since each has its own
+// synopsis.
+class HelpFormatter : public CLI::Formatter {
+ public:
+  explicit HelpFormatter(std::string synopsis);
+
+  std::string make_usage(const CLI::App* app, std::string name) const override;
+  std::string make_help(const CLI::App* app, std::string name,
+                        CLI::AppFormatMode mode) const override;
+
+ private:
+  std::string synopsis_;
+};
+
+// Gives `app` the tool's help layout with `synopsis` after its name on the usage line. Each line of
+// a synopsis of several lines is a usage line of its own, and one that starts with a blank goes
+// on with the line before it.
+void UseHelpLayout(CLI::App& app, std::string synopsis);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ReportFile.h"
+#include "ResultColumns.h"
+#include "check/PassNumbers.h"
+
+// Everything a user needs to trust what the tool and the window make of a report: how it was
+// read, which of its lines became passes, and what the sort would refuse.
+struct ReportCheck {
+  // The cells of one result column that its sort conversion refuses.
+  struct Refusals {
+    std::size_t count = 0;
+    std::size_t firstPass = 0;  // the pass number the tool gives it, from 1
+    std::string firstText;      // UTF-8
+  };
+
+  ReportFile::Encoding encoding = ReportFile::Encoding::Ansi;
+  std::optional<std::size_t> headerLine;  // the first results header, from line 1
+  std::size_t passes = 0;
+  // Lines after the header that the loader skips: not data rows, and further header lines.
+  std::vector<std::size_t> skippedLines;
+  // Lines the loader stores as passes although they do not look like data rows.
+  std::vector<std::size_t> oddStoredLines;
+  PassNumbers numbers;
+  std::array<Refusals, kResultColumns.size()> refusals;  // by column id; the index never fails
+
+  // A header was found, every cell converts, and every pass number is a number with no gap.
+  bool Clean() const;
+};
+
+// Reads the report at `path` line by line as the loader does. Raises EFOpenError when it cannot be
+// opened.
+ReportCheck CheckReport(const std::string& path);

@@ -1,0 +1,133 @@
+#include "commands/CheckCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "HelpFormatter.h"
+#include "check/ReportCheck.h"
+
+namespace {
+
+constexpr std::size_t kMostShown = 10;
+
+std::string_view EncodingName(ReportFile::Encoding encoding) {
+  switch (encoding) {
+    case ReportFile::Encoding::Utf8:
+      return "UTF-8, with a byte-order mark";
+    case ReportFile::Encoding::Utf16LE:
+      return "UTF-16 little-endian, with a byte-order mark";
+    case ReportFile::Encoding::Utf16BE:
+      return "UTF-16 big-endian, with a byte-order mark";
+    case ReportFile::Encoding::Ansi:
+      break;
+  }
+  return "Windows-1251, no byte-order mark";
+}
+
+// At most kMostShown of the items, each written by `write`, separated by commas.
+template <class Item, class Write>
+void WriteItems(std::ostream& out, const std::vector<Item>& items, Write write) {
+  for (std::size_t k = 0; k < items.size() && k < kMostShown; ++k) {
+    if (k) out << ", ";
+    write(items[k]);
+  }
+  if (items.size() > kMostShown) out << ", ...";
+}
+
+// "none", or how many items there are, then at most kMostShown of them: "2 lines: 46, 53".
+template <class Item, class Write>
+void WriteCounted(std::ostream& out, const std::vector<Item>& items, std::string_view one,
+                  std::string_view many, Write write) {
+  if (items.empty()) {
+    out << "none\n";
+    return;
+  }
+  out << items.size() << ' ' << (items.size() == 1 ? one : many) << ": ";
+  WriteItems(out, items, write);
+  out << '\n';
+}
+
+void WriteLines(std::ostream& out, const std::vector<std::size_t>& lines) {
+  WriteCounted(out, lines, "line", "lines", [&out](std::size_t line) { out << line; });
+}
+
+void WritePassNumbers(std::ostream& out, const PassNumbers& numbers) {
+  out << "Pass numbers: ";
+  if (numbers.span) {
+    out << numbers.span->first << " to " << numbers.span->last << '\n';
+  } else {
+    out << "none\n";
+  }
+  out << "  missing: ";
+  if (numbers.gaps.empty()) {
+    out << "none\n";
+  } else {
+    out << numbers.missing << (numbers.missing == 1 ? " number" : " numbers") << " in ";
+    WriteCounted(out, numbers.gaps, "gap", "gaps", [&out](const PassNumbers::Range& gap) {
+      out << gap.first;
+      if (gap.last != gap.first) out << '-' << gap.last;
+    });
+  }
+  out << "  repeated: ";
+  WriteCounted(out, numbers.repeats, "number", "numbers",
+               [&out](const PassNumbers::Repeat& repeat) {
+                 out << repeat.number << " in " << repeat.times << " rows";
+               });
+  out << "  not numbers: ";
+  WriteCounted(out, numbers.notNumbers, "pass", "passes",
+               [&out](std::size_t pass) { out << pass; });
+}
+
+void WriteRefusals(std::ostream& out, const ReportCheck& check) {
+  out << "Cells the sort would refuse:\n";
+  for (std::size_t id = 1; id < kResultColumns.size(); ++id) {
+    const ReportCheck::Refusals& refusals = check.refusals[id];
+    out << "  " << kResultColumns[id].name << ": " << refusals.count;
+    if (refusals.count > 0) {
+      out << " (first: pass " << refusals.firstPass << ", '" << refusals.firstText << "')";
+    }
+    out << '\n';
+  }
+}
+
+int RunCheck(const std::string& report, std::ostream& out) {
+  const ReportCheck check = CheckReport(report);
+  out << "Encoding: " << EncodingName(check.encoding) << '\n';
+  out << "Results header: ";
+  if (check.headerLine) {
+    out << "line " << *check.headerLine << '\n';
+  } else {
+    out << "not found\n";
+  }
+  out << "Passes: " << check.passes << '\n';
+  out << "Skipped lines after the header: ";
+  WriteLines(out, check.skippedLines);
+  out << "Stored lines that do not look like data rows: ";
+  WriteLines(out, check.oddStoredLines);
+  WritePassNumbers(out, check.numbers);
+  WriteRefusals(out, check);
+  out << (check.Clean() ? "The report is clean.\n" : "The report is not clean.\n");
+  return check.Clean() ? 0 : 1;
+}
+
+}  // namespace
+
+ToolCommand AddCheckCommand(CLI::App& tool) {
+  auto report = std::make_shared<std::string>();
+  CLI::App* command = tool.add_subcommand("check", "tell whether REPORT can be trusted");
+  UseHelpLayout(*command, "REPORT");
+  command->footer(
+      "Reads the optimization report REPORT as \"list\" does and tells what it found: the\n"
+      "encoding, the line of the results header, the number of passes, the lines after the\n"
+      "header that were skipped, the lines stored as passes that do not look like data rows,\n"
+      "gaps and repeats in the report's own pass numbers (the first cell of each row), and per\n"
+      "column the cells a sort would refuse. At most 10 of each are shown.\n"
+      "Exits with 0 when a header was found, every cell converts and no pass number is missing,\n"
+      "and with 1 otherwise.");
+  command->add_option("REPORT", *report, "the MT4 optimization report (.htm)")
+      ->required()
+      ->type_name("");
+  return {command, [report](std::ostream& out, std::ostream&) { return RunCheck(*report, out); }};
+}

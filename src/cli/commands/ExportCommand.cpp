@@ -1,0 +1,176 @@
+#include "commands/ExportCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "Exceptions.h"
+#include "HelpFormatter.h"
+#include "ReportLoader.h"
+#include "SetFile.h"
+#include "UsageError.h"
+#include "selection/SelectionArguments.h"
+#include "setfiles/BatchExport.h"
+#include "setfiles/SetFileTemplate.h"
+
+namespace {
+
+constexpr const char* kDefaultName = "{index}.set";
+
+struct ExportArguments {
+  std::string report;
+  std::string pass;
+  std::string output;
+  std::string setTemplate;
+  // The export of many passes.
+  std::string top;
+  std::string folder;
+  std::string name = kDefaultName;
+  bool force = false;
+  SelectionArguments selection;
+};
+
+struct ExportOptions {
+  CLI::Option* pass;
+  CLI::Option* output;
+  CLI::Option* setTemplate;
+  CLI::Option* top;
+  CLI::Option* folder;
+  // The options that only the export of many passes takes.
+  std::vector<CLI::Option*> batchOnly;
+};
+
+// The pass numbered `text`: decimal digits naming one of the report's passes 1 to count.
+std::size_t PassNumber(std::string_view text, std::size_t count) {
+  std::size_t number = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  if (!text.empty() && error == std::errc() && stop == end && number >= 1 && number <= count) {
+    return number;
+  }
+  const std::string passes = count == 0 ? "no passes" : "passes 1 to " + std::to_string(count);
+  throw Exception("Pass \"" + std::string(text) + "\" does not exist: the report holds " + passes);
+}
+
+// Which of the two forms was called; raises UsageError for a mix of both or neither.
+bool IsBatch(const ExportOptions& options) {
+  if (options.pass->count() > 0) {
+    for (const CLI::Option* option : options.batchOnly) {
+      if (option->count() > 0) {
+        throw UsageError(option->get_name() + " exports many passes; it does not go with PASS");
+      }
+    }
+    if (options.output->count() == 0) throw UsageError("missing -o FILE");
+    return false;
+  }
+  if (options.output->count() > 0) throw UsageError("missing PASS");
+  if (options.top->count() == 0) throw UsageError("missing PASS -o FILE, or --top N --dir DIR");
+  if (options.folder->count() == 0) throw UsageError("missing --dir DIR");
+  return true;
+}
+
+std::optional<std::string> SetTemplate(const ExportArguments& args, const ExportOptions& options) {
+  if (options.setTemplate->count() == 0) return std::nullopt;
+  return ReadSetFileTemplate(args.setTemplate);
+}
+
+void ExportOnePass(const ExportArguments& args, const std::optional<std::string>& setTemplate,
+                   std::ostream& out) {
+  PassTable table;
+  const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
+  const std::size_t pass = PassNumber(args.pass, count);
+  // Params never moves, so pass n's parameters are in slot n-1.
+  const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);
+  if (args.output == "-") {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  } else {
+    WriteSetFile(args.output, text);
+  }
+}
+
+void RunExport(const ExportArguments& args, const ExportOptions& options, std::ostream& out,
+               std::ostream& err) {
+  if (!IsBatch(options)) {
+    ExportOnePass(args, SetTemplate(args, options), out);
+    return;
+  }
+  PassSelection selection = ReadSelection(args.selection);
+  selection.limit = PassCount("--top", args.top, 1);
+  BatchExport batch{args.folder, FileNameTemplate(args.name), args.force, std::nullopt};
+  // Read after the arguments are known to be right and before the report, so that a template
+  // that cannot be read stops the export before anything is written.
+  batch.setTemplate = SetTemplate(args, options);
+  PassTable table;
+  const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
+  ExportSetFiles(table, rows.slots, batch, out);
+}
+
+constexpr const char* kFooter =
+    "The first form writes the parameters of pass number PASS (1 for the report's first\n"
+    "pass, as \"list\" numbers them) to the set file FILE, exactly as the window exports the\n"
+    "pass unedited: one name=value line per parameter, in Windows-1251, each line ending in\n"
+    "CR LF. FILE is written under the name given and replaced when it exists.\n"
+    "\n"
+    "The second form writes one set file per pass for the first N passes of the order that\n"
+    "--sort and --where give, into DIR, which is created when missing.\n"
+    "Each file's name comes from TEMPLATE, where {COLUMN} stands for the pass's cell in a\n"
+    "column named as in tsv, for example \"{index}_pf{profit-factor}.set\"; characters that\n"
+    "are not safe in a file name become \"_\". No file is replaced without --force, and this\n"
+    "is checked for every name before anything is written. A failure names the file and\n"
+    "stops; the files written before it stay whole. Each file written is named on standard\n"
+    "output.\n"
+    "\n"
+    "With --template, the pass's values go into a copy of the user's set file (Windows-1251,\n"
+    "any line breaks): each name=value line whose name the pass carries gets the pass's\n"
+    "value; every other line (the name,F= name,1= name,2= name,3= lines, comments, string\n"
+    "inputs) stays, in its place; the parameters the file lacks follow, in the pass's order.\n"
+    "Every line ends in CR LF. A template that cannot be read stops the export before\n"
+    "anything is written.\n";
+
+}  // namespace
+
+ToolCommand AddExportCommand(CLI::App& tool) {
+  auto args = std::make_shared<ExportArguments>();
+  auto options = std::make_shared<ExportOptions>();
+  CLI::App* command =
+      tool.add_subcommand("export", "write the set file of pass PASS, or of the best N passes");
+  UseHelpLayout(*command,
+                "REPORT PASS -o FILE [--template FILE.set]\n"
+                "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--template FILE.set]\n"
+                "    [--sort COLUMN:desc|asc]... [--where \"COLUMN OP NUMBER\"]... [--skip-bad]");
+  command->footer(std::string(kFooter) + '\n' + kSelectionHelp);
+  command->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
+      ->required()
+      ->type_name("");
+  options->pass =
+      command->add_option("PASS", args->pass, "the number of the pass to export")->type_name("");
+  options->output =
+      command
+          ->add_option("-o", args->output, "the set file to write; - writes it to standard output")
+          ->type_name("FILE");
+  options->setTemplate = command
+                             ->add_option("--template", args->setTemplate,
+                                          "the user's set file to put the values into")
+                             ->type_name("FILE.set");
+  options->top =
+      command->add_option("--top", args->top, "export the first N passes")->type_name("N");
+  options->folder =
+      command->add_option("--dir", args->folder, "the folder to write them to")->type_name("DIR");
+  options->batchOnly = {
+      options->top, options->folder,
+      command->add_option("--name", args->name, "their file names (default {index}.set)")
+          ->type_name("TEMPLATE"),
+      command->add_flag("--force", args->force, "replace files that exist")};
+  AddSelectionOptions(*command, args->selection);
+  for (const char* name : {"--sort", "--where", "--skip-bad"}) {
+    options->batchOnly.push_back(command->get_option(name));
+  }
+  return {command, [args, options](std::ostream& out, std::ostream& err) {
+            RunExport(*args, *options, out, err);
+            return 0;
+          }};
+}

@@ -1,0 +1,74 @@
+#include "commands/ListCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "HelpFormatter.h"
+#include "UsageError.h"
+#include "formats/ListFormats.h"
+#include "selection/SelectionArguments.h"
+
+namespace {
+
+struct ListArguments {
+  std::string report;
+  std::string format = "table";
+  bool params = false;
+  SelectionArguments selection;
+  std::optional<std::string> limit;
+};
+
+ListWriter WriterOf(std::string_view name) {
+  const auto it = std::ranges::find(kListFormats, name, &ListFormat::name);
+  if (it == std::end(kListFormats)) {
+    throw UsageError("unknown format " + std::string(name) + " (table, tsv, csv or json)");
+  }
+  return it->write;
+}
+
+void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
+  const ListWriter write = WriterOf(args.format);
+  PassSelection selection = ReadSelection(args.selection);
+  if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
+  PassTable table;
+  const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
+  write(out, table, rows.slots, ListedColumns(args.params));
+}
+
+constexpr const char* kFormatHelp =
+    "Formats, all of them UTF-8:\n"
+    "  table  columns aligned under the window's captions, for reading (the default)\n"
+    "  tsv    a line of column names, then a line per pass, fields as stored and separated\n"
+    "         by tabs; \\, tab, CR and LF in a field are written \\\\, \\t, \\r and \\n\n"
+    "  csv    RFC 4180: a header row of the tsv names, CR LF after every record, a field\n"
+    "         holding a comma, a quote, CR or LF in quotes with its quotes doubled\n"
+    "  json   an array of objects keyed by the tsv names; a cell that is a JSON number is\n"
+    "         written as that number, its text unchanged, any other as a string; with\n"
+    "         --params, \"params\" holds the parameter panel's lines as [name, value] pairs\n";
+
+}  // namespace
+
+ToolCommand AddListCommand(CLI::App& tool) {
+  auto args = std::make_shared<ListArguments>();
+  CLI::App* list = tool.add_subcommand("list", "list the passes of REPORT, sorted and filtered");
+  list->footer(std::string(kFormatHelp) + '\n' + kSelectionHelp);
+  UseHelpLayout(*list,
+                "REPORT [--format table|tsv|csv|json] [--params] [--sort COLUMN:desc|asc]...\n"
+                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--limit N]");
+  list->add_option("REPORT", args->report,
+                   "the MT4 optimization report (.htm), passes numbered from 1")
+      ->required()
+      ->type_name("");
+  list->add_option("--format", args->format, "table, tsv, csv or json")->type_name("FORMAT");
+  list->add_flag("--params", args->params, "add each pass's parameter text");
+  AddSelectionOptions(*list, args->selection);
+  list->add_option("--limit", args->limit, "list at most N passes")->type_name("N");
+  return {list, [args](std::ostream& out, std::ostream& err) {
+            RunList(*args, out, err);
+            return 0;
+          }};
+}

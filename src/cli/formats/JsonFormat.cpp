@@ -1,0 +1,88 @@
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "CodePage.h"
+#include "formats/ListFormats.h"
+#include "formats/OutputBuffer.h"
+#include "rows/PanelParameters.h"
+
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Skips the digits at `i`, returning how many there were.
+std::size_t SkipDigits(std::string_view text, std::size_t& i) {
+  const std::size_t start = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i - start;
+}
+
+std::string JsonText(const nlohmann::json& value) {
+  // Every text is converted from the code page, so it is valid UTF-8; replace keeps a broken one
+  // from ever ending the output.
+  return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string ParametersJson(std::string_view params) {
+  nlohmann::json pairs = nlohmann::json::array();
+  for (const PanelParameter& parameter : PanelParameters(params)) {
+    pairs.push_back({AnsiToUtf8(parameter.name),
+                     parameter.value ? nlohmann::json(AnsiToUtf8(*parameter.value)) : nullptr});
+  }
+  return JsonText(pairs);
+}
+
+}  // namespace
+
+bool IsJsonNumber(std::string_view text) {
+  std::size_t i = 0;
+  if (i < text.size() && text[i] == '-') ++i;
+  if (i < text.size() && text[i] == '0') {
+    ++i;
+  } else if (SkipDigits(text, i) == 0) {
+    return false;
+  }
+  if (i < text.size() && text[i] == '.' && SkipDigits(text, ++i) == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (SkipDigits(text, i) == 0) return false;
+  }
+  return i == text.size();
+}
+
+void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+               std::span<const ListedColumn> columns) {
+  std::vector<std::string> keys;
+  for (const ListedColumn& column : columns) {
+    keys.push_back(JsonText(std::string(column.name)) + ':');
+  }
+  OutputBuffer buffer(out);
+  buffer << '[';
+  std::string scratch;
+  for (std::size_t row = 0; row < slots.size(); ++row) {
+    buffer << (row ? ",\n  {" : "\n  {");
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      buffer << (c ? "," : "") << keys[c];
+      const std::string_view cell = CellText(table, slots[row], columns[c]);
+      if (columns[c].IsParams()) {
+        buffer << ParametersJson(cell);
+        continue;
+      }
+      const std::string_view utf8 = Utf8Of(cell, scratch);
+      if (IsJsonNumber(utf8)) {
+        buffer << utf8;
+      } else {
+        buffer << JsonText(std::string(utf8));
+      }
+    }
+    buffer << '}';
+    buffer.EndLine();
+  }
+  buffer << (slots.empty() ? "]\n" : "\n]\n");
+  buffer.Flush();
+}

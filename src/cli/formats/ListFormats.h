@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "PassTable.h"
+#include "rows/ListedColumns.h"
+
+// The list command's output formats. Each writes the rows of `table` listed in `slots`, in that
+// order, with `columns`; texts go from the ANSI code page to UTF-8.
+using ListWriter = void (*)(std::ostream& out, const PassTable& table,
+                            std::span<const std::size_t> slots,
+                            std::span<const ListedColumn> columns);
+
+// Aligned under the captions for reading; fields escaped as in tsv.
+void WriteTable(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+                std::span<const ListedColumn> columns);
+// A line of column names, then a line per row, fields separated by tabs and escaped (EscapeField).
+void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+              std::span<const ListedColumn> columns);
+// RFC 4180: a header row of column names, CR LF after every record, a field that holds a comma,
+// a quote, CR or LF in quotes with its quotes doubled.
+void WriteCsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+              std::span<const ListedColumn> columns);
+// One array of objects keyed by column name. A cell that is a JSON number is written as that
+// number, its text unchanged, any other as a string; the parameter text as [name, value] pairs of
+// the parameter panel's lines, value null for a line without '='.
+void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+               std::span<const ListedColumn> columns);
+
+struct ListFormat {
+  std::string_view name;
+  ListWriter write;
+};
+
+inline constexpr ListFormat kListFormats[] = {
+    {"table", WriteTable}, {"tsv", WriteTsv}, {"csv", WriteCsv}, {"json", WriteJson}};
+
+// A field for one tab-separated line: backslash, tab, CR and LF written as \\, \t, \r, \n.
+std::string EscapeField(std::string_view utf8);
+
+// Whether `text` is a number as JSON writes one: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
+bool IsJsonNumber(std::string_view text);

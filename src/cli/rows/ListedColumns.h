@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PassTable.h"
+#include "ResultColumns.h"
+
+// A field of a pass record, whatever type the table keeps its texts in.
+using PassField = decltype(ResultColumn::field);
+
+// A column of the tool's listing: a result column or the parameter text.
+struct ListedColumn {
+  std::string_view name;     // in the tab-separated, csv and json output
+  std::string_view caption;  // heads the aligned table, UTF-8
+  PassField field;
+
+  bool IsParams() const { return field == &CItem_OPT::Params; }
+};
+
+// The seven result columns, and the parameter text, which the window never lists, after them
+// when asked for.
+std::vector<ListedColumn> ListedColumns(bool withParams);
+
+// The result column with this tab-separated name; null when there is none.
+const ResultColumn* ResultColumnNamed(std::string_view name);
+
+// The result columns' tab-separated names, separated by ", ".
+std::string ResultColumnNames();
+
+// The parameter text of the pass listed in `slot`. A sort moves every field but Params, so the
+// text of the pass numbered k stays in slot k-1, wherever its row stands now.
+std::string_view RowParams(const PassTable& table, std::size_t slot);
+
+// The text of `column` in the row listed in `slot`, in the ANSI code page.
+std::string_view CellText(const PassTable& table, std::size_t slot, const ListedColumn& column);

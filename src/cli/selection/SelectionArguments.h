@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "selection/PassSelection.h"
+
+namespace CLI {
+class App;
+}
+
+// The options shared by the commands that choose passes, as typed.
+struct SelectionArguments {
+  std::vector<std::string> sorts;
+  std::vector<std::string> conditions;
+  bool skipBad = false;
+};
+
+// Adds --sort, --where and --skip-bad to `command`, bound to `arguments`.
+void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments);
+
+// What those options do, for a command's help.
+extern const char* const kSelectionHelp;
+
+// Reads the typed options; the limit is left to the command. Raises UsageError.
+PassSelection ReadSelection(const SelectionArguments& arguments);
+
+// The number of passes an option such as --limit N gives: decimal digits of a number from
+// `least`. Raises UsageError naming `option` for anything else.
+std::size_t PassCount(std::string_view option, std::string_view text, std::size_t least);

@@ -1,0 +1,102 @@
+#include "selection/WhereCondition.h"
+
+#include "CellConvert.h"
+#include "CodePage.h"
+#include "Exceptions.h"
+#include "UsageError.h"
+#include "rows/ListedColumns.h"
+
+namespace {
+
+using Comparison = WhereCondition::Comparison;
+
+constexpr std::string_view kParamPrefix = "param:";
+
+struct Operator {
+  std::string_view text;
+  Comparison comparison;
+};
+
+// Two-character operators first, so that "<=" is not read as "<" before "=".
+constexpr Operator kOperators[] = {
+    {"<=", Comparison::kLessOrEqual}, {">=", Comparison::kGreaterOrEqual},
+    {"!=", Comparison::kNotEqual},    {"<", Comparison::kLess},
+    {">", Comparison::kGreater},      {"=", Comparison::kEqual},
+};
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+[[noreturn]] void RefuseCondition(std::string_view text) {
+  throw UsageError("--where \"" + std::string(text) +
+                   "\" is not COLUMN OP NUMBER: COLUMN is one of " + ResultColumnNames() +
+                   " or param:NAME; OP one of < <= > >= = !=; for example trades>=100");
+}
+
+}  // namespace
+
+WhereCondition ParseWhereCondition(std::string_view text) {
+  const std::size_t at = text.find_first_of("<>=!");
+  if (at == std::string_view::npos) RefuseCondition(text);
+  const std::string_view rest = text.substr(at);
+  const Operator* op = nullptr;
+  for (const Operator& candidate : kOperators) {
+    if (rest.starts_with(candidate.text)) {
+      op = &candidate;
+      break;
+    }
+  }
+  if (op == nullptr) RefuseCondition(text);
+
+  WhereCondition condition;
+  condition.comparison = op->comparison;
+  const std::string_view cell = TrimBlanks(text.substr(0, at));
+  condition.cell = cell;
+  if (cell.starts_with(kParamPrefix)) {
+    const std::string_view name = TrimBlanks(cell.substr(kParamPrefix.size()));
+    if (name.empty()) RefuseCondition(text);
+    condition.cell = std::string(kParamPrefix) + std::string(name);
+    condition.parameter = Utf16ToAnsi(Utf8ToUtf16(name));
+  } else {
+    condition.column = ResultColumnNamed(condition.cell);
+    if (condition.column == nullptr) RefuseCondition(text);
+  }
+  try {
+    condition.number = CellToFloat(rest.substr(op->text.size()));
+  } catch (const EConvertError&) {
+    RefuseCondition(text);
+  }
+  return condition;
+}
+
+long double ConditionOperand(const WhereCondition& condition, const CItem_OPT& row,
+                             const std::vector<PanelParameter>& parameters) {
+  if (condition.column != nullptr) {
+    const std::string_view cell = row.*condition.column->field;
+    return condition.column->integerKey ? CellToInt(cell) : CellToFloat(cell);
+  }
+  const auto value = ParameterValue(parameters, condition.parameter);
+  if (!value) throw EConvertError("the pass has no such parameter");
+  return CellToFloat(*value);
+}
+
+bool Satisfies(const WhereCondition& condition, long double operand) {
+  switch (condition.comparison) {
+    case Comparison::kLess:
+      return operand < condition.number;
+    case Comparison::kLessOrEqual:
+      return operand <= condition.number;
+    case Comparison::kGreater:
+      return operand > condition.number;
+    case Comparison::kGreaterOrEqual:
+      return operand >= condition.number;
+    case Comparison::kEqual:
+      return operand == condition.number;
+    case Comparison::kNotEqual:
+      return operand != condition.number;
+  }
+  return false;
+}

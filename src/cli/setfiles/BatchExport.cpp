@@ -1,0 +1,79 @@
+#include "setfiles/BatchExport.h"
+
+#include <ostream>
+#include <system_error>
+#include <unordered_map>
+#include <vector>
+
+#include "Exceptions.h"
+#include "SetFile.h"
+#include "rows/ListedColumns.h"
+#include "setfiles/SetFileTemplate.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Quoted(const fs::path& path) {
+  return "\"" + fs::absolute(path).lexically_normal().string() + "\"";
+}
+
+std::string PassOf(const PassTable& table, std::size_t slot) {
+  return "pass " + std::string(std::string_view(table[slot].Index));
+}
+
+// The path of every row's file, checked before anything is written.
+std::vector<fs::path> PlannedFiles(const PassTable& table, std::span<const std::size_t> slots,
+                                   const BatchExport& batch) {
+  std::vector<fs::path> files;
+  std::unordered_map<std::string, std::size_t> rowOfName;
+  for (const std::size_t slot : slots) {
+    const std::string name = batch.names.NameFor(table, slot);
+    if (name.empty() || name == "." || name == "..") {
+      throw Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
+                      name + "\", which names no file");
+    }
+    const auto [it, fresh] = rowOfName.emplace(name, slot);
+    if (!fresh) {
+      throw Exception("The name template gives " + PassOf(table, it->second) + " and " +
+                      PassOf(table, slot) + " the same file " + Quoted(batch.folder / name) +
+                      "; put {index} into it");
+    }
+    files.push_back(batch.folder / name);
+  }
+  if (batch.force) return files;
+  std::size_t existing = 0;
+  const fs::path* first = nullptr;
+  for (const fs::path& file : files) {
+    std::error_code error;
+    if (fs::symlink_status(file, error).type() == fs::file_type::not_found) continue;
+    if (++existing == 1) first = &file;
+  }
+  if (first != nullptr) {
+    throw Exception("The file " + Quoted(*first) + " exists" +
+                    (existing > 1 ? " and so do " + std::to_string(existing - 1) + " more" : "") +
+                    "; --force replaces them");
+  }
+  return files;
+}
+
+void CreateFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error || !fs::is_directory(folder)) {
+    const std::string why = error ? error.message() : "A file of that name exists";
+    throw EFCreateError("Cannot create folder " + Quoted(folder) + ". " + why);
+  }
+}
+
+}  // namespace
+
+void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
+                    const BatchExport& batch, std::ostream& out) {
+  const std::vector<fs::path> files = PlannedFiles(table, slots, batch);
+  CreateFolder(batch.folder);
+  for (std::size_t k = 0; k < slots.size(); ++k) {
+    WriteSetFile(files[k].string(), PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
+    out << files[k].string() << '\n';
+  }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "PassTable.h"
+#include "setfiles/FileNameTemplate.h"
+
+// Where and how the export of many passes writes their set files.
+struct BatchExport {
+  std::filesystem::path folder;  // created when missing
+  FileNameTemplate names;
+  bool force = false;                      // replace existing files
+  std::optional<std::string> setTemplate;  // the user's set file, ANSI
+};
+
+// Writes the set file of every row listed in `slots`, in that order, into the folder and names
+// each file written on `out`. Before anything is written it makes sure that every name is a file
+// name, that no two rows share one, and, without force, that none exists; it raises an Exception
+// naming the file otherwise. A failure to write names the file and stops; the files written before
+// it stay, each whole (WriteSetFile writes a temporary file and renames it).
+void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
+                    const BatchExport& batch, std::ostream& out);

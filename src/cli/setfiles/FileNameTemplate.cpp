@@ -1,0 +1,49 @@
+#include "setfiles/FileNameTemplate.h"
+
+#include "CodePage.h"
+#include "UsageError.h"
+#include "rows/ListedColumns.h"
+
+namespace {
+
+[[noreturn]] void RefuseTemplate(std::string_view text, const std::string& why) {
+  throw UsageError("--name \"" + std::string(text) + "\": " + why + "; the columns are " +
+                   ResultColumnNames());
+}
+
+bool IsUnsafe(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F ||
+         std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+FileNameTemplate::FileNameTemplate(std::string_view text) {
+  for (std::string_view rest = text; !rest.empty();) {
+    const std::size_t open = rest.find('{');
+    if (open != 0) {
+      pieces_.push_back({std::string(rest.substr(0, open)), nullptr});
+      if (open == std::string_view::npos) break;
+      rest.remove_prefix(open);
+    }
+    const std::size_t close = rest.find('}');
+    if (close == std::string_view::npos) RefuseTemplate(text, "a \"{\" is not closed");
+    const std::string_view name = rest.substr(1, close - 1);
+    const ResultColumn* column = ResultColumnNamed(name);
+    if (column == nullptr) RefuseTemplate(text, "{" + std::string(name) + "} is no column");
+    pieces_.push_back({{}, column});
+    rest.remove_prefix(close + 1);
+  }
+}
+
+std::string FileNameTemplate::NameFor(const PassTable& table, std::size_t slot) const {
+  std::string name;
+  for (const Piece& piece : pieces_) {
+    name += piece.column ? AnsiToUtf8(table[slot].*piece.column->field) : piece.text;
+  }
+  for (char& c : name) {
+    if (IsUnsafe(c)) c = '_';
+  }
+  return name;
+}

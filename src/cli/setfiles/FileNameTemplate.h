@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PassTable.h"
+#include "ResultColumns.h"
+
+// A file name made from a row's cells: "{index}_pf{profit-factor}.set" names the pass numbered 7
+// whose profit factor is 1.84 "7_pf1.84.set".
+class FileNameTemplate {
+ public:
+  // Every "{" opens the tab-separated name of a result column, closed by "}"; all else is taken
+  // as it stands. Raises UsageError for an unclosed brace and for a name that is no column.
+  explicit FileNameTemplate(std::string_view text);
+
+  // The name for the row listed in `slot`, UTF-8, with every character that is not safe in a file
+  // name (controls and < > : " / \ | ? *) replaced by '_'.
+  std::string NameFor(const PassTable& table, std::size_t slot) const;
+
+ private:
+  struct Piece {
+    std::string text;                      // taken as it stands
+    const ResultColumn* column = nullptr;  // or this column's cell
+  };
+  std::vector<Piece> pieces_;
+};

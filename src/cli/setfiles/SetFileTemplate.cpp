@@ -1,0 +1,62 @@
+#include "setfiles/SetFileTemplate.h"
+
+#include <unordered_set>
+
+#include "CodePage.h"
+#include "PanelText.h"
+#include "ReportFile.h"
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// The lines of a text whose breaks may be CR LF, LF or CR; a break at the very end adds no empty
+// last line. Unlike a report, a set file keeps what follows a NUL.
+std::vector<std::string_view> SetFileLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crLf ? 2 : 1));
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::string ReadSetFileTemplate(const std::string& path) {
+  const ReportFile file = ReadReportFile(path);
+  if (file.encoding == ReportFile::Encoding::Ansi) return std::string(file.body);
+  return Utf16ToAnsi(DecodeUnicodeBody(file));
+}
+
+std::string MergeSetFileTemplate(std::string_view setTemplate,
+                                 const std::vector<PanelParameter>& parameters) {
+  std::string merged;
+  std::unordered_set<std::string_view> present;
+  for (const std::string_view line : SetFileLines(setTemplate)) {
+    const std::size_t equals = line.find('=');
+    const auto value = equals == std::string_view::npos
+                           ? std::nullopt
+                           : ParameterValue(parameters, line.substr(0, equals));
+    if (value) {
+      present.insert(line.substr(0, equals));
+      merged.append(line.substr(0, equals + 1)).append(*value);
+    } else {
+      merged.append(line);
+    }
+    merged.append(kLineEnd);
+  }
+  for (const PanelParameter& parameter : parameters) {
+    if (present.insert(parameter.name).second) merged.append(parameter.Line()).append(kLineEnd);
+  }
+  return merged;
+}
+
+std::string PassSetFileText(std::string_view params,
+                            const std::optional<std::string>& setTemplate) {
+  if (!setTemplate) return SetFileTextForParams(params);
+  return MergeSetFileTemplate(*setTemplate, PanelParameters(params));
+}

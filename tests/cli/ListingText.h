@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The lines of a text, each without its final LF.
+std::vector<std::string> Lines(const std::string& text);
+
+// The index column of a tsv listing: the pass numbers in listed order.
+std::vector<std::string> ListedIndexes(const std::string& tsv);
