@@ -111,9 +111,14 @@ void RunExport(const ExportArguments& args, const ExportOptions& options, std::o
 
 constexpr const char* kFooter =
     "The first form writes the parameters of pass number PASS (1 for the report's first\n"
-    "pass, as \"list\" numbers them) to the set file FILE, exactly as the window exports the\n"
-    "pass unedited: one name=value line per parameter, in Windows-1251, each line ending in\n"
-    "CR LF. FILE is written under the name given and replaced when it exists.\n"
+    "pass, as \"list\" numbers them) to the set file FILE. It takes the pass's parameter\n"
+    "text as \"list --params\" shows it, turns every \";\" and the character after it into a\n"
+    "line break, CR LF, and leaves out the last line, which holds the rest of the report\n"
+    "cell. For a report's usual \"name=value; \" texts that is one name=value line per\n"
+    "parameter, each ending in CR LF, in Windows-1251. The window's export of the pass\n"
+    "unedited writes the same, except where its panel wraps that last line: the window\n"
+    "then leaves out only the line's last displayed part.\n"
+    "FILE is written under the name given and replaced when it exists.\n"
     "\n"
     "The second form writes one set file per pass for the first N passes of the order that\n"
     "--sort and --where give, into DIR, which is created when missing.\n"
