@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -58,6 +59,9 @@ int RunCommand(const CommandSpec& command, std::span<const std::string_view> arg
     err << kProgram << ' ' << command.name << ": " << error.what() << '\n';
     WriteCommandUsage(err, command);
     return kWrongUse;
+  } catch (const std::bad_alloc&) {
+    err << ErrorBoxText(EOutOfMemory().Message()) << '\n';
+    return kFailed;
   } catch (const std::exception& error) {  // an Exception's what() is its message
     err << ErrorBoxText(error.what()) << '\n';
     return kFailed;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <exception>
+#include <new>
 
 #include "ErrorText.h"
 #include "Exceptions.h"
@@ -31,6 +32,8 @@ void ReportCurrentException() {
   } catch (const EAbort&) {
   } catch (const Exception& failure) {
     ShowException(failure);
+  } catch (const std::bad_alloc&) {
+    ShowException(EOutOfMemory());
   } catch (const std::exception& failure) {
     ShowException(Exception(failure.what()));
   } catch (...) {
