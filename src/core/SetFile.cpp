@@ -78,8 +78,13 @@ void CreateBeside(const fs::path& file, TemporaryFile& temp) {
   temp.error = errno;
 }
 
-// Writes the temporary file through to the disk and renames it over `file`.
-void ReplaceWith(TemporaryFile& temp, const fs::path& file, const std::optional<struct stat>& old,
+bool FolderForbids(int errorNumber) {
+  return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS;
+}
+
+// Writes the temporary file through to the disk and renames it over `file`. False when the folder
+// forbids the rename, as a sticky folder does for a file of another user.
+bool ReplaceWith(TemporaryFile& temp, const fs::path& file, const std::optional<struct stat>& old,
                  std::string_view bytes, const std::string& path) {
   WriteAll(temp.fd.get(), bytes, path);
   if (old) {
@@ -89,7 +94,9 @@ void ReplaceWith(TemporaryFile& temp, const fs::path& file, const std::optional<
   }
   if (::fsync(temp.fd.get()) != 0) RefuseWrite(path, errno);
   if (temp.fd.Close() != 0) RefuseWrite(path, errno);
-  if (::rename(temp.path.c_str(), file.c_str()) != 0) RefuseCreate(path, errno);
+  if (::rename(temp.path.c_str(), file.c_str()) == 0) return true;
+  if (old && FolderForbids(errno)) return false;
+  RefuseCreate(path, errno);
 }
 
 // The rename is only durable once the folder itself has reached the disk; a folder that cannot
@@ -98,10 +105,6 @@ void SyncFolderOf(const fs::path& file) {
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
   FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.IsOpen()) ::fsync(fd.get());
-}
-
-bool FolderForbidsNewFiles(int errorNumber) {
-  return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS;
 }
 
 }  // namespace
@@ -118,14 +121,19 @@ void WriteSetFile(const std::string& path, std::string_view bytes) {
   TemporaryFile temp;
   CreateBeside(file, temp);
   if (temp.error != 0) {
-    if (old && FolderForbidsNewFiles(temp.error)) return WriteInPlace(file, bytes, path);
+    if (old && FolderForbids(temp.error)) return WriteInPlace(file, bytes, path);
     RefuseCreate(path, temp.error);
   }
+  bool replaced = false;
   try {
-    ReplaceWith(temp, file, old, bytes, path);
+    replaced = ReplaceWith(temp, file, old, bytes, path);
   } catch (...) {
     ::unlink(temp.path.c_str());
     throw;
+  }
+  if (!replaced) {
+    ::unlink(temp.path.c_str());
+    return WriteInPlace(file, bytes, path);
   }
   SyncFolderOf(file);
 }

@@ -117,6 +117,15 @@ void ExistingFile(const fs::path& dir) {
   Put(dir / "17.set", kOld, fs::perms(0604));
 }
 
+// A folder of another user where anyone may create files but replace only their own, holding a
+// writable file of that user.
+void StickyFolderWithOthersFile(const fs::path& dir) {
+  if (::geteuid() != 0) throw std::runtime_error("cannot give a file to another user");
+  Folder(dir / "shared");
+  fs::permissions(dir / "shared", fs::perms(01777));
+  Put(dir / "shared" / "17.set", kOld, fs::perms(0666));
+}
+
 void NothingThere(const fs::path&) {}
 
 struct ExportCase {
@@ -125,6 +134,7 @@ struct ExportCase {
   const char* chosen;   // the path the user chose, in the folder
   std::string outcome;  // "ok", or the failure with {path} for the chosen path's full form
   std::vector<std::string> after;
+  const char* othersFolder = nullptr;  // a folder that the writing user does not own
 
   friend void PrintTo(const ExportCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -158,7 +168,8 @@ TEST_P(WriteSetFileOnDisk, LeavesTheFolderAsExpected) {
     ::umask(022);  // the child's own, so that a new file's mode is known
     WriteSetFile(chosen, kNew);
   };
-  EXPECT_EQ(RunAsFolderOwner(dir_.Path(), write), outcome);
+  const fs::path others = c.othersFolder ? dir_.Path() / c.othersFolder : fs::path();
+  EXPECT_EQ(RunAsFolderOwner(dir_.Path(), write, others), outcome);
   EXPECT_EQ(Snapshot(dir_.Path()), c.after);
 }
 
@@ -199,6 +210,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"link.set -> real/17.set", "real/ 0755", "real/17.set 0644 " + kWritten}},
         ExportCase{
             "ExistingFileKeepsItsMode", ExistingFile, "17.set", "ok", {"17.set 0604 " + kWritten}},
+        ExportCase{"StickyFolderWritesOthersFileInPlace",
+                   StickyFolderWithOthersFile,
+                   "shared/17.set",
+                   "ok",
+                   {"shared/ 1777", "shared/17.set 0666 " + kWritten},
+                   "shared"},
         ExportCase{"MissingFolder",
                    NothingThere,
                    "no-such-folder/17.set",

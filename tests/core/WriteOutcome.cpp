@@ -15,11 +15,17 @@ namespace {
 constexpr uid_t kUnprivilegedUser = 65534;
 constexpr gid_t kUnprivilegedGroup = 65534;
 
-void HandOver(const std::filesystem::path& folder) {
+void HandOver(const std::filesystem::path& folder, const std::filesystem::path& othersFolder) {
   namespace fs = std::filesystem;
-  auto own = [](const fs::path& p) { ::lchown(p.c_str(), kUnprivilegedUser, kUnprivilegedGroup); };
-  own(folder);
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) own(entry.path());
+  ::lchown(folder.c_str(), kUnprivilegedUser, kUnprivilegedGroup);
+  for (auto entry = fs::recursive_directory_iterator(folder);
+       entry != fs::recursive_directory_iterator(); ++entry) {
+    if (!othersFolder.empty() && entry->path() == othersFolder) {
+      entry.disable_recursion_pending();
+      continue;
+    }
+    ::lchown(entry->path().c_str(), kUnprivilegedUser, kUnprivilegedGroup);
+  }
 }
 
 WriteOutcome Outcome(const std::function<void()>& write) {
@@ -38,7 +44,8 @@ WriteOutcome Outcome(const std::function<void()>& write) {
 }  // namespace
 
 WriteOutcome RunAsFolderOwner(const std::filesystem::path& folder,
-                              const std::function<void()>& write) {
+                              const std::function<void()>& write,
+                              const std::filesystem::path& othersFolder) {
   int channel[2];
   if (::pipe(channel) != 0) throw std::runtime_error("no pipe");
   const pid_t child = ::fork();
@@ -46,7 +53,7 @@ WriteOutcome RunAsFolderOwner(const std::filesystem::path& folder,
   if (child == 0) {
     ::close(channel[0]);
     if (::geteuid() == 0) {
-      HandOver(folder);
+      HandOver(folder, othersFolder);
       if (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedGroup) != 0 ||
           ::setuid(kUnprivilegedUser) != 0) {
         ::_exit(2);
