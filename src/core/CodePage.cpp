@@ -1,6 +1,8 @@
 #include "CodePage.h"
 
+#include <unicode/uchar.h>
 #include <unicode/ucnv.h>
+#include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 
 #include <algorithm>
@@ -70,7 +72,8 @@ class AnsiCodePage {
   }
 
  private:
-  // Asks ICU for its fallback (a similar character) for one code point the tables do not hold.
+  // A similar character for one code point the tables do not hold: ICU's own fallback (such as
+  // a full-width letter to its plain form), else the base letter under its marks, else '?'.
   char EncodeUnmapped(std::u16string_view codePoint) {
     const char32_t key =
         codePoint.size() == 2 ? U16_GET_SUPPLEMENTARY(codePoint[0], codePoint[1]) : codePoint[0];
@@ -80,9 +83,36 @@ class AnsiCodePage {
     ucnv_reset(converter_.get());
     const int32_t len = ucnv_fromUChars(converter_.get(), bytes, sizeof bytes, codePoint.data(),
                                         static_cast<int32_t>(codePoint.size()), &status);
-    const char result = U_SUCCESS(status) && len == 1 ? bytes[0] : kDefaultChar;
+    const char result = U_SUCCESS(status) && len == 1 && bytes[0] != kDefaultChar
+                            ? bytes[0]
+                            : BaseLetter(codePoint);
     fallback_.emplace(key, result);
     return result;
+  }
+
+  // The compatibility decomposition without its combining marks, when that leaves one character
+  // of the code page: "ā" gives "a", "ӣ" gives "и", "²" gives "2". A ligature ("ﬁ") or a letter
+  // that does not decompose ("ł") has none.
+  char BaseLetter(std::u16string_view codePoint) const {
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2* decomposition = unorm2_getNFKDInstance(&status);
+    constexpr int32_t kCapacity = 32;  // the longest decomposition, of U+FDFA, takes 18 units
+    UChar decomposed[kCapacity];
+    const int32_t length =
+        unorm2_normalize(decomposition, codePoint.data(), static_cast<int32_t>(codePoint.size()),
+                         decomposed, kCapacity, &status);
+    if (U_FAILURE(status)) return kDefaultChar;
+    char16_t base = kNoByte;
+    int bases = 0;
+    for (int32_t i = 0; i < length;) {
+      UChar32 c = 0;
+      U16_NEXT(decomposed, i, length, c);
+      if ((U_GET_GC_MASK(c) & U_GC_M_MASK) != 0) continue;
+      if (++bases > 1 || c > 0xFFFF) return kDefaultChar;
+      base = static_cast<char16_t>(c);
+    }
+    const char16_t mapped = bases == 1 ? fromUnicode_[base] : kNoByte;
+    return mapped != kNoByte ? static_cast<char>(mapped - 1) : kDefaultChar;
   }
 
   ConverterPtr converter_;

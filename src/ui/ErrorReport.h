@@ -1,20 +1,16 @@
 #pragma once
 
-#include <QString>
-#include <functional>
 #include <utility>
 
-class Exception;
+#include "MessageBoxes.h"
 
-// The executable's file name without its extension: the caption of every error box.
-QString ApplicationTitle();
+class Exception;
 
 // A modal box with the error icon, one OK button and the application title as caption.
 void ShowException(const Exception& failure);
 
-// When set, answers in place of the error box (for runs without a user, such as tests): it is
-// given the caption and the text that the box would show.
-extern std::function<void(const QString& caption, const QString& text)> ErrorBoxStandIn;
+// When set, answers in place of the error box.
+extern BoxStandIn ErrorBoxStandIn;
 
 // Reports the exception being handled: EAbort silently dropped, an Exception shown as it is,
 // std::bad_alloc as EOutOfMemory, another std::exception by its what(), anything else as an empty

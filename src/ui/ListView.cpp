@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "ErrorReport.h"
+#include "HeaderStyle.h"
 #include "VirtualListModel.h"
 
 namespace {
@@ -56,15 +57,23 @@ TListView::TListView(QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-  // The selection shows only while the list has the keyboard focus.
+  // Without the focus the chosen row stays marked, in a paler colour, so that it can be seen
+  // which pass the panel shows while the user edits it.
   QPalette colours = palette();
-  for (const auto group : {QPalette::Inactive, QPalette::Disabled}) {
-    colours.setColor(group, QPalette::Highlight, colours.color(group, QPalette::Base));
-    colours.setColor(group, QPalette::HighlightedText, colours.color(group, QPalette::Text));
-  }
+  const QColor highlight = colours.color(QPalette::Active, QPalette::Highlight);
+  const QColor base = colours.color(QPalette::Inactive, QPalette::Base);
+  auto pale = [](int strong, int weak) { return (2 * strong + 3 * weak) / 5; };
+  colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                   QColor(pale(highlight.red(), base.red()), pale(highlight.green(), base.green()),
+                          pale(highlight.blue(), base.blue())));
+  colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   colours.color(QPalette::Inactive, QPalette::Text));
   setPalette(colours);
 
   QHeaderView* columnHeader = header();
+  auto* headerStyle = new HeaderStyle;
+  headerStyle->setParent(this);
+  columnHeader->setStyle(headerStyle);
   columnHeader->setStretchLastSection(false);
   columnHeader->setSectionsMovable(false);
   columnHeader->setSectionsClickable(true);
@@ -108,6 +117,15 @@ int TListView::ItemFocused() const {
 
 void TListView::Refresh() {
   viewport()->update();
+}
+
+void TListView::ShowSortIndicator(int column, Qt::SortOrder order) {
+  header()->setSortIndicator(column, order);
+  header()->setSortIndicatorShown(true);
+}
+
+void TListView::HideSortIndicator() {
+  header()->setSortIndicatorShown(false);
 }
 
 void TListView::mousePressEvent(QMouseEvent* event) {

@@ -40,6 +40,9 @@ class TListView : public QTreeView {
   int ItemFocused() const;
   // Repaints the rows, asking for their texts again.
   void Refresh();
+  // The header's mark of the column the rows are ordered by, and in which direction.
+  void ShowSortIndicator(int column, Qt::SortOrder order);
+  void HideSortIndicator();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

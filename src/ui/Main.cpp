@@ -1,17 +1,20 @@
 #include "Main.h"
 
-#include <QPushButton>
+#include <QFileInfo>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include "AnsiText.h"
 #include "CellConvert.h"
 #include "ErrorReport.h"
+#include "MessageBoxes.h"
 #include "NativePath.h"
 #include "Parser.h"
 #include "ReportLoader.h"
 #include "ResultColumns.h"
 #include "SetFileName.h"
+#include "UserTexts.h"
 #include "WindowPasses.h"
 
 namespace {
@@ -41,10 +44,22 @@ void TFormMain::BindEvents() {
 }
 
 void TFormMain::RzButton1Click(QObject* /*Sender*/) {
-  int n = 0;
-  if (OpenDialog1->Execute()) n = LoadReport(NativePath(OpenDialog1->FileName), OptItems);
+  if (OpenDialog1->Execute()) OpenReport(OpenDialog1->FileName);
+}
+
+void TFormMain::OpenReport(const QString& path) {
+  const int n = LoadReport(NativePath(path), OptItems);
+  // No pass was stored, so the table still holds the passes that the list shows.
+  if (n == 0) {
+    ShowInformation(NotAReportText(path));
+    return;
+  }
   RzListView1->Refresh();
   RzListView1->SetItemCount(n);
+  // The new passes stand in file order, in no column's order.
+  RzListView1->HideSortIndicator();
+  RzListView1->scrollToTop();
+  RzStatusBar1->showMessage(LoadedStatusText(QFileInfo(path).fileName(), n));
 }
 
 void TFormMain::RzListView1Data(QObject* /*Sender*/, TListItem* Item) {
@@ -65,6 +80,7 @@ void TFormMain::RzListView1Click(QObject* /*Sender*/) {
     if (n < 1 || n > RzListView1->ItemCount()) return;
     const AnsiString lines = FormatParameters(OptItems[static_cast<std::size_t>(n - 1)].Params);
     RzMemo1->SetText(AnsiToQString(lines));
+    panelPass_ = n;
     // The last line holds the rest of the report cell, not a parameter.
     RzMemo1->Lines.DeleteLastLine();
   } catch (...) {
@@ -78,21 +94,32 @@ void TFormMain::RzListView1KeyDown(QObject* /*Sender*/, quint16& Key,
 
 void TFormMain::RzListView1ColumnClick(QObject* /*Sender*/, TListColumn* Column) {
   const int n = RzListView1->ItemCount();
+  // A sort that fails leaves the rows in no column's order.
+  RzListView1->HideSortIndicator();
   SortColumnInNextDirection(Column->ID, n, OptItems, ColumnSortFlags);
+  RzListView1->ShowSortIndicator(Column->ID, ColumnSortFlags[static_cast<std::size_t>(Column->ID)]
+                                                 ? Qt::DescendingOrder
+                                                 : Qt::AscendingOrder);
   RzListView1->Refresh();
   RzListView1->SetItemCount(n);
 }
 
 void TFormMain::RzBitBtn2Click(QObject* /*Sender*/) {
   if (RowChosen == 0) return;
-  // With no row focused (a click into the still empty list) the name is left to the user.
-  const int r = RzListView1->ItemFocused();
-  SaveDialog1->FileName =
-      r < 0 ? QString() : AnsiToQString(OptItems[static_cast<std::size_t>(r)].Index);
+  // An empty file would only replace a good one, such as the one just exported.
+  if (RzMemo1->Text().isEmpty()) {
+    RzStatusBar1->showMessage(NothingToExportText());
+    return;
+  }
+  // Text that the user typed into the panel on its own belongs to no pass: the name is theirs.
+  SaveDialog1->FileName = panelPass_ > 0 ? QString::number(panelPass_) : QString();
   // A cancelled dialog keeps the panel and its edits.
   if (!SaveDialog1->Execute()) return;
-  RzMemo1->Lines.SaveToFile(WithSetExtension(SaveDialog1->FileName));
+  const QString path = WithSetExtension(SaveDialog1->FileName);
+  RzMemo1->Lines.SaveToFile(path);
   RzMemo1->Lines.Clear();
+  panelPass_ = 0;
+  RzStatusBar1->showMessage(WrittenStatusText(path));
 }
 
 void TFormMain::FormMouseWheelDown(QObject* /*Sender*/, Qt::KeyboardModifiers /*Shift*/,

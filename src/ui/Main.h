@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "Button.h"
 #include "FileDialog.h"
 #include "ListView.h"
 #include "Memo.h"
@@ -9,7 +10,6 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
 class QScrollArea;
 class QStatusBar;
 class QWheelEvent;
@@ -23,7 +23,7 @@ class TFormMain : public QWidget {
 
   QStatusBar* RzStatusBar1;
   QFrame* RzPanel2;
-  QPushButton* RzBitBtn2;
+  TButton* RzBitBtn2;
   TFileDialog* OpenDialog1;
   QScrollArea* ScrollBox1;
   QFrame* OptPanel1;
@@ -31,11 +31,14 @@ class TFormMain : public QWidget {
   TListView* RzListView1;
   TMemo* RzMemo1;
   TFileDialog* SaveDialog1;
-  QPushButton* RzButton1;
+  TButton* RzButton1;
   QLabel* Image2;
   TURLLabel* RzURLLabel2;
 
   void RzButton1Click(QObject* Sender);
+  // Everything a confirmed load does: loads the report at `path` and shows it, or says that the
+  // file holds no results and keeps the list as it was. A file that cannot be read raises.
+  void OpenReport(const QString& path);
   void RzListView1Data(QObject* Sender, TListItem* Item);
   void RzListView1Click(QObject* Sender);
   void RzListView1KeyDown(QObject* Sender, quint16& Key, Qt::KeyboardModifiers Shift);
@@ -56,6 +59,8 @@ class TFormMain : public QWidget {
   void BindEvents();
   void RouteWheel(QWheelEvent* event);
 
+  // The pass whose parameters the panel shows, 0 when it shows none.
+  int panelPass_ = 0;
   int wheelRemainder_ = 0;
   bool forwardingWheel_ = false;
 };

@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
@@ -46,14 +45,28 @@ QFrame* Panel(QWidget* parent, QFrame::Shape shape, const QColor& background) {
   return panel;
 }
 
+// Puts a control with a text at its designed place and size, grown only where the font in use
+// needs more room than was designed for it (DejaVu Sans standing in for Verdana runs wider).
+void PlaceShowingText(QWidget* control, const QRect& designed) {
+  const QSize needed = control->sizeHint();
+  control->setGeometry(QRect(designed.topLeft(), designed.size().expandedTo(needed)));
+}
+
 void ColourText(QWidget* widget, const QColor& colour) {
   QPalette colours = widget->palette();
   colours.setColor(QPalette::WindowText, colour);
   widget->setPalette(colours);
 }
 
+// The guide lies beside the program in the build tree, in the documentation folder once installed.
 QString GuidePath() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath("kvl-ridavu-guide.html");
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  const QString candidates[] = {programFolder.filePath("kvl-ridavu-guide.html"),
+                                QDir::cleanPath(programFolder.filePath(KVL_INSTALLED_GUIDE))};
+  for (const QString& path : candidates) {
+    if (QFileInfo::exists(path)) return path;
+  }
+  return candidates[0];
 }
 
 }  // namespace
@@ -108,19 +121,21 @@ void TFormMain::CreateControls() {
     return QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url);
   };
 
-  RzBitBtn2 = new QPushButton(QStringLiteral(u"Экспорт в *.set"), RzPanel2);
-  RzBitBtn2->setGeometry(696, 45, 185, 46);
+  RzBitBtn2 = new TButton(QStringLiteral(u"Экспорт в *.set"), RzPanel2);
   RzBitBtn2->setFont(DesignFont(QStringLiteral("Verdana"), 19));
   RzBitBtn2->setStyleSheet(QString::fromLatin1(kExportButtonStyle));
+  PlaceShowingText(RzBitBtn2, QRect(696, 45, 185, 46));
 
-  RzButton1 = new QPushButton(QStringLiteral(u"Загрузить файл"), RzPanel2);
-  RzButton1->setGeometry(755, 13, 126, 25);
+  RzButton1 = new TButton(QStringLiteral(u"Загрузить файл"), RzPanel2);
+  PlaceShowingText(RzButton1, QRect(755, 13, 126, 25));
 
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   ScrollBox1->setWidgetResizable(false);
+  // The box scrolls by the wheel and its bar alone; as a focus stop it would show nothing.
+  ScrollBox1->setFocusPolicy(Qt::NoFocus);
   // The scrolled area reaches as far as the content panel does.
   auto* content = new QWidget;
   content->setFixedSize(-2 + 881, 6 + 555);
@@ -130,8 +145,8 @@ void TFormMain::CreateControls() {
   OptPanel1->setGeometry(-2, 6, 881, 555);
 
   RzLabel2 = new QLabel(QStringLiteral(u"параметры"), OptPanel1);
-  RzLabel2->setGeometry(740, -2, 73, 16);
   RzLabel2->setFont(DesignFont(QStringLiteral("Verdana"), 13));
+  PlaceShowingText(RzLabel2, QRect(740, -2, 73, 16));
   ColourText(RzLabel2, QColor(161, 198, 17));
 
   RzListView1 = new TListView(OptPanel1);

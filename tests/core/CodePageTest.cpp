@@ -21,11 +21,32 @@ TEST(CodePage, DecodesWindows1251) {
   EXPECT_EQ(AnsiToUtf8("\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0=1"), "параметр=1");
 }
 
-TEST(CodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
-  EXPECT_EQ(Utf16ToAnsi(u"a\u4E2Db"), "a?b");
-  EXPECT_EQ(Utf16ToAnsi(u"\U0001F600"), "?");                 // one character, two UTF-16 units
-  EXPECT_EQ(Utf16ToAnsi(std::u16string(1, u'\xD800')), "?");  // a lone surrogate
-  EXPECT_EQ(Utf16ToAnsi(u"Проход"), "\xCF\xF0\xEE\xF5\xEE\xE4");
+TEST(CodePage, ACharacterTheCodePageLacksBecomesASimilarOneElseAQuestionMark) {
+  struct Case {
+    std::u16string text;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {u"Проход", "\xCF\xF0\xEE\xF5\xEE\xE4"},  // in the code page: unchanged
+      {u"\u2013\u20AC", "\x96\x88"},            // en dash, euro sign
+      {u"\u0101\u0100", "aA"},                  // a and A with macron
+      {u"\u00E9\u00E7\u00F1", "ecn"},           // acute, cedilla, tilde
+      {u"\u01FA", "A"},                         // A with ring and acute: two marks go
+      {u"\u04E3\u04E2", "\xE8\xC8"},            // Cyrillic i with macron: и, И
+      {u"\u00B2", "2"},                         // superscript two
+      {u"\u2003", " "},                         // em space
+      {u"\uFF21", "A"},                         // full-width A
+      {u"\u03AC", "?"},                         // Greek alpha with tonos: no alpha here
+      {u"\u0142\u00DF", "??"},                  // l with stroke, sharp s: no decomposition
+      {u"\uFB01", "?"},                         // the ligature fi is two letters, not one
+      {u"\u0301", "?"},                         // a combining mark alone
+      {u"a\u4E2Db", "a?b"},
+      {u"\U0001F600", "?"},                 // one character, two UTF-16 units
+      {std::u16string(1, u'\xD800'), "?"},  // a lone surrogate
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Utf16ToAnsi(c.text), c.bytes) << Utf16ToUtf8(c.text);
+  }
 }
 
 TEST(CodePage, MalformedUtf8BecomesReplacementCharacters) {

@@ -4,7 +4,6 @@
 #include <QTest>
 #include <utility>
 
-#include "ErrorReport.h"
 #include "FileDialog.h"
 
 FileDialogUser::FileDialogUser(TFileDialog& dialog, QString folder)
@@ -41,21 +40,19 @@ char* toString(const ShownBox& box) {
   return QTest::toString(box.caption + QStringLiteral(": ") + box.text);
 }
 
-ErrorBoxes::ErrorBoxes() {
-  ErrorBoxStandIn = [this](const QString& caption, const QString& text) {
-    shown_.append({caption, text});
-  };
+ShownBoxes::ShownBoxes(BoxStandIn& seam) : seam_(seam) {
+  seam_ = [this](const QString& caption, const QString& text) { shown_.append({caption, text}); };
 }
 
-ErrorBoxes::~ErrorBoxes() {
-  ErrorBoxStandIn = nullptr;
+ShownBoxes::~ShownBoxes() {
+  seam_ = nullptr;
 }
 
-QList<ShownBox> ErrorBoxes::Take() {
+QList<ShownBox> ShownBoxes::Take() {
   return std::exchange(shown_, {});
 }
 
-QStringList ErrorBoxes::TakeTexts() {
+QStringList ShownBoxes::TakeTexts() {
   QStringList texts;
   for (const ShownBox& box : Take()) texts.append(box.text);
   return texts;

@@ -6,6 +6,8 @@
 #include <deque>
 #include <optional>
 
+#include "MessageBoxes.h"
+
 class TFileDialog;
 
 // Stands in for the user of one of the window's file dialogs, which shows `folder`. Each answer
@@ -38,7 +40,7 @@ class FileDialogUser {
   int withoutAnswer_ = 0;
 };
 
-// What an error box would have shown.
+// What a message box would have shown.
 struct ShownBox {
   QString caption;
   QString text;
@@ -46,13 +48,14 @@ struct ShownBox {
 };
 char* toString(const ShownBox& box);
 
-// Stands in for the error box while it lives and keeps what each box would have shown.
-class ErrorBoxes {
+// Stands in for one kind of message box, through its seam, while it lives and keeps what each
+// box would have shown.
+class ShownBoxes {
  public:
-  ErrorBoxes();
-  ~ErrorBoxes();
-  ErrorBoxes(const ErrorBoxes&) = delete;
-  ErrorBoxes& operator=(const ErrorBoxes&) = delete;
+  explicit ShownBoxes(BoxStandIn& seam);
+  ~ShownBoxes();
+  ShownBoxes(const ShownBoxes&) = delete;
+  ShownBoxes& operator=(const ShownBoxes&) = delete;
 
   // The boxes shown since the last call, oldest first.
   QList<ShownBox> Take();
@@ -60,5 +63,6 @@ class ErrorBoxes {
   QStringList TakeTexts();
 
  private:
+  BoxStandIn& seam_;
   QList<ShownBox> shown_;
 };

@@ -54,20 +54,20 @@ class ErrorBoxTest : public WindowTest {
       throw 42;
     });
     // The caption is the executable's name.
-    QCOMPARE(window_->Boxes().Take(), QList<ShownBox>({{QString("ErrorBoxTest"), text}}));
+    QCOMPARE(window_->ErrorBoxes().Take(), QList<ShownBox>({{QString("ErrorBoxTest"), text}}));
     QVERIFY(window_->Form().isVisible());
   }
 
   void anAbortIsSilent() {
     GuardEvent([] { throw EAbort("never shown"); });
-    QCOMPARE(window_->Boxes().Take(), QList<ShownBox>());
+    QCOMPARE(window_->ErrorBoxes().Take(), QList<ShownBox>());
   }
 
   void aFailureInsideQtsOwnHandlingIsCaughtByTheApplication() {
     FailingWidget widget;
     QEvent event(QEvent::User);
     QApplication::sendEvent(&widget, &event);
-    QCOMPARE(window_->Boxes().TakeTexts(), QStringList("raised inside Qt."));
+    QCOMPARE(window_->ErrorBoxes().TakeTexts(), QStringList("raised inside Qt."));
   }
 };
 

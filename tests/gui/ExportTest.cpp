@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "UserActions.h"
@@ -33,13 +34,14 @@ class ExportTest : public WindowTest {
     QTest::keyClick(&memo, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(&memo, "X=1");
     QTest::keyClick(&memo, Qt::Key_Return);
-    TypeText(memo, QStringLiteral(u"Имя=да"));
+    // "ā" is no letter of the code page; "a" stands in for it.
+    TypeText(memo, QStringLiteral(u"Имя=да ā"));
 
     window_->SaveDialog().Confirm("pass");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
     QCOMPARE(window_->ReadFile("pass.set"), std::string("P=2\r\nQ=20\r\nX=1\r\n"
-                                                        "\xC8\xEC\xFF=\xE4\xE0"));
+                                                        "\xC8\xEC\xFF=\xE4\xE0 a"));
     QCOMPARE(memo.Text(), QString());
     QCOMPARE(RowChosen, 1);
   }
@@ -83,31 +85,85 @@ class ExportTest : public WindowTest {
     QCOMPARE(RowChosen, 1);
   }
 
-  void aSecondExportReplacesTheFileWithAnEmptyOne() {
+  void aSecondExportOfTheEmptiedPanelShowsNoDialogAndKeepsTheFile() {
     TFormMain& form = window_->Form();
     ClickRow(*form.RzListView1, 2);
-    for (int round = 0; round < 2; ++round) {
-      window_->SaveDialog().Confirm("twice");
-      QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-      QCOMPARE(window_->ReadFile("twice.set"),
-               round == 0 ? std::string("P=3\r\nQ=30\r\n") : std::string());
-    }
-    QVERIFY(QFile::exists(window_->Path("twice.set")));
+    window_->SaveDialog().Confirm("twice");
+    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QCOMPARE(form.RzMemo1->Text(), QString());
+
+    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+
+    QCOMPARE(window_->SaveDialog().Proposed(), QStringList("3"));
+    QCOMPARE(window_->ReadFile("twice.set"), std::string("P=3\r\nQ=30\r\n"));
+    QCOMPARE(form.RzStatusBar1->currentMessage(),
+             QStringLiteral(u"Нет параметров для экспорта: выберите проход"));
+    QCOMPARE(RowChosen, 1);
   }
 
-  void withNoFocusedRowTheNameIsLeftToTheUser() {
+  // The focused row moves without the panel; the name stays that of the panel's pass.
+  void theProposedNameIsThePassThatThePanelShows_data() {
+    QTest::addColumn<int>("chosenRow");
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("Home") << 2 << "Home"
+                          << "3";
+    QTest::newRow("End") << 0 << "End"
+                         << "1";
+    QTest::newRow("PageDown") << 0 << "PageDown"
+                              << "1";
+    QTest::newRow("a sort") << 0 << "sort"
+                            << "1";
+    QTest::newRow("a new load") << 0 << "load"
+                                << "3";
+  }
+  void theProposedNameIsThePassThatThePanelShows() {
+    QFETCH(int, chosenRow);
+    QFETCH(QString, move);
+    QFETCH(QString, proposed);
     TFormMain& form = window_->Form();
-    window_->OpenDialog().Cancel();
-    QTest::mouseClick(form.RzButton1, Qt::LeftButton);  // an empty list, no focus mark
-    ClickBelowRows(*form.RzListView1);
-    QCOMPARE(form.RzListView1->ItemFocused(), -1);
-    form.RzMemo1->SetText("A=1\r\n");
+    TListView& list = *form.RzListView1;
+    if (move == "load") ClickHeader(list, 1);  // pass 3 on top
+    ClickRow(list, chosenRow);
+    QCOMPARE(ColumnTexts(list, 0)[chosenRow], proposed);
 
+    if (move == "sort") {
+      ClickHeader(list, 1);
+    } else if (move == "load") {
+      window_->LoadThroughButton(window_->Path("report.htm"));
+    } else {
+      const Qt::Key key = move == "Home"  ? Qt::Key_Home
+                          : move == "End" ? Qt::Key_End
+                                          : Qt::Key_PageDown;
+      QTest::keyClick(&list, key);
+    }
+    QVERIFY(ColumnTexts(list, 0)[list.ItemFocused()] != proposed);
+
+    window_->SaveDialog().Confirm();
+    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+
+    QCOMPARE(window_->SaveDialog().Proposed(), QStringList(proposed));
+    const std::string pass = proposed.toStdString();
+    QCOMPARE(window_->ReadFile(proposed + ".set"), "P=" + pass + "\r\nQ=" + pass + "0\r\n");
+  }
+
+  void textTypedIntoThePanelOnItsOwnProposesNoName() {
+    TFormMain& form = window_->Form();
+    ClickBelowRows(*form.RzListView1);  // opens the export, fills nothing
+    form.RzMemo1->SetText("A=1\r\n");
     window_->SaveDialog().Confirm("manual");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QCOMPARE(window_->SaveDialog().Proposed(), QStringList(QString()));
+    ClickRow(*form.RzListView1, 1);
+    window_->SaveDialog().Confirm();
+    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    form.RzMemo1->SetText("B=2\r\n");  // after an export the panel holds no pass
+    window_->SaveDialog().Confirm("typed");
+    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+
+    QCOMPARE(window_->SaveDialog().Proposed(), QStringList({"", "2", ""}));
     QCOMPARE(window_->ReadFile("manual.set"), std::string("A=1\r\n"));
+    QCOMPARE(window_->ReadFile("typed.set"), std::string("B=2\r\n"));
   }
 
   void aFileThatCannotBeCreatedIsReportedAndThePanelKept() {
@@ -118,7 +174,7 @@ class ExportTest : public WindowTest {
     window_->SaveDialog().Confirm(target);
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QCOMPARE(window_->Boxes().TakeTexts(),
+    QCOMPARE(window_->ErrorBoxes().TakeTexts(),
              QStringList(
                  QString("Cannot create file \"%1.set\". No such file or directory.").arg(target)));
     QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=10\r\n"));
@@ -133,7 +189,7 @@ class ExportTest : public WindowTest {
     window_->SaveDialog().Confirm("full.set");
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
 
-    QCOMPARE(window_->Boxes().TakeTexts(),
+    QCOMPARE(window_->ErrorBoxes().TakeTexts(),
              QStringList(QString("Cannot write file \"%1\". No space left on device.").arg(full)));
     QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=10\r\n"));
     QCOMPARE(RowChosen, 1);

@@ -4,6 +4,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionHeader>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -20,6 +22,61 @@ void TurnWheel(QWidget& widget, bool down) {
                     QPoint(0, down ? -kNotch : kNotch), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
   QApplication::sendEvent(&widget, &event);
+}
+
+// A text of the window, the room it needs in its control's font and the room that its control
+// gives it.
+struct TextRoom {
+  QString control;
+  QString text;
+  QSize needed;
+  QSize available;
+};
+
+QSize RoomFor(const QString& text, const QFont& font) {
+  const QFontMetrics metrics(font);
+  const QRect ink = metrics.boundingRect(text);
+  return {std::max(metrics.horizontalAdvance(text), ink.x() + ink.width()), metrics.height()};
+}
+
+// A column caption's section as the header paints it.
+QStyleOptionHeader SectionOption(QHeaderView& header, int column) {
+  QStyleOptionHeader option;
+  option.initFrom(&header);
+  option.state |= QStyle::State_Horizontal;
+  option.orientation = Qt::Horizontal;
+  option.section = column;
+  option.text = header.model()->headerData(column, Qt::Horizontal).toString();
+  option.rect =
+      QRect(header.sectionViewportPosition(column), 0, header.sectionSize(column), header.height());
+  return option;
+}
+
+// Every label's and button's text with some text, and every column caption of the list.
+QList<TextRoom> TextsOf(TFormMain& form) {
+  QList<TextRoom> texts;
+  for (QLabel* label : form.findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    const int margin = label->margin();
+    texts.append({label->objectName(), label->text(), RoomFor(label->text(), label->font()),
+                  label->contentsRect().marginsRemoved({margin, margin, margin, margin}).size()});
+  }
+  for (QPushButton* button : form.findChildren<QPushButton*>()) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    texts.append(
+        {button->objectName(), button->text(), RoomFor(button->text(), button->font()),
+         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size()});
+  }
+  QHeaderView& header = *form.RzListView1->header();
+  for (int column = 0; column < header.count(); ++column) {
+    const QStyleOptionHeader option = SectionOption(header, column);
+    texts.append({QString("column %1").arg(column), option.text,
+                  RoomFor(option.text, header.font()),
+                  header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header).size()});
+  }
+  return texts;
 }
 
 QRgb PixelOf(QWidget& widget, QPoint at) {
@@ -92,11 +149,71 @@ class LayoutTest : public WindowTest {
                               : parent == "scroll box content" ? form.ScrollBox1->widget()
                                                                : form.findChild<QWidget*>(parent);
     QCOMPARE(control->parentWidget(), expectedParent);
-    QCOMPARE(control->geometry(), geometry);
+    if (text.isEmpty()) {
+      QCOMPARE(control->geometry(), geometry);
+    } else {
+      // A control with a text keeps its designed place and grows only where the font in use
+      // needs more room.
+      QCOMPARE(control->geometry(),
+               QRect(geometry.topLeft(), geometry.size().expandedTo(control->sizeHint())));
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(control)) QCOMPARE(button->text(), text);
     if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), text);
     QCOMPARE(control->font().pixelSize(), characterHeight);
     QCOMPARE(control->font().families().value(0), family);
+  }
+
+  void everyTextShowsWholeInItsControl() {
+    const QList<TextRoom> texts = TextsOf(window_->Form());
+    QCOMPARE(texts.size(), 4 + 7);  // the heading, the link, two buttons, seven columns
+    QStringList cut;
+    for (const TextRoom& room : texts) {
+      if (room.needed.width() > room.available.width() ||
+          room.needed.height() > room.available.height()) {
+        cut.append(QString("%1 \"%2\": needs %3x%4, has %5x%6")
+                       .arg(room.control, room.text)
+                       .arg(room.needed.width())
+                       .arg(room.needed.height())
+                       .arg(room.available.width())
+                       .arg(room.available.height()));
+      }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+  }
+
+  // The indicator has a place of its own above the captions, so a caption that fills its
+  // column stays whole under it.
+  void theSortIndicatorLeavesEveryCaptionWhole_data() {
+    QTest::addColumn<int>("column");
+    for (int column = 0; column < 7; ++column) QTest::addRow("column %d", column) << column;
+  }
+  void theSortIndicatorLeavesEveryCaptionWhole() {
+    QFETCH(int, column);
+    TListView& list = *window_->Form().RzListView1;
+    QHeaderView& header = *list.header();
+    const QImage unmarked = header.grab().toImage();
+    list.ShowSortIndicator(column, Qt::DescendingOrder);
+    const QImage marked = header.grab().toImage();
+
+    QStyleOptionHeader option = SectionOption(header, column);
+    option.sortIndicator = QStyleOptionHeader::SortUp;
+    const QRect arrow = header.style()->subElementRect(QStyle::SE_HeaderArrow, &option, &header);
+    const QRect label = header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+    const QRect ink = QFontMetrics(header.font())
+                          .boundingRect(label, Qt::AlignLeft | Qt::AlignVCenter, option.text);
+    QVERIFY(option.rect.contains(arrow));
+    QVERIFY2(!arrow.intersects(ink), qPrintable(option.text));
+
+    // What the indicator paints lies in its place.
+    int painted = 0;
+    for (int y = 0; y < marked.height(); ++y) {
+      for (int x = 0; x < marked.width(); ++x) {
+        if (marked.pixel(x, y) == unmarked.pixel(x, y)) continue;
+        ++painted;
+        QVERIFY2(arrow.contains(x, y), qPrintable(QString("painted at %1,%2").arg(x).arg(y)));
+      }
+    }
+    QVERIFY(painted > 0);
   }
 
   void looks() {
@@ -144,18 +261,6 @@ class LayoutTest : public WindowTest {
     const int fitted = list.columnWidth(6);
     list.header()->resizeSection(2, 700);  // no room left for the last column
     QCOMPARE(list.columnWidth(6), fitted);
-  }
-
-  void focusStartsOnTheExportButtonAndTabsInOrder() {
-    TFormMain& form = window_->Form();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.RzBitBtn2);
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{form.RzButton1, form.RzListView1, form.RzMemo1}) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QCOMPARE(QApplication::focusWidget(), next);
-    }
   }
 
   void theWidthIsFixedAndTheHeightFree() {

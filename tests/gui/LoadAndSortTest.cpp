@@ -1,7 +1,11 @@
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <map>
 
+#include "ReportText.h"
 #include "UserActions.h"
 #include "WindowPasses.h"
 #include "WindowTest.h"
@@ -42,12 +46,89 @@ class LoadAndSortTest : public WindowTest {
     QCOMPARE(ColumnTexts(*form.RzListView1, 1), QStringList({"3.00", "-5.00", "10.50", "9"}));
     QCOMPARE(ColumnTexts(*form.RzListView1, 6), QStringList({"1.00", "12.50", "0.10", "9.99"}));
 
+    ClickRow(*form.RzListView1, 2);
     window_->OpenDialog().Cancel();
     QTest::mouseClick(form.RzButton1, Qt::LeftButton);
-    QCOMPARE(form.RzListView1->ItemCount(), 0);
+    QCOMPARE(window_->OpenDialog().Proposed().size(), 2);
+    QCOMPARE(ColumnTexts(*form.RzListView1, 0), QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(form.RzListView1->ItemIndex(), 2);
 
     window_->LoadThroughButton(report_);
     QCOMPARE(form.RzListView1->ItemCount(), 4);
+  }
+
+  void aFileWithoutResultsKeepsTheListAndSaysSo_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xFE\0\x01", 20);
+    QTest::newRow("page without the results header") << QByteArray(
+        "<html><body><table>\r\n<tr><td>1</td><td>2.00</td></tr>\r\n"
+        "</table></body></html>\r\n");
+    QTest::newRow("header without a data row") << QByteArray::fromStdString(ReportText({}));
+  }
+  void aFileWithoutResultsKeepsTheListAndSaysSo() {
+    QFETCH(QByteArray, bytes);
+    TFormMain& form = window_->Form();
+    TListView& list = *form.RzListView1;
+    window_->LoadThroughButton(report_);
+    ClickHeader(list, 1);
+    ClickRow(list, 1);
+    const QStringList shown = ColumnTexts(list, 0);
+    const QString status = form.RzStatusBar1->currentMessage();
+    const QString path = window_->WriteFile("other.htm", bytes.toStdString());
+
+    window_->LoadThroughButton(path);
+
+    QCOMPARE(
+        window_->InformationBoxes().Take(),
+        QList<ShownBox>(
+            {{QString("LoadAndSortTest"),
+              QStringLiteral(u"В файле «%1» нет таблицы результатов оптимизации.").arg(path)}}));
+    QCOMPARE(ColumnTexts(list, 0), shown);
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"10.50", "9", "3.00", "-5.00"}));
+    QCOMPARE(list.ItemIndex(), 1);
+    QVERIFY(list.header()->isSortIndicatorShown());
+    QCOMPARE(form.RzStatusBar1->currentMessage(), status);
+  }
+
+  void aNewReportIsShownFromItsFirstRowInFileOrder() {
+    TFormMain& form = window_->Form();
+    TListView& list = *form.RzListView1;
+    window_->LoadThroughButton(KVL_SAMPLE_REPORT);
+    ClickHeader(list, 1);
+    list.scrollToBottom();
+    QVERIFY(list.verticalScrollBar()->value() > 0);
+
+    window_->LoadThroughButton(KVL_SAMPLE_REPORT);
+
+    QCOMPARE(list.verticalScrollBar()->value(), 0);
+    QCOMPARE(list.indexAt(QPoint(1, 1)).row(), 0);
+    QVERIFY(!list.header()->isSortIndicatorShown());
+  }
+
+  void theHeaderMarksTheLastCompletedSort() {
+    TFormMain& form = window_->Form();
+    TListView& list = *form.RzListView1;
+    QHeaderView& header = *list.header();
+    window_->LoadThroughButton(report_);
+    QVERIFY(!header.isSortIndicatorShown());
+
+    const std::pair<int, Qt::SortOrder> clicks[] = {{1, Qt::DescendingOrder},
+                                                    {1, Qt::AscendingOrder},
+                                                    {2, Qt::DescendingOrder},
+                                                    {1, Qt::DescendingOrder}};
+    for (const auto& [column, order] : clicks) {
+      ClickHeader(list, column);
+      QVERIFY(header.isSortIndicatorShown());
+      QCOMPARE(header.sortIndicatorSection(), column);
+      QCOMPARE(header.sortIndicatorOrder(), order);
+    }
+
+    // A sort that fails leaves the rows in no column's order.
+    OptItems[2].Trades = "12.0";
+    ClickHeader(list, 2);
+    QCOMPARE(window_->ErrorBoxes().TakeTexts().size(), 1);
+    QVERIFY(!header.isSortIndicatorShown());
   }
 
   // Each paint asks once for every row it shows, and asks again at the next paint.
@@ -76,7 +157,7 @@ class LoadAndSortTest : public WindowTest {
     window_->LoadThroughButton(missing);
 
     QCOMPARE(
-        window_->Boxes().TakeTexts(),
+        window_->ErrorBoxes().TakeTexts(),
         QStringList(QString("Cannot open file \"%1\". No such file or directory.").arg(missing)));
     QCOMPARE(form.RzListView1->ItemCount(), 4);
   }
@@ -175,7 +256,7 @@ class LoadAndSortTest : public WindowTest {
 
     for (int attempt = 0; attempt < 2; ++attempt) {
       ClickHeader(*form.RzListView1, column);
-      QCOMPARE(window_->Boxes().TakeTexts(), QStringList(message));
+      QCOMPARE(window_->ErrorBoxes().TakeTexts(), QStringList(message));
       QCOMPARE(ColumnSortFlags[static_cast<std::size_t>(column)], false);
     }
     QCOMPARE(form.RzListView1->ItemCount(), 4);

@@ -28,7 +28,7 @@ class OutOfMemoryTest : public WindowTest {
       const AllocationLimit limit(kRefusedFrom);
       window_->LoadThroughButton(large);
     }
-    QCOMPARE(window_->Boxes().TakeTexts(), QStringList("Out of memory."));
+    QCOMPARE(window_->ErrorBoxes().TakeTexts(), QStringList("Out of memory."));
 
     QCOMPARE(ColumnTexts(list, 1), QStringList({"1.00", "2.00"}));
     ClickHeader(list, 1);

@@ -166,6 +166,19 @@ class RealDialogsTest : public WindowTest {
     QCOMPARE(box->icon, QMessageBox::Critical);
     QCOMPARE(box->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   }
+
+  void theInformationBoxShowsItsTextAndClosesWithOk() {
+    InformationBoxStandIn = nullptr;
+    const QString empty = window_->WriteFile("empty.htm", "");
+    const auto box = WhenMessageBoxOpens();
+    window_->LoadThroughButton(empty);
+    QVERIFY(box->answered);
+    QCOMPARE(box->caption, QString("RealDialogsTest"));
+    QCOMPARE(box->text,
+             QStringLiteral(u"В файле «%1» нет таблицы результатов оптимизации.").arg(empty));
+    QCOMPARE(box->icon, QMessageBox::Information);
+    QCOMPARE(box->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  }
 };
 
 QTEST_MAIN(RealDialogsTest)

@@ -1,3 +1,4 @@
+#include <QHeaderView>
 #include <QTest>
 
 #include "AnsiText.h"
@@ -64,6 +65,25 @@ class RowChosenTest : public WindowTest {
     QTest::keyClick(&list, Qt::Key_Up);
     QCOMPARE(list.ItemIndex(), 0);
     QCOMPARE(form.RzMemo1->Text(), ParamsOf(1));
+  }
+
+  void theChosenRowStaysMarkedWhileThePanelHasTheFocus() {
+    TFormMain& form = Loaded(FivePasses());
+    TListView& list = *form.RzListView1;
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    ClickRow(list, 2);
+    form.RzMemo1->setFocus();
+    QVERIFY(!list.hasFocus());
+
+    // Beside the texts, at the right end of the last column.
+    const int x = list.header()->sectionViewportPosition(6) + list.header()->sectionSize(6) - 3;
+    const QImage rows = list.viewport()->grab().toImage();
+    auto colourOfRow = [&](int row) {
+      return QColor(rows.pixel(x, list.visualRect(list.model()->index(row, 0)).center().y()));
+    };
+    QCOMPARE(colourOfRow(1), colourOfRow(3));
+    QVERIFY2(colourOfRow(2) != colourOfRow(1), qPrintable(colourOfRow(2).name()));
   }
 
   void otherKeysLeaveThePanel() {

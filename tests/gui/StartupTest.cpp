@@ -3,6 +3,7 @@
 
 #include "ApplicationEntry.h"
 #include "DialogStandIns.h"
+#include "ErrorReport.h"
 #include "Exceptions.h"
 #include "Main.h"
 
@@ -20,7 +21,7 @@ class StartupTest : public QObject {
   void aWindowThatFailsWhileBeingCreatedShowsOneBox() {
     QFETCH(bool, isException);
     QFETCH(QString, text);
-    ErrorBoxes boxes;
+    ShownBoxes boxes(ErrorBoxStandIn);
     int created = 0;
     char program[] = "StartupTest";
     RunApplication(program, [&]() -> std::unique_ptr<QWidget> {
@@ -33,7 +34,7 @@ class StartupTest : public QObject {
   }
 
   void closingTheWindowEndsTheLoop() {
-    ErrorBoxes boxes;
+    ShownBoxes boxes(ErrorBoxStandIn);
     char program[] = "StartupTest";
     QWidget* shown = nullptr;
     RunApplication(program, [&] {

@@ -30,9 +30,13 @@ QString WindowFixture::Path(const QString& name) const {
   return QDir(Folder()).filePath(name);
 }
 
+QString WindowFixture::WriteFile(const QString& name, const std::string& bytes) const {
+  return QString::fromStdString(folder_.Write(name.toStdString(), bytes));
+}
+
 QString WindowFixture::WriteReport(const QString& name,
                                    const std::vector<GeneratedPass>& passes) const {
-  return QString::fromStdString(folder_.Write(name.toStdString(), ReportText(passes)));
+  return WriteFile(name, ReportText(passes));
 }
 
 std::string WindowFixture::ReadFile(const QString& name) const {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "DialogStandIns.h"
+#include "ErrorReport.h"
 #include "GeneratedPasses.h"
 #include "Main.h"
 #include "TestFiles.h"
 
 // A shown main window over fresh process state (no row chosen, every sort flag clear), with a
 // temporary folder for the files a test reads and writes. Its file dialogs show that folder
-// and are answered by stand-ins; error boxes are kept by a stand-in.
+// and are answered by stand-ins; error and information boxes are kept by stand-ins.
 class WindowFixture {
  public:
   WindowFixture();
@@ -23,10 +24,13 @@ class WindowFixture {
   TFormMain& Form() { return *form_; }
   FileDialogUser& OpenDialog() { return *openDialog_; }
   FileDialogUser& SaveDialog() { return *saveDialog_; }
-  ErrorBoxes& Boxes() { return boxes_; }
+  ShownBoxes& ErrorBoxes() { return errorBoxes_; }
+  ShownBoxes& InformationBoxes() { return informationBoxes_; }
 
   QString Folder() const;
   QString Path(const QString& name) const;
+  // Writes `bytes` to the file `name` in the folder and returns its full path.
+  QString WriteFile(const QString& name, const std::string& bytes) const;
   // Writes an optimization report of `passes` to the folder and returns its full path.
   QString WriteReport(const QString& name, const std::vector<GeneratedPass>& passes) const;
   std::string ReadFile(const QString& name) const;
@@ -36,7 +40,8 @@ class WindowFixture {
 
  private:
   TempDir folder_;
-  ErrorBoxes boxes_;
+  ShownBoxes errorBoxes_{ErrorBoxStandIn};
+  ShownBoxes informationBoxes_{InformationBoxStandIn};
   std::unique_ptr<TFormMain> form_;
   std::unique_ptr<FileDialogUser> openDialog_;
   std::unique_ptr<FileDialogUser> saveDialog_;

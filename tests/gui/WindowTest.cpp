@@ -12,8 +12,10 @@ void WindowTest::init() {
 void WindowTest::cleanup() {
   const std::unique_ptr<WindowFixture> window = std::move(window_);
   if (QTest::currentTestFailed()) return;
-  const QStringList boxes = window->Boxes().TakeTexts();
-  QVERIFY2(boxes.isEmpty(), qPrintable("unexpected error boxes: " + boxes.join(" | ")));
+  const QStringList errors = window->ErrorBoxes().TakeTexts();
+  QVERIFY2(errors.isEmpty(), qPrintable("unexpected error boxes: " + errors.join(" | ")));
+  const QStringList notes = window->InformationBoxes().TakeTexts();
+  QVERIFY2(notes.isEmpty(), qPrintable("unexpected information boxes: " + notes.join(" | ")));
   for (const auto& [name, dialog] : {std::pair{std::string("open"), &window->OpenDialog()},
                                      std::pair{std::string("save"), &window->SaveDialog()}}) {
     QVERIFY2(dialog->ShowingsWithoutAnswer() == 0,

@@ -1,0 +1,23 @@
+#include "MessageBoxes.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+QString ApplicationTitle() {
+  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void ShowOkBox(QMessageBox::Icon icon, const QString& text, const BoxStandIn& standIn) {
+  if (standIn) {
+    standIn(ApplicationTitle(), text);
+    return;
+  }
+  QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+BoxStandIn InformationBoxStandIn;
+
+void ShowInformation(const QString& text) {
+  ShowOkBox(QMessageBox::Information, text, InformationBoxStandIn);
+}
