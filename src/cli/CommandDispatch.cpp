@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -74,6 +75,10 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
     return WrongUse(tool, error.what(), err);
   } catch (const UsageError& error) {
     return WrongUse(tool, error.what(), err);
+  } catch (const std::bad_alloc&) {
+    out.flush();
+    err << ErrorBoxText(EOutOfMemory().Message()) << '\n';
+    return kFailed;
   } catch (const std::exception& error) {  // an Exception's what() is its message
     out.flush();
     err << ErrorBoxText(error.what()) << '\n';

@@ -7,10 +7,14 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
 #include <vector>
+
+#include "CodePagePieces.h"
+#include "Exceptions.h"
 
 namespace {
 
@@ -148,31 +152,67 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return Utf16ToUtf8(AnsiToUtf16(ansi));
 }
 
-std::u16string Utf8ToUtf16(std::string_view utf8) {
-  // ICU counts in 32-bit lengths; larger texts go through in pieces cut between sequences.
-  constexpr std::size_t kPiece = std::size_t{1} << 30;
-  std::u16string out;
-  while (!utf8.empty()) {
-    std::size_t take = std::min(utf8.size(), kPiece);
-    while (take < utf8.size() && take > kPiece - 4 && U8_IS_TRAIL(utf8[take])) --take;
+namespace {
+
+// The largest pieces whose conversion ICU can count in its 32-bit lengths.
+constexpr std::size_t kMaxUtf8Piece = std::size_t{1} << 30;
+constexpr std::size_t kMaxUtf16Piece = std::numeric_limits<int32_t>::max() / 3;
+
+// Cuts `in` into pieces of at most `piece` where no character is split, so that every piece
+// converts as it would within the whole text; a piece's result is at most `growth` times longer.
+template <class Out, class CharIn, class Cut, class ConvertPiece>
+Out ConvertInPieces(std::basic_string_view<CharIn> in, std::size_t piece, std::size_t growth,
+                    Cut cut, ConvertPiece convertPiece) {
+  Out out;
+  while (!in.empty()) {
+    const std::size_t take = in.size() <= piece ? in.size() : cut(in, piece);
     const std::size_t start = out.size();
-    out.resize(start + take);  // never more UTF-16 units than UTF-8 bytes
+    out.resize(start + take * growth);
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(out.data() + start, static_cast<int32_t>(take), &length, utf8.data(),
-                         static_cast<int32_t>(take), 0xFFFD, nullptr, &status);
-    out.resize(start + (U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0));
-    utf8.remove_prefix(take);
+    convertPiece(out.data() + start, static_cast<int32_t>(take * growth), &length, in.data(),
+                 static_cast<int32_t>(take), 0xFFFD, nullptr, &status);
+    if (U_FAILURE(status)) {
+      throw Exception(std::string("Cannot convert a text of ") + std::to_string(in.size()) +
+                      " characters: " + u_errorName(status));
+    }
+    out.resize(start + static_cast<std::size_t>(length));
+    in.remove_prefix(take);
   }
   return out;
 }
 
+// Where to end a piece of `utf8` at `at` or before it: before the lead byte of a sequence that
+// would run past `at`.
+std::size_t Utf8Cut(std::string_view utf8, std::size_t at) {
+  for (std::size_t back = 1; back <= 3 && U8_IS_TRAIL(utf8[at - back + 1]); ++back) {
+    const auto lead = static_cast<uint8_t>(utf8[at - back]);
+    if (U8_IS_LEAD(lead)) return at - back + 1 + U8_COUNT_TRAIL_BYTES(lead) > at ? at - back : at;
+  }
+  return at;
+}
+
+// Where to end a piece of `text` at `at` or before it: not between the two units of a pair.
+std::size_t Utf16Cut(std::u16string_view text, std::size_t at) {
+  return U16_IS_LEAD(text[at - 1]) && U16_IS_TRAIL(text[at]) ? at - 1 : at;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16InPieces(std::string_view utf8, std::size_t pieceBytes) {
+  // Never more UTF-16 units than UTF-8 bytes.
+  return ConvertInPieces<std::u16string>(utf8, pieceBytes, 1, Utf8Cut, u_strFromUTF8WithSub);
+}
+
+std::string Utf16ToUtf8InPieces(std::u16string_view text, std::size_t pieceUnits) {
+  // A UTF-16 unit never needs more than 3 UTF-8 bytes.
+  return ConvertInPieces<std::string>(text, pieceUnits, 3, Utf16Cut, u_strToUTF8WithSub);
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  return Utf8ToUtf16InPieces(utf8, kMaxUtf8Piece);
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
-  std::string out(text.size() * 3, '\0');  // a UTF-16 unit never needs more than 3 bytes
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
-                     static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
-  out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
-  return out;
+  return Utf16ToUtf8InPieces(text, kMaxUtf16Piece);
 }

@@ -20,6 +20,12 @@ class EAbort : public Exception {
   using Exception::Exception;
 };
 
+// An allocation that cannot be met; std::bad_alloc is reported as this.
+class EOutOfMemory : public Exception {
+ public:
+  EOutOfMemory() : Exception("Out of memory") {}
+};
+
 class EConvertError : public Exception {
  public:
   using Exception::Exception;

@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "CodePage.h"
 #include "Exceptions.h"
+#include "FileDescriptor.h"
 #include "FileError.h"
 
 namespace {
@@ -16,20 +16,6 @@ namespace {
 [[noreturn]] void RefuseOpen(const std::string& path, int errorNumber) {
   throw EFOpenError(FileErrorMessage("open", path, errorNumber));
 }
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
   std::u16string text(bytes.size() / 2 + bytes.size() % 2, u'\0');
@@ -74,19 +60,15 @@ ReportFile ReadReportFile(const std::string& path) {
   // Devices and pipes have no end to read up to.
   if (!S_ISREG(info.st_mode)) RefuseOpen(path, EINVAL);
 
-  // One byte of slack lets the final read see the end without growing the buffer.
-  TextBuffer bytes(static_cast<std::size_t>(info.st_size) + 1);
+  // Only the size the file had when it was opened is read: a writer that keeps appending can
+  // neither keep the load running nor make it take ever more memory.
+  TextBuffer bytes(static_cast<std::size_t>(info.st_size));
   std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.capacity()) {  // the file has grown since it was measured
-      TextBuffer larger(bytes.capacity() + bytes.capacity() / 2 + 65536);
-      std::memcpy(larger.data(), bytes.data(), filled);
-      bytes = std::move(larger);
-    }
+  while (filled < bytes.capacity()) {
     const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.capacity() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) RefuseOpen(path, errno);
-    if (got == 0) break;
+    if (got == 0) break;  // it has been cut meanwhile
     filled += static_cast<std::size_t>(got);
   }
   return ClassifyReportBytes(std::move(bytes), filled);

@@ -3,7 +3,13 @@
 #include <string>
 #include <string_view>
 
-// Creates (or replaces) the file at `path` and writes `bytes` to it. Raises EFCreateError
-// ("Cannot create file "<full path>". <system text>") when it cannot be created and EWriteError
-// when a write fails; the file is closed either way.
+// Writes `bytes` as the file at `path`, creating it or replacing an existing one whole or not at
+// all: the bytes go to a new file in the same folder, reach the disk, and are then renamed over
+// the old one, which keeps its permissions. A symlink at `path` is followed and the file it
+// points to replaced. Where the folder allows no new file or no replacement but the existing file
+// is writable, the file is written in place; devices and pipes are always written in place.
+//
+// Raises EFCreateError ("Cannot create file "<full path>". <system text>") when the file cannot
+// be created or replaced and EWriteError ("Cannot write file ...") when writing fails. Messages
+// name `path` as given, links unresolved, and a failure leaves no temporary file behind.
 void WriteSetFile(const std::string& path, std::string_view bytes);

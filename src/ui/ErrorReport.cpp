@@ -1,6 +1,7 @@
 #include "ErrorReport.h"
 
 #include <exception>
+#include <new>
 
 #include "ErrorText.h"
 #include "Exceptions.h"
@@ -18,6 +19,8 @@ void ReportCurrentException() {
   } catch (const EAbort&) {
   } catch (const Exception& failure) {
     ShowException(failure);
+  } catch (const std::bad_alloc&) {
+    ShowException(EOutOfMemory());
   } catch (const std::exception& failure) {
     ShowException(Exception(failure.what()));
   } catch (...) {

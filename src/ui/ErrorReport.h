@@ -13,7 +13,8 @@ void ShowException(const Exception& failure);
 extern BoxStandIn ErrorBoxStandIn;
 
 // Reports the exception being handled: EAbort silently dropped, an Exception shown as it is,
-// a std::exception by its what(), anything else as an empty message. Call only inside a catch.
+// std::bad_alloc as EOutOfMemory, another std::exception by its what(), anything else as an empty
+// message. Call only inside a catch.
 void ReportCurrentException();
 
 // Runs one event handler; a failure leaving it is reported and the window goes on.

@@ -8,13 +8,14 @@
 
 #include "TestFiles.h"
 
-ToolRun RunTool(const std::vector<std::string>& args) {
+namespace {
+
+// Runs the program argv[0] and collects everything it wrote.
+ToolRun Spawn(std::vector<std::string> argv) {
   const TempDir dir;
   const std::string outPath = (dir.Path() / "stdout").string();
   const std::string errPath = (dir.Path() / "stderr").string();
 
-  std::vector<std::string> argv = {KVL_CLI_PATH};
-  argv.insert(argv.end(), args.begin(), args.end());
   std::vector<char*> argvPointers;
   for (std::string& arg : argv) argvPointers.push_back(arg.data());
   argvPointers.push_back(nullptr);
@@ -38,4 +39,19 @@ ToolRun RunTool(const std::vector<std::string>& args) {
   run.out = ReadBytes(outPath);
   run.err = ReadBytes(errPath);
   return run;
+}
+
+}  // namespace
+
+ToolRun RunTool(const std::vector<std::string>& args) {
+  std::vector<std::string> argv = {KVL_CLI_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return Spawn(std::move(argv));
+}
+
+ToolRun RunToolInMemory(std::size_t kibibytes, const std::vector<std::string>& args) {
+  std::vector<std::string> argv = {"/bin/sh", "-c", "ulimit -v \"$0\" && exec \"$@\"",
+                                   std::to_string(kibibytes), KVL_CLI_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return Spawn(std::move(argv));
 }

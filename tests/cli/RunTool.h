@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,3 +12,6 @@ struct ToolRun {
 
 // Runs the built kvl-ridavu-cli with `args` and collects everything it wrote.
 ToolRun RunTool(const std::vector<std::string>& args);
+
+// The same, with the tool's address space limited to `kibibytes` by the shell's ulimit -v.
+ToolRun RunToolInMemory(std::size_t kibibytes, const std::vector<std::string>& args);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CodePage.h"
+#include "CodePagePieces.h"
 
 namespace {
 
@@ -54,6 +55,32 @@ TEST(CodePage, MalformedUtf8BecomesReplacementCharacters) {
             u"a\uFFFDb");
   EXPECT_EQ(Utf8ToUtf16("\xD0"), u"\uFFFD");  // cut in the middle of a sequence
   EXPECT_EQ(Utf8ToUtf16(""), u"");
+}
+
+// Long texts reach ICU in pieces; cut small, the pieces must give what the whole text gives.
+TEST(CodePage, ConversionsInPiecesEqualTheWholeConversion) {
+  const std::string utf8Texts[] = {
+      "plain text of some length",
+      "\xD0\x9F\xD1\x80\xD0\xBE\xD1\x85\xD0\xBE\xD0\xB4 \xE2\x82\xAC\xE2\x82\xAC",  // Проход €€
+      "\xF0\x9F\x98\x80\xF0\x9F\x98\x80"
+      "a\xF0\x9F\x98\x80",  // pairs in UTF-16
+      // cut sequences, stray and surplus trail bytes, overlong and out-of-range forms
+      "a\xF0\x9F\x98 "
+      "b\x80\x80\x80\x80\x80 \xF0\x9F\x98\x80\x80 \xE1\x80",
+      "\xC0\xAF\xE0\x80\xAF\xF4\x90\x80\x80\xED\xA0\x80\xFF\xFEx\xE1",
+  };
+  for (const std::string& utf8 : utf8Texts) {
+    const std::u16string whole = Utf8ToUtf16InPieces(utf8, utf8.size());
+    EXPECT_EQ(Utf8ToUtf16(utf8), whole);
+    for (std::size_t piece = 4; piece < 10; ++piece)
+      EXPECT_EQ(Utf8ToUtf16InPieces(utf8, piece), whole) << utf8 << " in pieces of " << piece;
+
+    std::u16string units = whole + u"\xD83D" + whole + u"\xDE00\xDE00\xD83D";  // lone halves
+    const std::string back = Utf16ToUtf8InPieces(units, units.size());
+    EXPECT_EQ(Utf16ToUtf8(units), back);
+    for (std::size_t piece = 2; piece < 8; ++piece)
+      EXPECT_EQ(Utf16ToUtf8InPieces(units, piece), back) << utf8 << " in pieces of " << piece;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <new>
 #include <stdexcept>
 
 #include "Application.h"
@@ -37,7 +38,9 @@ class ErrorBoxTest : public WindowTest {
                            << "";
     QTest::newRow("std::exception") << 1 << "bad value"
                                     << "bad value.";
-    QTest::newRow("any other object") << 2 << ""
+    QTest::newRow("std::bad_alloc") << 2 << ""
+                                    << "Out of memory.";
+    QTest::newRow("any other object") << 3 << ""
                                       << "";
   }
   void aFailingHandlerShowsOneErrorBoxAndTheWindowGoesOn() {
@@ -47,6 +50,7 @@ class ErrorBoxTest : public WindowTest {
     GuardEvent([kind, utf8 = message.toStdString()] {
       if (kind == 0) throw EFOpenError(utf8);
       if (kind == 1) throw std::invalid_argument(utf8);
+      if (kind == 2) throw std::bad_alloc();
       throw 42;
     });
     // The caption is the executable's name.

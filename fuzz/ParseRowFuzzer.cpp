@@ -1,0 +1,102 @@
+// The row parser and the parameter formatting on arbitrary lines, each against a reading of the
+// row format written apart from the parser: on 0-based offsets, without its position arithmetic.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzCheck.h"
+#include "PanelText.h"
+#include "Parser.h"
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+constexpr std::string_view kMspt = "</td><td class=mspt>";
+
+// The text before the first `marker`; empty without one.
+std::string_view Before(std::string_view text, std::string_view marker) {
+  const std::size_t at = text.find(marker);
+  return at == npos ? std::string_view() : text.substr(0, at);
+}
+
+// The text after the first `marker`; without one, the text from offset `orFrom` on.
+std::string_view After(std::string_view text, std::string_view marker, std::size_t orFrom) {
+  const std::size_t at = text.find(marker);
+  const std::size_t from = at == npos ? orFrom : at + marker.size();
+  return text.substr(std::min(from, text.size()));
+}
+
+struct ModelRow {
+  std::string_view params;
+  std::string_view cells[6];  // Profit to DrawdownPercent
+};
+
+ModelRow ModelParse(std::string_view line) {
+  ModelRow row;
+  const std::size_t title = line.find("<td title=");
+  const std::size_t end = line.find("</td>");
+  // The text starts at the second byte after the marker, or at the line's 11th byte without it.
+  const std::size_t from = title == npos ? 10 : title + 11;
+  if (end != npos && from < end) row.params = line.substr(from, end - from);
+
+  std::string_view rest = After(line, "<td class=mspt>", 14);
+  const std::string_view separators[] = {"</td><td>", kMspt, kMspt, kMspt, kMspt, "</td>"};
+  for (int k = 0; k < 6; ++k) {
+    row.cells[k] = Before(rest, separators[k]);
+    rest = After(rest, separators[k], separators[k].size() - 1);
+  }
+  return row;
+}
+
+// Every ';' and the byte after it become CR LF; a final ';' becomes CR LF as well.
+std::string ModelFormat(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ';') {
+      out += "\r\n";
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+void CheckRow(std::string_view line) {
+  const CItem_OPT row = ParseReportRow(line);
+  const ModelRow model = ModelParse(line);
+  FUZZ_CHECK(row.Index.empty());
+  FUZZ_CHECK(row.Params == model.params);
+  FUZZ_CHECK(ExtractTitle(line) == model.params);
+  FUZZ_CHECK(row.Profit == model.cells[0]);
+  FUZZ_CHECK(row.Trades == model.cells[1]);
+  FUZZ_CHECK(row.ProfitFactor == model.cells[2]);
+  FUZZ_CHECK(row.ExpectedPayoff == model.cells[3]);
+  FUZZ_CHECK(row.DrawdownMoney == model.cells[4]);
+  FUZZ_CHECK(row.DrawdownPercent == model.cells[5]);
+}
+
+void CheckFormatting(std::string_view params) {
+  const std::string formatted = FormatParameters(params);
+  FUZZ_CHECK(formatted == ModelFormat(params));
+  FUZZ_CHECK(FormatParameters(formatted) == formatted);
+
+  // The set file keeps whole lines: all of the formatted text but its last line.
+  const std::string kept = SetFileTextForParams(params);
+  FUZZ_CHECK(std::string_view(formatted).starts_with(kept));
+  FUZZ_CHECK(kept.empty() || kept.ends_with("\r\n"));
+  const std::string_view last = std::string_view(formatted).substr(kept.size());
+  const std::size_t lastBreak = last.find("\r\n");
+  FUZZ_CHECK(lastBreak == npos || lastBreak + 2 == last.size());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view line(reinterpret_cast<const char*>(data), size);
+  CheckRow(line);
+  CheckFormatting(line);
+  CheckFormatting(ParseReportRow(line).Params);
+  return 0;
+}
