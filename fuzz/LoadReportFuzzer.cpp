@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,8 +56,8 @@ std::vector<std::u16string> Lines(std::u16string text) {
 }
 
 // The passes of a report: every row after the first header line whose Profit is not empty, a
-// further header line left out.
-std::vector<CItem_OPT> ModelPasses(std::string_view bytes) {
+// further header line left out. Their fields are views into `rowLines`.
+std::vector<CItem_OPT> ModelPasses(std::string_view bytes, std::deque<std::string>& rowLines) {
   const std::vector<std::u16string> lines = Lines(Decode(bytes));
   const std::u16string marker = AnsiToUtf16("align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<");
   // The last line is never taken for a header.
@@ -72,7 +73,7 @@ std::vector<CItem_OPT> ModelPasses(std::string_view bytes) {
       continue;
     }
     if (!afterHeader) continue;
-    CItem_OPT row = ParseReportRow(Utf16ToAnsi(lines[k]));
+    const CItem_OPT row = ParseReportRow(rowLines.emplace_back(Utf16ToAnsi(lines[k])));
     if (!row.Profit.empty()) passes.push_back(row);
   }
   return passes;
@@ -105,7 +106,8 @@ void WriteReport(const std::string& path, std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteReport(ReportPath(), bytes);
-  const std::vector<CItem_OPT> expected = ModelPasses(bytes);
+  std::deque<std::string> rowLines;
+  const std::vector<CItem_OPT> expected = ModelPasses(bytes, rowLines);
 
   static PassTable table;
   const std::size_t beyond = expected.size();

@@ -50,8 +50,10 @@ void WritePassSeeds(const fs::path& out, const std::string& report) {
   for (std::size_t c = 0; c < kResultColumns.size(); ++c) {
     for (const std::size_t direction : {0x00u, 0x80u}) {
       std::string seed(1, static_cast<char>(direction | c));
-      for (std::size_t s = 0; s < std::min(n, kSortRows); ++s)
-        seed += (s == 0 ? "" : "\n") + table[s].*kResultColumns[c].field;
+      for (std::size_t s = 0; s < std::min(n, kSortRows); ++s) {
+        if (s != 0) seed += '\n';
+        seed += table[s].*kResultColumns[c].field;
+      }
       WriteSeed(out / "sort_passes_fuzzer", seed);
     }
   }

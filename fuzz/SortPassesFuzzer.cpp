@@ -6,6 +6,8 @@
 // first when its high bit is set), then the column's cells, one per row, separated by line feeds.
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,15 +24,24 @@ namespace {
 // The literal procedure makes n*n/2 comparisons; this keeps a run fast.
 constexpr int kMaxRows = 64;
 
-// Rows whose column `columnId` holds the given cells, every other field a text naming its row,
-// so that any row moved differently shows.
+// The texts that rows name themselves by; the table's fields are views into them.
+const std::string& RowName(int n, std::string_view what) {
+  static std::deque<std::string> names;
+  static std::map<std::pair<int, std::string_view>, std::size_t> at;
+  const auto [it, added] = at.try_emplace({n, what}, names.size());
+  if (added) names.push_back(std::string(what) + std::to_string(n));
+  return names[it->second];
+}
+
+// Rows whose column `columnId` holds the given cells (views into `cells`), every other field a
+// text naming its row, so that any row moved differently shows.
 int FillTable(PassTable& table, int columnId, std::string_view cells) {
   int n = 0;
   for (; n < kMaxRows && !cells.empty(); ++n) {
     const std::size_t end = std::min(cells.find('\n'), cells.size());
     CItem_OPT& row = table[static_cast<std::size_t>(n)];
-    row.Params = "params of row " + std::to_string(n);
-    for (auto field : kRowFields) row.*field = "row " + std::to_string(n);
+    row.Params = RowName(n, "params of row ");
+    for (auto field : kRowFields) row.*field = RowName(n, "row ");
     row.*kResultColumns[static_cast<std::size_t>(columnId)].field = cells.substr(0, end);
     cells.remove_prefix(std::min(end + 1, cells.size()));
   }

@@ -72,7 +72,7 @@ KeyOrder SlotsByExtendedKey(std::span<const long double> keys, bool largestFirst
 }
 
 // Where long double is not the 80-bit format: the values compared as they are.
-KeyOrder SlotsByComparedKey(std::span<const long double> keys, bool largestFirst) {
+[[maybe_unused]] KeyOrder SlotsByComparedKey(std::span<const long double> keys, bool largestFirst) {
   struct KeyedSlot {
     long double key;
     std::size_t slot;
