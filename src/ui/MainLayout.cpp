@@ -76,6 +76,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
   PlaceDockedControls();
   BindEvents();
   qApp->installEventFilter(this);
+  // Drags over controls that take no drops reach the window; see RouteDrop.
+  setAcceptDrops(true);
 }
 
 TFormMain::~TFormMain() {
