@@ -58,8 +58,15 @@ void ColourText(QWidget* widget, const QColor& colour) {
   widget->setPalette(colours);
 }
 
+// The guide lies beside the program in the build tree, in the documentation folder once installed.
 QString GuidePath() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath("kvl-ridavu-guide.html");
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  const QString candidates[] = {programFolder.filePath("kvl-ridavu-guide.html"),
+                                QDir::cleanPath(programFolder.filePath(KVL_INSTALLED_GUIDE))};
+  for (const QString& path : candidates) {
+    if (QFileInfo::exists(path)) return path;
+  }
+  return candidates[0];
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Renders the window's banner (537x94 JPEG) and the application icon (16, 24, 32 and 48 px,
-// 32-bit PNG) into the folder given as the only argument.
+// Renders the window's banner (537x94 JPEG) and the application icon (32-bit PNG) into the folder
+// given as the only argument. The window embeds the icon's sizes up to 48 px; the desktop's menu
+// takes all of them from the installed icon theme.
 
 #include <QDir>
 #include <QFont>
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   bool written = Banner().save(folder.filePath(QStringLiteral("banner.jpg")), "JPG", 92);
-  for (const int size : {16, 24, 32, 48}) {
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
     written =
         Icon(size).save(folder.filePath(QStringLiteral("icon-%1.png").arg(size)), "PNG") && written;
   }
