@@ -1,6 +1,9 @@
 #include "FileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+
+#include "LastFolder.h"
 
 QStringList NameFiltersOf(const QString& filter) {
   const QStringList parts = filter.split(u'|');
@@ -16,8 +19,10 @@ QStringList NameFiltersOf(const QString& filter) {
 bool TFileDialog::Execute() {
   if (Chooser) return Chooser(*this);
 
+  // The desktop's own dialog where the platform offers one, Qt's elsewhere.
   QFileDialog dialog(owner_);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  const QString folder = LastFolder();
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (kind_ == Kind::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -32,5 +37,6 @@ bool TFileDialog::Execute() {
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return false;
   FileName = chosen.first();
+  RememberLastFolder(QFileInfo(FileName).absolutePath());
   return true;
 }

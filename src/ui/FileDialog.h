@@ -20,11 +20,13 @@ class TFileDialog {
   QString DefaultExt;
   QString FileName;
 
-  // Shows the dialog modally; true when the user confirms a file name.
+  // Shows the dialog modally, in the folder of the file last chosen in either dialog, in this
+  // run or an earlier one; true when the user confirms a file name.
   bool Execute();
 
   // When set, answers in place of the dialog (for runs without a user, such as tests and
-  // benchmarks): it may change FileName and returns whether the name counts as confirmed.
+  // benchmarks): it may change FileName and returns whether the name counts as confirmed. The
+  // dialog's memory of the last folder goes with it: neither read nor written.
   std::function<bool(TFileDialog&)> Chooser;
 
  private:

@@ -62,6 +62,19 @@ void TFormMain::OpenReport(const QString& path) {
   RzStatusBar1->showMessage(LoadedStatusText(QFileInfo(path).fileName(), n));
 }
 
+void TFormMain::OpenReportLater(const QString& path) {
+  QMetaObject::invokeMethod(
+      this, [this, path] { GuardEvent([this, &path] { OpenReport(path); }); },
+      Qt::QueuedConnection);
+}
+
+std::unique_ptr<TFormMain> CreateFormMain(const QString& report) {
+  auto form = std::make_unique<TFormMain>();
+  FormMain = form.get();
+  if (!report.isEmpty()) form->OpenReportLater(report);
+  return form;
+}
+
 void TFormMain::RzListView1Data(QObject* /*Sender*/, TListItem* Item) {
   const CItem_OPT& pass = OptItems[static_cast<std::size_t>(Item->Index)];
   Item->Caption = AnsiToQString(pass.Index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "Button.h"
 #include "FileDialog.h"
@@ -12,6 +13,7 @@ class QFrame;
 class QLabel;
 class QScrollArea;
 class QStatusBar;
+class QDropEvent;
 class QWheelEvent;
 
 // The main window: the results list of the loaded report, the parameter panel of the chosen
@@ -39,6 +41,9 @@ class TFormMain : public QWidget {
   // Everything a confirmed load does: loads the report at `path` and shows it, or says that the
   // file holds no results and keeps the list as it was. A file that cannot be read raises.
   void OpenReport(const QString& path);
+  // Opens the report at `path` once the event loop gets to it, as one event: a failure shows the
+  // error box over the shown window, which goes on.
+  void OpenReportLater(const QString& path);
   void RzListView1Data(QObject* Sender, TListItem* Item);
   void RzListView1Click(QObject* Sender);
   void RzListView1KeyDown(QObject* Sender, quint16& Key, Qt::KeyboardModifiers Shift);
@@ -58,6 +63,7 @@ class TFormMain : public QWidget {
   void PlaceDockedControls();
   void BindEvents();
   void RouteWheel(QWheelEvent* event);
+  bool RouteDrop(QDropEvent* event);
 
   // The pass whose parameters the panel shows, 0 when it shows none.
   int panelPass_ = 0;
@@ -67,6 +73,10 @@ class TFormMain : public QWidget {
 
 // The one main window, set when it is created.
 extern TFormMain* FormMain;
+
+// Creates the main window and sets FormMain; a `report` that is not empty opens once the event
+// loop runs.
+std::unique_ptr<TFormMain> CreateFormMain(const QString& report);
 
 // 1 once a row has been chosen: from then on the export is open. Never cleared.
 extern int RowChosen;

@@ -83,6 +83,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
   PlaceDockedControls();
   BindEvents();
   qApp->installEventFilter(this);
+  // Drags over controls that take no drops reach the window; see RouteDrop.
+  setAcceptDrops(true);
 }
 
 TFormMain::~TFormMain() {

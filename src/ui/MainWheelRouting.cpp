@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDropEvent>
 #include <QWheelEvent>
 
 #include "ErrorReport.h"
@@ -11,11 +12,20 @@ constexpr int kWheelNotch = 120;
 }  // namespace
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::Wheel || forwardingWheel_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this) return false;
-  RouteWheel(static_cast<QWheelEvent*>(event));
-  return true;
+  switch (event->type()) {
+    case QEvent::Wheel:
+      if (forwardingWheel_) return false;
+      RouteWheel(static_cast<QWheelEvent*>(event));
+      return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return RouteDrop(static_cast<QDropEvent*>(event));
+    default:
+      return false;
+  }
 }
 
 // The wheel goes to the control with the keyboard focus, whatever is under the pointer. The

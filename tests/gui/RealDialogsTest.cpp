@@ -1,6 +1,8 @@
 #include <QAbstractItemView>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include <memory>
 
 #include "ErrorReport.h"
+#include "Translations.h"
 #include "UserActions.h"
 #include "WindowTest.h"
 
@@ -68,7 +71,16 @@ struct ShownFileDialog {
   QStringList nameFilters;
   QString defaultSuffix;
   QString proposed;
+  QString folder;
+  // Captions without their mnemonic marks.
+  QString acceptCaption;
+  QString cancelCaption;
+  QString nameLabel;
 };
+
+QString Caption(QString text) {
+  return text.remove(u'&');
+}
 
 // Reads the next file dialog, then lets `answer` answer it.
 std::shared_ptr<ShownFileDialog> WhenFileDialogOpens(std::function<void(QFileDialog&)> answer) {
@@ -81,6 +93,13 @@ std::shared_ptr<ShownFileDialog> WhenFileDialogOpens(std::function<void(QFileDia
     shown->nameFilters = dialog.nameFilters();
     shown->defaultSuffix = dialog.defaultSuffix();
     shown->proposed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+    shown->folder = dialog.directory().absolutePath();
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    const QDialogButtonBox::StandardButton accept =
+        shown->mode == QFileDialog::AcceptOpen ? QDialogButtonBox::Open : QDialogButtonBox::Save;
+    shown->acceptCaption = Caption(buttons->button(accept)->text());
+    shown->cancelCaption = Caption(buttons->button(QDialogButtonBox::Cancel)->text());
+    shown->nameLabel = Caption(dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text());
     answer(dialog);
   });
   return shown;
@@ -112,13 +131,15 @@ std::shared_ptr<ShownMessageBox> WhenMessageBoxOpens() {
 
 }  // namespace
 
-// The window's file dialogs and its error box as Qt shows them. The other suites answer them
-// through stand-ins; these show that the real ones get the settings and texts that the
-// stand-ins take for granted, and give back what they are answered.
+// The window's file dialogs and its error box as Qt shows them, in Russian as the program shows
+// them. The other suites answer them through stand-ins; these show that the real ones get the
+// settings and texts that the stand-ins take for granted, and give back what they are answered.
 class RealDialogsTest : public WindowTest {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { QVERIFY(InstallRussianTranslations()); }
+
   void theFileDialogsShowTheWindowsSettingsAndGiveTheConfirmedName() {
     TFormMain& form = window_->Form();
     form.OpenDialog1->Chooser = nullptr;
@@ -133,25 +154,50 @@ class RealDialogsTest : public WindowTest {
     QTest::mouseClick(form.RzButton1, Qt::LeftButton);
     QVERIFY(open->shown);
     QCOMPARE(open->mode, QFileDialog::AcceptOpen);
-    QVERIFY(!open->native);
+    QVERIFY(open->native);
+    QCOMPARE(open->acceptCaption, QStringLiteral(u"Открыть"));
+    QCOMPARE(open->cancelCaption, QStringLiteral(u"Отмена"));
+    QCOMPARE(open->nameLabel, QStringLiteral(u"Имя файла:"));
     QCOMPARE(open->nameFilters, QStringList("*.htm (*.htm)"));
     QCOMPARE(open->defaultSuffix, QString("htm"));
     QCOMPARE(form.RzListView1->ItemCount(), 2);
 
     ClickRow(*form.RzListView1, 1);
-    const auto save = WhenFileDialogOpens([folder = window_->Folder()](QFileDialog& dialog) {
-      dialog.setDirectory(folder);
-      ConfirmName(dialog, QString());
-    });
+    const auto save =
+        WhenFileDialogOpens([](QFileDialog& dialog) { ConfirmName(dialog, QString()); });
     QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
     QVERIFY(save->shown);
     QCOMPARE(save->mode, QFileDialog::AcceptSave);
-    QVERIFY(!save->native);
+    QVERIFY(save->native);
+    QCOMPARE(save->acceptCaption, QStringLiteral(u"Сохранить"));
+    // The folder of the report just chosen.
+    QCOMPARE(save->folder, window_->Folder());
     QVERIFY(!save->confirmsOverwrite);
     QCOMPARE(save->nameFilters, QStringList("MT4 (*.set)"));
     QCOMPARE(save->defaultSuffix, QString("set"));
     QCOMPARE(save->proposed, QString("2"));
     QCOMPARE(window_->ReadFile("2.set"), std::string("P=2\r\nQ=20\r\n"));
+  }
+
+  // As in a later run: the folder is kept in the user's settings, not in the window.
+  void aNewWindowsDialogOpensInTheFolderChosenLast() {
+    TFormMain& form = window_->Form();
+    form.OpenDialog1->Chooser = nullptr;
+    QDir(window_->Folder()).mkdir(QStringLiteral("reports"));
+    const QString report = window_->WriteReport(
+        "reports/one.htm", NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}}));
+    const auto chosen =
+        WhenFileDialogOpens([report](QFileDialog& dialog) { ConfirmName(dialog, report); });
+    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    QVERIFY(chosen->shown);
+    QCOMPARE(form.RzListView1->ItemCount(), 1);
+
+    TFormMain next;
+    next.show();
+    const auto proposed = WhenFileDialogOpens([](QFileDialog& dialog) { dialog.reject(); });
+    QTest::mouseClick(next.RzButton1, Qt::LeftButton);
+    QVERIFY(proposed->shown);
+    QCOMPARE(proposed->folder, window_->Path("reports"));
   }
 
   void theErrorBoxShowsTheFailureAndClosesWithOk() {

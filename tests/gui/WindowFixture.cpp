@@ -2,12 +2,16 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "ReportText.h"
 #include "WindowPasses.h"
 
 WindowFixture::WindowFixture() {
+  const QString settings = QString::fromStdString(settingsFolder_.Path().string());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
   RowChosen = 0;
   ColumnSortFlags = {};
   form_ = std::make_unique<TFormMain>();

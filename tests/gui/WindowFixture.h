@@ -13,7 +13,9 @@
 
 // A shown main window over fresh process state (no row chosen, every sort flag clear), with a
 // temporary folder for the files a test reads and writes. Its file dialogs show that folder
-// and are answered by stand-ins; error and information boxes are kept by stand-ins.
+// and are answered by stand-ins; error and information boxes are kept by stand-ins. The user's
+// settings live in a temporary folder of their own, so real dialogs remember nothing for the
+// user who runs the tests.
 class WindowFixture {
  public:
   WindowFixture();
@@ -40,6 +42,7 @@ class WindowFixture {
 
  private:
   TempDir folder_;
+  TempDir settingsFolder_;
   ShownBoxes errorBoxes_{ErrorBoxStandIn};
   ShownBoxes informationBoxes_{InformationBoxStandIn};
   std::unique_ptr<TFormMain> form_;

@@ -1,7 +1,8 @@
 // A Qt plugin that looks at an installed program from inside: loaded into it through
-// QT_QPA_GENERIC_PLUGINS, it waits until the event loop runs, writes to standard output one line
-// per visible window (its title and the rows of each list in it), then closes those windows, so
-// that the program ends the way it does when the user closes it.
+// QT_QPA_GENERIC_PLUGINS, it waits until the event loop runs and has done the work that the
+// program queued while starting (such as opening a report named on its command line), writes to
+// standard output one line per visible window (its title and the rows of each list in it), then
+// closes those windows, so that the program ends the way it does when the user closes it.
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -42,7 +43,9 @@ class WindowProbePlugin : public QGenericPlugin {
   QObject* create(const QString& /*key*/, const QString& /*specification*/) override {
     auto* probe = new QObject;
     // A zero timer fires once the program's event loop has started, after its window is shown.
-    QTimer::singleShot(0, probe, &InspectAndClose);
+    // It was queued while the application object was built, before anything the program queues
+    // while starting; a second one, queued from the first, comes after all of that.
+    QTimer::singleShot(0, probe, [probe] { QTimer::singleShot(0, probe, &InspectAndClose); });
     return probe;
   }
 };
