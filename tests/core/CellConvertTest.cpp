@@ -79,14 +79,14 @@ TEST(CellConversions, RefusedFormsNameTheTextInUtf8) {
       "0x", "+",   "-",   "$1FFFFFFFF", "\t5", "1,5",        "00x10",       "12a"};
   for (const std::string_view text : refusedAsInteger) {
     EXPECT_EQ(RefusalOf(CellToInt, text),
-              "''" + std::string(text) + "'' is not a valid integer value");
+              std::string("''").append(text).append("'' is not a valid integer value"));
   }
   const std::string_view refusedAsFloat[] = {"1,5",   "10%",    "1 000", "",    "   ",
                                              "1.5.5", "+",      "-",     "e5",  "inf",
                                              "nan",   "1e5000", "$1",    "1.5x"};
   for (const std::string_view text : refusedAsFloat) {
     EXPECT_EQ(RefusalOf(CellToFloat, text),
-              "'" + std::string(text) + "' is not a valid floating point value");
+              std::string("'").append(text).append("' is not a valid floating point value"));
   }
   // "про" in Windows-1251, shown in UTF-8.
   EXPECT_EQ(RefusalOf(CellToInt, "\xEF\xF0\xEE"),

@@ -158,7 +158,7 @@ std::string Encoded(const std::string& ansi, int encoding, std::mt19937& rng) {
     text.insert(rng() % (text.size() + 1), kForeign[rng() % std::size(kForeign)]);
   }
   if (encoding == 1) {
-    std::string utf8 = "\xEF\xBB\xBF" + Utf16ToUtf8(text);
+    std::string utf8 = std::string("\xEF\xBB\xBF").append(Utf16ToUtf8(text));
     if (Chance(rng, 20)) utf8.insert(3 + rng() % (utf8.size() - 2), "\xFF");
     return utf8;
   }

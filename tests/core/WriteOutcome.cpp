@@ -15,17 +15,19 @@ namespace {
 constexpr uid_t kUnprivilegedUser = 65534;
 constexpr gid_t kUnprivilegedGroup = 65534;
 
-void HandOver(const std::filesystem::path& folder, const std::filesystem::path& othersFolder) {
+// Whether the unprivileged user now owns `folder` and all in it but `othersFolder`.
+bool HandOver(const std::filesystem::path& folder, const std::filesystem::path& othersFolder) {
   namespace fs = std::filesystem;
-  ::lchown(folder.c_str(), kUnprivilegedUser, kUnprivilegedGroup);
+  if (::lchown(folder.c_str(), kUnprivilegedUser, kUnprivilegedGroup) != 0) return false;
   for (auto entry = fs::recursive_directory_iterator(folder);
        entry != fs::recursive_directory_iterator(); ++entry) {
     if (!othersFolder.empty() && entry->path() == othersFolder) {
       entry.disable_recursion_pending();
       continue;
     }
-    ::lchown(entry->path().c_str(), kUnprivilegedUser, kUnprivilegedGroup);
+    if (::lchown(entry->path().c_str(), kUnprivilegedUser, kUnprivilegedGroup) != 0) return false;
   }
+  return true;
 }
 
 WriteOutcome Outcome(const std::function<void()>& write) {
@@ -53,9 +55,8 @@ WriteOutcome RunAsFolderOwner(const std::filesystem::path& folder,
   if (child == 0) {
     ::close(channel[0]);
     if (::geteuid() == 0) {
-      HandOver(folder, othersFolder);
-      if (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedGroup) != 0 ||
-          ::setuid(kUnprivilegedUser) != 0) {
+      if (!HandOver(folder, othersFolder) || ::setgroups(0, nullptr) != 0 ||
+          ::setgid(kUnprivilegedGroup) != 0 || ::setuid(kUnprivilegedUser) != 0) {
         ::_exit(2);
       }
     }

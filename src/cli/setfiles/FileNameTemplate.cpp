@@ -31,7 +31,8 @@ FileNameTemplate::FileNameTemplate(std::string_view text) {
     if (close == std::string_view::npos) RefuseTemplate(text, "a \"{\" is not closed");
     const std::string_view name = rest.substr(1, close - 1);
     const ResultColumn* column = ResultColumnNamed(name);
-    if (column == nullptr) RefuseTemplate(text, "{" + std::string(name) + "} is no column");
+    if (column == nullptr)
+      RefuseTemplate(text, std::string("{").append(name).append("} is no column"));
     pieces_.push_back({{}, column});
     rest.remove_prefix(close + 1);
   }
