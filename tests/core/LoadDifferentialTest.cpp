@@ -159,7 +159,7 @@ std::string Encoded(const std::string& ansi, int encoding, std::mt19937& rng) {
   }
   if (encoding == 1) {
     std::string utf8 = std::string("\xEF\xBB\xBF").append(Utf16ToUtf8(text));
-    if (Chance(rng, 20)) utf8.insert(3 + rng() % (utf8.size() - 2), "\xFF");
+    if (Chance(rng, 20)) utf8.insert(3 + rng() % (utf8.size() - 2), 1, '\xFF');
     return utf8;
   }
   const bool little = encoding == 2;

@@ -1,13 +1,13 @@
 // A load that fails part of the way leaves the table as it was. Every allocation that a load
-// makes is failed in turn, through this program's own operator new.
+// makes is failed in turn, through the allocation gate.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "AllocationGate.h"
 #include "PassFields.h"
 #include "ReportGenerator.h"
 #include "ReportLoader.h"
@@ -15,60 +15,12 @@
 
 namespace {
 
-// The number of allocations to grant before one fails; negative while none is to fail.
-long allocationsBeforeFailure = -1;
+// The number of allocations to grant before one fails.
+long allocationsBeforeFailure = 0;
 
-void* Allocate(std::size_t size, std::size_t alignment) {
-  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
-  size = size == 0 ? 1 : size;
-  void* memory =
-      alignment <= alignof(std::max_align_t)
-          ? std::malloc(size)
-          : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
-  if (memory == nullptr) throw std::bad_alloc();
-  return memory;
+bool CountedDown(std::size_t) {
+  return allocationsBeforeFailure-- == 0;
 }
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  return Allocate(size, 0);
-}
-void* operator new[](std::size_t size) {
-  return Allocate(size, 0);
-}
-void* operator new(std::size_t size, std::align_val_t alignment) {
-  return Allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new[](std::size_t size, std::align_val_t alignment) {
-  return Allocate(size, static_cast<std::size_t>(alignment));
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, std::align_val_t) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
-  std::free(p);
-}
-
-namespace {
 
 // Every field of the slots that either report can fill.
 std::vector<std::vector<std::string>> Slots(const PassTable& table, std::size_t count) {
@@ -96,12 +48,13 @@ TEST(LoadFailure, EveryFailedAllocationLeavesThePreviousPasses) {
     long failing = 0;
     for (;; ++failing) {
       allocationsBeforeFailure = failing;
+      RefuseAllocationsWhen(CountedDown);
       try {
         LoadReport(c.second, table);
-        allocationsBeforeFailure = -1;
+        RefuseAllocationsWhen(nullptr);
         break;
       } catch (const std::bad_alloc&) {
-        allocationsBeforeFailure = -1;
+        RefuseAllocationsWhen(nullptr);
       }
       ASSERT_EQ(table.Size(), sizeBefore) << "allocation " << failing;
       ASSERT_EQ(Slots(table, 20010), before) << "allocation " << failing;
