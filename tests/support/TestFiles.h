@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+// Paths as the program holds them, in UTF-8, whatever the system's own narrow encoding.
+std::filesystem::path PathOf(const std::string& utf8);
+std::string Utf8Of(const std::filesystem::path& path);
+
 // A fresh directory under the system's temporary folder, removed with everything in it.
 class TempDir {
  public:
@@ -13,7 +17,7 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  // Writes `bytes` to the file `name` in this directory and returns its path.
+  // Writes `bytes` to the file `name` in this directory and returns its path, in UTF-8.
   std::string Write(const std::string& name, std::string_view bytes) const;
 
  private:
