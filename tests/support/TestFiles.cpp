@@ -7,15 +7,6 @@
 
 namespace fs = std::filesystem;
 
-fs::path PathOf(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8Of(const fs::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return {utf8.begin(), utf8.end()};
-}
-
 TempDir::TempDir() {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -27,7 +18,7 @@ TempDir::TempDir() {
     }
   }
   throw std::runtime_error("cannot create a temporary folder in " +
-                           Utf8Of(fs::temp_directory_path()));
+                           Utf8FromPath(fs::temp_directory_path()));
 }
 
 TempDir::~TempDir() {
@@ -36,15 +27,15 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
-  const fs::path path = path_ / PathOf(name);
+  const fs::path path = path_ / PathFromUtf8(name);
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write test file " + Utf8Of(path));
-  return Utf8Of(path);
+  if (!out) throw std::runtime_error("cannot write test file " + Utf8FromPath(path));
+  return Utf8FromPath(path);
 }
 
 std::string ReadBytes(const std::string& path) {
-  std::ifstream in(PathOf(path), std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) throw std::runtime_error("cannot read test file " + path);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

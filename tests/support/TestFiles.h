@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Paths as the program holds them, in UTF-8, whatever the system's own narrow encoding.
-std::filesystem::path PathOf(const std::string& utf8);
-std::string Utf8Of(const std::filesystem::path& path);
+#include "Utf8Path.h"
 
 // A fresh directory under the system's temporary folder, removed with everything in it.
 class TempDir {

@@ -23,7 +23,7 @@ constexpr std::string_view kNew = "A=2\r\nB=3\r\n";
 class HeldFile {
  public:
   HeldFile(const std::string& path, DWORD access, DWORD sharing)
-      : handle_(::CreateFileW(PathOf(path).c_str(), access, sharing, nullptr, OPEN_EXISTING,
+      : handle_(::CreateFileW(PathFromUtf8(path).c_str(), access, sharing, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {
     if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot hold " + path);
   }
@@ -87,20 +87,20 @@ TEST(WriteSetFile, AFileThatAnotherProgramHoldsUnsharedIsKept) {
 TEST(WriteSetFile, AReadOnlyFileIsKept) {
   const TempDir dir;
   const std::string path = dir.Write("17.set", kOld);
-  ASSERT_TRUE(::SetFileAttributesW(PathOf(path).c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(::SetFileAttributesW(PathFromUtf8(path).c_str(), FILE_ATTRIBUTE_READONLY));
   try {
     WriteSetFile(path, kNew);
     ADD_FAILURE() << "replaced a read-only file";
   } catch (const EFCreateError& e) {
     EXPECT_EQ(e.Message(), Message("create", path, Failure::kAccessDenied));
   }
-  ::SetFileAttributesW(PathOf(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::SetFileAttributesW(PathFromUtf8(path).c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadBytes(path), kOld);
 }
 
 TEST(WriteSetFile, AMissingFolderIsNamed) {
   const TempDir dir;
-  const std::string path = Utf8Of(dir.Path() / "no-such-folder" / "17.set");
+  const std::string path = Utf8FromPath(dir.Path() / "no-such-folder" / "17.set");
   try {
     WriteSetFile(path, kNew);
     ADD_FAILURE() << "wrote into a missing folder";
@@ -111,8 +111,9 @@ TEST(WriteSetFile, AMissingFolderIsNamed) {
 
 TEST(WriteSetFile, ANewFileInAFolderWithACyrillicName) {
   const TempDir dir;
-  fs::create_directory(dir.Path() / PathOf("Отчёты"));
-  const std::string path = Utf8Of(dir.Path() / PathOf("Отчёты") / PathOf("Проход 17.set"));
+  fs::create_directory(dir.Path() / PathFromUtf8("Отчёты"));
+  const std::string path =
+      Utf8FromPath(dir.Path() / PathFromUtf8("Отчёты") / PathFromUtf8("Проход 17.set"));
   WriteSetFile(path, kNew);
   EXPECT_EQ(ReadBytes(path), kNew);
 }
