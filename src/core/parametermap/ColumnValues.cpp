@@ -1,0 +1,49 @@
+#include "parametermap/ColumnValues.h"
+
+#include "CellConvert.h"
+#include "Exceptions.h"
+#include "ResultColumns.h"
+#include "parametermap/PassRows.h"
+
+namespace {
+
+constexpr int kDrawdownColumn = 5;
+constexpr int kDrawdownPercentColumn = 6;
+
+// A cell the sort would refuse converts to nothing here; the map leaves such a figure empty.
+bool Convert(const ResultColumn& column, PassText text, long double& value) {
+  try {
+    value = column.integerKey ? static_cast<long double>(CellToInt(text)) : CellToFloat(text);
+    return true;
+  } catch (const EConvertError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int columnId) {
+  const ResultColumn& column = kResultColumns.at(static_cast<std::size_t>(columnId));
+  ColumnValues values;
+  values.columnId_ = columnId;
+  values.cells_.resize(count);
+  std::vector<bool> seen(count, false);
+  for (std::size_t row = 0; row < count; ++row) {
+    const CItem_OPT& record = table[row];
+    const std::optional<std::size_t> pass = PassNumberOf(record.Index);
+    if (!pass || *pass > count || seen[*pass - 1]) continue;
+    seen[*pass - 1] = true;
+    PassCell& cell = values.cells_[*pass - 1];
+    cell.text = record.*column.field;
+    cell.converts = Convert(column, cell.text, cell.value);
+  }
+  return values;
+}
+
+bool LowerIsBetter(int columnId) noexcept {
+  return columnId == kDrawdownColumn || columnId == kDrawdownPercentColumn;
+}
+
+bool IsBetter(int columnId, long double candidate, long double incumbent) noexcept {
+  return LowerIsBetter(columnId) ? candidate < incumbent : candidate > incumbent;
+}

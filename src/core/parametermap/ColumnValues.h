@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "PassTable.h"
+
+// The cells of one result column, looked up by pass number: the sort moves rows, and a pass is
+// found through its Index text wherever its row stands. Each cell converts as the column's sort
+// converts it.
+struct PassCell {
+  PassText text;
+  long double value = 0;
+  bool converts = false;  // false also for a pass no row is numbered with
+};
+
+class ColumnValues {
+ public:
+  // Reads column `columnId` of kResultColumns in rows 0 to count-1.
+  static ColumnValues Read(const PassTable& table, std::size_t count, int columnId);
+
+  int ColumnId() const noexcept { return columnId_; }
+  // Pass numbers from 1 to count.
+  const PassCell& OfPass(std::size_t pass) const noexcept { return cells_[pass - 1]; }
+  std::size_t PassCount() const noexcept { return cells_.size(); }
+
+ private:
+  int columnId_ = 0;
+  std::vector<PassCell> cells_;
+};
+
+// Whether a lower value is the better one in the column: the two drawdowns. In every other
+// column a higher value is better.
+bool LowerIsBetter(int columnId) noexcept;
+
+// Whether `candidate` is better than `incumbent` in the column; equal values are not.
+bool IsBetter(int columnId, long double candidate, long double incumbent) noexcept;
