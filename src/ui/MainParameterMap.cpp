@@ -1,0 +1,52 @@
+#include <QMenu>
+#include <string>
+
+#include "Main.h"
+#include "WindowPasses.h"
+#include "parametermap/MapTexts.h"
+#include "parametermap/ParameterMapWindow.h"
+
+void TFormMain::RzListView1ContextPopup(QObject* /*Sender*/, const QPoint& MousePos) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addAction(ParameterMapMenuText(), this, [this] { ShowParameterMap(); });
+  menu->popup(MousePos);
+}
+
+void TFormMain::ShowParameterMap() {
+  if (!parameterMap_) {
+    parameterMap_ = new ParameterMapWindow(this);
+    parameterMap_->OnPassClicked = [this](int pass) { ChoosePass(pass); };
+    parameterMap_->FollowReport(OptItems, RzListView1->ItemCount());
+    if (panelPass_ > 0) parameterMap_->MarkPass(panelPass_);
+  }
+  parameterMap_->show();
+  parameterMap_->raise();
+  parameterMap_->activateWindow();
+}
+
+ParameterMapWindow* TFormMain::ParameterMap() const {
+  return parameterMap_;
+}
+
+int TFormMain::RowOfPass(int pass) const {
+  // The loader writes each number in plain digits, and before any sort pass k stands in row k-1.
+  const std::string number = std::to_string(pass);
+  const int count = RzListView1->ItemCount();
+  if (pass >= 1 && pass <= count && OptItems[static_cast<std::size_t>(pass - 1)].Index == number) {
+    return pass - 1;
+  }
+  for (int row = 0; row < count; ++row) {
+    if (OptItems[static_cast<std::size_t>(row)].Index == number) return row;
+  }
+  return -1;
+}
+
+void TFormMain::ChoosePass(int pass) {
+  const int row = RowOfPass(pass);
+  if (row < 0) return;
+  const QModelIndex index = RzListView1->model()->index(row, 0);
+  RzListView1->setCurrentIndex(index);
+  RzListView1->scrollTo(index);
+  RzListView1Click(nullptr);
+}

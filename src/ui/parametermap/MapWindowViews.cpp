@@ -1,0 +1,118 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <optional>
+#include <string_view>
+
+#include "AnsiText.h"
+#include "Button.h"
+#include "MapCanvas.h"
+#include "MapPictureOf.h"
+#include "MapTexts.h"
+#include "MappedReport.h"
+#include "ParameterMapWindow.h"
+#include "ProfileChart.h"
+#include "ResultColumns.h"
+
+namespace {
+
+QString CaptionOf(int columnId) {
+  const std::string_view caption = kResultColumns[static_cast<std::size_t>(columnId)].caption;
+  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+// Fills `box` with `names` and chooses `wanted` where it is one of them, else item `fallback`.
+void Offer(QComboBox& box, const QStringList& names, const QString& wanted, int fallback) {
+  box.clear();
+  box.addItems(names);
+  const int kept = box.findText(wanted);
+  box.setCurrentIndex(kept >= 0 ? kept : std::min(fallback, static_cast<int>(names.size()) - 1));
+}
+
+}  // namespace
+
+void ParameterMapWindow::Rebuild() {
+  stale_ = false;
+  mapped_.reset();
+  LeftOutLine->clear();
+  NeighbourhoodLine->clear();
+  if (passes_ == nullptr || count_ == 0) return ShowMessage(NoReportText());
+  auto mapped = std::make_unique<MappedReport>();
+  mapped->space = ParameterSpace::Read(*passes_, static_cast<std::size_t>(count_));
+  const ParameterSpace& space = mapped->space;
+  LeftOutLine->setText(
+      PassesOnMapText(space.PassCount() - space.LeftOut().size(), space.LeftOut()));
+  if (space.Optimized().empty()) return ShowMessage(NoOptimizedParametersText());
+  mapped_ = std::move(mapped);
+
+  QStringList names;
+  for (const MapParameter& parameter : space.Optimized())
+    names.append(AnsiToQString(parameter.name));
+  rebuilding_ = true;
+  // A new load of the same optimization keeps the axes the user chose.
+  const bool profileChosen = YBox->count() > 0 && YBox->currentIndex() == 0;
+  Offer(*XBox, names, XBox->currentText(), 0);
+  Offer(*YBox, QStringList{NoYAxisText()} + names, YBox->currentText(), profileChosen ? 0 : 2);
+  rebuilding_ = false;
+  Redraw();
+}
+
+void ParameterMapWindow::Redraw() {
+  if (!mapped_) return;
+  const int columnId = ColumnBox->currentIndex() + 1;
+  if (mapped_->values.PassCount() == 0 || mapped_->values.ColumnId() != columnId) {
+    mapped_->values = ColumnValues::Read(*passes_, static_cast<std::size_t>(count_), columnId);
+  }
+  const auto x = static_cast<std::size_t>(XBox->currentIndex());
+  const std::optional<std::size_t> y =
+      YBox->currentIndex() > 0 ? std::optional(static_cast<std::size_t>(YBox->currentIndex() - 1))
+                               : std::nullopt;
+  AggregateBox->setEnabled(y.has_value());
+  if (y == x) return ShowMessage(SameAxesText());
+  SaveButton->setEnabled(true);
+  if (y) {
+    const auto aggregate = static_cast<MapAggregate>(AggregateBox->currentIndex());
+    Map->Show(MapPictureOf(BuildParameterMap(mapped_->space, mapped_->values, x, y, aggregate),
+                           mapped_->space));
+    Pages->setCurrentWidget(MapArea);
+  } else {
+    QStringList values;
+    for (const std::string_view value : mapped_->space.Optimized()[x].values) {
+      values.append(AnsiToQString(value));
+    }
+    Profile->Show(XBox->currentText(), CaptionOf(columnId), values,
+                  BuildProfile(mapped_->space, mapped_->values, x));
+    Pages->setCurrentWidget(Profile);
+  }
+  ShowMark();
+}
+
+void ParameterMapWindow::ShowMark() {
+  Map->Mark(-1, -1);
+  Profile->Mark(-1, 0);
+  if (!mapped_ || Pages->currentWidget() == Message) return;
+  const auto pass = static_cast<std::size_t>(markedPass_);
+  if (pass == 0) return NeighbourhoodLine->setText(NoPassChosenText());
+  if (!mapped_->space.InMap(pass)) return NeighbourhoodLine->setText(PassNotOnMapText(markedPass_));
+
+  const std::span<const std::uint32_t> at = mapped_->space.Coordinates(pass);
+  const auto x = static_cast<std::size_t>(XBox->currentIndex());
+  if (YBox->currentIndex() > 0) {
+    Map->Mark(static_cast<int>(at[x]),
+              static_cast<int>(at[static_cast<std::size_t>(YBox->currentIndex() - 1)]));
+  } else if (const PassCell& cell = mapped_->values.OfPass(pass); cell.converts) {
+    Profile->Mark(static_cast<int>(at[x]), static_cast<double>(cell.value));
+  }
+  if (!mapped_->neighbourhoods) mapped_->neighbourhoods = Neighbourhoods::Find(mapped_->space);
+  const NeighbourhoodFigures figures = FiguresOf(*mapped_->neighbourhoods, mapped_->values, pass);
+  NeighbourhoodLine->setText(
+      NeighbourhoodText(static_cast<int>(figures.found), static_cast<int>(figures.possible),
+                        CaptionOf(mapped_->values.ColumnId()), AnsiToQString(figures.min),
+                        QString::fromStdString(figures.mean)));
+}
+
+void ParameterMapWindow::CellClick(int x, int y) {
+  const int pass = Map->Picture().Cell(x, y).bestPass;
+  if (pass > 0 && OnPassClicked) OnPassClicked(pass);
+}
