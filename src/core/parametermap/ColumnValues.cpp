@@ -26,16 +26,18 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
   const ResultColumn& column = kResultColumns.at(static_cast<std::size_t>(columnId));
   ColumnValues values;
   values.columnId_ = columnId;
-  values.cells_.resize(count);
+  values.texts_.resize(count);
+  values.values_.resize(count, 0);
+  values.converts_.resize(count, 0);
   std::vector<bool> seen(count, false);
   for (std::size_t row = 0; row < count; ++row) {
     const CItem_OPT& record = table[row];
     const std::optional<std::size_t> pass = PassNumberOf(record.Index);
     if (!pass || *pass > count || seen[*pass - 1]) continue;
-    seen[*pass - 1] = true;
-    PassCell& cell = values.cells_[*pass - 1];
-    cell.text = record.*column.field;
-    cell.converts = Convert(column, cell.text, cell.value);
+    const std::size_t at = *pass - 1;
+    seen[at] = true;
+    values.texts_[at] = record.*column.field;
+    values.converts_[at] = Convert(column, values.texts_[at], values.values_[at]);
   }
   return values;
 }

@@ -21,12 +21,21 @@ class ColumnValues {
 
   int ColumnId() const noexcept { return columnId_; }
   // Pass numbers from 1 to count.
-  const PassCell& OfPass(std::size_t pass) const noexcept { return cells_[pass - 1]; }
-  std::size_t PassCount() const noexcept { return cells_.size(); }
+  PassCell OfPass(std::size_t pass) const noexcept {
+    return {Text(pass), Value(pass), Converts(pass)};
+  }
+  PassText Text(std::size_t pass) const noexcept { return texts_[pass - 1]; }
+  long double Value(std::size_t pass) const noexcept { return values_[pass - 1]; }
+  bool Converts(std::size_t pass) const noexcept { return converts_[pass - 1] != 0; }
+  std::size_t PassCount() const noexcept { return texts_.size(); }
 
  private:
   int columnId_ = 0;
-  std::vector<PassCell> cells_;
+  // Apart, so that the figures, which read values far more often than texts, find more of them in
+  // the cache.
+  std::vector<PassText> texts_;
+  std::vector<long double> values_;
+  std::vector<char> converts_;
 };
 
 // Whether a lower value is the better one in the column: the two drawdowns. In every other

@@ -1,5 +1,6 @@
 #include "parametermap/MapFigure.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -20,10 +21,12 @@ std::string TwoDecimals(long double value) {
   const unsigned long long magnitude = hundredths < 0
                                            ? 0ULL - static_cast<unsigned long long>(hundredths)
                                            : static_cast<unsigned long long>(hundredths);
-  std::string text = hundredths < 0 ? "-" : "";
-  text += std::to_string(magnitude / 100);
-  text += '.';
-  text += static_cast<char>('0' + magnitude % 100 / 10);
-  text += static_cast<char>('0' + magnitude % 10);
-  return text;
+  char text[32];
+  char* end = text;
+  if (hundredths < 0) *end++ = '-';
+  end = std::to_chars(end, text + sizeof text, magnitude / 100).ptr;
+  *end++ = '.';
+  *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+  *end++ = static_cast<char>('0' + magnitude % 10);
+  return std::string(text, end);
 }

@@ -1,78 +1,9 @@
 #include "parametermap/Neighbourhoods.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "parametermap/MapFigure.h"
-
-namespace {
-
-// The passes of the map found by their coordinates. A key folds the coordinates in the mixed
-// radix of the value counts; it is exact while the grid has fewer than 2^64 points and a hash
-// beyond, so a hit is always checked against the coordinates themselves.
-class PassesByCoordinates {
- public:
-  explicit PassesByCoordinates(const ParameterSpace& space) : space_(space) {
-    std::uint64_t stride = 1;
-    for (const MapParameter& parameter : space.Optimized()) {
-      strides_.push_back(stride);
-      stride *= parameter.values.size();  // wraps on a huge grid: then a hash, see above
-    }
-    std::size_t passes = 0;
-    for (std::size_t pass = 1; pass <= space.PassCount(); ++pass) passes += space.InMap(pass);
-    entries_.assign(std::bit_ceil(std::max<std::size_t>(2 * passes, 2)), Entry{});
-    for (std::size_t pass = 1; pass <= space.PassCount(); ++pass) {
-      if (!space.InMap(pass)) continue;
-      const std::uint64_t key = KeyOf(space.Coordinates(pass));
-      std::size_t at = Home(key);
-      while (entries_[at].pass != 0) at = (at + 1) & (entries_.size() - 1);
-      entries_[at] = {key, static_cast<std::uint32_t>(pass)};
-    }
-  }
-
-  std::uint64_t KeyOf(std::span<const std::uint32_t> coordinates) const {
-    std::uint64_t key = 0;
-    for (std::size_t d = 0; d < coordinates.size(); ++d) key += coordinates[d] * strides_[d];
-    return key;
-  }
-  std::uint64_t Stride(std::size_t d) const { return strides_[d]; }
-
-  // Adds to `found` every pass at `coordinates` with coordinate d moved by `step`.
-  void AddPassesAt(std::span<const std::uint32_t> coordinates, std::size_t d, int step,
-                   std::uint64_t key, std::vector<std::uint32_t>& found) const {
-    for (std::size_t at = Home(key); entries_[at].pass != 0;
-         at = (at + 1) & (entries_.size() - 1)) {
-      if (entries_[at].key != key) continue;
-      const std::span<const std::uint32_t> other = space_.Coordinates(entries_[at].pass);
-      bool same = true;
-      for (std::size_t e = 0; e < other.size() && same; ++e) {
-        const std::int64_t expected =
-            static_cast<std::int64_t>(coordinates[e]) + (e == d ? step : 0);
-        same = other[e] == expected;
-      }
-      if (same) found.push_back(entries_[at].pass);
-    }
-  }
-
- private:
-  struct Entry {
-    std::uint64_t key = 0;
-    std::uint32_t pass = 0;  // 0: free
-  };
-
-  std::size_t Home(std::uint64_t key) const {
-    // splitmix64's finaliser spreads keys that differ in low digits only.
-    key = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    key = (key ^ (key >> 27)) * 0x94D049BB133111EBULL;
-    return static_cast<std::size_t>(key ^ (key >> 31)) & (entries_.size() - 1);
-  }
-
-  const ParameterSpace& space_;
-  std::vector<std::uint64_t> strides_;
-  std::vector<Entry> entries_;
-};
-
-}  // namespace
+#include "parametermap/PassesByCoordinates.h"
 
 Neighbourhoods Neighbourhoods::Find(const ParameterSpace& space) {
   const PassesByCoordinates passes(space);
@@ -91,11 +22,11 @@ Neighbourhoods Neighbourhoods::Find(const ParameterSpace& space) {
       for (std::size_t d = 0; d < parameters.size(); ++d) {
         if (at[d] > 0) {
           ++found.possible_[pass - 1];
-          passes.AddPassesAt(at, d, -1, key - passes.Stride(d), found.neighbours_);
+          found.AddTwins(passes, passes.FirstPassAt(key - passes.Stride(d), at, d, -1));
         }
         if (at[d] + 1 < parameters[d].values.size()) {
           ++found.possible_[pass - 1];
-          passes.AddPassesAt(at, d, +1, key + passes.Stride(d), found.neighbours_);
+          found.AddTwins(passes, passes.FirstPassAt(key + passes.Stride(d), at, d, +1));
         }
       }
       std::sort(found.neighbours_.begin() + static_cast<std::ptrdiff_t>(first),
@@ -110,6 +41,12 @@ std::span<const std::uint32_t> Neighbourhoods::NeighboursOf(std::size_t pass) co
   if (pass < 1 || pass >= offsets_.size()) return {};
   return std::span<const std::uint32_t>(neighbours_)
       .subspan(offsets_[pass - 1], offsets_[pass] - offsets_[pass - 1]);
+}
+
+void Neighbourhoods::AddTwins(const PassesByCoordinates& passes, std::uint32_t first) {
+  for (std::uint32_t pass = first; pass != 0; pass = passes.NextTwin(pass)) {
+    neighbours_.push_back(pass);
+  }
 }
 
 bool Neighbourhoods::InMap(std::size_t pass) const noexcept {
@@ -128,17 +65,17 @@ NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const Colum
   const std::span<const std::uint32_t> neighbours = neighbourhoods.NeighboursOf(pass);
   figures.found = static_cast<std::uint32_t>(neighbours.size());
   figures.possible = neighbourhoods.PossibleOf(pass);
-  const PassCell* lowest = &values.OfPass(pass);
-  if (!lowest->converts) return figures;
-  long double sum = lowest->value;
+  if (!values.Converts(pass)) return figures;
+  std::size_t lowest = pass;
+  long double sum = values.Value(pass);
   for (const std::uint32_t neighbour : neighbours) {
-    const PassCell& cell = values.OfPass(neighbour);
-    if (!cell.converts) return figures;
-    sum += cell.value;
-    if (cell.value < lowest->value) lowest = &cell;
+    if (!values.Converts(neighbour)) return figures;
+    const long double value = values.Value(neighbour);
+    sum += value;
+    if (value < values.Value(lowest)) lowest = neighbour;
   }
-  figures.min = lowest->text;
-  figures.minValue = lowest->value;
+  figures.min = values.Text(lowest);
+  figures.minValue = values.Value(lowest);
   figures.meanValue = sum / static_cast<long double>(neighbours.size() + 1);
   figures.mean = TwoDecimals(figures.meanValue);
   return figures;

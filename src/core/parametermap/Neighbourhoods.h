@@ -9,6 +9,8 @@
 #include "parametermap/ColumnValues.h"
 #include "parametermap/ParameterSpace.h"
 
+class PassesByCoordinates;
+
 // The neighbours of every pass of the map: the passes that differ from it in exactly one
 // optimized parameter, and there by one step in that parameter's ordered values. A report that
 // holds one combination twice gives both passes as neighbours.
@@ -24,6 +26,8 @@ class Neighbourhoods {
   std::uint32_t PossibleOf(std::size_t pass) const noexcept;
 
  private:
+  void AddTwins(const PassesByCoordinates& passes, std::uint32_t first);
+
   std::vector<std::uint32_t> offsets_;  // per pass from 1, and one past the last
   std::vector<std::uint32_t> neighbours_;
   std::vector<std::uint32_t> possible_;

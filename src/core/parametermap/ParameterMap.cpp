@@ -24,17 +24,15 @@ struct CellPasses {
 
   void Add(std::size_t pass, const ColumnValues& values) {
     ++passes;
-    const PassCell& cell = values.OfPass(pass);
-    if (!cell.converts) {
+    if (!values.Converts(pass)) {
       allConvert = false;
       return;
     }
-    sum += cell.value;
-    if (lowest == 0 || cell.value < values.OfPass(lowest).value) lowest = pass;
-    if (highest == 0 || cell.value > values.OfPass(highest).value) highest = pass;
-    if (best == 0 || IsBetter(values.ColumnId(), cell.value, values.OfPass(best).value)) {
-      best = pass;
-    }
+    const long double value = values.Value(pass);
+    sum += value;
+    if (lowest == 0 || value < values.Value(lowest)) lowest = pass;
+    if (highest == 0 || value > values.Value(highest)) highest = pass;
+    if (best == 0 || IsBetter(values.ColumnId(), value, values.Value(best))) best = pass;
   }
 };
 
@@ -50,8 +48,8 @@ std::vector<CellPasses> GatherCells(const ParameterSpace& space, const ColumnVal
   return cells;
 }
 
-MapFigure CellFigure(const PassCell& cell) {
-  return {std::string(cell.text), static_cast<double>(cell.value)};
+MapFigure CellFigure(const ColumnValues& values, std::size_t pass) {
+  return {std::string(values.Text(pass)), static_cast<double>(values.Value(pass))};
 }
 
 MapFigure MeanFigure(const CellPasses& cell) {
@@ -72,11 +70,11 @@ MapCell MakeCell(const CellPasses& gathered, const ColumnValues& values, MapAggr
   switch (aggregate) {
     case MapAggregate::kMax:
       cell.bestPass = gathered.highest;
-      cell.figure = CellFigure(values.OfPass(gathered.highest));
+      cell.figure = CellFigure(values, gathered.highest);
       break;
     case MapAggregate::kMin:
       cell.bestPass = gathered.lowest;
-      cell.figure = CellFigure(values.OfPass(gathered.lowest));
+      cell.figure = CellFigure(values, gathered.lowest);
       break;
     case MapAggregate::kMean:
     case MapAggregate::kCount:
@@ -131,9 +129,9 @@ std::vector<ProfilePoint> BuildProfile(const ParameterSpace& space, const Column
     ProfilePoint& point = profile.emplace_back();
     point.passes = cell.passes;
     if (cell.passes == 0 || !cell.allConvert) continue;
-    point.min = CellFigure(values.OfPass(cell.lowest));
+    point.min = CellFigure(values, cell.lowest);
     point.mean = MeanFigure(cell);
-    point.max = CellFigure(values.OfPass(cell.highest));
+    point.max = CellFigure(values, cell.highest);
   }
   return profile;
 }

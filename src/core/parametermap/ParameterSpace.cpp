@@ -86,12 +86,21 @@ PassReadings ReadPasses(const PassTable& table, std::size_t count) {
   for (std::size_t p = 0; p < count; ++p) {
     readings.firstValueOfPass[p] = static_cast<std::uint32_t>(readings.valueNumbers.size());
     if (!SplitPassParameters(table[p].Params, pairs)) continue;
+    // Passes nearly always carry the names of the pass before them, in the same order.
+    const std::vector<std::uint32_t>* previousNames =
+        previous == kNone ? nullptr : &readings.sequences[previous].names;
     names.clear();
-    for (const ParameterPair& pair : pairs) {
-      const std::uint32_t name = readings.names.NumberOf(pair.name);
-      if (name == readings.values.size()) readings.values.emplace_back();
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      std::uint32_t name = kNone;
+      if (previousNames && i < previousNames->size() &&
+          readings.names.Text((*previousNames)[i]) == pairs[i].name) {
+        name = (*previousNames)[i];
+      } else {
+        name = readings.names.NumberOf(pairs[i].name);
+        if (name == readings.values.size()) readings.values.emplace_back();
+      }
       names.push_back(name);
-      readings.valueNumbers.push_back(readings.values[name].NumberOf(pair.value));
+      readings.valueNumbers.push_back(readings.values[name].NumberOf(pairs[i].value));
     }
     previous = SequenceNumber(readings, names, knownSequences, previous);
     readings.sequenceOfPass[p] = previous;
