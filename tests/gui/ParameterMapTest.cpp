@@ -267,15 +267,23 @@ class ParameterMapTest : public WindowTest {
     QCOMPARE(map.NeighbourhoodLine->text(), QString("Проход 12 не вошёл в карту."));
   }
 
+  void theMapFollowsANewReport_data() {
+    QTest::addColumn<bool>("closedMeanwhile");
+    QTest::newRow("window open") << false;
+    QTest::newRow("window closed, opened again") << true;
+  }
   void theMapFollowsANewReport() {
-    ParameterMapWindow& map = Opened();
+    QFETCH(bool, closedMeanwhile);
+    ParameterMapWindow* map = &Opened();
+    if (closedMeanwhile) map->close();
     window_->LoadThroughButton(
         window_->WriteReport("numbered.htm", NumberedPasses({{"1.00", "1", "1", "1", "1", "1"},
                                                              {"2.00", "2", "2", "2", "2", "2"},
                                                              {"3.00", "3", "3", "3", "3", "3"}})));
-    QCOMPARE(map.XBox->itemText(0), QString("P"));
-    QCOMPARE(MapTexts(*map.Map), (QStringList{"Q \\ P: 1 | 2 | 3", "10: 1.00 |  | ",
-                                              "20:  | 2.00 | ", "30:  |  | 3.00"}));
+    if (closedMeanwhile) QCOMPARE(&Opened(), map);
+    QCOMPARE(map->XBox->itemText(0), QString("P"));
+    QCOMPARE(MapTexts(*map->Map), (QStringList{"Q \\ P: 1 | 2 | 3", "10: 1.00 |  | ",
+                                               "20:  | 2.00 | ", "30:  |  | 3.00"}));
   }
 
   void thePictureIsSavedAsPng_data() {

@@ -115,6 +115,8 @@ void ParameterMapWindow::FollowReport(const PassTable& passes, int count) {
   passes_ = &passes;
   count_ = count;
   markedPass_ = 0;
+  // What was read of the earlier report points into texts that the new load has released.
+  mapped_.reset();
   stale_ = true;
   if (isVisible()) Rebuild();
 }
