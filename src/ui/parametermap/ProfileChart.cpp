@@ -98,6 +98,7 @@ void ProfileChart::ShowAxes(const QString& xName, const QStringList& xValues) {
   const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::fabs(high) * 0.05);
   yAxis->setRange(low - margin, high + margin);
   yAxis->applyNiceNumbers();
+  yAxis->setLabelFormat(QStringLiteral("%g"));
 
   shown.addAxis(xAxis, Qt::AlignBottom);
   shown.addAxis(yAxis, Qt::AlignLeft);
