@@ -46,7 +46,7 @@ void TFormMain::ChoosePass(int pass) {
   const int row = RowOfPass(pass);
   if (row < 0) return;
   const QModelIndex index = RzListView1->model()->index(row, 0);
+  // Selects the row, gives it the focus mark and scrolls it into view, as a click would.
   RzListView1->setCurrentIndex(index);
-  RzListView1->scrollTo(index);
   RzListView1Click(nullptr);
 }

@@ -43,6 +43,17 @@ std::vector<GeneratedPass> GridPasses() {
   return generated;
 }
 
+// Passes with the titles given, each with a profit of its number.
+std::vector<GeneratedPass> PassesTitled(const QStringList& titles) {
+  std::vector<GeneratedPass> passes;
+  for (const QString& title : titles) {
+    const std::string number = std::to_string(passes.size() + 1);
+    passes.push_back(
+        {number, title.toStdString(), number + ".00", "1", "1.00", "1.00", "1.00", "1.00"});
+  }
+  return passes;
+}
+
 // The map as drawn: "Y \ X: x values" and then "y value: figures", empty cells as "".
 QStringList MapTexts(const MapCanvas& map) {
   const MapPicture& picture = map.Picture();
@@ -226,8 +237,6 @@ class ParameterMapTest : public WindowTest {
     QVERIFY(row >= 0);
     QCOMPARE(OptItems[static_cast<std::size_t>(row)].Index, std::string_view("10"));
     QCOMPARE(form.RzListView1->ItemFocused(), row);
-    QVERIFY(form.RzListView1->viewport()->rect().intersects(
-        form.RzListView1->visualRect(form.RzListView1->model()->index(row, 0))));
     QCOMPARE(form.RzMemo1->Text(), QString("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
     QCOMPARE(RowChosen, 1);
     QCOMPARE(map.Map->Marked(), QPoint(1, 1));
@@ -284,6 +293,59 @@ class ParameterMapTest : public WindowTest {
     QCOMPARE(map->XBox->itemText(0), QString("P"));
     QCOMPARE(MapTexts(*map->Map), (QStringList{"Q \\ P: 1 | 2 | 3", "10: 1.00 |  | ",
                                                "20:  | 2.00 | ", "30:  |  | 3.00"}));
+  }
+
+  void aReportOffersItsOptimizedParameters_data() {
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("xItems");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one: a profile only") << QStringList{"P=1; C=x; ", "P=2; C=x; ", "P=3; C=x; "}
+                                         << QStringList{"P"} << "—" << QString();
+    QTest::newRow("three: the first two") << QStringList{"P=1; Q=1; R=1; ", "P=2; Q=2; R=2; "}
+                                          << QStringList{"P", "Q", "R"} << "Q" << QString();
+    QTest::newRow("none") << QStringList{"C=x; ", "C=x; "} << QStringList{} << QString()
+                          << "В отчёте нет оптимизированных параметров: у всех проходов они одни "
+                             "и те же.";
+  }
+  void aReportOffersItsOptimizedParameters() {
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, xItems);
+    QFETCH(QString, y);
+    QFETCH(QString, message);
+    window_->LoadThroughButton(window_->WriteReport("titled.htm", PassesTitled(titles)));
+    ParameterMapWindow& map = Opened();
+    if (!message.isEmpty()) {
+      QCOMPARE(map.Pages->currentWidget(), map.Message);
+      QCOMPARE(map.Message->text(), message);
+      QVERIFY(!map.SaveButton->isEnabled());
+      return;
+    }
+    QStringList offered;
+    for (int i = 0; i < map.XBox->count(); ++i) offered.append(map.XBox->itemText(i));
+    QCOMPARE(offered, xItems);
+    QCOMPARE(map.YBox->currentText(), y);
+    QCOMPARE(map.Pages->currentWidget(),
+             y == "—" ? static_cast<QWidget*>(map.Profile) : static_cast<QWidget*>(map.MapArea));
+  }
+
+  void theListScrollsToAPassChosenOnTheMap() {
+    QStringList titles;
+    for (int b = 1; b <= 20; ++b) {
+      for (int a = 1; a <= 20; ++a) titles.append(QString("A=%1; B=%2; ").arg(a).arg(b));
+    }
+    window_->LoadThroughButton(window_->WriteReport("large.htm", PassesTitled(titles)));
+    TFormMain& form = window_->Form();
+    TListView& list = *form.RzListView1;
+    // The largest profit first: pass 1, the cell A=1, B=1, stands in the last row.
+    ClickHeader(list, 1);
+    const QModelIndex last = list.model()->index(list.ItemCount() - 1, 0);
+    QVERIFY(!list.viewport()->rect().intersects(list.visualRect(last)));
+    ParameterMapWindow& map = Opened();
+    QTest::mouseClick(map.Map, Qt::LeftButton, {}, map.Map->CellRect(0, 0).center());
+    QCOMPARE(list.ItemIndex(), last.row());
+    QVERIFY(list.viewport()->rect().contains(list.visualRect(last)));
+    QCOMPARE(form.RzMemo1->Text(), QString("A=1\r\nB=1\r\n"));
   }
 
   void thePictureIsSavedAsPng_data() {

@@ -48,6 +48,7 @@ QString AxesCornerText(const QString& xName, const QString& yName) {
 }
 
 QString CellToolTip(int passes, int bestPass) {
+  if (bestPass == 0) return PassCountText(passes);
   return QStringLiteral(u"%1, лучший — проход %2").arg(PassCountText(passes)).arg(bestPass);
 }
 

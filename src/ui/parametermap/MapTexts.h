@@ -25,7 +25,7 @@ QString ChosenPassName();
 
 // The corner above the Y values and beside the X values: "Y \ X".
 QString AxesCornerText(const QString& xName, const QString& yName);
-// A cell's tooltip: how many passes it holds and which is best.
+// A cell's tooltip: how many passes it holds and which is best; 0 for none.
 QString CellToolTip(int passes, int bestPass);
 
 // The line under the map for the chosen pass: its neighbours and the figures of its

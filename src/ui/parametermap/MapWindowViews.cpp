@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -22,12 +23,24 @@ QString CaptionOf(int columnId) {
   return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-// Fills `box` with `names` and chooses `wanted` where it is one of them, else item `fallback`.
-void Offer(QComboBox& box, const QStringList& names, const QString& wanted, int fallback) {
-  box.clear();
-  box.addItems(names);
-  const int kept = box.findText(wanted);
-  box.setCurrentIndex(kept >= 0 ? kept : std::min(fallback, static_cast<int>(names.size()) - 1));
+// Offers `names` for X and, after "—", for Y. The choices that `names` still hold stay (a new
+// load of the same optimization keeps the axes); else X is the first parameter and Y the first
+// other one, or "—" where there is none.
+void Offer(QComboBox& xBox, QComboBox& yBox, const QStringList& names) {
+  const QString keptX = xBox.currentText();
+  const QString keptY = yBox.currentText();
+  xBox.clear();
+  xBox.addItems(names);
+  xBox.setCurrentIndex(std::max(0, static_cast<int>(names.indexOf(keptX))));
+  yBox.clear();
+  yBox.addItem(NoYAxisText());
+  yBox.addItems(names);
+  int y = yBox.findText(keptY);
+  if (y < 0 || y - 1 == xBox.currentIndex()) {
+    y = xBox.currentIndex() == 0 ? 2 : 1;
+    if (y > names.size()) y = 0;
+  }
+  yBox.setCurrentIndex(y);
 }
 
 }  // namespace
@@ -50,10 +63,7 @@ void ParameterMapWindow::Rebuild() {
   for (const MapParameter& parameter : space.Optimized())
     names.append(AnsiToQString(parameter.name));
   rebuilding_ = true;
-  // A new load of the same optimization keeps the axes the user chose.
-  const bool profileChosen = YBox->count() > 0 && YBox->currentIndex() == 0;
-  Offer(*XBox, names, XBox->currentText(), 0);
-  Offer(*YBox, QStringList{NoYAxisText()} + names, YBox->currentText(), profileChosen ? 0 : 2);
+  Offer(*XBox, *YBox, names);
   rebuilding_ = false;
   Redraw();
 }
