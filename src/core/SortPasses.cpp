@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "CellConvert.h"
-#include "sort/ExchangeSortOrder.h"
 #include "ResultColumns.h"
+#include "sort/ExchangeSortOrder.h"
 
 namespace {
 
@@ -50,9 +50,10 @@ void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
   }
 }
 
-template <class Key>
-void SortByKeys(PassText CItem_OPT::*field, Key (*convert)(std::string_view), bool largestFirst,
-                std::size_t n, PassTable& table) {
+// Orders slots 0 to n-1 by the key `convert` makes of the text `cellOf` gives for each row.
+template <class Key, class CellOf>
+void SortByKeys(CellOf cellOf, Key (*convert)(std::string_view), bool largestFirst, std::size_t n,
+                PassTable& table) {
   std::vector<Key> keys;
   keys.reserve(n);
   // Read without writing, so that a slot that holds no record stays without one.
@@ -60,11 +61,9 @@ void SortByKeys(PassText CItem_OPT::*field, Key (*convert)(std::string_view), bo
   for (std::size_t s = 0; s < n; ++s) {
     // The texts lie a report line or more apart; fetching a few rows ahead overlaps their cache
     // misses with the conversions.
-    if (s + kPrefetchDistance < n) {
-      __builtin_prefetch((slots[s + kPrefetchDistance].*field).data());
-    }
+    if (s + kPrefetchDistance < n) __builtin_prefetch(cellOf(slots[s + kPrefetchDistance]).data());
     try {
-      keys.push_back(convert(slots[s].*field));
+      keys.push_back(convert(cellOf(slots[s])));
     } catch (...) {
       ExchangeFirstSweep(keys, largestFirst, table);
       throw;
@@ -75,12 +74,8 @@ void SortByKeys(PassText CItem_OPT::*field, Key (*convert)(std::string_view), bo
   ApplyOrder(order, table);
 }
 
-}  // namespace
-
-void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
-  if (columnId < 0 || columnId >= kSortColumnCount) {
-    throw std::out_of_range("no sort column " + std::to_string(columnId));
-  }
+template <class CellOf>
+void SortByCells(CellOf cellOf, bool integerKey, bool largestFirst, int n, PassTable& table) {
   if (n > 0 && static_cast<std::size_t>(n) > table.Size()) {
     throw std::out_of_range("sorting " + std::to_string(n) + " passes of a table of " +
                             std::to_string(table.Size()));
@@ -88,12 +83,27 @@ void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
   // The exchange sort makes no comparison below two rows, so nothing is converted.
   if (n < 2) return;
   const auto count = static_cast<std::size_t>(n);
-  const ResultColumn& column = kResultColumns[static_cast<std::size_t>(columnId)];
-  if (column.integerKey) {
-    SortByKeys<std::int32_t>(column.field, CellToInt, largestFirst, count, table);
+  if (integerKey) {
+    SortByKeys<std::int32_t>(cellOf, CellToInt, largestFirst, count, table);
   } else {
-    SortByKeys<long double>(column.field, CellToFloat, largestFirst, count, table);
+    SortByKeys<long double>(cellOf, CellToFloat, largestFirst, count, table);
   }
+}
+
+}  // namespace
+
+void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
+  if (columnId < 0 || columnId >= kSortColumnCount) {
+    throw std::out_of_range("no sort column " + std::to_string(columnId));
+  }
+  const ResultColumn& column = kResultColumns[static_cast<std::size_t>(columnId)];
+  SortByCells([field = column.field](const CItem_OPT& row) { return row.*field; },
+              column.integerKey, largestFirst, n, table);
+}
+
+void SortPassesByCells(const std::function<PassText(const CItem_OPT& row)>& cellOf, bool integerKey,
+                       bool largestFirst, int n, PassTable& table) {
+  SortByCells(cellOf, integerKey, largestFirst, n, table);
 }
 
 void SortColumnInNextDirection(int columnId, int n, PassTable& table, SortFlags& flags) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "PassTable.h"
 #include "ResultColumns.h"
@@ -15,6 +16,12 @@
 // that sort's first sweep over them would and slots from k on untouched. A columnId outside 0 to
 // 6 or an n beyond the table's size raises std::out_of_range before anything is read.
 void SortPasses(int columnId, bool largestFirst, int n, PassTable& table);
+
+// The same order by a text that travels with each row without being one of its fields: the text
+// `cellOf` gives for the row, converted with CellToInt when `integerKey`, else with CellToFloat.
+// `cellOf` must give a row the same text wherever the row stands.
+void SortPassesByCells(const std::function<PassText(const CItem_OPT& row)>& cellOf, bool integerKey,
+                       bool largestFirst, int n, PassTable& table);
 
 inline constexpr int kSortColumnCount = static_cast<int>(kResultColumns.size());
 

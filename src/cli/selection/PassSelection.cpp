@@ -8,6 +8,7 @@
 #include "Exceptions.h"
 #include "ReportLoader.h"
 #include "SortPasses.h"
+#include "UsageError.h"
 #include "rows/ListedColumns.h"
 
 namespace {
@@ -22,12 +23,31 @@ bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
                       condition.cell + ": " + error.Message());
 }
 
+const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::string_view name) {
+  const auto it = std::ranges::find(selection.figureColumns, name, &FigureColumn::name);
+  if (it == selection.figureColumns.end()) {
+    const std::string source(name.substr(0, name.rfind('-')));
+    throw UsageError("--sort " + std::string(name) + " needs --robust " + source);
+  }
+  return *it;
+}
+
+void SortByFigures(const FigureColumn& column, bool largestFirst, int n, PassTable& table) {
+  SortPassesByCells(
+      [texts = column.texts](const CItem_OPT& row) { return PassFigureText(row, texts); },
+      column.integerKey, largestFirst, n, table);
+}
+
 }  // namespace
 
 SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection) {
   const int n = static_cast<int>(count);
   for (const SortRequest& sort : selection.sorts) {
-    SortPasses(sort.columnId, sort.largestFirst, n, table);
+    if (sort.figureColumn.empty()) {
+      SortPasses(sort.columnId, sort.largestFirst, n, table);
+    } else {
+      SortByFigures(FigureColumnNamed(selection, sort.figureColumn), sort.largestFirst, n, table);
+    }
   }
   SelectedRows selected;
   selected.slots.reserve(count);
@@ -62,9 +82,13 @@ SelectedRows SelectReportRows(const std::string& path, PassTable& table,
                               const PassSelection& selection, std::ostream& err) {
   const auto count = static_cast<std::size_t>(LoadReport(path, table));
   SelectedRows rows = SelectRows(table, count, selection);
+  ReportLeftOut(selection, rows, err);
+  return rows;
+}
+
+void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err) {
   if (selection.skipBad) {
     err << "Left out " << rows.leftOut << (rows.leftOut == 1 ? " row" : " rows")
         << " whose cells do not convert.\n";
   }
-  return rows;
 }
