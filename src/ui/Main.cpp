@@ -64,6 +64,7 @@ void TFormMain::OpenReport(const QString& path) {
   RzListView1->HideSortIndicator();
   RzListView1->scrollToTop();
   RzStatusBar1->showMessage(LoadedStatusText(QFileInfo(path).fileName(), n));
+  chosenPass_ = 0;
   if (parameterMap_) parameterMap_->FollowReport(OptItems, n);
 }
 
@@ -101,6 +102,7 @@ void TFormMain::RzListView1Click(QObject* /*Sender*/) {
     panelPass_ = n;
     // The last line holds the rest of the report cell, not a parameter.
     RzMemo1->Lines.DeleteLastLine();
+    chosenPass_ = n;
     if (parameterMap_) parameterMap_->MarkPass(n);
   } catch (...) {
   }

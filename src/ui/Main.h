@@ -82,6 +82,8 @@ class TFormMain : public QWidget {
   int panelPass_ = 0;
   int wheelRemainder_ = 0;
   bool forwardingWheel_ = false;
+  // The pass last chosen in the list of the report loaded last, 0 when none.
+  int chosenPass_ = 0;
   QPointer<ParameterMapWindow> parameterMap_;
 };
 

@@ -18,7 +18,7 @@ void TFormMain::ShowParameterMap() {
     parameterMap_ = new ParameterMapWindow(this);
     parameterMap_->OnPassClicked = [this](int pass) { ChoosePass(pass); };
     parameterMap_->FollowReport(OptItems, RzListView1->ItemCount());
-    if (panelPass_ > 0) parameterMap_->MarkPass(panelPass_);
+    if (chosenPass_ > 0) parameterMap_->MarkPass(chosenPass_);
   }
   parameterMap_->show();
   parameterMap_->raise();

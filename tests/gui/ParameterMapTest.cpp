@@ -276,6 +276,21 @@ class ParameterMapTest : public WindowTest {
     QCOMPARE(map.NeighbourhoodLine->text(), QString("Проход 12 не вошёл в карту."));
   }
 
+  void aMapOpenedLaterMarksThePassChosenInThisReport_data() {
+    QTest::addColumn<bool>("reloaded");
+    QTest::addColumn<QPoint>("marked");
+    QTest::newRow("chosen before the map opened") << false << QPoint(1, 0);
+    QTest::newRow("chosen in the report loaded before") << true << QPoint(-1, -1);
+  }
+  void aMapOpenedLaterMarksThePassChosenInThisReport() {
+    QFETCH(bool, reloaded);
+    QFETCH(QPoint, marked);
+    TFormMain& form = window_->Form();
+    ClickRow(*form.RzListView1, 4);
+    if (reloaded) window_->LoadThroughButton(window_->WriteReport("again.htm", GridPasses()));
+    QCOMPARE(Opened().Map->Marked(), marked);
+  }
+
   void theMapFollowsANewReport_data() {
     QTest::addColumn<bool>("closedMeanwhile");
     QTest::newRow("window open") << false;
