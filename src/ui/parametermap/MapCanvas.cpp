@@ -154,12 +154,17 @@ void MapCanvas::PaintCells(QPainter& painter) const {
     }
   }
   if (marked_.x() < 0) return;
+  // Black with a white line inside, seen on pale and on strong colours alike.
+  const QRect cell = CellRect(marked_.x(), marked_.y());
   QPen frame(Qt::black, kMarkWidth);
   frame.setJoinStyle(Qt::MiterJoin);
   painter.setPen(frame);
   painter.setBrush(Qt::NoBrush);
   const int inset = kMarkWidth / 2 + 1;
-  painter.drawRect(CellRect(marked_.x(), marked_.y()).adjusted(inset, inset, -inset, -inset));
+  painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
+  painter.setPen(Qt::white);
+  const int inner = kMarkWidth + 1;
+  painter.drawRect(cell.adjusted(inner, inner, -inner - 1, -inner - 1));
 }
 
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QImageWriter>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <string_view>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kInitialWidth = 820;
 constexpr int kInitialHeight = 620;
+constexpr double kMostOfTheScreen = 0.9;
 
 QLabel* Caption(const QString& text, QWidget* parent) {
   return new QLabel(text, parent);
@@ -124,6 +126,16 @@ void ParameterMapWindow::FollowReport(const PassTable& passes, int count) {
 void ParameterMapWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (stale_) GuardEvent([this] { Rebuild(); });
+  if (!fitted_) FitToMap();
+}
+
+// On its first showing the window grows to show the whole map, as far as the screen allows.
+void ParameterMapWindow::FitToMap() {
+  fitted_ = true;
+  const QSize missing = Map->sizeHint() - MapArea->viewport()->size();
+  const QSize wanted = size() + missing.expandedTo(QSize(0, 0));
+  const QSize room = screen()->availableGeometry().size() * kMostOfTheScreen;
+  resize(wanted.boundedTo(room).expandedTo(size()));
 }
 
 void ParameterMapWindow::MarkPass(int pass) {

@@ -62,11 +62,13 @@ class ParameterMapWindow : public QWidget {
   void ShowMark();
   void ShowMessage(const QString& text);
   void CellClick(int x, int y);
+  void FitToMap();
 
   std::unique_ptr<MappedReport> mapped_;
   const PassTable* passes_ = nullptr;
   int count_ = 0;
   bool stale_ = false;
   bool rebuilding_ = false;
+  bool fitted_ = false;
   int markedPass_ = 0;
 };
