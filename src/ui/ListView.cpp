@@ -152,7 +152,7 @@ void TListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TListView::contextMenuEvent(QContextMenuEvent* event) {
-  if (!OnContextPopup) return;
+  if (!OnContextPopup) return QTreeView::contextMenuEvent(event);
   QPoint place = event->globalPos();
   // From the keyboard the menu opens under the focused row, where the user looks.
   const QModelIndex focused = currentIndex();

@@ -187,6 +187,20 @@ class ParameterMapTest : public WindowTest {
     QCOMPARE(MapTexts(*map.Map), drawn);
   }
 
+  void oneParameterOnBothAxesIsRefused() {
+    ClickRow(*window_->Form().RzListView1, 0);
+    ParameterMapWindow& map = Opened();
+    QVERIFY(ChooseItem(*map.YBox, "A"));
+    QCOMPARE(map.Pages->currentWidget(), map.Message);
+    QCOMPARE(map.Message->text(), QString("Для X и Y выберите разные параметры."));
+    QVERIFY(!map.SaveButton->isEnabled());
+    QCOMPARE(map.NeighbourhoodLine->text(), QString());
+    QVERIFY(ChooseItem(*map.XBox, "B"));
+    QCOMPARE(map.Pages->currentWidget(), map.MapArea);
+    QVERIFY(map.SaveButton->isEnabled());
+    QVERIFY(map.NeighbourhoodLine->text().startsWith("Соседей: "));
+  }
+
   void profitsAreGreenLossesRedAndEmptyCellsBlank() {
     ParameterMapWindow& map = Opened();
     const QColor loss = CellColour(*map.Map, 2, 0);

@@ -9,13 +9,13 @@ namespace {
 constexpr int kProfitColumn = 1;
 constexpr int kExpectedPayoffColumn = 4;
 
+}  // namespace
+
 QStringList ValueTexts(const MapParameter& parameter) {
   QStringList texts;
   for (const std::string_view value : parameter.values) texts.append(AnsiToQString(value));
   return texts;
 }
-
-}  // namespace
 
 ColourScale ScaleOf(int columnId, MapAggregate aggregate, double lowest, double highest) {
   ScaleKind kind = ScaleKind::HighIsGood;

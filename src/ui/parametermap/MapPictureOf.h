@@ -3,6 +3,9 @@
 #include "MapPicture.h"
 #include "parametermap/ParameterMap.h"
 
+// The values of a parameter as the axes show them.
+QStringList ValueTexts(const MapParameter& parameter);
+
 // The colour scale of a column's figures under an aggregate, over the figures from `lowest` to
 // `highest`: around zero for profit and expected payoff, high drawdown bad, a count neutral.
 ColourScale ScaleOf(int columnId, MapAggregate aggregate, double lowest, double highest);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ResultColumns.h"
 #include "UserTexts.h"
 
 QString ParameterMapMenuText() {
@@ -20,6 +21,11 @@ QString SavePictureText() {
 
 QString NoYAxisText() {
   return QStringLiteral(u"—");
+}
+
+QString ColumnCaption(int columnId) {
+  const std::string_view caption = kResultColumns.at(static_cast<std::size_t>(columnId)).caption;
+  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 QStringList AggregateCaptions() {

@@ -15,6 +15,8 @@ QString ParameterMapCaption();
 QString SavePictureText();
 // The choice of Y that gives a profile over X alone.
 QString NoYAxisText();
+// The results list's caption of the column `columnId`.
+QString ColumnCaption(int columnId);
 // The aggregates in the order of the drop-down: maximum, mean, minimum, number of passes.
 QStringList AggregateCaptions();
 

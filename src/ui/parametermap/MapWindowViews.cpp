@@ -4,7 +4,6 @@
 #include <QStackedWidget>
 #include <algorithm>
 #include <optional>
-#include <string_view>
 
 #include "AnsiText.h"
 #include "Button.h"
@@ -14,14 +13,8 @@
 #include "MappedReport.h"
 #include "ParameterMapWindow.h"
 #include "ProfileChart.h"
-#include "ResultColumns.h"
 
 namespace {
-
-QString CaptionOf(int columnId) {
-  const std::string_view caption = kResultColumns[static_cast<std::size_t>(columnId)].caption;
-  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-}
 
 // Offers `names` for X and, after "—", for Y. The choices that `names` still hold stay (a new
 // load of the same optimization keeps the axes); else X is the first parameter and Y the first
@@ -71,7 +64,7 @@ void ParameterMapWindow::Rebuild() {
 void ParameterMapWindow::Redraw() {
   if (!mapped_) return;
   const int columnId = ColumnBox->currentIndex() + 1;
-  if (mapped_->values.PassCount() == 0 || mapped_->values.ColumnId() != columnId) {
+  if (mapped_->values.ColumnId() != columnId) {
     mapped_->values = ColumnValues::Read(*passes_, static_cast<std::size_t>(count_), columnId);
   }
   const auto x = static_cast<std::size_t>(XBox->currentIndex());
@@ -87,11 +80,8 @@ void ParameterMapWindow::Redraw() {
                            mapped_->space));
     Pages->setCurrentWidget(MapArea);
   } else {
-    QStringList values;
-    for (const std::string_view value : mapped_->space.Optimized()[x].values) {
-      values.append(AnsiToQString(value));
-    }
-    Profile->Show(XBox->currentText(), CaptionOf(columnId), values,
+    Profile->Show(XBox->currentText(), ColumnCaption(columnId),
+                  ValueTexts(mapped_->space.Optimized()[x]),
                   BuildProfile(mapped_->space, mapped_->values, x));
     Pages->setCurrentWidget(Profile);
   }
@@ -118,7 +108,7 @@ void ParameterMapWindow::ShowMark() {
   const NeighbourhoodFigures figures = FiguresOf(*mapped_->neighbourhoods, mapped_->values, pass);
   NeighbourhoodLine->setText(
       NeighbourhoodText(static_cast<int>(figures.found), static_cast<int>(figures.possible),
-                        CaptionOf(mapped_->values.ColumnId()), AnsiToQString(figures.min),
+                        ColumnCaption(mapped_->values.ColumnId()), AnsiToQString(figures.min),
                         QString::fromStdString(figures.mean)));
 }
 

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <string_view>
 
 #include "Button.h"
 #include "ErrorReport.h"
@@ -46,9 +45,8 @@ void ParameterMapWindow::CreateControls() {
   XBox = new QComboBox(this);
   YBox = new QComboBox(this);
   ColumnBox = new QComboBox(this);
-  for (std::size_t c = 1; c < kResultColumns.size(); ++c) {
-    const std::string_view caption = kResultColumns[c].caption;
-    ColumnBox->addItem(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  for (int columnId = 1; columnId < static_cast<int>(kResultColumns.size()); ++columnId) {
+    ColumnBox->addItem(ColumnCaption(columnId));
   }
   AggregateBox = new QComboBox(this);
   AggregateBox->addItems(AggregateCaptions());
@@ -147,6 +145,7 @@ void ParameterMapWindow::ShowMessage(const QString& text) {
   Message->setText(text);
   Pages->setCurrentWidget(Message);
   SaveButton->setEnabled(false);
+  NeighbourhoodLine->clear();
 }
 
 void ParameterMapWindow::SavePictureClick() {
