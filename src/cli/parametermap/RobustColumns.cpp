@@ -57,7 +57,7 @@ std::vector<ListedColumn> RobustColumns::Listed() const {
 std::vector<FigureColumn> RobustColumns::Sortable() const {
   std::vector<FigureColumn> columns;
   for (std::size_t f = 0; f < kFigures; ++f) {
-    columns.push_back({names_[f], texts_[f], f == 0});
+    columns.push_back({names_[f], texts_[f]});
   }
   return columns;
 }
