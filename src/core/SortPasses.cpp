@@ -50,20 +50,29 @@ void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
   }
 }
 
-// Orders slots 0 to n-1 by the key `convert` makes of the text `cellOf` gives for each row.
-template <class Key, class CellOf>
-void SortByKeys(CellOf cellOf, Key (*convert)(std::string_view), bool largestFirst, std::size_t n,
-                PassTable& table) {
+// Orders slots 0 to n-1 by the key `keyOf` makes of each row; `textOf` gives the text the key
+// is read from, fetched ahead.
+template <class Key, class KeyOf, class TextOf>
+void SortByKeys(KeyOf keyOf, TextOf textOf, bool largestFirst, int n, PassTable& table) {
+  if (n > 0 && static_cast<std::size_t>(n) > table.Size()) {
+    throw std::out_of_range("sorting " + std::to_string(n) + " passes of a table of " +
+                            std::to_string(table.Size()));
+  }
+  // The exchange sort makes no comparison below two rows, so nothing is converted.
+  if (n < 2) return;
+  const auto count = static_cast<std::size_t>(n);
   std::vector<Key> keys;
-  keys.reserve(n);
+  keys.reserve(count);
   // Read without writing, so that a slot that holds no record stays without one.
   const PassTable& slots = table;
-  for (std::size_t s = 0; s < n; ++s) {
+  for (std::size_t s = 0; s < count; ++s) {
     // The texts lie a report line or more apart; fetching a few rows ahead overlaps their cache
     // misses with the conversions.
-    if (s + kPrefetchDistance < n) __builtin_prefetch(cellOf(slots[s + kPrefetchDistance]).data());
+    if (s + kPrefetchDistance < count) {
+      __builtin_prefetch(textOf(slots[s + kPrefetchDistance]).data());
+    }
     try {
-      keys.push_back(convert(cellOf(slots[s])));
+      keys.push_back(keyOf(slots[s]));
     } catch (...) {
       ExchangeFirstSweep(keys, largestFirst, table);
       throw;
@@ -74,36 +83,27 @@ void SortByKeys(CellOf cellOf, Key (*convert)(std::string_view), bool largestFir
   ApplyOrder(order, table);
 }
 
-template <class CellOf>
-void SortByCells(CellOf cellOf, bool integerKey, bool largestFirst, int n, PassTable& table) {
-  if (n > 0 && static_cast<std::size_t>(n) > table.Size()) {
-    throw std::out_of_range("sorting " + std::to_string(n) + " passes of a table of " +
-                            std::to_string(table.Size()));
-  }
-  // The exchange sort makes no comparison below two rows, so nothing is converted.
-  if (n < 2) return;
-  const auto count = static_cast<std::size_t>(n);
-  if (integerKey) {
-    SortByKeys<std::int32_t>(cellOf, CellToInt, largestFirst, count, table);
-  } else {
-    SortByKeys<long double>(cellOf, CellToFloat, largestFirst, count, table);
-  }
-}
-
 }  // namespace
 
 void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
   if (columnId < 0 || columnId >= kSortColumnCount) {
     throw std::out_of_range("no sort column " + std::to_string(columnId));
   }
-  const ResultColumn& column = kResultColumns[static_cast<std::size_t>(columnId)];
-  SortByCells([field = column.field](const CItem_OPT& row) { return row.*field; },
-              column.integerKey, largestFirst, n, table);
+  const PassText CItem_OPT::*field = kResultColumns[static_cast<std::size_t>(columnId)].field;
+  const auto textOf = [field](const CItem_OPT& row) { return row.*field; };
+  if (kResultColumns[static_cast<std::size_t>(columnId)].integerKey) {
+    SortByKeys<std::int32_t>([field](const CItem_OPT& row) { return CellToInt(row.*field); },
+                             textOf, largestFirst, n, table);
+  } else {
+    SortByKeys<long double>([field](const CItem_OPT& row) { return CellToFloat(row.*field); },
+                            textOf, largestFirst, n, table);
+  }
 }
 
-void SortPassesByCells(const std::function<PassText(const CItem_OPT& row)>& cellOf, bool integerKey,
-                       bool largestFirst, int n, PassTable& table) {
-  SortByCells(cellOf, integerKey, largestFirst, n, table);
+void SortPassesByKeys(const std::function<long double(const CItem_OPT& row)>& keyOf,
+                      bool largestFirst, int n, PassTable& table) {
+  SortByKeys<long double>(
+      keyOf, [](const CItem_OPT& row) { return row.Index; }, largestFirst, n, table);
 }
 
 void SortColumnInNextDirection(int columnId, int n, PassTable& table, SortFlags& flags) {

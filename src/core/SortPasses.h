@@ -17,11 +17,11 @@
 // 6 or an n beyond the table's size raises std::out_of_range before anything is read.
 void SortPasses(int columnId, bool largestFirst, int n, PassTable& table);
 
-// The same order by a text that travels with each row without being one of its fields: the text
-// `cellOf` gives for the row, converted with CellToInt when `integerKey`, else with CellToFloat.
-// `cellOf` must give a row the same text wherever the row stands.
-void SortPassesByCells(const std::function<PassText(const CItem_OPT& row)>& cellOf, bool integerKey,
-                       bool largestFirst, int n, PassTable& table);
+// The same order by a key that travels with each row without being one of its fields: the key
+// `keyOf` makes of the row, which must be the same wherever the row stands. A key that `keyOf`
+// refuses by raising stops the sort as a refused cell does.
+void SortPassesByKeys(const std::function<long double(const CItem_OPT& row)>& keyOf,
+                      bool largestFirst, int n, PassTable& table);
 
 inline constexpr int kSortColumnCount = static_cast<int>(kResultColumns.size());
 

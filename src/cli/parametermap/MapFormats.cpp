@@ -94,11 +94,12 @@ void WriteMapTable(std::ostream& out, const MapView& view) {
   }
   // Figures are numbers, aligned on the right; the first field names a value, on the left.
   for (const Line& line : lines) {
+    std::string text;
     for (std::size_t f = 0; f < line.size(); ++f) {
       const std::string pad(widths[f] - DisplayWidth(line[f]), ' ');
-      out << (f ? "  " + pad + line[f] : line[f] + (f + 1 < line.size() ? pad : ""));
+      text += f ? "  " + pad + line[f] : line[f] + pad;
     }
-    out << '\n';
+    out << text.substr(0, text.find_last_not_of(' ') + 1) << '\n';
   }
   out << "Passes left out: " << view.leftOut << '\n';
 }

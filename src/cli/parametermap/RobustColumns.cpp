@@ -30,18 +30,19 @@ RobustColumns::RobustColumns(const PassTable& table, std::size_t count,
   }
   const int columnId = static_cast<int>(&column - kResultColumns.data());
   const ParameterSpace space = ParameterSpace::Read(table, count);
+  const ColumnValues values = ColumnValues::Read(table, count, columnId);
   const std::vector<NeighbourhoodFigures> figures =
-      FiguresOfEveryPass(Neighbourhoods::Find(space), ColumnValues::Read(table, count, columnId));
+      FiguresOfEveryPass(Neighbourhoods::Find(space), values);
   neighbours_.reserve(count);
   means_.reserve(count);
   for (const NeighbourhoodFigures& pass : figures) {
     neighbours_.push_back(pass.inMap ? std::to_string(pass.found) : std::string());
-    means_.push_back(pass.mean);
+    means_.push_back(pass.Mean());
   }
   // The views are taken once the strings stand still.
   for (std::size_t p = 0; p < figures.size(); ++p) {
     texts_[0].push_back(neighbours_[p]);
-    texts_[1].push_back(figures[p].min);
+    texts_[1].push_back(figures[p].Min(values));
     texts_[2].push_back(means_[p]);
   }
 }
@@ -57,7 +58,7 @@ std::vector<ListedColumn> RobustColumns::Listed() const {
 std::vector<FigureColumn> RobustColumns::Sortable() const {
   std::vector<FigureColumn> columns;
   for (std::size_t f = 0; f < kFigures; ++f) {
-    columns.push_back({names_[f], texts_[f], f == 0});
+    columns.push_back({names_[f], texts_[f]});
   }
   return columns;
 }

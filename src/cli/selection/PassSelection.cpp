@@ -1,9 +1,11 @@
 #include "selection/PassSelection.h"
 
 #include <algorithm>
+#include <limits>
 #include <ostream>
 #include <string>
 
+#include "CellConvert.h"
 #include "CodePage.h"
 #include "Exceptions.h"
 #include "ReportLoader.h"
@@ -32,10 +34,17 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
   return *it;
 }
 
+// Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
+// direction rather than failing the sort as an empty cell of the table would.
 void SortByFigures(const FigureColumn& column, bool largestFirst, int n, PassTable& table) {
-  SortPassesByCells(
-      [texts = column.texts](const CItem_OPT& row) { return PassFigureText(row, texts); },
-      column.integerKey, largestFirst, n, table);
+  const long double last = largestFirst ? -std::numeric_limits<long double>::infinity()
+                                        : std::numeric_limits<long double>::infinity();
+  SortPassesByKeys(
+      [texts = column.texts, last](const CItem_OPT& row) {
+        const std::string_view text = PassFigureText(row, texts);
+        return text.empty() ? last : CellToFloat(text);
+      },
+      largestFirst, n, table);
 }
 
 }  // namespace

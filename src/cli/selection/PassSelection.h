@@ -15,8 +15,7 @@
 // A column of figures per pass that the table does not hold, which --sort may name.
 struct FigureColumn {
   std::string_view name;
-  std::span<const std::string_view> texts;  // ANSI, of the pass numbered k at k-1
-  bool integerKey;                          // sorted through CellToInt, else CellToFloat
+  std::span<const std::string_view> texts;  // ANSI numbers or empty, of the pass numbered k at k-1
 };
 
 // Which of a report's passes a command takes, and in which order.
@@ -34,12 +33,12 @@ struct SelectedRows {
 };
 
 // Sorts slots 0 to count-1 of `table`, keeps the rows that meet every condition, then takes the
-// limit. A sort by a figure column orders the rows as a sort by a result column holding those
-// texts would; one that no figure column answers raises UsageError. Every condition's cell is read
-// in every row, so the outcome does not hang on the order of the conditions. A cell that does not
-// convert raises EConvertError naming its row (1 for the first listed), its pass and its cell,
-// unless skipBad leaves that row out; a sort's refused cell raises EConvertError as the window's
-// sort does.
+// limit. A sort by a figure column orders the rows by its numbers as a header click orders a
+// column's, with the empty figures last; one that no figure column answers raises UsageError. Every
+// condition's cell is read in every row, so the outcome does not hang on the order of the
+// conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
+// listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell raises
+// EConvertError as the window's sort does.
 SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection);
 
 // Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how

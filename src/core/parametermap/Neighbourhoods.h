@@ -2,47 +2,57 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "parametermap/ColumnValues.h"
+#include "parametermap/MapFigure.h"
 #include "parametermap/ParameterSpace.h"
+#include "parametermap/PassesByCoordinates.h"
 
-class PassesByCoordinates;
-
-// The neighbours of every pass of the map: the passes that differ from it in exactly one
+// The neighbours of the passes of the map: the passes that differ from a pass in exactly one
 // optimized parameter, and there by one step in that parameter's ordered values. A report that
-// holds one combination twice gives both passes as neighbours.
+// holds one combination twice gives both passes as neighbours. Refers to `space`, which must
+// outlive it.
 class Neighbourhoods {
  public:
   static Neighbourhoods Find(const ParameterSpace& space);
 
-  bool InMap(std::size_t pass) const noexcept;
+  bool InMap(std::size_t pass) const noexcept { return passes_.Space().InMap(pass); }
   // Pass numbers, ascending; empty for a pass left out of the map.
-  std::span<const std::uint32_t> NeighboursOf(std::size_t pass) const noexcept;
+  std::vector<std::uint32_t> NeighboursOf(std::size_t pass) const;
   // The neighbours a complete grid would give: per optimized parameter, one for a step down
   // and one for a step up where the pass's value has such a step. 0 for a pass left out.
   std::uint32_t PossibleOf(std::size_t pass) const noexcept;
 
- private:
-  void AddTwins(const PassesByCoordinates& passes, std::uint32_t first);
+  const PassesByCoordinates& Passes() const noexcept { return passes_; }
 
-  std::vector<std::uint32_t> offsets_;  // per pass from 1, and one past the last
-  std::vector<std::uint32_t> neighbours_;
-  std::vector<std::uint32_t> possible_;
-  std::vector<bool> inMap_;
+ private:
+  explicit Neighbourhoods(const ParameterSpace& space) : passes_(space) {}
+
+  PassesByCoordinates passes_;
 };
 
-// The neighbourhood figures of a pass for a result column: the pass and its neighbours.
+// The neighbourhood figures of a pass for a result column: the pass and its neighbours. The
+// min and the mean are there only when every cell of the neighbourhood converts.
 struct NeighbourhoodFigures {
   std::uint32_t found = 0;
   std::uint32_t possible = 0;
-  bool inMap = false;    // false for a pass left out: no figures at all
-  std::string_view min;  // the cell text of the lowest value; empty when a cell does not convert
-  std::string mean;      // two decimals; empty when a cell does not convert
+  // The pass whose cell is the lowest (the pass's own on a tie, else the first neighbour in the
+  // order of the parameters, a step down before a step up); 0 without values.
+  std::uint32_t minPass = 0;
+  bool inMap = false;  // false for a pass left out: no figures at all
   long double minValue = 0;
   long double meanValue = 0;
+
+  bool HasValues() const noexcept { return minPass != 0; }
+  // The min as the cell's own text; empty without values.
+  std::string_view Min(const ColumnValues& values) const {
+    return HasValues() ? values.Text(minPass) : std::string_view();
+  }
+  // Two decimals; empty without values.
+  std::string Mean() const { return HasValues() ? TwoDecimals(meanValue) : std::string(); }
 };
 
 NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const ColumnValues& values,

@@ -80,31 +80,50 @@ PassReadings ReadPasses(const PassTable& table, std::size_t count) {
   readings.sequenceOfPass.resize(count, kNone);
   readings.firstValueOfPass.resize(count + 1, 0);
   std::map<std::vector<std::uint32_t>, std::uint32_t> knownSequences;
-  std::vector<ParameterPair> pairs;
+  std::vector<std::string_view> lines;
+  std::vector<std::string_view> previousLines;
   std::vector<std::uint32_t> names;
+  ParameterPair pair;
   std::uint32_t previous = kNone;
+  std::size_t previousValues = 0;  // where the previous pass's values start
   for (std::size_t p = 0; p < count; ++p) {
-    readings.firstValueOfPass[p] = static_cast<std::uint32_t>(readings.valueNumbers.size());
-    if (!SplitPassParameters(table[p].Params, pairs)) continue;
-    // Passes nearly always carry the names of the pass before them, in the same order.
+    const auto first = static_cast<std::uint32_t>(readings.valueNumbers.size());
+    readings.firstValueOfPass[p] = first;
+    if (!SplitParameterLines(table[p].Params, lines)) continue;
+    // Passes nearly always carry the names of the pass before them, in the same order, and
+    // most of its values: a line just like the previous pass's needs no reading.
     const std::vector<std::uint32_t>* previousNames =
         previous == kNone ? nullptr : &readings.sequences[previous].names;
     names.clear();
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
+    bool pairs = true;
+    for (std::size_t i = 0; i < lines.size() && pairs; ++i) {
+      const bool same = previousNames && i < previousLines.size() && lines[i] == previousLines[i];
+      if (same) {
+        names.push_back((*previousNames)[i]);
+        readings.valueNumbers.push_back(readings.valueNumbers[previousValues + i]);
+        continue;
+      }
+      if (!(pairs = ParsePair(lines[i], pair))) break;
       std::uint32_t name = kNone;
       if (previousNames && i < previousNames->size() &&
-          readings.names.Text((*previousNames)[i]) == pairs[i].name) {
+          readings.names.Text((*previousNames)[i]) == pair.name) {
         name = (*previousNames)[i];
       } else {
-        name = readings.names.NumberOf(pairs[i].name);
+        name = readings.names.NumberOf(pair.name);
         if (name == readings.values.size()) readings.values.emplace_back();
       }
       names.push_back(name);
-      readings.valueNumbers.push_back(readings.values[name].NumberOf(pairs[i].value));
+      readings.valueNumbers.push_back(readings.values[name].NumberOf(pair.value));
+    }
+    if (!pairs) {
+      readings.valueNumbers.resize(first);
+      continue;
     }
     previous = SequenceNumber(readings, names, knownSequences, previous);
     readings.sequenceOfPass[p] = previous;
     ++readings.sequences[previous].passes;
+    previousLines.swap(lines);
+    previousValues = first;
   }
   readings.firstValueOfPass[count] = static_cast<std::uint32_t>(readings.valueNumbers.size());
   return readings;

@@ -1,5 +1,7 @@
 #include "parametermap/PassParameters.h"
 
+#include <cstring>
+
 namespace {
 
 bool IsBlank(char c) {
@@ -14,30 +16,41 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-bool SplitPassParameters(std::string_view params, std::vector<ParameterPair>& pairs) {
-  pairs.clear();
-  // The lines that end in a separator, as whole lines for now. The panel turns each ';' and the
-  // byte after it into a line break, so that byte belongs to no line.
+bool SplitParameterLines(std::string_view params, std::vector<std::string_view>& lines) {
+  lines.clear();
+  // The lines that end in a separator. The panel turns each ';' and the byte after it into a
+  // line break, so that byte belongs to no line.
   std::size_t start = 0;
   std::size_t formattedLength = params.size();
-  for (std::size_t i = 0; i < params.size(); ++i) {
-    if (params[i] != ';') continue;
-    pairs.push_back({params.substr(start, i - start), {}});
-    if (i + 1 == params.size()) ++formattedLength;  // a final ';' becomes CR LF, one byte more
-    start = i + 2;
-    ++i;
+  while (start < params.size()) {
+    const auto* separator =
+        static_cast<const char*>(std::memchr(params.data() + start, ';', params.size() - start));
+    if (separator == nullptr) break;
+    const auto at = static_cast<std::size_t>(separator - params.data());
+    lines.push_back(params.substr(start, at - start));
+    if (at + 1 == params.size()) ++formattedLength;  // a final ';' becomes CR LF, one byte more
+    start = at + 2;
   }
   // The panel drops the last line. When the text ends in its last break, the empty line after it
   // does not count and the line before that one goes instead.
-  if (!pairs.empty() && start == formattedLength) pairs.pop_back();
-  if (pairs.empty()) return false;
-  for (ParameterPair& pair : pairs) {
-    const std::string_view line = pair.name;
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return false;
-    pair.name = Trimmed(line.substr(0, equals));
-    pair.value = Trimmed(line.substr(equals + 1));
-    if (pair.name.empty()) return false;
+  if (!lines.empty() && start == formattedLength) lines.pop_back();
+  return !lines.empty();
+}
+
+bool ParsePair(std::string_view line, ParameterPair& pair) {
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return false;
+  pair.name = Trimmed(line.substr(0, equals));
+  pair.value = Trimmed(line.substr(equals + 1));
+  return !pair.name.empty();
+}
+
+bool SplitPassParameters(std::string_view params, std::vector<ParameterPair>& pairs) {
+  pairs.clear();
+  std::vector<std::string_view> lines;
+  if (!SplitParameterLines(params, lines)) return false;
+  for (const std::string_view line : lines) {
+    if (!ParsePair(line, pairs.emplace_back())) return false;
   }
   return true;
 }

@@ -10,9 +10,14 @@ struct ParameterPair {
   std::string_view value;
 };
 
-// Splits a pass's parameter text as the parameter panel does (every ';' and the byte after it
-// end a line, and the last line, the rest of the report cell, is dropped), without copying.
-// Returns false, with `pairs` holding what came before, when a kept line has no '=' or an empty
-// name, or when no line is kept at all. `pairs` is cleared first and reused, so that a caller
+// The lines the parameter panel keeps of a pass's parameter text, without copying: every ';' and
+// the byte after it end a line, and the last line, the rest of the report cell, is dropped.
+// Returns false when no line is kept. `lines` is cleared first and reused, so that a caller
 // splitting many passes allocates only once.
+bool SplitParameterLines(std::string_view params, std::vector<std::string_view>& lines);
+
+// One kept line as a pair; false for a line without '=' or with an empty name.
+bool ParsePair(std::string_view line, ParameterPair& pair);
+
+// Both: false when a kept line is not a pair or no line is kept at all.
 bool SplitPassParameters(std::string_view params, std::vector<ParameterPair>& pairs);

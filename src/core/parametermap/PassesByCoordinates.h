@@ -26,6 +26,31 @@ class PassesByCoordinates {
   // The next pass, after `pass`, with the same coordinates; 0 after the last.
   std::uint32_t NextTwin(std::uint32_t pass) const noexcept { return nextTwin_[pass]; }
 
+  // Calls visit(pass) for every neighbour of the point `at`: per optimized parameter in order,
+  // the passes one step down and then those one step up, each in pass order.
+  template <class Visit>
+  void ForEachNeighbour(std::span<const std::uint32_t> at, Visit visit) const {
+    const std::uint64_t key = KeyOf(at);
+    const std::vector<MapParameter>& parameters = space_.Optimized();
+    for (std::size_t d = 0; d < at.size(); ++d) {
+      if (at[d] > 0) VisitTwins(FirstPassAt(key - strides_[d], at, d, -1), visit);
+      if (at[d] + 1 < parameters[d].values.size()) {
+        VisitTwins(FirstPassAt(key + strides_[d], at, d, +1), visit);
+      }
+    }
+  }
+  template <class Visit>
+  void VisitTwins(std::uint32_t first, Visit& visit) const {
+    for (std::uint32_t pass = first; pass != 0; pass = nextTwin_[pass]) visit(pass);
+  }
+
+  const ParameterSpace& Space() const noexcept { return space_; }
+  // In the array form every key below Points() stands for one point of the grid, and
+  // FirstPassOfKey answers for it.
+  bool IsArray() const noexcept { return !byKey_.empty(); }
+  std::uint64_t Points() const noexcept { return byKey_.size(); }
+  std::uint32_t FirstPassOfKey(std::uint64_t key) const noexcept { return byKey_[key]; }
+
  private:
   struct Entry {
     std::uint64_t key = 0;

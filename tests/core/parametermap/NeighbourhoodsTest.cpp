@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedPasses.h"
 #include "MapReport.h"
 #include "PlateauGrid.h"
 #include "ResultColumns.h"
@@ -52,8 +53,8 @@ TEST_P(PlateauGridTest, EveryPassOfACompleteGridHasAllItsNeighbours) {
   EXPECT_TRUE(figures.inMap);
   EXPECT_EQ(figures.found, c.found);
   EXPECT_EQ(figures.possible, c.possible);
-  EXPECT_EQ(figures.min, c.min);
-  EXPECT_EQ(figures.mean, c.mean);
+  EXPECT_EQ(figures.Min(Grid().profit), c.min);
+  EXPECT_EQ(figures.Mean(), c.mean);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlateauGridTest,
@@ -133,15 +134,15 @@ TEST(Neighbourhoods, FiguresStayEmptyWhereACellDoesNotConvertAndPassesLeftOutHav
                         {Title({{"X", "4"}}), "1.00"}});
   const auto& f = line.figures;
   EXPECT_EQ(f[0].found, 1u);
-  EXPECT_EQ(f[0].min, "");  // its neighbour X=2 does not convert
-  EXPECT_EQ(f[0].mean, "");
-  EXPECT_EQ(f[1].mean, "");
+  EXPECT_EQ(f[0].Min(line.profit), "");  // its neighbour X=2 does not convert
+  EXPECT_EQ(f[0].Mean(), "");
+  EXPECT_EQ(f[1].Mean(), "");
   EXPECT_EQ(f[2].found, 3u);
-  EXPECT_EQ(f[2].mean, "");
+  EXPECT_EQ(f[2].Mean(), "");
   EXPECT_EQ(f[3].found, 1u);
   EXPECT_EQ(f[3].possible, 1u);
-  EXPECT_EQ(f[3].min, "7.00");
-  EXPECT_EQ(f[3].mean, "7.75");
+  EXPECT_EQ(f[3].Min(line.profit), "7.00");
+  EXPECT_EQ(f[3].Mean(), "7.75");
   EXPECT_FALSE(f[4].inMap);
   EXPECT_EQ(f[4].found, 0u);
   EXPECT_TRUE(f[5].inMap);
@@ -153,9 +154,62 @@ TEST(Neighbourhoods, FiguresFollowThePassNotTheRowAfterASort) {
   const ColumnValues sorted = ColumnValues::Read(grid.report.table, grid.report.count, kProfit);
   for (std::size_t pass = 1; pass <= grid.report.count; ++pass) {
     const NeighbourhoodFigures figures = FiguresOf(grid.neighbourhoods, sorted, pass);
-    EXPECT_EQ(figures.min, grid.figures[pass - 1].min) << pass;
-    EXPECT_EQ(figures.mean, grid.figures[pass - 1].mean) << pass;
+    EXPECT_EQ(figures.minPass, grid.figures[pass - 1].minPass) << pass;
+    EXPECT_EQ(figures.Mean(), grid.figures[pass - 1].Mean()) << pass;
   }
+}
+
+// Grids far larger than their passes are found through a hash of the coordinates; beyond 2^64
+// points (7 parameters of 1000 values) the hash no longer tells points apart by itself.
+class SparseHugeGridTest : public testing::TestWithParam<int> {};
+
+TEST_P(SparseHugeGridTest, FindsTheOneNeighbourOnTheDiagonal) {
+  const int dimensions = GetParam();
+  const auto title = [dimensions](int first, int rest) {
+    std::vector<std::pair<std::string, std::string>> parameters;
+    for (int d = 0; d < dimensions; ++d) {
+      parameters.emplace_back("P" + std::to_string(d), std::to_string(d == 0 ? first : rest));
+    }
+    return Title(parameters);
+  };
+  std::vector<MapPass> passes;
+  for (int i = 1; i <= 1000; ++i) passes.push_back({title(i, i), std::to_string(i) + ".00"});
+  passes.push_back({title(2, 1), "0.50"});  // pass 1001, next to pass 1 only
+  const Landscape diagonal(passes);
+  ASSERT_FALSE(diagonal.neighbourhoods.Passes().IsArray());
+  EXPECT_EQ(diagonal.neighbourhoods.NeighboursOf(1), std::vector<std::uint32_t>{1001});
+  EXPECT_EQ(diagonal.neighbourhoods.NeighboursOf(1001), std::vector<std::uint32_t>{1});
+  EXPECT_EQ(diagonal.figures[0].possible, static_cast<std::uint32_t>(dimensions));
+  EXPECT_EQ(diagonal.figures[0].Min(diagonal.profit), "0.50");
+  EXPECT_EQ(diagonal.figures[1000].Mean(), "0.75");
+  for (std::size_t pass = 2; pass <= 1000; ++pass) {
+    ASSERT_EQ(diagonal.figures[pass - 1].found, 0u) << pass;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dimensions, SparseHugeGridTest, testing::Values(3, 7));
+
+// The sweep over the grid that gives every pass its figures at once agrees with the figures of
+// one pass, on a generated report with a pass that repeats another's combination.
+TEST(Neighbourhoods, EveryPassAtOnceGivesWhatEachPassAloneGives) {
+  std::vector<MapPass> passes;
+  for (const GeneratedPass& pass : GeneratePasses(3000, 40)) {
+    passes.push_back({pass.title, pass.profit});
+  }
+  passes.push_back(passes[17]);
+  const Landscape generated(passes);
+  ASSERT_TRUE(generated.neighbourhoods.Passes().IsArray());
+  ASSERT_GE(generated.space.Optimized().size(), 3u);
+  for (std::size_t pass = 1; pass <= passes.size(); ++pass) {
+    const NeighbourhoodFigures alone = FiguresOf(generated.neighbourhoods, generated.profit, pass);
+    const NeighbourhoodFigures& together = generated.figures[pass - 1];
+    ASSERT_EQ(alone.found, together.found) << pass;
+    ASSERT_EQ(alone.possible, together.possible) << pass;
+    ASSERT_EQ(alone.minPass, together.minPass) << pass;
+    ASSERT_EQ(alone.Mean(), together.Mean()) << pass;
+    ASSERT_EQ(alone.meanValue, together.meanValue) << pass;
+  }
+  EXPECT_EQ(generated.figures[17].found, generated.figures.back().found);
 }
 
 }  // namespace
