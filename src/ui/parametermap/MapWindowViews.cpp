@@ -104,12 +104,13 @@ void ParameterMapWindow::ShowMark() {
   } else if (const PassCell& cell = mapped_->values.OfPass(pass); cell.converts) {
     Profile->Mark(static_cast<int>(at[x]), static_cast<double>(cell.value));
   }
-  if (!mapped_->neighbourhoods) mapped_->neighbourhoods = Neighbourhoods::Find(mapped_->space);
+  if (!mapped_->neighbourhoods)
+    mapped_->neighbourhoods.emplace(Neighbourhoods::Find(mapped_->space));
   const NeighbourhoodFigures figures = FiguresOf(*mapped_->neighbourhoods, mapped_->values, pass);
-  NeighbourhoodLine->setText(
-      NeighbourhoodText(static_cast<int>(figures.found), static_cast<int>(figures.possible),
-                        ColumnCaption(mapped_->values.ColumnId()), AnsiToQString(figures.min),
-                        QString::fromStdString(figures.mean)));
+  NeighbourhoodLine->setText(NeighbourhoodText(
+      static_cast<int>(figures.found), static_cast<int>(figures.possible),
+      ColumnCaption(mapped_->values.ColumnId()), AnsiToQString(figures.Min(mapped_->values)),
+      QString::fromStdString(figures.Mean())));
 }
 
 void ParameterMapWindow::CellClick(int x, int y) {
