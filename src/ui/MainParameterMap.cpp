@@ -1,10 +1,10 @@
 #include <QMenu>
-#include <string>
 
 #include "Main.h"
 #include "WindowPasses.h"
 #include "parametermap/MapTexts.h"
 #include "parametermap/ParameterMapWindow.h"
+#include "parametermap/PassRows.h"
 
 void TFormMain::RzListView1ContextPopup(QObject* /*Sender*/, const QPoint& MousePos) {
   auto* menu = new QMenu(this);
@@ -30,14 +30,15 @@ ParameterMapWindow* TFormMain::ParameterMap() const {
 }
 
 int TFormMain::RowOfPass(int pass) const {
-  // The loader writes each number in plain digits, and before any sort pass k stands in row k-1.
-  const std::string number = std::to_string(pass);
+  const auto number = static_cast<std::size_t>(pass);
   const int count = RzListView1->ItemCount();
-  if (pass >= 1 && pass <= count && OptItems[static_cast<std::size_t>(pass - 1)].Index == number) {
+  // Before any sort pass k stands in row k-1.
+  if (pass >= 1 && pass <= count &&
+      PassNumberOf(OptItems[static_cast<std::size_t>(pass - 1)].Index) == number) {
     return pass - 1;
   }
   for (int row = 0; row < count; ++row) {
-    if (OptItems[static_cast<std::size_t>(row)].Index == number) return row;
+    if (PassNumberOf(OptItems[static_cast<std::size_t>(row)].Index) == number) return row;
   }
   return -1;
 }
