@@ -26,19 +26,20 @@ QLineSeries* Line(QChart& chart, const QString& name, const QColor& colour) {
 
 }  // namespace
 
-ProfileChart::ProfileChart(QWidget* parent) : QChartView(parent) {
+// Made with its chart: a chart set later would leave the view's own first chart behind, which the
+// view releases without deleting.
+ProfileChart::ProfileChart(QWidget* parent) : QChartView(new QChart, parent) {
   setRenderHint(QPainter::Antialiasing);
-  auto* chart = new QChart;
-  chart->legend()->setAlignment(Qt::AlignBottom);
-  minimum_ = Line(*chart, ProfileLineName(ProfileLine::Minimum), QColor(215, 48, 39));
-  mean_ = Line(*chart, ProfileLineName(ProfileLine::Mean), QColor(33, 102, 172));
-  maximum_ = Line(*chart, ProfileLineName(ProfileLine::Maximum), QColor(26, 152, 80));
-  chosen_ = new QScatterSeries(chart);
+  QChart& shown = *chart();
+  shown.legend()->setAlignment(Qt::AlignBottom);
+  minimum_ = Line(shown, ProfileLineName(ProfileLine::Minimum), QColor(215, 48, 39));
+  mean_ = Line(shown, ProfileLineName(ProfileLine::Mean), QColor(33, 102, 172));
+  maximum_ = Line(shown, ProfileLineName(ProfileLine::Maximum), QColor(26, 152, 80));
+  chosen_ = new QScatterSeries(&shown);
   chosen_->setName(ChosenPassName());
   chosen_->setColor(Qt::black);
   chosen_->setMarkerSize(kChosenPointSize);
-  chart->addSeries(chosen_);
-  setChart(chart);
+  shown.addSeries(chosen_);
 }
 
 void ProfileChart::Show(const QString& xName, const QString& column, const QStringList& xValues,
