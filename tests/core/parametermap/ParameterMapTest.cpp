@@ -7,6 +7,7 @@
 #include "MapReport.h"
 #include "SortPasses.h"
 #include "parametermap/ParameterMap.h"
+#include "parametermap/PassRows.h"
 
 namespace {
 
@@ -101,6 +102,22 @@ TEST(ParameterMap, OneOptimizedParameterGivesAProfile) {
   const ParameterMap overX = BuildParameterMap(space, values, 0, std::nullopt, MapAggregate::kMean);
   EXPECT_EQ(overX.rows, 1u);
   EXPECT_EQ(overX.At(1, 0).figure.text, "5.00");
+}
+
+TEST(PassRows, FindTheRowAPassStandsInAfterASort) {
+  MapReport report(TwoByTwo());
+  // Smallest first: passes 3 and 4 (-4.00, -4.0), 1 (10.00), 2 (30.5).
+  SortPasses(kProfit, false, 4, report.table);
+  const PassRows rows = PassRows::Read(report.table, report.count);
+  std::vector<std::size_t> rowOfPass;
+  for (std::size_t pass = 1; pass <= report.count; ++pass) rowOfPass.push_back(*rows.RowOf(pass));
+  EXPECT_EQ(rowOfPass, (std::vector<std::size_t>{2, 3, 0, 1, 4, 5}));
+  EXPECT_EQ(rows.RowOf(0), std::nullopt);
+  EXPECT_EQ(rows.RowOf(7), std::nullopt);
+  EXPECT_EQ(PassNumberOf("12"), 12u);
+  for (const std::string_view index : {"", "0", "+3", " 3", "3 ", "x"}) {
+    EXPECT_EQ(PassNumberOf(index), std::nullopt) << index;
+  }
 }
 
 TEST(ParameterMap, AggregatesHaveTheirCommandLineNames) {
