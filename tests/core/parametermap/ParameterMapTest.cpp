@@ -6,6 +6,7 @@
 
 #include "MapReport.h"
 #include "SortPasses.h"
+#include "parametermap/ExactDecimal.h"
 #include "parametermap/ParameterMap.h"
 #include "parametermap/PassRows.h"
 
@@ -144,6 +145,34 @@ TEST(TwoDecimals, RoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
                                                          {2e20L, "200000000000000000000.00"}}) {
     EXPECT_EQ(TwoDecimals(c.value), c.text) << static_cast<double>(c.value);
   }
+}
+
+TEST(ExactDecimal, PlainDecimalsAreHeldExactlyAndOthersAreNot) {
+  const std::vector<std::pair<std::string, std::optional<std::int64_t>>> cases = {
+      {"55.10", 551000},
+      {"-20.5", -205000},
+      {" +3 ", 30000},
+      {".", 0},
+      {"1.", 10000},
+      {"0.0001", 1},
+      {"999999999.9999", 9999999999999},
+      {"1.00001", {}},
+      {"1000000000", {}},
+      {"15e-1", {}},
+      {"1,5", {}},
+      {"", {}},
+      {"-", {}},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(TenThousandths(text), expected) << text;
+}
+
+TEST(ExactDecimal, AMeanHalfwayBetweenHundredthsRoundsAwayFromZero) {
+  // 55.10 + 20.00 + 40.00 + 35.00 = 150.10, whose quarter 37.525 lies halfway.
+  EXPECT_EQ(HundredthsText(MeanHundredths(1501000, 4)), "37.53");
+  EXPECT_EQ(HundredthsText(MeanHundredths(-1501000, 4)), "-37.53");
+  EXPECT_EQ(HundredthsText(MeanHundredths(1500999, 4)), "37.52");
+  EXPECT_EQ(HundredthsText(MeanHundredths(-49, 1)), "0.00");
+  EXPECT_EQ(HundredthsText(MeanHundredths(4000000, 3)), "133.33");
 }
 
 }  // namespace
