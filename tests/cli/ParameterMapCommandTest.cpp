@@ -89,8 +89,20 @@ INSTANTIATE_TEST_SUITE_P(
                   "kvl-ridavu-cli map: unknown aggregate median"},
         ErrorCase{{"list", "--sort", "profit-min:desc"},
                   2,
-                  "kvl-ridavu-cli list: --sort profit-min needs --robust profit"},
+                  "kvl-ridavu-cli list: profit-min: a neighbourhood figure, which list adds with "
+                  "--robust profit"},
+        ErrorCase{{"list", "--robust", "profit", "--where", "profit-min>0"},
+                  1,
+                  "Row 6 (pass 6), profit-min: '' is not a valid floating point value.\n"},
         ErrorCase{{"list", "--robust", "index"}, 2, "kvl-ridavu-cli list: --robust index"}));
+
+TEST(ParameterMapCommand, WhereKeepsThePassesWhoseNeighbourhoodMeetsTheCondition) {
+  const ToolRun run = RunTool({"list", DataPath("map-report.htm"), "--robust", "profit", "--where",
+                               "profit-min>0", "--skip-bad", "--format", "tsv"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "Left out 1 row whose cells do not convert.\n");
+  EXPECT_EQ(run.out, ReadBytes(DataPath("map-report-robust-where.tsv")));
+}
 
 TEST(ParameterMapCommand, AReportWithoutOptimizedParametersSaysSo) {
   const TempDir dir;

@@ -74,7 +74,8 @@ constexpr const char* kFormatHelp =
     "  COLUMN-mean        their mean, with two decimals\n"
     "They are empty for a pass left out of the parameter map and, but for the neighbours, where\n"
     "a cell of the neighbourhood does not convert. --sort profit-min:desc ranks the passes by\n"
-    "the worst profit around them.\n";
+    "the worst profit around them, with empty figures last; --where compares them as it\n"
+    "compares a column, and an empty one as a cell that does not convert.\n";
 
 }  // namespace
 

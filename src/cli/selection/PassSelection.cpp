@@ -16,7 +16,8 @@
 namespace {
 
 bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
-  return std::ranges::any_of(conditions, [](const auto& c) { return c.column == nullptr; });
+  return std::ranges::any_of(
+      conditions, [](const auto& c) { return c.column == nullptr && c.figureColumn.empty(); });
 }
 
 [[noreturn]] void RefuseRow(std::size_t row, const CItem_OPT& pass, const WhereCondition& condition,
@@ -29,7 +30,8 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
   const auto it = std::ranges::find(selection.figureColumns, name, &FigureColumn::name);
   if (it == selection.figureColumns.end()) {
     const std::string source(name.substr(0, name.rfind('-')));
-    throw UsageError("--sort " + std::string(name) + " needs --robust " + source);
+    throw UsageError(std::string(name) +
+                     ": a neighbourhood figure, which list adds with --robust " + source);
   }
   return *it;
 }
@@ -69,7 +71,12 @@ SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection
     bool bad = false;
     for (const WhereCondition& condition : selection.conditions) {
       try {
-        holds = Satisfies(condition, ConditionOperand(condition, pass, parameters)) && holds;
+        const long double operand =
+            condition.figureColumn.empty()
+                ? ConditionOperand(condition, pass, parameters)
+                : CellToFloat(PassFigureText(
+                      pass, FigureColumnNamed(selection, condition.figureColumn).texts));
+        holds = Satisfies(condition, operand) && holds;
       } catch (const EConvertError& error) {
         if (!selection.skipBad) RefuseRow(slot + 1, pass, condition, error);
         bad = true;

@@ -17,7 +17,8 @@ std::optional<int> ColumnId(std::string_view column) {
   return std::nullopt;
 }
 
-// A neighbourhood figure column: a result column's name, "-", and neighbours, min or mean.
+}  // namespace
+
 bool IsFigureColumn(std::string_view column) {
   const std::size_t dash = column.rfind('-');
   if (dash == std::string_view::npos) return false;
@@ -26,7 +27,7 @@ bool IsFigureColumn(std::string_view column) {
   return source && *source > 0 && (figure == "neighbours" || figure == "min" || figure == "mean");
 }
 
-}  // namespace
+namespace {}  // namespace
 
 SortRequest ParseSortRequest(std::string_view value) {
   const std::size_t colon = value.rfind(':');

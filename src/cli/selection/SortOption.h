@@ -14,3 +14,7 @@ struct SortRequest {
 // Raises UsageError for an unknown column or direction. Whether a figure column is there to
 // sort by is known only once the figures are.
 SortRequest ParseSortRequest(std::string_view value);
+
+// Whether `column` names a neighbourhood figure: a result column's name other than index, "-",
+// and neighbours, min or mean.
+bool IsFigureColumn(std::string_view column);

@@ -3,6 +3,7 @@
 #include "CellConvert.h"
 #include "Exceptions.h"
 #include "ResultColumns.h"
+#include "parametermap/ExactDecimal.h"
 #include "parametermap/PassRows.h"
 
 namespace {
@@ -20,6 +21,17 @@ bool Convert(const ResultColumn& column, PassText text, long double& value) {
   }
 }
 
+// Whole numbers are exact as they are; decimals when they are plain ones.
+std::int64_t ExactValue(const ResultColumn& column, PassText text, long double value) {
+  constexpr long double kMostWhole = 1e9L;
+  if (column.integerKey) {
+    return value < kMostWhole && value > -kMostWhole
+               ? static_cast<std::int64_t>(value) * kTenThousand
+               : kNotExact;
+  }
+  return TenThousandths(text).value_or(kNotExact);
+}
+
 }  // namespace
 
 ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int columnId) {
@@ -29,6 +41,7 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
   values.texts_.resize(count);
   values.values_.resize(count, 0);
   values.converts_.resize(count, 0);
+  values.exact_.resize(count, kNotExact);
   std::vector<bool> seen(count, false);
   for (std::size_t row = 0; row < count; ++row) {
     const CItem_OPT& record = table[row];
@@ -38,6 +51,8 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
     seen[at] = true;
     values.texts_[at] = record.*column.field;
     values.converts_[at] = Convert(column, values.texts_[at], values.values_[at]);
+    if (values.converts_[at])
+      values.exact_[at] = ExactValue(column, values.texts_[at], values.values_[at]);
   }
   return values;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "PassTable.h"
@@ -27,6 +28,9 @@ class ColumnValues {
   PassText Text(std::size_t pass) const noexcept { return texts_[pass - 1]; }
   long double Value(std::size_t pass) const noexcept { return values_[pass - 1]; }
   bool Converts(std::size_t pass) const noexcept { return converts_[pass - 1] != 0; }
+  // The value in whole ten-thousandths (see ExactDecimal.h), kNotExact for a cell that is not a
+  // plain decimal or does not convert.
+  std::int64_t Exact(std::size_t pass) const noexcept { return exact_[pass - 1]; }
   std::size_t PassCount() const noexcept { return texts_.size(); }
 
  private:
@@ -36,7 +40,10 @@ class ColumnValues {
   std::vector<PassText> texts_;
   std::vector<long double> values_;
   std::vector<char> converts_;
+  std::vector<std::int64_t> exact_;
 };
+
+inline constexpr std::int64_t kNotExact = INT64_MIN;
 
 // Whether a lower value is the better one in the column: the two drawdowns. In every other
 // column a higher value is better.

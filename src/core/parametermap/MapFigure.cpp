@@ -1,8 +1,9 @@
 #include "parametermap/MapFigure.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "parametermap/ExactDecimal.h"
 
 namespace {
 
@@ -17,16 +18,5 @@ std::string TwoDecimals(long double value) {
     std::snprintf(text, sizeof text, "%.2Lf", value);
     return text;
   }
-  const long long hundredths = std::llround(value * 100);
-  const unsigned long long magnitude = hundredths < 0
-                                           ? 0ULL - static_cast<unsigned long long>(hundredths)
-                                           : static_cast<unsigned long long>(hundredths);
-  char text[32];
-  char* end = text;
-  if (hundredths < 0) *end++ = '-';
-  end = std::to_chars(end, text + sizeof text, magnitude / 100).ptr;
-  *end++ = '.';
-  *end++ = static_cast<char>('0' + magnitude % 100 / 10);
-  *end++ = static_cast<char>('0' + magnitude % 10);
-  return std::string(text, end);
+  return HundredthsText(std::llround(value * 100));
 }

@@ -34,26 +34,34 @@ NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const Colum
   figures.inMap = true;
   figures.possible = neighbourhoods.PossibleOf(pass);
   bool allConvert = values.Converts(pass);
+  bool allExact = values.Exact(pass) != kNotExact;
   std::size_t lowest = pass;
   long double sum = values.Value(pass);
-  neighbourhoods.Passes().ForEachNeighbour(neighbourhoods.Passes().Space().Coordinates(pass),
-                                           [&](std::uint32_t neighbour) {
-                                             ++figures.found;
-                                             allConvert = allConvert && values.Converts(neighbour);
-                                             if (!allConvert) return;
-                                             const long double value = values.Value(neighbour);
-                                             sum += value;
-                                             if (value < values.Value(lowest)) lowest = neighbour;
-                                           });
-  if (allConvert) {
-    SetMinAndMean(figures, static_cast<std::uint32_t>(lowest), values.Value(lowest), sum);
+  std::int64_t exactSum = values.Exact(pass);
+  neighbourhoods.Passes().ForEachNeighbour(
+      neighbourhoods.Passes().Space().Coordinates(pass), [&](std::uint32_t neighbour) {
+        ++figures.found;
+        allConvert = allConvert && values.Converts(neighbour);
+        if (!allConvert) return;
+        const long double value = values.Value(neighbour);
+        sum += value;
+        if (value < values.Value(lowest)) lowest = neighbour;
+        allExact = allExact && values.Exact(neighbour) != kNotExact;
+        if (allExact) exactSum += values.Exact(neighbour);
+      });
+  if (!allConvert) return figures;
+  const auto minPass = static_cast<std::uint32_t>(lowest);
+  if (allExact) {
+    SetExactMinAndMean(figures, minPass, values.Exact(lowest), exactSum);
+  } else {
+    SetMinAndMean(figures, minPass, values.Value(lowest), sum);
   }
   return figures;
 }
 
 std::vector<NeighbourhoodFigures> FiguresOfEveryPass(const Neighbourhoods& neighbourhoods,
                                                      const ColumnValues& values) {
-  if (neighbourhoods.Passes().IsArray()) return GridFigures(neighbourhoods.Passes(), values);
+  if (neighbourhoods.Passes().IsArray()) return GridFigures(neighbourhoods, values);
   std::vector<NeighbourhoodFigures> figures;
   figures.reserve(values.PassCount());
   for (std::size_t pass = 1; pass <= values.PassCount(); ++pass) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "parametermap/ColumnValues.h"
+#include "parametermap/ExactDecimal.h"
 #include "parametermap/MapFigure.h"
 #include "parametermap/ParameterSpace.h"
 #include "parametermap/PassesByCoordinates.h"
@@ -45,14 +46,20 @@ struct NeighbourhoodFigures {
   bool inMap = false;  // false for a pass left out: no figures at all
   long double minValue = 0;
   long double meanValue = 0;
+  // The mean in hundredths when every cell is a plain decimal (see ExactDecimal.h), which then
+  // also gives minValue and meanValue; kNotExact otherwise.
+  std::int64_t meanHundredths = kNotExact;
 
   bool HasValues() const noexcept { return minPass != 0; }
   // The min as the cell's own text; empty without values.
   std::string_view Min(const ColumnValues& values) const {
     return HasValues() ? values.Text(minPass) : std::string_view();
   }
-  // Two decimals; empty without values.
-  std::string Mean() const { return HasValues() ? TwoDecimals(meanValue) : std::string(); }
+  // Two decimals, rounded half away from zero; empty without values.
+  std::string Mean() const {
+    if (!HasValues()) return {};
+    return meanHundredths != kNotExact ? HundredthsText(meanHundredths) : TwoDecimals(meanValue);
+  }
 };
 
 NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const ColumnValues& values,

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "parametermap/ExactDecimal.h"
+
 namespace {
 
 constexpr std::array<std::pair<std::string_view, MapAggregate>, 4> kAggregateNames = {{
@@ -18,6 +20,8 @@ struct CellPasses {
   std::size_t passes = 0;
   bool allConvert = true;
   long double sum = 0;
+  bool allExact = true;
+  std::int64_t exactSum = 0;
   std::size_t lowest = 0;  // pass numbers; 0 before a pass converts
   std::size_t highest = 0;
   std::size_t best = 0;
@@ -30,6 +34,8 @@ struct CellPasses {
     }
     const long double value = values.Value(pass);
     sum += value;
+    allExact = allExact && values.Exact(pass) != kNotExact;
+    if (allExact) exactSum += values.Exact(pass);
     if (lowest == 0 || value < values.Value(lowest)) lowest = pass;
     if (highest == 0 || value > values.Value(highest)) highest = pass;
     if (best == 0 || IsBetter(values.ColumnId(), value, values.Value(best))) best = pass;
@@ -54,6 +60,9 @@ MapFigure CellFigure(const ColumnValues& values, std::size_t pass) {
 
 MapFigure MeanFigure(const CellPasses& cell) {
   const long double mean = cell.sum / static_cast<long double>(cell.passes);
+  if (cell.allExact) {
+    return {HundredthsText(MeanHundredths(cell.exactSum, cell.passes)), static_cast<double>(mean)};
+  }
   return {TwoDecimals(mean), static_cast<double>(mean)};
 }
 

@@ -82,6 +82,7 @@ PassReadings ReadPasses(const PassTable& table, std::size_t count) {
   std::map<std::vector<std::uint32_t>, std::uint32_t> knownSequences;
   std::vector<std::string_view> lines;
   std::vector<std::string_view> previousLines;
+  std::vector<char> same;
   std::vector<std::uint32_t> names;
   ParameterPair pair;
   std::uint32_t previous = kNone;
@@ -89,7 +90,7 @@ PassReadings ReadPasses(const PassTable& table, std::size_t count) {
   for (std::size_t p = 0; p < count; ++p) {
     const auto first = static_cast<std::uint32_t>(readings.valueNumbers.size());
     readings.firstValueOfPass[p] = first;
-    if (!SplitParameterLines(table[p].Params, lines)) continue;
+    if (!SplitParameterLines(table[p].Params, lines, previousLines, same)) continue;
     // Passes nearly always carry the names of the pass before them, in the same order, and
     // most of its values: a line just like the previous pass's needs no reading.
     const std::vector<std::uint32_t>* previousNames =
@@ -97,8 +98,7 @@ PassReadings ReadPasses(const PassTable& table, std::size_t count) {
     names.clear();
     bool pairs = true;
     for (std::size_t i = 0; i < lines.size() && pairs; ++i) {
-      const bool same = previousNames && i < previousLines.size() && lines[i] == previousLines[i];
-      if (same) {
+      if (same[i] && previousNames) {
         names.push_back((*previousNames)[i]);
         readings.valueNumbers.push_back(readings.valueNumbers[previousValues + i]);
         continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct ParameterPair {
 // Returns false when no line is kept. `lines` is cleared first and reused, so that a caller
 // splitting many passes allocates only once.
 bool SplitParameterLines(std::string_view params, std::vector<std::string_view>& lines);
+
+// The same, given the lines of a text split before, `hint`: where line i is just like hint[i]
+// it is taken without a search, and sameAsHint[i] is set (1, else 0). Passes mostly repeat most
+// of the lines of the pass before them.
+bool SplitParameterLines(std::string_view params, std::vector<std::string_view>& lines,
+                         std::span<const std::string_view> hint, std::vector<char>& sameAsHint);
 
 // One kept line as a pair; false for a line without '=' or with an empty name.
 bool ParsePair(std::string_view line, ParameterPair& pair);

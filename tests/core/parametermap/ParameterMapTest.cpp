@@ -6,7 +6,9 @@
 
 #include "MapReport.h"
 #include "SortPasses.h"
+#include "parametermap/ExactDecimal.h"
 #include "parametermap/ParameterMap.h"
+#include "parametermap/PassRows.h"
 
 namespace {
 
@@ -103,6 +105,22 @@ TEST(ParameterMap, OneOptimizedParameterGivesAProfile) {
   EXPECT_EQ(overX.At(1, 0).figure.text, "5.00");
 }
 
+TEST(PassRows, FindTheRowAPassStandsInAfterASort) {
+  MapReport report(TwoByTwo());
+  // Smallest first: passes 3 and 4 (-4.00, -4.0), 1 (10.00), 2 (30.5).
+  SortPasses(kProfit, false, 4, report.table);
+  const PassRows rows = PassRows::Read(report.table, report.count);
+  std::vector<std::size_t> rowOfPass;
+  for (std::size_t pass = 1; pass <= report.count; ++pass) rowOfPass.push_back(*rows.RowOf(pass));
+  EXPECT_EQ(rowOfPass, (std::vector<std::size_t>{2, 3, 0, 1, 4, 5}));
+  EXPECT_EQ(rows.RowOf(0), std::nullopt);
+  EXPECT_EQ(rows.RowOf(7), std::nullopt);
+  EXPECT_EQ(PassNumberOf("12"), 12u);
+  for (const std::string_view index : {"", "0", "+3", " 3", "3 ", "x"}) {
+    EXPECT_EQ(PassNumberOf(index), std::nullopt) << index;
+  }
+}
+
 TEST(ParameterMap, AggregatesHaveTheirCommandLineNames) {
   for (const MapAggregate aggregate :
        {MapAggregate::kMax, MapAggregate::kMean, MapAggregate::kMin, MapAggregate::kCount}) {
@@ -127,6 +145,34 @@ TEST(TwoDecimals, RoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
                                                          {2e20L, "200000000000000000000.00"}}) {
     EXPECT_EQ(TwoDecimals(c.value), c.text) << static_cast<double>(c.value);
   }
+}
+
+TEST(ExactDecimal, PlainDecimalsAreHeldExactlyAndOthersAreNot) {
+  const std::vector<std::pair<std::string, std::optional<std::int64_t>>> cases = {
+      {"55.10", 551000},
+      {"-20.5", -205000},
+      {" +3 ", 30000},
+      {".", 0},
+      {"1.", 10000},
+      {"0.0001", 1},
+      {"999999999.9999", 9999999999999},
+      {"1.00001", {}},
+      {"1000000000", {}},
+      {"15e-1", {}},
+      {"1,5", {}},
+      {"", {}},
+      {"-", {}},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(TenThousandths(text), expected) << text;
+}
+
+TEST(ExactDecimal, AMeanHalfwayBetweenHundredthsRoundsAwayFromZero) {
+  // 55.10 + 20.00 + 40.00 + 35.00 = 150.10, whose quarter 37.525 lies halfway.
+  EXPECT_EQ(HundredthsText(MeanHundredths(1501000, 4)), "37.53");
+  EXPECT_EQ(HundredthsText(MeanHundredths(-1501000, 4)), "-37.53");
+  EXPECT_EQ(HundredthsText(MeanHundredths(1500999, 4)), "37.52");
+  EXPECT_EQ(HundredthsText(MeanHundredths(-49, 1)), "0.00");
+  EXPECT_EQ(HundredthsText(MeanHundredths(4000000, 3)), "133.33");
 }
 
 }  // namespace

@@ -23,6 +23,24 @@ std::vector<std::string> Shown(const std::vector<ParameterPair>& pairs) {
 
 class SplitPassParametersTest : public testing::TestWithParam<SplitCase> {};
 
+// A hint of lines split before changes how lines are found, never which.
+TEST_P(SplitPassParametersTest, AHintGivesTheSameLines) {
+  std::vector<std::string_view> plain;
+  const bool kept = SplitParameterLines(GetParam().params, plain);
+  for (const std::vector<std::string_view>& hint :
+       {std::vector<std::string_view>{"A=1", "B=2"}, std::vector<std::string_view>{"A=1", "B"},
+        std::vector<std::string_view>{"", "A=1"}, plain}) {
+    std::vector<std::string_view> hinted;
+    std::vector<char> same;
+    EXPECT_EQ(SplitParameterLines(GetParam().params, hinted, hint, same), kept);
+    EXPECT_EQ(hinted, plain);
+    ASSERT_EQ(same.size(), hinted.size());
+    for (std::size_t i = 0; i < same.size(); ++i) {
+      EXPECT_EQ(same[i] != 0, i < hint.size() && hint[i] == hinted[i]) << i;
+    }
+  }
+}
+
 TEST_P(SplitPassParametersTest, SplitsAsThePanelShowsTheLines) {
   std::vector<ParameterPair> pairs = {{"stale", "pair"}};
   EXPECT_EQ(SplitPassParameters(GetParam().params, pairs), GetParam().pairs);
