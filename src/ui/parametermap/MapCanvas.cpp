@@ -34,7 +34,6 @@ QColor FigureColour(const QColor& background) {
 }  // namespace
 
 MapCanvas::MapCanvas(QWidget* parent) : QWidget(parent) {
-  setMouseTracking(false);
   Measure();
 }
 
