@@ -73,6 +73,7 @@ std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoo
       if (value == FirstValues::kNone) return;
       ++found;
       exact = exact && value != FirstValues::kOther;
+      if (!exact) return;
       sum += value;
       if (value < lowestValue) {
         lowestValue = value;
