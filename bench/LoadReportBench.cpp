@@ -9,15 +9,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstring>
-#include <ctime>
 #include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "BenchReport.h"
+#include "BenchTimes.h"
 #include "HeapCounter.h"
 #include "ReportFile.h"
 #include "ReportLoader.h"
@@ -30,29 +29,6 @@ constexpr int kProfitColumn = 1;
 constexpr double kLoadGoal = 6.0;
 constexpr double kLoadAndSortGoal = 10.0;
 constexpr double kNoGoal = std::numeric_limits<double>::infinity();
-
-using Clock = std::chrono::steady_clock;
-
-// Elapsed and CPU seconds of a piece of work.
-struct Times {
-  double wall = 0;
-  double cpu = 0;
-
-  template <class Work>
-  void Add(Work&& work) {
-    const Clock::time_point start = Clock::now();
-    const double cpuStart = CpuSeconds();
-    work();
-    cpu += CpuSeconds() - cpuStart;
-    wall += std::chrono::duration<double>(Clock::now() - start).count();
-  }
-
-  static double CpuSeconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-  }
-};
 
 // The floor: the file read through a small buffer and its LF bytes counted.
 std::size_t ReadAndCountLines(const std::string& path) {

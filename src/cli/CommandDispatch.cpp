@@ -15,6 +15,8 @@
 #include "commands/CheckCommand.h"
 #include "commands/ExportCommand.h"
 #include "commands/ListCommand.h"
+#include "commands/MapCommand.h"
+#include "commands/ParamsCommand.h"
 
 namespace {
 
@@ -52,7 +54,8 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
       ->disable_flag_override();
   const ToolCommand commands[] = {AddListCommand(tool), AddExportCommand(tool),
-                                  AddCheckCommand(tool)};
+                                  AddCheckCommand(tool), AddParamsCommand(tool),
+                                  AddMapCommand(tool)};
   if (args.empty()) {
     err << tool.help();
     return kWrongUse;

@@ -1,5 +1,6 @@
 #include "ListView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -148,6 +149,18 @@ void TListView::keyPressEvent(QKeyEvent* event) {
   if (!OnKeyDown) return;
   quint16 key = VirtualKeyOf(event->key());
   GuardEvent([&] { OnKeyDown(this, key, event->modifiers()); });
+}
+
+void TListView::contextMenuEvent(QContextMenuEvent* event) {
+  if (!OnContextPopup) return QTreeView::contextMenuEvent(event);
+  QPoint place = event->globalPos();
+  // From the keyboard the menu opens under the focused row, where the user looks.
+  const QModelIndex focused = currentIndex();
+  if (event->reason() == QContextMenuEvent::Keyboard && focused.isValid()) {
+    scrollTo(focused);
+    place = viewport()->mapToGlobal(visualRect(focused).bottomLeft());
+  }
+  GuardEvent([&] { OnContextPopup(this, place); });
 }
 
 void TListView::paintEvent(QPaintEvent* event) {

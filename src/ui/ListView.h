@@ -29,6 +29,9 @@ class TListView : public QTreeView {
   // selection). Key is the Windows virtual-key code, 0 for keys without one here.
   std::function<void(QObject* sender, quint16& key, Qt::KeyboardModifiers shift)> OnKeyDown;
   std::function<void(QObject* sender, TListColumn* column)> OnColumnClick;
+  // The right button or the Menu key: where a menu for the list should open, in screen
+  // coordinates.
+  std::function<void(QObject* sender, const QPoint& mousePos)> OnContextPopup;
 
   void AddColumn(const QString& caption, int width);
 
@@ -48,6 +51,7 @@ class TListView : public QTreeView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -16,6 +16,7 @@
 #include "SetFileName.h"
 #include "UserTexts.h"
 #include "WindowPasses.h"
+#include "parametermap/ParameterMapWindow.h"
 
 namespace {
 
@@ -41,6 +42,9 @@ void TFormMain::BindEvents() {
   RzListView1->OnColumnClick = [this](QObject* sender, TListColumn* column) {
     RzListView1ColumnClick(sender, column);
   };
+  RzListView1->OnContextPopup = [this](QObject* sender, const QPoint& place) {
+    RzListView1ContextPopup(sender, place);
+  };
 }
 
 void TFormMain::RzButton1Click(QObject* /*Sender*/) {
@@ -60,6 +64,8 @@ void TFormMain::OpenReport(const QString& path) {
   RzListView1->HideSortIndicator();
   RzListView1->scrollToTop();
   RzStatusBar1->showMessage(LoadedStatusText(QFileInfo(path).fileName(), n));
+  chosenPass_ = 0;
+  if (parameterMap_) parameterMap_->FollowReport(OptItems, n);
 }
 
 void TFormMain::OpenReportLater(const QString& path) {
@@ -96,6 +102,8 @@ void TFormMain::RzListView1Click(QObject* /*Sender*/) {
     panelPass_ = n;
     // The last line holds the rest of the report cell, not a parameter.
     RzMemo1->Lines.DeleteLastLine();
+    chosenPass_ = n;
+    if (parameterMap_) parameterMap_->MarkPass(n);
   } catch (...) {
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -15,6 +16,7 @@ class QScrollArea;
 class QStatusBar;
 class QDropEvent;
 class QWheelEvent;
+class ParameterMapWindow;
 
 // The main window: the results list of the loaded report, the parameter panel of the chosen
 // pass and the commands to load a report and export a set file.
@@ -49,6 +51,15 @@ class TFormMain : public QWidget {
   void RzListView1KeyDown(QObject* Sender, quint16& Key, Qt::KeyboardModifiers Shift);
   void RzListView1ColumnClick(QObject* Sender, TListColumn* Column);
   void RzBitBtn2Click(QObject* Sender);
+  // The list's menu, on the right button or the Menu key: opens the parameter map.
+  void RzListView1ContextPopup(QObject* Sender, const QPoint& MousePos);
+  // Opens the parameter map of the loaded report in its own window, or brings that window up.
+  void ShowParameterMap();
+  // The parameter map's window, once it has been opened.
+  ParameterMapWindow* ParameterMap() const;
+  // Chooses the row that shows pass `pass` as a click on it would: the list scrolls to it and
+  // selects it, and the panel shows its parameters. A pass that no row shows changes nothing.
+  void ChoosePass(int pass);
   void FormMouseWheelDown(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos,
                           bool& Handled);
   void FormMouseWheelUp(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos,
@@ -64,11 +75,16 @@ class TFormMain : public QWidget {
   void BindEvents();
   void RouteWheel(QWheelEvent* event);
   bool RouteDrop(QDropEvent* event);
+  // The row that shows pass `pass`, or -1.
+  int RowOfPass(int pass) const;
 
   // The pass whose parameters the panel shows, 0 when it shows none.
   int panelPass_ = 0;
   int wheelRemainder_ = 0;
   bool forwardingWheel_ = false;
+  // The pass last chosen in the list of the report loaded last, 0 when none.
+  int chosenPass_ = 0;
+  QPointer<ParameterMapWindow> parameterMap_;
 };
 
 // The one main window, set when it is created.

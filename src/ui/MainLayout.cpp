@@ -95,6 +95,7 @@ TFormMain::~TFormMain() {
   RzListView1->OnClick = nullptr;
   RzListView1->OnKeyDown = nullptr;
   RzListView1->OnColumnClick = nullptr;
+  RzListView1->OnContextPopup = nullptr;
   disconnect(RzButton1, nullptr, this, nullptr);
   disconnect(RzBitBtn2, nullptr, this, nullptr);
   delete OpenDialog1;

@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include "Translations.h"
 #include "UserActions.h"
 #include "WindowTest.h"
+#include "parametermap/ParameterMapWindow.h"
 
 namespace {
 
@@ -177,6 +179,25 @@ class RealDialogsTest : public WindowTest {
     QCOMPARE(save->defaultSuffix, QString("set"));
     QCOMPARE(save->proposed, QString("2"));
     QCOMPARE(window_->ReadFile("2.set"), std::string("P=2\r\nQ=20\r\n"));
+  }
+
+  void theMapsPictureDialogProposesAPngAndGivesTheConfirmedName() {
+    TFormMain& form = window_->Form();
+    window_->LoadThroughButton(window_->WriteReport(
+        "report.htm",
+        NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}, {"2.00", "2", "2", "2", "2", "2"}})));
+    ParameterMapWindow* map = OpenParameterMap(form, 0);
+    QVERIFY(map != nullptr);
+    const QString picture = window_->Path("map.png");
+    const auto save =
+        WhenFileDialogOpens([picture](QFileDialog& dialog) { ConfirmName(dialog, picture); });
+    QTest::mouseClick(map->SaveButton, Qt::LeftButton);
+    QVERIFY(save->shown);
+    QCOMPARE(save->mode, QFileDialog::AcceptSave);
+    QCOMPARE(save->nameFilters, QStringList("PNG (*.png)"));
+    QCOMPARE(save->defaultSuffix, QString("png"));
+    QCOMPARE(save->proposed, QStringLiteral(u"карта P-Q.png"));
+    QVERIFY(!QImage(picture, "PNG").isNull());
   }
 
   // As in a later run: the folder is kept in the user's settings, not in the window.

@@ -1,33 +1,87 @@
+#include <QComboBox>
+#include <QDir>
 #include <QImage>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QTest>
 
 #include "UserActions.h"
 #include "WindowFixture.h"
+#include "parametermap/MapCanvas.h"
+#include "parametermap/ParameterMapWindow.h"
+#include "parametermap/ProfileChart.h"
 
-// The window with the sample report loaded, sorted by profit and a pass chosen. Written to the
-// PNG that KVL_SCREENSHOT names (scripts/screenshot), else to a temporary file.
+// Pictures of the windows with the sample report loaded, sorted by profit and a pass chosen:
+// the main window, the parameter map and a profile. Written to the folder that KVL_SCREENSHOTS
+// names (scripts/screenshot), else to a temporary one.
 class ScreenshotTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void windowWithASortedReportAndAChosenPass() {
-    WindowFixture window;
-    TFormMain& form = window.Form();
-    window.LoadThroughButton(KVL_SAMPLE_REPORT);
+  void init() {
+    window_ = std::make_unique<WindowFixture>();
+    TFormMain& form = window_->Form();
+    window_->LoadThroughButton(KVL_SAMPLE_REPORT);
     ClickHeader(*form.RzListView1, 1);
     ClickRow(*form.RzListView1, 2);
     QVERIFY(form.RzMemo1->Lines.Count() > 0);
+  }
+
+  void cleanup() { window_.reset(); }
+
+  void windowWithASortedReportAndAChosenPass() {
+    TFormMain& form = window_->Form();
     // The chosen row is highlighted while the list has the focus, as after a real click.
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     form.RzListView1->setFocus();
     QTest::qWait(50);
 
-    const QString named = qEnvironmentVariable("KVL_SCREENSHOT");
-    const QString path = named.isEmpty() ? window.Path("window.png") : named;
+    const QString path = Destination("window.png");
     QVERIFY(form.grab().save(path, "PNG"));
     QCOMPARE(QImage(path).size(), QSize(894, 710));
   }
+
+  void parameterMapWithTheChosenPassMarked() {
+    ParameterMapWindow& map = OpenedMap();
+    QCOMPARE(map.Pages->currentWidget(), map.MapArea);
+    QVERIFY(map.Map->Marked().x() >= 0);
+    // Wide and tall enough to show the whole grid of the sample report.
+    const QSize grid = map.Map->sizeHint();
+    map.resize(std::max(map.width(), grid.width() + 40),
+               map.height() + grid.height() - map.MapArea->viewport()->height() + 4);
+    QTest::qWait(50);
+    Save(map, "parameter-map.png");
+  }
+
+  void profileOverOneParameter() {
+    ParameterMapWindow& map = OpenedMap();
+    QVERIFY(ChooseItem(*map.YBox, QStringLiteral(u"—")));
+    QCOMPARE(map.Pages->currentWidget(), map.Profile);
+    QTest::qWait(50);
+    Save(map, "parameter-profile.png");
+  }
+
+ private:
+  ParameterMapWindow& OpenedMap() {
+    ParameterMapWindow* map = OpenParameterMap(window_->Form(), 2);
+    if (map == nullptr) qFatal("no map window");
+    return *map;
+  }
+
+  QString Destination(const QString& name) const {
+    const QString folder = qEnvironmentVariable("KVL_SCREENSHOTS");
+    return folder.isEmpty() ? window_->Path(name) : QDir(folder).filePath(name);
+  }
+
+  void Save(QWidget& shown, const QString& name) {
+    const QString path = Destination(name);
+    QVERIFY(shown.grab().save(path, "PNG"));
+    QCOMPARE(QImage(path).size(), shown.size());
+  }
+
+  std::unique_ptr<WindowFixture> window_;
 };
 
 QTEST_MAIN(ScreenshotTest)

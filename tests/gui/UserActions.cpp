@@ -2,11 +2,16 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTest>
 
 #include "ListView.h"
+#include "Main.h"
+#include "parametermap/MapTexts.h"
 
 void ClickRow(TListView& list, int row) {
   list.scrollTo(list.model()->index(row, 0));
@@ -43,4 +48,42 @@ QStringList ColumnTexts(TListView& list, int column) {
     texts.append(model->data(model->index(row, column)).toString());
   }
   return texts;
+}
+
+ParameterMapWindow* OpenParameterMap(TFormMain& form, int row, bool byKeyboard) {
+  TListView& list = *form.RzListView1;
+  const QModelIndex index = list.model()->index(row, 0);
+  list.scrollTo(index);
+  // What the platform sends for the Menu key, or after a click of the right button: Qt's test
+  // events go to the widget directly and skip the window, which makes the menu event.
+  if (byKeyboard) {
+    list.setFocus();
+    const QPoint middle(list.width() / 2, list.height() / 2);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, middle, list.mapToGlobal(middle));
+    QApplication::sendEvent(&list, &menuEvent);
+  } else {
+    const QPoint place = list.visualRect(index).center();
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, place);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, place,
+                                list.viewport()->mapToGlobal(place));
+    QApplication::sendEvent(list.viewport(), &menuEvent);
+  }
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (menu == nullptr) return nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text() != ParameterMapMenuText()) continue;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    return form.ParameterMap();
+  }
+  menu->close();
+  return nullptr;
+}
+
+bool ChooseItem(QComboBox& box, const QString& text) {
+  const int wanted = box.findText(text);
+  if (wanted < 0) return false;
+  box.setFocus();
+  QTest::keyClick(&box, Qt::Key_Home);
+  for (int item = 0; item < wanted; ++item) QTest::keyClick(&box, Qt::Key_Down);
+  return box.currentIndex() == wanted;
 }

@@ -3,7 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+class QComboBox;
 class QWidget;
+class ParameterMapWindow;
+class TFormMain;
 class TListView;
 
 // Clicks row `row` of the list, or the rows area below the last row.
@@ -16,3 +19,10 @@ void TypeText(QWidget& widget, const QString& text);
 
 // The texts of a column, top row first.
 QStringList ColumnTexts(TListView& list, int column);
+
+// Opens the list's menu over row `row`, by the right button or by the Menu key, and chooses
+// "Карта параметров…" in it; returns the map's window, or null when the menu had no such item.
+ParameterMapWindow* OpenParameterMap(TFormMain& form, int row, bool byKeyboard = false);
+
+// Chooses the item `text` of a drop-down with the keys, as a user does; false when it has none.
+bool ChooseItem(QComboBox& box, const QString& text);

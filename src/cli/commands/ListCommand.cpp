@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "HelpFormatter.h"
+#include "ReportLoader.h"
 #include "UsageError.h"
 #include "formats/ListFormats.h"
+#include "parametermap/RobustColumns.h"
 #include "selection/SelectionArguments.h"
 
 namespace {
@@ -20,6 +22,7 @@ struct ListArguments {
   bool params = false;
   SelectionArguments selection;
   std::optional<std::string> limit;
+  std::optional<std::string> robust;
 };
 
 ListWriter WriterOf(std::string_view name) {
@@ -35,8 +38,21 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
   PassSelection selection = ReadSelection(args.selection);
   if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
   PassTable table;
-  const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
-  write(out, table, rows.slots, ListedColumns(args.params));
+  std::vector<ListedColumn> columns = ListedColumns(args.params);
+  if (!args.robust) {
+    const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
+    write(out, table, rows.slots, columns);
+    return;
+  }
+  // The figures are read before any sort, which moves the rows but never the parameters.
+  const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
+  const RobustColumns robust(table, count, *args.robust);
+  const std::vector<ListedColumn> figures = robust.Listed();
+  columns.insert(columns.end(), figures.begin(), figures.end());
+  selection.figureColumns = robust.Sortable();
+  const SelectedRows rows = SelectRows(table, count, selection);
+  ReportLeftOut(selection, rows, err);
+  write(out, table, rows.slots, columns);
 }
 
 constexpr const char* kFormatHelp =
@@ -48,7 +64,18 @@ constexpr const char* kFormatHelp =
     "         holding a comma, a quote, CR or LF in quotes with its quotes doubled\n"
     "  json   an array of objects keyed by the tsv names; a cell that is a JSON number is\n"
     "         written as that number, its text unchanged, any other as a string; with\n"
-    "         --params, \"params\" holds the parameter panel's lines as [name, value] pairs\n";
+    "         --params, \"params\" holds the parameter panel's lines as [name, value] pairs\n"
+    "\n"
+    "--robust COLUMN adds the neighbourhood figures of COLUMN (profit, trades, profit-factor,\n"
+    "expected-payoff, drawdown or drawdown-percent) as three columns, which --sort accepts:\n"
+    "  COLUMN-neighbours  the passes that differ from the pass in one optimized parameter, by\n"
+    "                     one step of its ordered values\n"
+    "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
+    "  COLUMN-mean        their mean, with two decimals\n"
+    "They are empty for a pass left out of the parameter map and, but for the neighbours, where\n"
+    "a cell of the neighbourhood does not convert. --sort profit-min:desc ranks the passes by\n"
+    "the worst profit around them, with empty figures last; --where compares them as it\n"
+    "compares a column, and an empty one as a cell that does not convert.\n";
 
 }  // namespace
 
@@ -58,7 +85,7 @@ ToolCommand AddListCommand(CLI::App& tool) {
   list->footer(std::string(kFormatHelp) + '\n' + kSelectionHelp);
   UseHelpLayout(*list,
                 "REPORT [--format table|tsv|csv|json] [--params] [--sort COLUMN:desc|asc]...\n"
-                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--limit N]");
+                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--limit N] [--robust COLUMN]");
   list->add_option("REPORT", args->report,
                    "the MT4 optimization report (.htm), passes numbered from 1")
       ->required()
@@ -67,6 +94,8 @@ ToolCommand AddListCommand(CLI::App& tool) {
   list->add_flag("--params", args->params, "add each pass's parameter text");
   AddSelectionOptions(*list, args->selection);
   list->add_option("--limit", args->limit, "list at most N passes")->type_name("N");
+  list->add_option("--robust", args->robust, "add the neighbourhood figures of COLUMN")
+      ->type_name("COLUMN");
   return {list, [args](std::ostream& out, std::ostream& err) {
             RunList(*args, out, err);
             return 0;

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "parametermap/PassRows.h"
+
 std::vector<ListedColumn> ListedColumns(bool withParams) {
   std::vector<ListedColumn> columns;
   for (const ResultColumn& column : kResultColumns) {
@@ -39,5 +41,11 @@ std::string_view RowParams(const PassTable& table, std::size_t slot) {
 }
 
 std::string_view CellText(const PassTable& table, std::size_t slot, const ListedColumn& column) {
+  if (!column.passTexts.empty()) return PassFigureText(table[slot], column.passTexts);
   return column.IsParams() ? RowParams(table, slot) : std::string_view(table[slot].*column.field);
+}
+
+std::string_view PassFigureText(const CItem_OPT& row, std::span<const std::string_view> texts) {
+  const std::optional<std::size_t> pass = PassNumberOf(row.Index);
+  return pass && *pass <= texts.size() ? texts[*pass - 1] : std::string_view();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,11 +11,14 @@
 // A field of a pass record, whatever type the table keeps its texts in.
 using PassField = decltype(ResultColumn::field);
 
-// A column of the tool's listing: a result column or the parameter text.
+// A column of the tool's listing: a result column, the parameter text, or a figure of each pass
+// that the table does not hold.
 struct ListedColumn {
   std::string_view name;     // in the tab-separated, csv and json output
   std::string_view caption;  // heads the aligned table, UTF-8
   PassField field;
+  // A figure column's texts, ANSI, of the pass numbered k at k-1; empty for a field of the table.
+  std::span<const std::string_view> passTexts = {};
 
   bool IsParams() const { return field == &CItem_OPT::Params; }
 };
@@ -32,6 +36,10 @@ std::string ResultColumnNames();
 // The parameter text of the pass listed in `slot`. A sort moves every field but Params, so the
 // text of the pass numbered k stays in slot k-1, wherever its row stands now.
 std::string_view RowParams(const PassTable& table, std::size_t slot);
+
+// The text in `texts` of the pass whose row is `row`: a figure column's cell, which moves with the
+// row's Index. Empty for a row numbered with no pass of `texts`.
+std::string_view PassFigureText(const CItem_OPT& row, std::span<const std::string_view> texts);
 
 // The text of `column` in the row listed in `slot`, in the ANSI code page.
 std::string_view CellText(const PassTable& table, std::size_t slot, const ListedColumn& column);

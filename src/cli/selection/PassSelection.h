@@ -3,19 +3,28 @@
 #include <cstddef>
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "PassTable.h"
 #include "selection/SortOption.h"
 #include "selection/WhereCondition.h"
 
+// A column of figures per pass that the table does not hold, which --sort may name.
+struct FigureColumn {
+  std::string_view name;
+  std::span<const std::string_view> texts;  // ANSI numbers or empty, of the pass numbered k at k-1
+};
+
 // Which of a report's passes a command takes, and in which order.
 struct PassSelection {
-  std::vector<SortRequest> sorts;          // applied in turn, as header clicks would
-  std::vector<WhereCondition> conditions;  // every one must hold
-  bool skipBad = false;                    // leave out rows whose cells do not convert
-  std::optional<std::size_t> limit;        // the first this many rows that are left
+  std::vector<SortRequest> sorts;           // applied in turn, as header clicks would
+  std::vector<FigureColumn> figureColumns;  // those the sorts may name
+  std::vector<WhereCondition> conditions;   // every one must hold
+  bool skipBad = false;                     // leave out rows whose cells do not convert
+  std::optional<std::size_t> limit;         // the first this many rows that are left
 };
 
 struct SelectedRows {
@@ -24,13 +33,18 @@ struct SelectedRows {
 };
 
 // Sorts slots 0 to count-1 of `table`, keeps the rows that meet every condition, then takes the
-// limit. Every condition's cell is read in every row, so the outcome does not hang on the order
-// of the conditions. A cell that does not convert raises EConvertError naming its row (1 for the
-// first listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell
-// raises EConvertError as the window's sort does.
+// limit. A sort by a figure column orders the rows by its numbers as a header click orders a
+// column's, with the empty figures last; one that no figure column answers raises UsageError. Every
+// condition's cell is read in every row, so the outcome does not hang on the order of the
+// conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
+// listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell raises
+// EConvertError as the window's sort does.
 SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection);
 
 // Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how
 // many were left out. Raises EFOpenError when the report cannot be opened.
 SelectedRows SelectReportRows(const std::string& path, PassTable& table,
                               const PassSelection& selection, std::ostream& err);
+
+// With skipBad, says on `err` how many rows were left out.
+void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err);

@@ -1,5 +1,6 @@
 #include "selection/SortOption.h"
 
+#include <optional>
 #include <string>
 
 #include "ResultColumns.h"
@@ -7,16 +8,26 @@
 
 namespace {
 
-int ColumnId(std::string_view column) {
+std::optional<int> ColumnId(std::string_view column) {
   for (std::size_t id = 0; id < kResultColumns.size(); ++id) {
     if (column == kResultColumns[id].name || column == std::to_string(id)) {
       return static_cast<int>(id);
     }
   }
-  throw UsageError("unknown sort column " + std::string(column));
+  return std::nullopt;
 }
 
 }  // namespace
+
+bool IsFigureColumn(std::string_view column) {
+  const std::size_t dash = column.rfind('-');
+  if (dash == std::string_view::npos) return false;
+  const std::string_view figure = column.substr(dash + 1);
+  const std::optional<int> source = ColumnId(column.substr(0, dash));
+  return source && *source > 0 && (figure == "neighbours" || figure == "min" || figure == "mean");
+}
+
+namespace {}  // namespace
 
 SortRequest ParseSortRequest(std::string_view value) {
   const std::size_t colon = value.rfind(':');
@@ -26,5 +37,8 @@ SortRequest ParseSortRequest(std::string_view value) {
     throw UsageError("sort " + std::string(value) +
                      " needs a direction: COLUMN:desc or COLUMN:asc");
   }
-  return {ColumnId(value.substr(0, colon)), direction == "desc"};
+  const std::string_view column = value.substr(0, colon);
+  if (const std::optional<int> id = ColumnId(column)) return {*id, direction == "desc"};
+  if (IsFigureColumn(column)) return {0, direction == "desc", std::string(column)};
+  throw UsageError("unknown sort column " + std::string(column));
 }

@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 #include "UsageError.h"
 #include "rows/ListedColumns.h"
+#include "selection/SortOption.h"
 
 namespace {
 
@@ -62,7 +63,11 @@ WhereCondition ParseWhereCondition(std::string_view text) {
     condition.parameter = Utf16ToAnsi(Utf8ToUtf16(name));
   } else {
     condition.column = ResultColumnNamed(condition.cell);
-    if (condition.column == nullptr) RefuseCondition(text);
+    if (IsFigureColumn(condition.cell)) {
+      condition.figureColumn = condition.cell;
+    } else if (condition.column == nullptr) {
+      RefuseCondition(text);
+    }
   }
   try {
     condition.number = CellToFloat(rest.substr(op->text.size()));

@@ -15,11 +15,13 @@ struct WhereCondition {
   std::string cell;                      // "profit", "param:Lots": names the cell in messages
   const ResultColumn* column = nullptr;  // null when a parameter is compared
   std::string parameter;                 // the parameter's name in the ANSI code page
+  std::string figureColumn;              // a neighbourhood figure compared, such as profit-min
   Comparison comparison = Comparison::kEqual;
   long double number = 0;
 };
 
-// Reads COLUMN OP NUMBER, COLUMN a result column's tab-separated name or param:NAME, OP one of
+// Reads COLUMN OP NUMBER, COLUMN a result column's tab-separated name, a neighbourhood figure
+// (profit-min and the like) or param:NAME, OP one of
 // < <= > >= = !=, NUMBER as CellToFloat reads it; blanks may stand around COLUMN and NUMBER.
 // Raises UsageError showing that form.
 WhereCondition ParseWhereCondition(std::string_view text);

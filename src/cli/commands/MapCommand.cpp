@@ -1,0 +1,110 @@
+#include "commands/MapCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "HelpFormatter.h"
+#include "UsageError.h"
+#include "parametermap/MapView.h"
+#include "parametermap/ReportParameters.h"
+#include "rows/ListedColumns.h"
+
+namespace {
+
+struct MapArguments {
+  std::string report;
+  std::string x;
+  std::optional<std::string> y;
+  std::string column = "profit";
+  std::string aggregate = "max";
+  std::string format = "table";
+};
+
+using MapWriter = void (*)(std::ostream&, const MapView&);
+
+constexpr std::pair<std::string_view, MapWriter> kMapFormats[] = {
+    {"table", WriteMapTable}, {"tsv", WriteMapTsv}, {"csv", WriteMapCsv}, {"json", WriteMapJson}};
+
+MapWriter WriterOf(std::string_view name) {
+  for (const auto& [known, writer] : kMapFormats) {
+    if (known == name) return writer;
+  }
+  throw UsageError("unknown format " + std::string(name) + " (table, tsv, csv or json)");
+}
+
+// A result column the map can show: any but the index.
+int MapColumnId(std::string_view name) {
+  const ResultColumn* column = ResultColumnNamed(name);
+  if (column == nullptr || column == &kResultColumns[0]) {
+    throw UsageError("unknown column " + std::string(name) +
+                     " (profit, trades, profit-factor, expected-payoff, drawdown or "
+                     "drawdown-percent)");
+  }
+  return static_cast<int>(column - kResultColumns.data());
+}
+
+void RunMap(const MapArguments& args, std::ostream& out) {
+  const MapWriter write = WriterOf(args.format);
+  const int columnId = MapColumnId(args.column);
+  const std::optional<MapAggregate> aggregate = AggregateNamed(args.aggregate);
+  if (!aggregate) {
+    throw UsageError("unknown aggregate " + args.aggregate + " (max, mean, min or count)");
+  }
+  if (args.y == args.x) throw UsageError("--x and --y name the same parameter " + args.x);
+  const ReportParameters report(args.report);
+  const std::size_t x = OptimizedAxis(report.space, "--x", args.x);
+  const std::optional<std::size_t> y =
+      args.y ? std::optional(OptimizedAxis(report.space, "--y", *args.y)) : std::nullopt;
+  const ColumnValues values = ColumnValues::Read(report.table, report.count, columnId);
+  if (y) {
+    write(out, ViewOfMap(report.space, BuildParameterMap(report.space, values, x, y, *aggregate)));
+  } else {
+    write(out, ViewOfProfile(report.space, x, columnId, *aggregate,
+                             BuildProfile(report.space, values, x)));
+  }
+}
+
+constexpr const char* kMapHelp =
+    "A cell holds the passes whose X and Y values are those, the other parameters free; its\n"
+    "figure is the max, mean or min of COLUMN over them, or their count. Max and min are the\n"
+    "cell's own text, mean has two decimals, count is a whole number; a cell without passes,\n"
+    "or with a pass whose COLUMN cell does not convert, is empty. Without --y, a profile: the\n"
+    "min, mean and max of COLUMN and the count per value of X.\n"
+    "Formats, all of them UTF-8:\n"
+    "  table  aligned for reading, then the number of passes left out of the map (the default)\n"
+    "  tsv    a map: a line \"Y\\X\" (the two names) and the X values, then a line per Y value\n"
+    "         with its figures; a profile: the columns X, min, mean, max and count\n"
+    "  csv    the lines of tsv as RFC 4180 records\n"
+    "  json   one object: x, y (null for a profile), column, agg, xValues, yValues, then cells\n"
+    "         (rows by Y, null for an empty cell) or profile (value, min, mean, max, count)\n"
+    "         and leftOut, the number of passes left out of the map\n";
+
+}  // namespace
+
+ToolCommand AddMapCommand(CLI::App& tool) {
+  auto args = std::make_shared<MapArguments>();
+  CLI::App* map = tool.add_subcommand(
+      "map", "show a result column of REPORT over one or two optimized parameters");
+  map->footer(kMapHelp);
+  UseHelpLayout(*map,
+                "REPORT --x NAME [--y NAME] [--column COLUMN] [--agg max|mean|min|count]\n"
+                "    [--format table|tsv|csv|json]");
+  map->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
+      ->required()
+      ->type_name("");
+  map->add_option("--x", args->x, "the optimized parameter along the columns")
+      ->required()
+      ->type_name("NAME");
+  map->add_option("--y", args->y, "the optimized parameter along the rows; none: a profile")
+      ->type_name("NAME");
+  map->add_option("--column", args->column, "the result column, a tsv name but index (profit)")
+      ->type_name("COLUMN");
+  map->add_option("--agg", args->aggregate, "max, mean, min or count (max)")->type_name("AGG");
+  map->add_option("--format", args->format, "table, tsv, csv or json")->type_name("FORMAT");
+  return {map, [args](std::ostream& out, std::ostream&) {
+            RunMap(*args, out);
+            return 0;
+          }};
+}

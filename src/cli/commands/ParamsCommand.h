@@ -1,0 +1,7 @@
+#pragma once
+
+#include "commands/ToolCommand.h"
+
+// params REPORT: the parameters of a report's passes, optimized and constant, and the passes
+// that the parameter map leaves out.
+ToolCommand AddParamsCommand(CLI::App& tool);

@@ -1,0 +1,57 @@
+#include "parametermap/MapView.h"
+
+#include "CodePage.h"
+#include "ResultColumns.h"
+
+namespace {
+
+std::vector<std::string> ValueTexts(const MapParameter& parameter) {
+  std::vector<std::string> texts;
+  for (const std::string_view value : parameter.values) texts.push_back(AnsiToUtf8(value));
+  return texts;
+}
+
+std::optional<std::string> Shown(const MapFigure& figure) {
+  if (figure.Empty()) return std::nullopt;
+  return AnsiToUtf8(figure.text);
+}
+
+MapView ViewHead(const ParameterSpace& space, std::size_t x, int columnId, MapAggregate aggregate) {
+  MapView view;
+  const MapParameter& xParameter = space.Optimized().at(x);
+  view.x = AnsiToUtf8(xParameter.name);
+  view.column = std::string(kResultColumns.at(static_cast<std::size_t>(columnId)).name);
+  view.aggregate = std::string(AggregateName(aggregate));
+  view.xValues = ValueTexts(xParameter);
+  view.leftOut = space.LeftOut().size();
+  return view;
+}
+
+}  // namespace
+
+MapView ViewOfMap(const ParameterSpace& space, const ParameterMap& map) {
+  MapView view = ViewHead(space, map.x, map.columnId, map.aggregate);
+  if (map.y) {
+    const MapParameter& yParameter = space.Optimized().at(*map.y);
+    view.y = AnsiToUtf8(yParameter.name);
+    view.yValues = ValueTexts(yParameter);
+  }
+  for (std::size_t row = 0; row < map.rows; ++row) {
+    std::vector<std::optional<std::string>>& figures = view.rows.emplace_back();
+    for (std::size_t column = 0; column < map.columns; ++column) {
+      figures.push_back(Shown(map.At(column, row).figure));
+    }
+  }
+  return view;
+}
+
+MapView ViewOfProfile(const ParameterSpace& space, std::size_t x, int columnId,
+                      MapAggregate aggregate, const std::vector<ProfilePoint>& profile) {
+  MapView view = ViewHead(space, x, columnId, aggregate);
+  for (const ProfilePoint& point : profile) {
+    view.rows.push_back(
+        {Shown(point.min), Shown(point.mean), Shown(point.max),
+         point.passes ? std::optional(std::to_string(point.passes)) : std::nullopt});
+  }
+  return view;
+}

@@ -1,0 +1,64 @@
+#include "parametermap/RobustColumns.h"
+
+#include "UsageError.h"
+#include "parametermap/ColumnValues.h"
+#include "parametermap/Neighbourhoods.h"
+
+namespace {
+
+constexpr std::string_view kSuffixes[] = {"-neighbours", "-min", "-mean"};
+constexpr std::string_view kCaptionSuffixes[] = {": соседей", ": мин. окр.", ": средн. окр."};
+
+const ResultColumn& FigureSource(std::string_view name) {
+  const ResultColumn* column = ResultColumnNamed(name);
+  if (column == nullptr || column == &kResultColumns[0]) {
+    throw UsageError("--robust " + std::string(name) +
+                     ": COLUMN is profit, trades, profit-factor, expected-payoff, drawdown or "
+                     "drawdown-percent");
+  }
+  return *column;
+}
+
+}  // namespace
+
+RobustColumns::RobustColumns(const PassTable& table, std::size_t count,
+                             std::string_view columnName) {
+  const ResultColumn& column = FigureSource(columnName);
+  for (std::size_t f = 0; f < kFigures; ++f) {
+    names_[f] = std::string(column.name) + std::string(kSuffixes[f]);
+    captions_[f] = std::string(column.caption) + std::string(kCaptionSuffixes[f]);
+  }
+  const int columnId = static_cast<int>(&column - kResultColumns.data());
+  const ParameterSpace space = ParameterSpace::Read(table, count);
+  const ColumnValues values = ColumnValues::Read(table, count, columnId);
+  const std::vector<NeighbourhoodFigures> figures =
+      FiguresOfEveryPass(Neighbourhoods::Find(space), values);
+  neighbours_.reserve(count);
+  means_.reserve(count);
+  for (const NeighbourhoodFigures& pass : figures) {
+    neighbours_.push_back(pass.inMap ? std::to_string(pass.found) : std::string());
+    means_.push_back(pass.Mean());
+  }
+  // The views are taken once the strings stand still.
+  for (std::size_t p = 0; p < figures.size(); ++p) {
+    texts_[0].push_back(neighbours_[p]);
+    texts_[1].push_back(figures[p].Min(values));
+    texts_[2].push_back(means_[p]);
+  }
+}
+
+std::vector<ListedColumn> RobustColumns::Listed() const {
+  std::vector<ListedColumn> columns;
+  for (std::size_t f = 0; f < kFigures; ++f) {
+    columns.push_back({names_[f], captions_[f], nullptr, texts_[f]});
+  }
+  return columns;
+}
+
+std::vector<FigureColumn> RobustColumns::Sortable() const {
+  std::vector<FigureColumn> columns;
+  for (std::size_t f = 0; f < kFigures; ++f) {
+    columns.push_back({names_[f], texts_[f]});
+  }
+  return columns;
+}

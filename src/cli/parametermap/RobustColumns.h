@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PassTable.h"
+#include "rows/ListedColumns.h"
+#include "selection/PassSelection.h"
+
+// The neighbourhood figures of every pass for one result column, as the three columns that
+// list --robust COLUMN adds: COLUMN-neighbours (the number of neighbours found), COLUMN-min and
+// COLUMN-mean over the pass and its neighbours. A pass left out of the map, or whose
+// neighbourhood holds a cell that does not convert, has empty cells there.
+class RobustColumns {
+ public:
+  // Raises UsageError for a name that is not a result column other than the index.
+  RobustColumns(const PassTable& table, std::size_t count, std::string_view columnName);
+  RobustColumns(const RobustColumns&) = delete;
+  RobustColumns& operator=(const RobustColumns&) = delete;
+
+  std::vector<ListedColumn> Listed() const;
+  std::vector<FigureColumn> Sortable() const;
+
+ private:
+  static constexpr std::size_t kFigures = 3;
+
+  std::array<std::string, kFigures> names_;
+  std::array<std::string, kFigures> captions_;
+  std::vector<std::string> neighbours_;
+  std::vector<std::string> means_;
+  std::array<std::vector<std::string_view>, kFigures> texts_;
+};

@@ -1,0 +1,102 @@
+#include "parametermap/GridFigures.h"
+
+namespace {
+
+// The first pass at each point of the grid with its value when that value is exact, in key
+// order. Reading these in key order spares the lookups by pass number, which land all over the
+// column. A point whose pass is not exact, or that other passes share, is left to FiguresOf.
+struct FirstValues {
+  static constexpr std::int64_t kNone = kNotExact + 1;  // no pass at the point
+  static constexpr std::int64_t kOther = kNotExact;     // a point FiguresOf takes
+
+  std::vector<std::int64_t> exact;
+};
+
+// Read in pass order, which reads the column in the order it lies and writes by key.
+FirstValues FirstValuesByKey(const PassesByCoordinates& passes, const ColumnValues& values) {
+  FirstValues first;
+  first.exact.assign(passes.Points(), FirstValues::kNone);
+  const ParameterSpace& space = passes.Space();
+  for (std::size_t pass = 1; pass <= space.PassCount() && pass <= values.PassCount(); ++pass) {
+    if (!space.InMap(pass)) continue;
+    std::int64_t& exact = first.exact[passes.KeyOf(space.Coordinates(pass))];
+    exact = exact == FirstValues::kNone ? values.Exact(pass) : FirstValues::kOther;
+  }
+  return first;
+}
+
+}  // namespace
+
+void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double minValue,
+                   long double sum) {
+  figures.minPass = minPass;
+  figures.minValue = minValue;
+  figures.meanValue = sum / static_cast<long double>(figures.found + 1);
+}
+
+void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t minValue,
+                        std::int64_t sum) {
+  constexpr long double kScale = kTenThousand;
+  figures.minPass = minPass;
+  figures.minValue = static_cast<long double>(minValue) / kScale;
+  figures.meanValue = static_cast<long double>(sum) / kScale / (figures.found + 1);
+  figures.meanHundredths = MeanHundredths(sum, figures.found + 1);
+}
+
+std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
+                                              const ColumnValues& values) {
+  const PassesByCoordinates& passes = neighbourhoods.Passes();
+  const std::vector<MapParameter>& parameters = passes.Space().Optimized();
+  const std::size_t dimensions = parameters.size();
+  const FirstValues first = FirstValuesByKey(passes, values);
+  std::vector<NeighbourhoodFigures> figures(values.PassCount());
+  std::vector<std::uint32_t> at(dimensions, 0);  // the coordinates of `key`
+  for (std::uint64_t key = 0; key < passes.Points(); ++key) {
+    if (key > 0) {
+      for (std::size_t d = 0; d < dimensions && ++at[d] == parameters[d].values.size(); ++d) {
+        at[d] = 0;
+      }
+    }
+    const std::int64_t own = first.exact[key];
+    if (own == FirstValues::kNone) continue;
+    const std::uint32_t pass = passes.FirstPassOfKey(key);
+    // The neighbours in the order FiguresOf takes them, the first lowest kept.
+    bool exact = own != FirstValues::kOther;
+    std::uint32_t found = 0;
+    std::uint32_t possible = 0;
+    std::int64_t sum = own;
+    std::int64_t lowestValue = own;
+    std::uint64_t lowestKey = key;
+    const auto add = [&](std::uint64_t neighbourKey) {
+      ++possible;
+      const std::int64_t value = first.exact[neighbourKey];
+      if (value == FirstValues::kNone) return;
+      ++found;
+      exact = exact && value != FirstValues::kOther;
+      if (!exact) return;
+      sum += value;
+      if (value < lowestValue) {
+        lowestValue = value;
+        lowestKey = neighbourKey;
+      }
+    };
+    for (std::size_t d = 0; d < dimensions && exact; ++d) {
+      if (at[d] > 0) add(key - passes.Stride(d));
+      if (at[d] + 1 < parameters[d].values.size()) add(key + passes.Stride(d));
+    }
+    if (!exact) {
+      for (std::uint32_t p = pass; p != 0; p = passes.NextTwin(p)) {
+        if (p <= figures.size()) figures[p - 1] = FiguresOf(neighbourhoods, values, p);
+      }
+      continue;
+    }
+    if (pass > figures.size()) continue;
+    NeighbourhoodFigures& f = figures[pass - 1];
+    f.inMap = true;
+    f.found = found;
+    f.possible = possible;
+    SetExactMinAndMean(f, lowestKey == key ? pass : passes.FirstPassOfKey(lowestKey), lowestValue,
+                       sum);
+  }
+  return figures;
+}

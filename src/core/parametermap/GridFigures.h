@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "parametermap/ColumnValues.h"
+#include "parametermap/Neighbourhoods.h"
+#include "parametermap/PassesByCoordinates.h"
+
+// Sets the min (its pass and value) and the mean over found + 1 passes of `sum`.
+void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double minValue,
+                   long double sum);
+// The same from values in ten-thousandths, exact.
+void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t minValue,
+                        std::int64_t sum);
+
+// The figures of every pass, as FiguresOf gives them, for passes kept in the array form. The
+// grid is swept in key order, so that the neighbours' values are read from an array in the order
+// they lie rather than pass by pass all over the column, and summed in exact ten-thousandths.
+// Points where a value is not exact, or that several passes share, are left to FiguresOf.
+std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
+                                              const ColumnValues& values);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "MapPicture.h"
+#include "parametermap/ParameterMap.h"
+
+// The values of a parameter as the axes show them.
+QStringList ValueTexts(const MapParameter& parameter);
+
+// The colour scale of a column's figures under an aggregate, over the figures from `lowest` to
+// `highest`: around zero for profit and expected payoff, high drawdown bad, a count neutral.
+ColourScale ScaleOf(int columnId, MapAggregate aggregate, double lowest, double highest);
+
+// The map as it is drawn: the axes' names and values, and each cell's figure and best pass.
+MapPicture MapPictureOf(const ParameterMap& map, const ParameterSpace& space);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "parametermap/ColumnValues.h"
+#include "parametermap/Neighbourhoods.h"
+#include "parametermap/ParameterSpace.h"
+
+// What the map window keeps of the report it maps.
+struct MappedReport {
+  MappedReport() = default;
+  MappedReport(const MappedReport&) = delete;
+  MappedReport& operator=(const MappedReport&) = delete;
+
+  ParameterSpace space;
+  // Found when a pass is first marked: a map that nobody marks on does without them. They refer
+  // to `space`, so this stays where it was made.
+  std::optional<Neighbourhoods> neighbourhoods;
+  // Of the column chosen last.
+  ColumnValues values;
+};

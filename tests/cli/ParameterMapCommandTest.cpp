@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RunTool.h"
+#include "TestFiles.h"
+
+namespace {
+
+struct OutputCase {
+  std::vector<std::string> args;  // the report's path goes after the command
+  std::string expected;           // a file of tests/data
+};
+
+class ParameterMapOutputTest : public testing::TestWithParam<OutputCase> {};
+
+TEST_P(ParameterMapOutputTest, WritesTheExpectedFile) {
+  std::vector<std::string> args = GetParam().args;
+  args.insert(args.begin() + 1, DataPath("map-report.htm"));
+  const ToolRun run = RunTool(args);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, ReadBytes(DataPath(GetParam().expected)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ParameterMapOutputTest,
+    testing::Values(
+        OutputCase{{"params"}, "map-report-params.txt"},
+        OutputCase{{"map", "--x", "Period", "--y", "UseTrailing", "--format", "tsv"},
+                   "map-report-max.tsv"},
+        OutputCase{{"map", "--x", "Period", "--y", "UseTrailing", "--agg", "mean"},
+                   "map-report-mean-table.txt"},
+        OutputCase{
+            {"map", "--x", "Period", "--y", "UseTrailing", "--agg", "min", "--format", "csv"},
+            "map-report-min.csv"},
+        OutputCase{
+            {"map", "--x", "Period", "--y", "UseTrailing", "--agg", "count", "--format", "json"},
+            "map-report-count.json"},
+        OutputCase{{"map", "--x", "Period", "--format", "tsv"}, "map-report-profile.tsv"},
+        OutputCase{{"map", "--x", "Period", "--format", "json"}, "map-report-profile.json"},
+        OutputCase{{"map", "--x", "Period", "--column", "drawdown"},
+                   "map-report-profile-drawdown-table.txt"},
+        OutputCase{{"list", "--robust", "profit", "--sort", "profit-min:desc", "--format", "tsv"},
+                   "map-report-robust.tsv"},
+        OutputCase{
+            {"list", "--robust", "drawdown", "--sort", "drawdown-mean:asc", "--format", "json"},
+            "map-report-robust-drawdown.json"},
+        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"}));
+
+struct ErrorCase {
+  std::vector<std::string> args;
+  int status;
+  std::string errStart;  // the first line of standard error begins so
+};
+
+class ParameterMapErrorTest : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ParameterMapErrorTest, FailsWithOneLine) {
+  std::vector<std::string> args = GetParam().args;
+  args.insert(args.begin() + 1, DataPath("map-report.htm"));
+  const ToolRun run = RunTool(args);
+  EXPECT_EQ(run.status, GetParam().status);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.substr(0, GetParam().errStart.size()), GetParam().errStart);
+  if (GetParam().status == 1) {
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParameterMapErrorTest,
+    testing::Values(
+        ErrorCase{{"map", "--x", "Periods"},
+                  1,
+                  "--x Periods: no such parameter; the optimized parameters are Period, "
+                  "UseTrailing, the constant ones Lots, Comment.\n"},
+        ErrorCase{{"map", "--x", "Period", "--y", "Comment"},
+                  1,
+                  "--y Comment: the parameter is constant (Тест in every pass); the optimized "
+                  "parameters are Period, UseTrailing.\n"},
+        ErrorCase{{"map", "--x", "Period", "--y", "Period"}, 2, "kvl-ridavu-cli map: --x and --y"},
+        ErrorCase{{"map", "--x", "Period", "--column", "index"},
+                  2,
+                  "kvl-ridavu-cli map: unknown column index"},
+        ErrorCase{{"map", "--x", "Period", "--agg", "median"},
+                  2,
+                  "kvl-ridavu-cli map: unknown aggregate median"},
+        ErrorCase{{"list", "--sort", "profit-min:desc"},
+                  2,
+                  "kvl-ridavu-cli list: profit-min: a neighbourhood figure, which list adds with "
+                  "--robust profit"},
+        ErrorCase{{"list", "--robust", "profit", "--where", "profit-min>0"},
+                  1,
+                  "Row 6 (pass 6), profit-min: '' is not a valid floating point value.\n"},
+        ErrorCase{{"list", "--robust", "index"}, 2, "kvl-ridavu-cli list: --robust index"}));
+
+TEST(ParameterMapCommand, WhereKeepsThePassesWhoseNeighbourhoodMeetsTheCondition) {
+  const ToolRun run = RunTool({"list", DataPath("map-report.htm"), "--robust", "profit", "--where",
+                               "profit-min>0", "--skip-bad", "--format", "tsv"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "Left out 1 row whose cells do not convert.\n");
+  EXPECT_EQ(run.out, ReadBytes(DataPath("map-report-robust-where.tsv")));
+}
+
+TEST(ParameterMapCommand, AReportWithoutOptimizedParametersSaysSo) {
+  const TempDir dir;
+  std::string report = ReadBytes(DataPath("map-report.htm"));
+  // Every pass but the broken one gets the same combination.
+  for (const std::string from : {"Period=10", "Period=30"}) {
+    for (std::size_t at; (at = report.find(from)) != std::string::npos;) {
+      report.replace(at, from.size(), "Period=20");
+    }
+  }
+  for (std::size_t at; (at = report.find("UseTrailing=false;")) != std::string::npos;) {
+    report.replace(at, 18, "UseTrailing=true;");
+  }
+  const ToolRun run = RunTool({"map", dir.Write("same.htm", report), "--x", "Period"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "The report has no optimized parameters: every pass has the same values.\n");
+}
+
+}  // namespace
