@@ -46,6 +46,8 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
   UseHelpLayout(tool, "COMMAND ARGUMENTS");
   tool.footer("\"" + std::string(kProgram) + " COMMAND --help\" describes a command.");
   tool.require_subcommand(1);
+  // Paths such as /reports/a.htm are paths on every system, never options.
+  tool.allow_windows_style_options(false);
   // A repeated option keeps its last value; the options meant to repeat say so themselves. A flag
   // takes no value.
   tool.option_defaults()

@@ -1,59 +1,38 @@
 #include "CodePage.h"
 
-#include <unicode/uchar.h>
-#include <unicode/ucnv.h>
-#include <unicode/unorm2.h>
-#include <unicode/ustring.h>
-
-#include <algorithm>
 #include <array>
-#include <limits>
-#include <memory>
-#include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
 #include "CodePagePieces.h"
-#include "Exceptions.h"
+#include "platform/CodePageBackend.h"
 
 namespace {
 
 constexpr char16_t kNoByte = 0;
-constexpr char kDefaultChar = '?';
-constexpr const char* kAnsiConverterName = "windows-1251";
 
-struct ConverterCloser {
-  void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+constexpr bool IsLeadSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool IsTrailSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // A single-byte code page held as two tables, so that the bulk of every conversion is a lookup.
-// Bytes the code page leaves undefined (0x98 in Windows-1251) map to the C1 control of the same
-// number, as the system's own conversion does, which keeps every byte text intact across a round
-// trip.
+// Undefined bytes decode to the C1 control of the same number, which keeps every byte text intact
+// across a round trip.
 class AnsiCodePage {
  public:
-  AnsiCodePage() {
-    UErrorCode status = U_ZERO_ERROR;
-    converter_.reset(ucnv_open(kAnsiConverterName, &status));
-    if (U_FAILURE(status)) throw std::runtime_error("ICU has no converter for the ANSI code page");
-    ucnv_setFallback(converter_.get(), true);
-    ucnv_setSubstChars(converter_.get(), &kDefaultChar, 1, &status);
-
+  explicit AnsiCodePage(unsigned number) : number_(number), backend_(number) {
     fromUnicode_.assign(0x10000, kNoByte);
     for (int b = 0; b < 256; ++b) {
-      const char byte = static_cast<char>(b);
-      char16_t unit = static_cast<char16_t>(b);
-      UChar out[4];
-      UErrorCode s = U_ZERO_ERROR;
-      ucnv_reset(converter_.get());
-      ucnv_setToUCallBack(converter_.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &s);
-      const int32_t len = ucnv_toUChars(converter_.get(), out, 4, &byte, 1, &s);
-      if (U_SUCCESS(s) && len == 1) unit = out[0];
+      const char16_t unit = backend_.Decode(static_cast<unsigned char>(b));
       toUnicode_[b] = unit;
       fromUnicode_[unit] = static_cast<char16_t>(b + 1);  // stored off by one: 0 means "none"
     }
   }
+
+  unsigned Number() const { return number_; }
 
   char16_t Decode(unsigned char byte) const { return toUnicode_[byte]; }
 
@@ -66,7 +45,8 @@ class AnsiCodePage {
         *out++ = static_cast<char>(mapped - 1);
         continue;
       }
-      const bool pair = U16_IS_LEAD(unit) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1]);
+      const bool pair =
+          IsLeadSurrogate(unit) && i + 1 < text.size() && IsTrailSurrogate(text[i + 1]);
       *out++ = EncodeUnmapped(text.substr(i, pair ? 2 : 1));
       if (pair) ++i;
     }
@@ -74,61 +54,34 @@ class AnsiCodePage {
   }
 
  private:
-  // A similar character for one code point the tables do not hold: ICU's own fallback (such as
-  // a full-width letter to its plain form), else the base letter under its marks, else '?'.
   char EncodeUnmapped(std::u16string_view codePoint) {
-    const char32_t key =
-        codePoint.size() == 2 ? U16_GET_SUPPLEMENTARY(codePoint[0], codePoint[1]) : codePoint[0];
-    if (auto it = fallback_.find(key); it != fallback_.end()) return it->second;
-    char bytes[8];
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_reset(converter_.get());
-    const int32_t len = ucnv_fromUChars(converter_.get(), bytes, sizeof bytes, codePoint.data(),
-                                        static_cast<int32_t>(codePoint.size()), &status);
-    const char result = U_SUCCESS(status) && len == 1 && bytes[0] != kDefaultChar
-                            ? bytes[0]
-                            : BaseLetter(codePoint);
-    fallback_.emplace(key, result);
-    return result;
+    const char32_t key = codePoint.size() == 2
+                             ? 0x10000 + ((char32_t{codePoint[0]} - 0xD800) << 10) +
+                                   (char32_t{codePoint[1]} - 0xDC00)
+                             : codePoint[0];
+    if (auto it = similar_.find(key); it != similar_.end()) return it->second;
+    const char byte = backend_.EncodeUnmapped(codePoint, fromUnicode_);
+    similar_.emplace(key, byte);
+    return byte;
   }
 
-  // The compatibility decomposition without its combining marks, when that leaves one character
-  // of the code page: "ā" gives "a", "ӣ" gives "и", "²" gives "2". A ligature ("ﬁ") or a letter
-  // that does not decompose ("ł") has none.
-  char BaseLetter(std::u16string_view codePoint) const {
-    UErrorCode status = U_ZERO_ERROR;
-    const UNormalizer2* decomposition = unorm2_getNFKDInstance(&status);
-    constexpr int32_t kCapacity = 32;  // the longest decomposition, of U+FDFA, takes 18 units
-    UChar decomposed[kCapacity];
-    const int32_t length =
-        unorm2_normalize(decomposition, codePoint.data(), static_cast<int32_t>(codePoint.size()),
-                         decomposed, kCapacity, &status);
-    if (U_FAILURE(status)) return kDefaultChar;
-    char16_t base = kNoByte;
-    int bases = 0;
-    for (int32_t i = 0; i < length;) {
-      UChar32 c = 0;
-      U16_NEXT(decomposed, i, length, c);
-      if ((U_GET_GC_MASK(c) & U_GC_M_MASK) != 0) continue;
-      if (++bases > 1 || c > 0xFFFF) return kDefaultChar;
-      base = static_cast<char16_t>(c);
-    }
-    const char16_t mapped = bases == 1 ? fromUnicode_[base] : kNoByte;
-    return mapped != kNoByte ? static_cast<char>(mapped - 1) : kDefaultChar;
-  }
-
-  ConverterPtr converter_;
+  unsigned number_;
+  CodePageBackend backend_;
   std::array<char16_t, 256> toUnicode_{};
   std::vector<char16_t> fromUnicode_;
-  std::unordered_map<char32_t, char> fallback_;
+  std::unordered_map<char32_t, char> similar_;
 };
 
 AnsiCodePage& CodePage() {
-  static AnsiCodePage page;
+  static AnsiCodePage page(SystemAnsiCodePage());
   return page;
 }
 
 }  // namespace
+
+std::string AnsiCodePageName() {
+  return "Windows-" + std::to_string(CodePage().Number());
+}
 
 std::u16string AnsiToUtf16(std::string_view ansi) {
   const AnsiCodePage& page = CodePage();
@@ -154,10 +107,6 @@ std::string AnsiToUtf8(std::string_view ansi) {
 
 namespace {
 
-// The largest pieces whose conversion ICU can count in its 32-bit lengths.
-constexpr std::size_t kMaxUtf8Piece = std::size_t{1} << 30;
-constexpr std::size_t kMaxUtf16Piece = std::numeric_limits<int32_t>::max() / 3;
-
 // Cuts `in` into pieces of at most `piece` where no character is split, so that every piece
 // converts as it would within the whole text; a piece's result is at most `growth` times longer.
 template <class Out, class CharIn, class Cut, class ConvertPiece>
@@ -168,45 +117,50 @@ Out ConvertInPieces(std::basic_string_view<CharIn> in, std::size_t piece, std::s
     const std::size_t take = in.size() <= piece ? in.size() : cut(in, piece);
     const std::size_t start = out.size();
     out.resize(start + take * growth);
-    int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    convertPiece(out.data() + start, static_cast<int32_t>(take * growth), &length, in.data(),
-                 static_cast<int32_t>(take), 0xFFFD, nullptr, &status);
-    if (U_FAILURE(status)) {
-      throw Exception(std::string("Cannot convert a text of ") + std::to_string(in.size()) +
-                      " characters: " + u_errorName(status));
-    }
-    out.resize(start + static_cast<std::size_t>(length));
+    out.resize(start + convertPiece(in.substr(0, take), out.data() + start));
     in.remove_prefix(take);
   }
   return out;
 }
 
+constexpr bool IsUtf8Trail(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The number of trail bytes a lead byte announces; 0 for a byte that leads no sequence.
+constexpr std::size_t Utf8TrailCount(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 1;
+  if (lead >= 0xE0 && lead <= 0xEF) return 2;
+  if (lead >= 0xF0 && lead <= 0xF4) return 3;
+  return 0;
+}
+
 // Where to end a piece of `utf8` at `at` or before it: before the lead byte of a sequence that
 // would run past `at`.
 std::size_t Utf8Cut(std::string_view utf8, std::size_t at) {
-  for (std::size_t back = 1; back <= 3 && U8_IS_TRAIL(utf8[at - back + 1]); ++back) {
-    const auto lead = static_cast<uint8_t>(utf8[at - back]);
-    if (U8_IS_LEAD(lead)) return at - back + 1 + U8_COUNT_TRAIL_BYTES(lead) > at ? at - back : at;
+  for (std::size_t back = 1; back <= 3 && IsUtf8Trail(utf8[at - back + 1]); ++back) {
+    const auto lead = static_cast<unsigned char>(utf8[at - back]);
+    if (const std::size_t trail = Utf8TrailCount(lead); trail > 0)
+      return at - back + 1 + trail > at ? at - back : at;
   }
   return at;
 }
 
 // Where to end a piece of `text` at `at` or before it: not between the two units of a pair.
 std::size_t Utf16Cut(std::u16string_view text, std::size_t at) {
-  return U16_IS_LEAD(text[at - 1]) && U16_IS_TRAIL(text[at]) ? at - 1 : at;
+  return IsLeadSurrogate(text[at - 1]) && IsTrailSurrogate(text[at]) ? at - 1 : at;
 }
 
 }  // namespace
 
 std::u16string Utf8ToUtf16InPieces(std::string_view utf8, std::size_t pieceBytes) {
   // Never more UTF-16 units than UTF-8 bytes.
-  return ConvertInPieces<std::u16string>(utf8, pieceBytes, 1, Utf8Cut, u_strFromUTF8WithSub);
+  return ConvertInPieces<std::u16string>(utf8, pieceBytes, 1, Utf8Cut, Utf8PieceToUtf16);
 }
 
 std::string Utf16ToUtf8InPieces(std::u16string_view text, std::size_t pieceUnits) {
   // A UTF-16 unit never needs more than 3 UTF-8 bytes.
-  return ConvertInPieces<std::string>(text, pieceUnits, 3, Utf16Cut, u_strToUTF8WithSub);
+  return ConvertInPieces<std::string>(text, pieceUnits, 3, Utf16Cut, Utf16PieceToUtf8);
 }
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {

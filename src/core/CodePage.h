@@ -3,9 +3,13 @@
 #include <string>
 #include <string_view>
 
-// Conversions between the ANSI code page, Windows-1251, and Unicode.
+// Conversions between the ANSI code page and Unicode. The ANSI code page is the system's where
+// the system has a single-byte one (Windows), else Windows-1251, the code page of the reports.
 // Every byte 0x00-0xFF decodes to one UTF-16 unit and encodes back to itself, so byte texts
 // survive a round trip unchanged.
+
+// The ANSI code page's name, such as "Windows-1251".
+std::string AnsiCodePageName();
 
 std::u16string AnsiToUtf16(std::string_view ansi);
 

@@ -1,12 +1,8 @@
 #include "FileError.h"
 
-#include <cstring>
-#include <filesystem>
-#include <system_error>
+#include "platform/FileErrorParts.h"
 
-std::string FileErrorMessage(const char* action, const std::string& path, int errorNumber) {
-  std::error_code ignored;
-  const std::filesystem::path full = std::filesystem::absolute(path, ignored);
-  const std::string shown = full.empty() ? path : full.string();
-  return std::string("Cannot ") + action + " file \"" + shown + "\". " + std::strerror(errorNumber);
+std::string FileErrorMessage(const char* action, const std::string& path, SystemError error) {
+  return std::string("Cannot ") + action + " file \"" + FullPath(path) + "\". " +
+         SystemErrorText(error);
 }

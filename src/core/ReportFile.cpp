@@ -1,21 +1,9 @@
 #include "ReportFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "CodePage.h"
-#include "Exceptions.h"
-#include "FileDescriptor.h"
-#include "FileError.h"
+#include "platform/FileRead.h"
 
 namespace {
-
-[[noreturn]] void RefuseOpen(const std::string& path, int errorNumber) {
-  throw EFOpenError(FileErrorMessage("open", path, errorNumber));
-}
 
 std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
   std::u16string text(bytes.size() / 2 + bytes.size() % 2, u'\0');
@@ -51,27 +39,8 @@ ReportFile ClassifyReportBytes(TextBuffer bytes, std::size_t size) {
 }  // namespace
 
 ReportFile ReadReportFile(const std::string& path) {
-  // Non-blocking, so that a FIFO chosen by mistake cannot hang the open.
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.get() < 0) RefuseOpen(path, errno);
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0) RefuseOpen(path, errno);
-  if (S_ISDIR(info.st_mode)) RefuseOpen(path, EISDIR);
-  // Devices and pipes have no end to read up to.
-  if (!S_ISREG(info.st_mode)) RefuseOpen(path, EINVAL);
-
-  // Only the size the file had when it was opened is read: a writer that keeps appending can
-  // neither keep the load running nor make it take ever more memory.
-  TextBuffer bytes(static_cast<std::size_t>(info.st_size));
-  std::size_t filled = 0;
-  while (filled < bytes.capacity()) {
-    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.capacity() - filled);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) RefuseOpen(path, errno);
-    if (got == 0) break;  // it has been cut meanwhile
-    filled += static_cast<std::size_t>(got);
-  }
-  return ClassifyReportBytes(std::move(bytes), filled);
+  FileBytes read = ReadRegularFile(path);
+  return ClassifyReportBytes(std::move(read.bytes), read.size);
 }
 
 std::u16string DecodeUnicodeBody(const ReportFile& file) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "RunTool.h"
+#include "SystemTexts.h"
 #include "TestFiles.h"
 
 namespace {
@@ -100,7 +101,8 @@ TEST(ExportCommandFailureTest, UncreatableFileIsReportedWithItsFullPath) {
   const std::string setPath = (dir.Path() / "missing" / "pass.set").string();
   const ToolRun run = RunTool({"export", DataPath("report-cp1251.htm"), "1", "-o", setPath});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Cannot create file \"" + setPath + "\". No such file or directory.\n");
+  EXPECT_EQ(run.err, "Cannot create file \"" + setPath + "\". " +
+                         SystemText(Failure::kNoSuchFolder) + ".\n");
 }
 
 }  // namespace

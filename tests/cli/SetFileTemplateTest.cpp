@@ -7,6 +7,7 @@
 
 #include "PanelText.h"
 #include "RunTool.h"
+#include "SystemTexts.h"
 #include "TestFiles.h"
 #include "setfiles/SetFileTemplate.h"
 
@@ -95,7 +96,8 @@ TEST(ExportTemplateTest, UnreadableTemplateStopsTheExportBeforeAnythingIsWritten
     const ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "Cannot open file \"" + missing + "\". No such file or directory.\n");
+    EXPECT_EQ(run.err,
+              "Cannot open file \"" + missing + "\". " + SystemText(Failure::kNoSuchFile) + ".\n");
   }
   EXPECT_FALSE(std::filesystem::exists(setPath));
   EXPECT_FALSE(std::filesystem::exists(folder));

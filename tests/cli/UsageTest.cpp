@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RunTool.h"
+#include "SystemTexts.h"
 #include "TestFiles.h"
 
 namespace {
@@ -168,12 +169,12 @@ TEST(ReportFailureTest, UnopenableReportIsOneLineAndExitsWithOne) {
   const TempDir dir;
   const std::string missing = (dir.Path() / "missing.htm").string();
   const std::string folder = dir.Path().string();
+  const std::string noSuchFile = SystemText(Failure::kNoSuchFile) + ".\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"list", missing}, "Cannot open file \"" + missing + "\". No such file or directory.\n"},
+      {{"list", missing}, "Cannot open file \"" + missing + "\". " + noSuchFile},
       {{"list", folder, "--format", "tsv"},
-       "Cannot open file \"" + folder + "\". Is a directory.\n"},
-      {{"export", missing, "1", "-o", "-"},
-       "Cannot open file \"" + missing + "\". No such file or directory.\n"},
+       "Cannot open file \"" + folder + "\". " + SystemText(Failure::kIsAFolder) + ".\n"},
+      {{"export", missing, "1", "-o", "-"}, "Cannot open file \"" + missing + "\". " + noSuchFile},
   };
   for (const auto& [args, message] : cases) {
     const ToolRun run = RunTool(args);

@@ -1,34 +1,41 @@
 #include "TestFiles.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
+namespace fs = std::filesystem;
+
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kvl-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot create a temporary folder like " + pattern);
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = fs::temp_directory_path() / ("kvl-test-" + std::to_string(random()));
+    if (fs::create_directory(candidate)) {
+      fs::permissions(candidate, fs::perms::owner_all);  // the folder is this user's alone
+      path_ = candidate;
+      return;
+    }
   }
-  path_ = pattern;
+  throw std::runtime_error("cannot create a temporary folder in " +
+                           Utf8FromPath(fs::temp_directory_path()));
 }
 
 TempDir::~TempDir() {
   std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+  fs::remove_all(path_, ignored);
 }
 
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
-  const std::string path = (path_ / name).string();
+  const fs::path path = path_ / PathFromUtf8(name);
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write test file " + path);
-  return path;
+  if (!out) throw std::runtime_error("cannot write test file " + Utf8FromPath(path));
+  return Utf8FromPath(path);
 }
 
 std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) throw std::runtime_error("cannot read test file " + path);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

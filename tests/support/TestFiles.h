@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "Utf8Path.h"
+
 // A fresh directory under the system's temporary folder, removed with everything in it.
 class TempDir {
  public:
@@ -13,7 +15,7 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  // Writes `bytes` to the file `name` in this directory and returns its path.
+  // Writes `bytes` to the file `name` in this directory and returns its path, in UTF-8.
   std::string Write(const std::string& name, std::string_view bytes) const;
 
  private:

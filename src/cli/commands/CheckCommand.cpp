@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "CodePage.h"
 #include "HelpFormatter.h"
 #include "check/ReportCheck.h"
 
@@ -12,7 +13,9 @@ namespace {
 
 constexpr std::size_t kMostShown = 10;
 
-std::string_view EncodingName(ReportFile::Encoding encoding) {
+constexpr std::string_view kReportCodePage = "Windows-1251";
+
+std::string EncodingName(ReportFile::Encoding encoding) {
   switch (encoding) {
     case ReportFile::Encoding::Utf8:
       return "UTF-8, with a byte-order mark";
@@ -23,7 +26,17 @@ std::string_view EncodingName(ReportFile::Encoding encoding) {
     case ReportFile::Encoding::Ansi:
       break;
   }
-  return "Windows-1251, no byte-order mark";
+  return AnsiCodePageName() + ", no byte-order mark";
+}
+
+// A system whose ANSI code page is not the reports' still reads them in its own: the header's
+// word and the texts of a report with a byte-order mark then come out as other letters.
+void WriteCodePage(std::ostream& out) {
+  const std::string codePage = AnsiCodePageName();
+  if (codePage != kReportCodePage) {
+    out << "Code page: " << codePage << ", the system's, not the reports' " << kReportCodePage
+        << '\n';
+  }
 }
 
 // At most kMostShown of the items, each written by `write`, separated by commas.
@@ -95,6 +108,7 @@ void WriteRefusals(std::ostream& out, const ReportCheck& check) {
 int RunCheck(const std::string& report, std::ostream& out) {
   const ReportCheck check = CheckReport(report);
   out << "Encoding: " << EncodingName(check.encoding) << '\n';
+  WriteCodePage(out);
   out << "Results header: ";
   if (check.headerLine) {
     out << "line " << *check.headerLine << '\n';
@@ -120,8 +134,9 @@ ToolCommand AddCheckCommand(CLI::App& tool) {
   UseHelpLayout(*command, "REPORT");
   command->footer(
       "Reads the optimization report REPORT as \"list\" does and tells what it found: the\n"
-      "encoding, the line of the results header, the number of passes, the lines after the\n"
-      "header that were skipped, the lines stored as passes that do not look like data rows,\n"
+      "encoding (and the system's code page where that is not Windows-1251, the reports' own),\n"
+      "the line of the results header, the number of passes, the lines after the header that\n"
+      "were skipped, the lines stored as passes that do not look like data rows,\n"
       "gaps and repeats in the report's own pass numbers (the first cell of each row), and per\n"
       "column the cells a sort would refuse. At most 10 of each are shown.\n"
       "Exits with 0 when a header was found, every cell converts and no pass number is missing,\n"

@@ -13,6 +13,7 @@
 #include "ReportLoader.h"
 #include "SetFile.h"
 #include "UsageError.h"
+#include "Utf8Path.h"
 #include "selection/SelectionArguments.h"
 #include "setfiles/BatchExport.h"
 #include "setfiles/SetFileTemplate.h"
@@ -100,7 +101,8 @@ void RunExport(const ExportArguments& args, const ExportOptions& options, std::o
   }
   PassSelection selection = ReadSelection(args.selection);
   selection.limit = PassCount("--top", args.top, 1);
-  BatchExport batch{args.folder, FileNameTemplate(args.name), args.force, std::nullopt};
+  BatchExport batch{PathFromUtf8(args.folder), FileNameTemplate(args.name), args.force,
+                    std::nullopt};
   // Read after the arguments are known to be right and before the report, so that a template
   // that cannot be read stops the export before anything is written.
   batch.setTemplate = SetTemplate(args, options);

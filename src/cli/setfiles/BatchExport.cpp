@@ -7,6 +7,7 @@
 
 #include "Exceptions.h"
 #include "SetFile.h"
+#include "Utf8Path.h"
 #include "rows/ListedColumns.h"
 #include "setfiles/SetFileTemplate.h"
 
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Quoted(const fs::path& path) {
-  return "\"" + fs::absolute(path).lexically_normal().string() + "\"";
+  return "\"" + Utf8FromPath(fs::absolute(path).lexically_normal()) + "\"";
 }
 
 std::string PassOf(const PassTable& table, std::size_t slot) {
@@ -36,10 +37,10 @@ std::vector<fs::path> PlannedFiles(const PassTable& table, std::span<const std::
     const auto [it, fresh] = rowOfName.emplace(name, slot);
     if (!fresh) {
       throw Exception("The name template gives " + PassOf(table, it->second) + " and " +
-                      PassOf(table, slot) + " the same file " + Quoted(batch.folder / name) +
-                      "; put {index} into it");
+                      PassOf(table, slot) + " the same file " +
+                      Quoted(batch.folder / PathFromUtf8(name)) + "; put {index} into it");
     }
-    files.push_back(batch.folder / name);
+    files.push_back(batch.folder / PathFromUtf8(name));
   }
   if (batch.force) return files;
   std::size_t existing = 0;
@@ -73,7 +74,8 @@ void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
   const std::vector<fs::path> files = PlannedFiles(table, slots, batch);
   CreateFolder(batch.folder);
   for (std::size_t k = 0; k < slots.size(); ++k) {
-    WriteSetFile(files[k].string(), PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
-    out << files[k].string() << '\n';
+    const std::string file = Utf8FromPath(files[k]);
+    WriteSetFile(file, PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
+    out << file << '\n';
   }
 }

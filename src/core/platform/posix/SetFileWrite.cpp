@@ -1,5 +1,3 @@
-#include "SetFile.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,8 +8,9 @@
 #include <random>
 
 #include "Exceptions.h"
-#include "FileDescriptor.h"
 #include "FileError.h"
+#include "SetFile.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace {
 

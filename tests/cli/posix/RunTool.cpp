@@ -55,3 +55,7 @@ ToolRun RunToolInMemory(std::size_t kibibytes, const std::vector<std::string>& a
   argv.insert(argv.end(), args.begin(), args.end());
   return Spawn(std::move(argv));
 }
+
+bool ToolMemoryCanBeLimited() {
+  return true;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "FileError.h"
+
+// The parts of a file error's message that the system knows, in UTF-8.
+
+// The full form of `path`; `path` itself where the system cannot tell.
+std::string FullPath(const std::string& path);
+
+// The system's own text for `error`, without a final period or line break.
+std::string SystemErrorText(SystemError error);

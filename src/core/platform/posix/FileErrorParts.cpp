@@ -1,0 +1,15 @@
+#include "platform/FileErrorParts.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+std::string FullPath(const std::string& path) {
+  std::error_code ignored;
+  const std::filesystem::path full = std::filesystem::absolute(path, ignored);
+  return full.empty() ? path : full.string();
+}
+
+std::string SystemErrorText(SystemError error) {
+  return std::strerror(static_cast<int>(error));
+}

@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Exceptions.h"
+#include "ReportGenerator.h"
+#include "ReportLoader.h"
+#include "TestFiles.h"
+
+namespace {
+
+TEST(LoadReport, UnreadableFileIsRefused) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const TempDir dir;
+  const std::string path = dir.Write("locked.htm", ResultsHeaderLine());
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  PassTable table;
+  EXPECT_THROW(LoadReport(path, table), EFOpenError);
+}
+
+}  // namespace

@@ -1,0 +1,6 @@
+#include "platform/CodePageBackend.h"
+
+// Windows-1251, the code page of the reports and of the tests' fixtures.
+unsigned SystemAnsiCodePage() {
+  return 1251;
+}
