@@ -148,8 +148,40 @@ std::size_t Utf16ToAnsi(std::u16string_view text, char* out) {
   return CodePage().Encode(text, out);
 }
 
+namespace {
+
+// Every byte of the code page decodes to a character of the Basic Multilingual Plane that is no
+// surrogate, so one, two or three UTF-8 bytes, as ICU would write them.
+void AppendUtf8(char16_t unit, std::string& utf8) {
+  if (unit < 0x80) {
+    utf8 += static_cast<char>(unit);
+  } else if (unit < 0x800) {
+    utf8 += static_cast<char>(0xC0 | (unit >> 6));
+    utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+  } else {
+    utf8 += static_cast<char>(0xE0 | (unit >> 12));
+    utf8 += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+  }
+}
+
+}  // namespace
+
+void AppendAnsiAsUtf8(std::string_view ansi, std::string& utf8) {
+  for (;;) {
+    const auto other = std::ranges::find_if(ansi, [](char c) { return (c & 0x80) != 0; });
+    utf8.append(ansi.begin(), other);
+    if (other == ansi.end()) return;
+    AppendUtf8(CodePage().Decode(static_cast<unsigned char>(*other)), utf8);
+    ansi = std::string_view(other + 1, ansi.end());
+  }
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
-  return Utf16ToUtf8(AnsiToUtf16(ansi));
+  std::string utf8;
+  utf8.reserve(ansi.size());
+  AppendAnsiAsUtf8(ansi, utf8);
+  return utf8;
 }
 
 namespace {

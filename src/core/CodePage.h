@@ -15,6 +15,9 @@ std::string Utf16ToAnsi(std::u16string_view text);
 std::size_t Utf16ToAnsi(std::u16string_view text, char* out);
 
 std::string AnsiToUtf8(std::string_view ansi);
+// The same appended to `utf8`; ASCII is copied as it stands, so texts that are mostly ASCII, as
+// report cells are, convert at the speed of a copy.
+void AppendAnsiAsUtf8(std::string_view ansi, std::string& utf8);
 
 // Malformed UTF-8 becomes U+FFFD, never an error.
 std::u16string Utf8ToUtf16(std::string_view utf8);

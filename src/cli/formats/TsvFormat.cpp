@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <ostream>
 
 #include "formats/ListFormats.h"
 #include "formats/OutputBuffer.h"
+#include "rows/ListedRows.h"
 
 namespace {
 
@@ -25,15 +27,18 @@ std::string_view EscapeOf(char c) {
 std::string EscapeField(std::string_view utf8) {
   std::string escaped;
   escaped.reserve(utf8.size());
-  for (const char c : utf8) {
-    const std::string_view escape = EscapeOf(c);
-    if (escape.empty()) {
-      escaped += c;
-    } else {
-      escaped += escape;
-    }
-  }
+  AppendEscaped(utf8, EscapeOf, [&escaped](std::string_view piece) { escaped += piece; });
   return escaped;
+}
+
+void AppendTsvField(OutputBuffer& out, std::string_view ansi) {
+  out.AppendUtf8(ansi, EscapeOf);
+}
+
+std::size_t TsvFieldWidth(std::string_view ansi) {
+  // Each byte becomes one character, or two where it is escaped.
+  return ansi.size() + static_cast<std::size_t>(std::ranges::count_if(
+                           ansi, [](char c) { return !EscapeOf(c).empty(); }));
 }
 
 void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
@@ -41,14 +46,13 @@ void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::si
   OutputBuffer buffer(out);
   for (std::size_t c = 0; c < columns.size(); ++c) buffer << (c ? "\t" : "") << columns[c].name;
   buffer << '\n';
-  std::string scratch;
-  for (const std::size_t slot : slots) {
+  ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
       if (c) buffer << '\t';
-      buffer << EscapeField(Utf8Of(CellText(table, slot, columns[c]), scratch));
+      AppendTsvField(buffer, CellText(table, slot, columns[c]));
     }
     buffer << '\n';
     buffer.EndLine();
-  }
+  });
   buffer.Flush();
 }

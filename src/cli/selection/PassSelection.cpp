@@ -9,11 +9,17 @@
 #include "ReportLoader.h"
 #include "SortPasses.h"
 #include "rows/ListedColumns.h"
+#include "rows/ListedRows.h"
 
 namespace {
 
 bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
   return std::ranges::any_of(conditions, [](const auto& c) { return c.column == nullptr; });
+}
+
+// The field a condition reads first: its column's, or the index that leads to the parameters.
+PassField FieldRead(const WhereCondition& condition) {
+  return condition.column != nullptr ? condition.column->field : &CItem_OPT::Index;
 }
 
 [[noreturn]] void RefuseRow(std::size_t row, const CItem_OPT& pass, const WhereCondition& condition,
@@ -33,6 +39,11 @@ SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection
   selected.slots.reserve(count);
   const bool needsParameters = NeedsParameters(selection.conditions);
   for (std::size_t slot = 0; slot < count; ++slot) {
+    if (slot + kRowsAhead < count) {
+      for (const WhereCondition& condition : selection.conditions) {
+        PrefetchCell(table, slot + kRowsAhead, FieldRead(condition));
+      }
+    }
     const CItem_OPT& pass = table[slot];
     const std::vector<PanelParameter> parameters =
         needsParameters ? PanelParameters(RowParams(table, slot)) : std::vector<PanelParameter>();
