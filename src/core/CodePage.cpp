@@ -151,36 +151,38 @@ std::size_t Utf16ToAnsi(std::u16string_view text, char* out) {
 namespace {
 
 // Every byte of the code page decodes to a character of the Basic Multilingual Plane that is no
-// surrogate, so one, two or three UTF-8 bytes, as ICU would write them.
-void AppendUtf8(char16_t unit, std::string& utf8) {
+// surrogate, so to one, two or three UTF-8 bytes, as ICU would write them.
+char* WriteUtf8(char16_t unit, char* out) {
   if (unit < 0x80) {
-    utf8 += static_cast<char>(unit);
+    *out++ = static_cast<char>(unit);
   } else if (unit < 0x800) {
-    utf8 += static_cast<char>(0xC0 | (unit >> 6));
-    utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+    *out++ = static_cast<char>(0xC0 | (unit >> 6));
+    *out++ = static_cast<char>(0x80 | (unit & 0x3F));
   } else {
-    utf8 += static_cast<char>(0xE0 | (unit >> 12));
-    utf8 += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-    utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+    *out++ = static_cast<char>(0xE0 | (unit >> 12));
+    *out++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (unit & 0x3F));
   }
+  return out;
 }
 
 }  // namespace
 
-void AppendAnsiAsUtf8(std::string_view ansi, std::string& utf8) {
-  for (;;) {
-    const auto other = std::ranges::find_if(ansi, [](char c) { return (c & 0x80) != 0; });
-    utf8.append(ansi.begin(), other);
-    if (other == ansi.end()) return;
-    AppendUtf8(CodePage().Decode(static_cast<unsigned char>(*other)), utf8);
-    ansi = std::string_view(other + 1, ansi.end());
+std::size_t AnsiToUtf8(std::string_view ansi, char* out) {
+  char* const start = out;
+  for (const char c : ansi) {
+    if ((c & 0x80) == 0) {
+      *out++ = c;
+    } else {
+      out = WriteUtf8(CodePage().Decode(static_cast<unsigned char>(c)), out);
+    }
   }
+  return static_cast<std::size_t>(out - start);
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {
-  std::string utf8;
-  utf8.reserve(ansi.size());
-  AppendAnsiAsUtf8(ansi, utf8);
+  std::string utf8(ansi.size() * kMaxUtf8PerAnsi, '\0');
+  utf8.resize(AnsiToUtf8(ansi, utf8.data()));
   return utf8;
 }
 

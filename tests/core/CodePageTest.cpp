@@ -21,9 +21,9 @@ TEST(CodePage, DecodesWindows1251) {
   EXPECT_EQ(AnsiToUtf16("\xA8\xB8\x88"), u"Ёё€");
   EXPECT_EQ(AnsiToUtf16("\x98"), u"\u0098");
   EXPECT_EQ(AnsiToUtf8("\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0=1"), "параметр=1");
-  std::string appended = "x=";
-  AppendAnsiAsUtf8("\xC0\x88\xB9", appended);  // two, three and three UTF-8 bytes
-  EXPECT_EQ(appended, "x=А€№");
+  std::string out(3 * kMaxUtf8PerAnsi, '#');
+  EXPECT_EQ(AnsiToUtf8("\xC0\x88\xB9", out.data()), 8u);  // two, three and three UTF-8 bytes
+  EXPECT_EQ(out, "А€№#");
 }
 
 TEST(CodePage, ACharacterTheCodePageLacksBecomesASimilarOneElseAQuestionMark) {

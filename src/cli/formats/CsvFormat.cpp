@@ -9,9 +9,7 @@ namespace {
 
 constexpr std::string_view kRecordEnd = "\r\n";
 
-std::string_view QuoteEscapeOf(char c) {
-  return c == '"' ? "\"\"" : "";
-}
+constexpr auto QuoteEscapeOf = [](char c) -> std::string_view { return c == '"' ? "\"\"" : ""; };
 
 void AppendField(OutputBuffer& out, std::string_view ansi) {
   if (std::ranges::none_of(ansi,

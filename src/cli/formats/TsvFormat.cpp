@@ -7,7 +7,8 @@
 
 namespace {
 
-std::string_view EscapeOf(char c) {
+// A lambda rather than a function, so that the loops it is handed to inline it.
+constexpr auto EscapeOf = [](char c) -> std::string_view {
   switch (c) {
     case '\\':
       return "\\\\";
@@ -20,14 +21,21 @@ std::string_view EscapeOf(char c) {
     default:
       return {};
   }
-}
+};
 
 }  // namespace
 
 std::string EscapeField(std::string_view utf8) {
   std::string escaped;
   escaped.reserve(utf8.size());
-  AppendEscaped(utf8, EscapeOf, [&escaped](std::string_view piece) { escaped += piece; });
+  for (const char c : utf8) {
+    const std::string_view escape = EscapeOf(c);
+    if (escape.empty()) {
+      escaped += c;
+    } else {
+      escaped += escape;
+    }
+  }
   return escaped;
 }
 

@@ -7,9 +7,9 @@
 #include "CodePage.h"
 #include "Exceptions.h"
 #include "ReportLoader.h"
-#include "SortPasses.h"
 #include "rows/ListedColumns.h"
 #include "rows/ListedRows.h"
+#include "selection/SortedSlots.h"
 
 namespace {
 
@@ -30,20 +30,18 @@ PassField FieldRead(const WhereCondition& condition) {
 
 }  // namespace
 
-SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection) {
-  const int n = static_cast<int>(count);
-  for (const SortRequest& sort : selection.sorts) {
-    SortPasses(sort.columnId, sort.largestFirst, n, table);
-  }
-  SelectedRows selected;
-  selected.slots.reserve(count);
+SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection) {
+  SelectedRows selected{SortedSlots(table, count, selection.sorts)};
+  std::vector<std::size_t>& slots = selected.slots;
   const bool needsParameters = NeedsParameters(selection.conditions);
-  for (std::size_t slot = 0; slot < count; ++slot) {
-    if (slot + kRowsAhead < count) {
+  std::size_t kept = 0;
+  for (std::size_t row = 0; row < slots.size(); ++row) {
+    if (row + kRowsAhead < slots.size()) {
       for (const WhereCondition& condition : selection.conditions) {
-        PrefetchCell(table, slot + kRowsAhead, FieldRead(condition));
+        PrefetchCell(table, slots[row + kRowsAhead], FieldRead(condition));
       }
     }
+    const std::size_t slot = slots[row];
     const CItem_OPT& pass = table[slot];
     const std::vector<PanelParameter> parameters =
         needsParameters ? PanelParameters(RowParams(table, slot)) : std::vector<PanelParameter>();
@@ -53,19 +51,17 @@ SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection
       try {
         holds = Satisfies(condition, ConditionOperand(condition, pass, parameters)) && holds;
       } catch (const EConvertError& error) {
-        if (!selection.skipBad) RefuseRow(slot + 1, pass, condition, error);
+        if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
         bad = true;
       }
     }
     if (bad) {
       ++selected.leftOut;
     } else if (holds) {
-      selected.slots.push_back(slot);
+      slots[kept++] = slot;
     }
   }
-  if (selection.limit && selected.slots.size() > *selection.limit) {
-    selected.slots.resize(*selection.limit);
-  }
+  slots.resize(selection.limit ? std::min(kept, *selection.limit) : kept);
   return selected;
 }
 

@@ -19,16 +19,17 @@ struct PassSelection {
 };
 
 struct SelectedRows {
-  std::vector<std::size_t> slots;  // in listed order
+  std::vector<std::size_t> slots;  // the table's slots, in listed order
   std::size_t leftOut = 0;         // rows left out for a cell that does not convert
 };
 
-// Sorts slots 0 to count-1 of `table`, keeps the rows that meet every condition, then takes the
-// limit. Every condition's cell is read in every row, so the outcome does not hang on the order
-// of the conditions. A cell that does not convert raises EConvertError naming its row (1 for the
-// first listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell
-// raises EConvertError as the window's sort does.
-SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection);
+// Orders slots 0 to count-1 of `table` as the sorts would leave their rows (SortedSlots; no row
+// moves), keeps the rows that meet every condition, then takes the limit. Every condition's cell
+// is read in every row, so the outcome does not hang on the order of the conditions. A cell that
+// does not convert raises EConvertError naming its row (1 for the first listed), its pass and its
+// cell, unless skipBad leaves that row out; a sort's refused cell raises EConvertError as the
+// window's sort does.
+SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection);
 
 // Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how
 // many were left out. Raises EFOpenError when the report cannot be opened.
