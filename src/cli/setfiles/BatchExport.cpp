@@ -72,8 +72,11 @@ void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
                     const BatchExport& batch, std::ostream& out) {
   const std::vector<fs::path> files = PlannedFiles(table, slots, batch);
   CreateFolder(batch.folder);
+  SetFileBatch written(batch.folder.string());
   for (std::size_t k = 0; k < slots.size(); ++k) {
-    WriteSetFile(files[k].string(), PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
+    written.Write(files[k].string(),
+                  PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
     out << files[k].string() << '\n';
   }
+  written.Finish();
 }
