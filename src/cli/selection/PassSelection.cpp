@@ -28,19 +28,19 @@ PassField FieldRead(const WhereCondition& condition) {
                       condition.cell + ": " + error.Message());
 }
 
-}  // namespace
-
-SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection) {
-  SelectedRows selected{SortedSlots(table, count, selection.sorts)};
+// Keeps the rows of `selected` that meet every condition, in their order, counting those left out
+// for a cell that does not convert.
+void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
+                      SelectedRows& selected) {
   std::vector<std::size_t>& slots = selected.slots;
   const bool needsParameters = NeedsParameters(selection.conditions);
+  std::vector<PassField> fieldsRead;
+  for (const WhereCondition& condition : selection.conditions) {
+    fieldsRead.push_back(FieldRead(condition));
+  }
   std::size_t kept = 0;
   for (std::size_t row = 0; row < slots.size(); ++row) {
-    if (row + kRowsAhead < slots.size()) {
-      for (const WhereCondition& condition : selection.conditions) {
-        PrefetchCell(table, slots[row + kRowsAhead], FieldRead(condition));
-      }
-    }
+    PrefetchAhead(table, slots, row, fieldsRead);
     const std::size_t slot = slots[row];
     const CItem_OPT& pass = table[slot];
     const std::vector<PanelParameter> parameters =
@@ -61,7 +61,17 @@ SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSel
       slots[kept++] = slot;
     }
   }
-  slots.resize(selection.limit ? std::min(kept, *selection.limit) : kept);
+  slots.resize(kept);
+}
+
+}  // namespace
+
+SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection) {
+  SelectedRows selected{SortedSlots(table, count, selection.sorts)};
+  if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
+  if (selection.limit && selected.slots.size() > *selection.limit) {
+    selected.slots.resize(*selection.limit);
+  }
   return selected;
 }
 

@@ -18,8 +18,9 @@ std::vector<std::size_t> SortBy(const PassTable& table, const std::vector<std::s
                                 bool largestFirst) {
   std::vector<Key> keys;
   keys.reserve(slots.size());
+  const PassField fields[] = {field};
   for (std::size_t s = 0; s < slots.size(); ++s) {
-    if (s + kRowsAhead < slots.size()) PrefetchCell(table, slots[s + kRowsAhead], field);
+    PrefetchAhead(table, slots, s, fields);
     keys.push_back(convert(table[slots[s]].*field));
   }
   std::vector<std::size_t> sorted;
