@@ -101,8 +101,42 @@ std::size_t Utf16ToAnsi(std::u16string_view text, char* out) {
   return CodePage().Encode(text, out);
 }
 
+namespace {
+
+// Every byte of the code page decodes to a character of the Basic Multilingual Plane that is no
+// surrogate, so to one, two or three UTF-8 bytes, as ICU would write them.
+char* WriteUtf8(char16_t unit, char* out) {
+  if (unit < 0x80) {
+    *out++ = static_cast<char>(unit);
+  } else if (unit < 0x800) {
+    *out++ = static_cast<char>(0xC0 | (unit >> 6));
+    *out++ = static_cast<char>(0x80 | (unit & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xE0 | (unit >> 12));
+    *out++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (unit & 0x3F));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::size_t AnsiToUtf8(std::string_view ansi, char* out) {
+  char* const start = out;
+  for (const char c : ansi) {
+    if ((c & 0x80) == 0) {
+      *out++ = c;
+    } else {
+      out = WriteUtf8(CodePage().Decode(static_cast<unsigned char>(c)), out);
+    }
+  }
+  return static_cast<std::size_t>(out - start);
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
-  return Utf16ToUtf8(AnsiToUtf16(ansi));
+  std::string utf8(ansi.size() * kMaxUtf8PerAnsi, '\0');
+  utf8.resize(AnsiToUtf8(ansi, utf8.data()));
+  return utf8;
 }
 
 namespace {

@@ -19,6 +19,11 @@ std::string Utf16ToAnsi(std::u16string_view text);
 std::size_t Utf16ToAnsi(std::u16string_view text, char* out);
 
 std::string AnsiToUtf8(std::string_view ansi);
+// The same into `out`, which has room for kMaxUtf8PerAnsi bytes per byte of ansi; returns the
+// number written. ASCII is copied as it stands, so the mostly ASCII texts of report cells convert
+// at about the speed of a copy.
+inline constexpr std::size_t kMaxUtf8PerAnsi = 3;
+std::size_t AnsiToUtf8(std::string_view ansi, char* out);
 
 // Malformed UTF-8 becomes U+FFFD, never an error.
 std::u16string Utf8ToUtf16(std::string_view utf8);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "CellConvert.h"
-#include "ResultColumns.h"
 #include "sort/ExchangeSortOrder.h"
+#include "ResultColumns.h"
 
 namespace {
 
@@ -50,29 +50,21 @@ void ApplyOrder(const std::vector<std::size_t>& order, PassTable& table) {
   }
 }
 
-// Orders slots 0 to n-1 by the key `keyOf` makes of each row; `textOf` gives the text the key
-// is read from, fetched ahead.
-template <class Key, class KeyOf, class TextOf>
-void SortByKeys(KeyOf keyOf, TextOf textOf, bool largestFirst, int n, PassTable& table) {
-  if (n > 0 && static_cast<std::size_t>(n) > table.Size()) {
-    throw std::out_of_range("sorting " + std::to_string(n) + " passes of a table of " +
-                            std::to_string(table.Size()));
-  }
-  // The exchange sort makes no comparison below two rows, so nothing is converted.
-  if (n < 2) return;
-  const auto count = static_cast<std::size_t>(n);
+template <class Key>
+void SortByKeys(PassText CItem_OPT::*field, Key (*convert)(std::string_view), bool largestFirst,
+                std::size_t n, PassTable& table) {
   std::vector<Key> keys;
-  keys.reserve(count);
+  keys.reserve(n);
   // Read without writing, so that a slot that holds no record stays without one.
   const PassTable& slots = table;
-  for (std::size_t s = 0; s < count; ++s) {
+  for (std::size_t s = 0; s < n; ++s) {
     // The texts lie a report line or more apart; fetching a few rows ahead overlaps their cache
     // misses with the conversions.
-    if (s + kPrefetchDistance < count) {
-      __builtin_prefetch(textOf(slots[s + kPrefetchDistance]).data());
+    if (s + kPrefetchDistance < n) {
+      __builtin_prefetch((slots[s + kPrefetchDistance].*field).data());
     }
     try {
-      keys.push_back(keyOf(slots[s]));
+      keys.push_back(convert(slots[s].*field));
     } catch (...) {
       ExchangeFirstSweep(keys, largestFirst, table);
       throw;
@@ -89,21 +81,19 @@ void SortPasses(int columnId, bool largestFirst, int n, PassTable& table) {
   if (columnId < 0 || columnId >= kSortColumnCount) {
     throw std::out_of_range("no sort column " + std::to_string(columnId));
   }
-  const PassText CItem_OPT::*field = kResultColumns[static_cast<std::size_t>(columnId)].field;
-  const auto textOf = [field](const CItem_OPT& row) { return row.*field; };
-  if (kResultColumns[static_cast<std::size_t>(columnId)].integerKey) {
-    SortByKeys<std::int32_t>([field](const CItem_OPT& row) { return CellToInt(row.*field); },
-                             textOf, largestFirst, n, table);
-  } else {
-    SortByKeys<long double>([field](const CItem_OPT& row) { return CellToFloat(row.*field); },
-                            textOf, largestFirst, n, table);
+  if (n > 0 && static_cast<std::size_t>(n) > table.Size()) {
+    throw std::out_of_range("sorting " + std::to_string(n) + " passes of a table of " +
+                            std::to_string(table.Size()));
   }
-}
-
-void SortPassesByKeys(const std::function<long double(const CItem_OPT& row)>& keyOf,
-                      bool largestFirst, int n, PassTable& table) {
-  SortByKeys<long double>(
-      keyOf, [](const CItem_OPT& row) { return row.Index; }, largestFirst, n, table);
+  // The exchange sort makes no comparison below two rows, so nothing is converted.
+  if (n < 2) return;
+  const auto count = static_cast<std::size_t>(n);
+  const ResultColumn& column = kResultColumns[static_cast<std::size_t>(columnId)];
+  if (column.integerKey) {
+    SortByKeys<std::int32_t>(column.field, CellToInt, largestFirst, count, table);
+  } else {
+    SortByKeys<long double>(column.field, CellToFloat, largestFirst, count, table);
+  }
 }
 
 void SortColumnInNextDirection(int columnId, int n, PassTable& table, SortFlags& flags) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "PassTable.h"
 #include "ResultColumns.h"
@@ -16,12 +15,6 @@
 // that sort's first sweep over them would and slots from k on untouched. A columnId outside 0 to
 // 6 or an n beyond the table's size raises std::out_of_range before anything is read.
 void SortPasses(int columnId, bool largestFirst, int n, PassTable& table);
-
-// The same order by a key that travels with each row without being one of its fields: the key
-// `keyOf` makes of the row, which must be the same wherever the row stands. A key that `keyOf`
-// refuses by raising stops the sort as a refused cell does.
-void SortPassesByKeys(const std::function<long double(const CItem_OPT& row)>& keyOf,
-                      bool largestFirst, int n, PassTable& table);
 
 inline constexpr int kSortColumnCount = static_cast<int>(kResultColumns.size());
 

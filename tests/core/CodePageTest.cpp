@@ -12,6 +12,8 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
   ASSERT_EQ(decoded.size(), all.size());
   EXPECT_EQ(Utf16ToAnsi(decoded), all);
   EXPECT_EQ(Utf16ToAnsi(Utf8ToUtf16(AnsiToUtf8(all))), all);
+  // The direct conversion to UTF-8 writes what ICU writes for the decoded text.
+  EXPECT_EQ(AnsiToUtf8(all), Utf16ToUtf8(decoded));
 }
 
 TEST(CodePage, DecodesWindows1251) {
@@ -19,6 +21,9 @@ TEST(CodePage, DecodesWindows1251) {
   EXPECT_EQ(AnsiToUtf16("\xA8\xB8\x88"), u"Ёё€");
   EXPECT_EQ(AnsiToUtf16("\x98"), u"\u0098");
   EXPECT_EQ(AnsiToUtf8("\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0=1"), "параметр=1");
+  std::string out(3 * kMaxUtf8PerAnsi, '#');
+  EXPECT_EQ(AnsiToUtf8("\xC0\x88\xB9", out.data()), 8u);  // two, three and three UTF-8 bytes
+  EXPECT_EQ(out, "А€№#");
 }
 
 TEST(CodePage, ACharacterTheCodePageLacksBecomesASimilarOneElseAQuestionMark) {

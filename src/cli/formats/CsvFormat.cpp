@@ -1,23 +1,25 @@
+#include <algorithm>
 #include <ostream>
 
 #include "formats/ListFormats.h"
 #include "formats/OutputBuffer.h"
+#include "rows/ListedRows.h"
 
 namespace {
 
 constexpr std::string_view kRecordEnd = "\r\n";
 
-void AppendField(OutputBuffer& out, std::string_view utf8) {
-  if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out << utf8;
+constexpr auto QuoteEscapeOf = [](char c) -> std::string_view { return c == '"' ? "\"\"" : ""; };
+
+void AppendField(OutputBuffer& out, std::string_view ansi) {
+  if (std::ranges::none_of(ansi,
+                           [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; })) {
+    out.AppendUtf8(ansi);
     return;
   }
   out << '"';
-  for (std::size_t quote; (quote = utf8.find('"')) != std::string_view::npos;) {
-    out << utf8.substr(0, quote + 1) << '"';
-    utf8.remove_prefix(quote + 1);
-  }
-  out << utf8 << '"';
+  out.AppendUtf8(ansi, QuoteEscapeOf);
+  out << '"';
 }
 
 }  // namespace
@@ -30,14 +32,13 @@ void WriteCsv(std::ostream& out, const PassTable& table, std::span<const std::si
     AppendField(buffer, columns[c].name);
   }
   buffer << kRecordEnd;
-  std::string scratch;
-  for (const std::size_t slot : slots) {
+  ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
       if (c) buffer << ',';
-      AppendField(buffer, Utf8Of(CellText(table, slot, columns[c]), scratch));
+      AppendField(buffer, CellText(table, slot, columns[c]));
     }
     buffer << kRecordEnd;
     buffer.EndLine();
-  }
+  });
   buffer.Flush();
 }

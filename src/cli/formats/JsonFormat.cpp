@@ -6,6 +6,7 @@
 #include "CodePage.h"
 #include "formats/ListFormats.h"
 #include "formats/OutputBuffer.h"
+#include "rows/ListedRows.h"
 #include "rows/PanelParameters.h"
 
 namespace {
@@ -63,26 +64,24 @@ void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::s
   }
   OutputBuffer buffer(out);
   buffer << '[';
-  std::string scratch;
-  for (std::size_t row = 0; row < slots.size(); ++row) {
-    buffer << (row ? ",\n  {" : "\n  {");
+  bool first = true;
+  ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
+    buffer << (first ? "\n  {" : ",\n  {");
+    first = false;
     for (std::size_t c = 0; c < columns.size(); ++c) {
       buffer << (c ? "," : "") << keys[c];
-      const std::string_view cell = CellText(table, slots[row], columns[c]);
+      const std::string_view cell = CellText(table, slot, columns[c]);
       if (columns[c].IsParams()) {
         buffer << ParametersJson(cell);
-        continue;
-      }
-      const std::string_view utf8 = Utf8Of(cell, scratch);
-      if (IsJsonNumber(utf8)) {
-        buffer << utf8;
+      } else if (IsJsonNumber(cell)) {
+        buffer << cell;  // ASCII, so its UTF-8 as it stands
       } else {
-        buffer << JsonText(std::string(utf8));
+        buffer << JsonText(AnsiToUtf8(cell));
       }
     }
     buffer << '}';
     buffer.EndLine();
-  }
+  });
   buffer << (slots.empty() ? "]\n" : "\n]\n");
   buffer.Flush();
 }

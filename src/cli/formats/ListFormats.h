@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "PassTable.h"
+#include "formats/OutputBuffer.h"
 #include "rows/ListedColumns.h"
 
 // The list command's output formats. Each writes the rows of `table` listed in `slots`, in that
@@ -41,6 +42,9 @@ inline constexpr ListFormat kListFormats[] = {
 
 // A field for one tab-separated line: backslash, tab, CR and LF written as \\, \t, \r, \n.
 std::string EscapeField(std::string_view utf8);
+// An ANSI field appended as UTF-8 with EscapeField's escapes, and the characters that takes.
+void AppendTsvField(OutputBuffer& out, std::string_view ansi);
+std::size_t TsvFieldWidth(std::string_view ansi);
 
 // Whether `text` is a number as JSON writes one: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(std::string_view text);

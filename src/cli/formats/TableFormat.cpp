@@ -5,13 +5,9 @@
 
 #include "formats/ListFormats.h"
 #include "formats/OutputBuffer.h"
+#include "rows/ListedRows.h"
 
 namespace {
-
-std::string ShownCell(const PassTable& table, std::size_t slot, const ListedColumn& column) {
-  std::string scratch;
-  return EscapeField(Utf8Of(CellText(table, slot, column), scratch));
-}
 
 // Characters, not bytes, so that Cyrillic texts line up.
 std::size_t DisplayWidth(std::string_view utf8) {
@@ -27,27 +23,29 @@ void WriteTable(std::ostream& out, const PassTable& table, std::span<const std::
                 std::span<const ListedColumn> columns) {
   std::vector<std::size_t> widths;
   for (const ListedColumn& column : columns) widths.push_back(DisplayWidth(column.caption));
-  // The cells are converted twice rather than held, so a large report needs no second copy.
-  for (const std::size_t slot : slots) {
+  // The cells are read twice rather than held, so a large report needs no second copy.
+  ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
-      widths[c] = std::max(widths[c], DisplayWidth(ShownCell(table, slot, columns[c])));
+      widths[c] = std::max(widths[c], TsvFieldWidth(CellText(table, slot, columns[c])));
     }
-  }
+  });
   OutputBuffer buffer(out);
-  const auto writeLine = [&buffer, &widths](auto cellOfColumn) {
-    for (std::size_t c = 0; c < widths.size(); ++c) {
-      const std::string cell(cellOfColumn(c));
-      buffer << cell;
-      if (c + 1 < widths.size()) {
-        buffer << std::string(widths[c] - DisplayWidth(cell), ' ') << kColumnGap;
-      }
+  const auto pad = [&buffer, &widths](std::size_t c, std::size_t width) {
+    if (c + 1 < widths.size()) buffer << std::string(widths[c] - width, ' ') << kColumnGap;
+  };
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    buffer << columns[c].caption;
+    pad(c, DisplayWidth(columns[c].caption));
+  }
+  buffer << '\n';
+  ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const std::string_view cell = CellText(table, slot, columns[c]);
+      AppendTsvField(buffer, cell);
+      pad(c, TsvFieldWidth(cell));
     }
     buffer << '\n';
     buffer.EndLine();
-  };
-  writeLine([&columns](std::size_t c) { return columns[c].caption; });
-  for (const std::size_t slot : slots) {
-    writeLine([&](std::size_t c) { return ShownCell(table, slot, columns[c]); });
-  }
+  });
   buffer.Flush();
 }

@@ -1,11 +1,14 @@
+#include <algorithm>
 #include <ostream>
 
 #include "formats/ListFormats.h"
 #include "formats/OutputBuffer.h"
+#include "rows/ListedRows.h"
 
 namespace {
 
-std::string_view EscapeOf(char c) {
+// A lambda rather than a function, so that the loops it is handed to inline it.
+constexpr auto EscapeOf = [](char c) -> std::string_view {
   switch (c) {
     case '\\':
       return "\\\\";
@@ -18,7 +21,7 @@ std::string_view EscapeOf(char c) {
     default:
       return {};
   }
-}
+};
 
 }  // namespace
 
@@ -36,19 +39,28 @@ std::string EscapeField(std::string_view utf8) {
   return escaped;
 }
 
+void AppendTsvField(OutputBuffer& out, std::string_view ansi) {
+  out.AppendUtf8(ansi, EscapeOf);
+}
+
+std::size_t TsvFieldWidth(std::string_view ansi) {
+  // Each byte becomes one character, or two where it is escaped.
+  return ansi.size() + static_cast<std::size_t>(std::ranges::count_if(
+                           ansi, [](char c) { return !EscapeOf(c).empty(); }));
+}
+
 void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns) {
   OutputBuffer buffer(out);
   for (std::size_t c = 0; c < columns.size(); ++c) buffer << (c ? "\t" : "") << columns[c].name;
   buffer << '\n';
-  std::string scratch;
-  for (const std::size_t slot : slots) {
+  ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
       if (c) buffer << '\t';
-      buffer << EscapeField(Utf8Of(CellText(table, slot, columns[c]), scratch));
+      AppendTsvField(buffer, CellText(table, slot, columns[c]));
     }
     buffer << '\n';
     buffer.EndLine();
-  }
+  });
   buffer.Flush();
 }

@@ -9,15 +9,21 @@
 #include "CodePage.h"
 #include "Exceptions.h"
 #include "ReportLoader.h"
-#include "SortPasses.h"
 #include "UsageError.h"
 #include "rows/ListedColumns.h"
+#include "rows/ListedRows.h"
+#include "selection/SortedSlots.h"
 
 namespace {
 
 bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
   return std::ranges::any_of(
       conditions, [](const auto& c) { return c.column == nullptr && c.figureColumn.empty(); });
+}
+
+// The field a condition reads first: its column's, or the index that leads to the parameters.
+PassField FieldRead(const WhereCondition& condition) {
+  return condition.column != nullptr ? condition.column->field : &CItem_OPT::Index;
 }
 
 [[noreturn]] void RefuseRow(std::size_t row, const CItem_OPT& pass, const WhereCondition& condition,
@@ -36,34 +42,20 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
   return *it;
 }
 
-// Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
-// direction rather than failing the sort as an empty cell of the table would.
-void SortByFigures(const FigureColumn& column, bool largestFirst, int n, PassTable& table) {
-  const long double last = largestFirst ? -std::numeric_limits<long double>::infinity()
-                                        : std::numeric_limits<long double>::infinity();
-  SortPassesByKeys(
-      [texts = column.texts, last](const CItem_OPT& row) {
-        const std::string_view text = PassFigureText(row, texts);
-        return text.empty() ? last : CellToFloat(text);
-      },
-      largestFirst, n, table);
-}
-
-}  // namespace
-
-SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection& selection) {
-  const int n = static_cast<int>(count);
-  for (const SortRequest& sort : selection.sorts) {
-    if (sort.figureColumn.empty()) {
-      SortPasses(sort.columnId, sort.largestFirst, n, table);
-    } else {
-      SortByFigures(FigureColumnNamed(selection, sort.figureColumn), sort.largestFirst, n, table);
-    }
-  }
-  SelectedRows selected;
-  selected.slots.reserve(count);
+// Keeps the rows of `selected` that meet every condition, in their order, counting those left out
+// for a cell that does not convert.
+void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
+                      SelectedRows& selected) {
+  std::vector<std::size_t>& slots = selected.slots;
   const bool needsParameters = NeedsParameters(selection.conditions);
-  for (std::size_t slot = 0; slot < count; ++slot) {
+  std::vector<PassField> fieldsRead;
+  for (const WhereCondition& condition : selection.conditions) {
+    fieldsRead.push_back(FieldRead(condition));
+  }
+  std::size_t kept = 0;
+  for (std::size_t row = 0; row < slots.size(); ++row) {
+    PrefetchAhead(table, slots, row, fieldsRead);
+    const std::size_t slot = slots[row];
     const CItem_OPT& pass = table[slot];
     const std::vector<PanelParameter> parameters =
         needsParameters ? PanelParameters(RowParams(table, slot)) : std::vector<PanelParameter>();
@@ -78,16 +70,36 @@ SelectedRows SelectRows(PassTable& table, std::size_t count, const PassSelection
                       pass, FigureColumnNamed(selection, condition.figureColumn).texts));
         holds = Satisfies(condition, operand) && holds;
       } catch (const EConvertError& error) {
-        if (!selection.skipBad) RefuseRow(slot + 1, pass, condition, error);
+        if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
         bad = true;
       }
     }
     if (bad) {
       ++selected.leftOut;
     } else if (holds) {
-      selected.slots.push_back(slot);
+      slots[kept++] = slot;
     }
   }
+  slots.resize(kept);
+}
+
+}  // namespace
+
+SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection) {
+  for (const SortRequest& sort : selection.sorts) {
+    if (!sort.figureColumn.empty()) FigureColumnNamed(selection, sort.figureColumn);
+  }
+  // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
+  // direction rather than failing the sort as an empty cell of the table would.
+  const FigureKeyOf figureKeyOf = [&selection](const SortRequest& sort, const CItem_OPT& row) {
+    const std::string_view text =
+        PassFigureText(row, FigureColumnNamed(selection, sort.figureColumn).texts);
+    if (!text.empty()) return CellToFloat(text);
+    return sort.largestFirst ? -std::numeric_limits<long double>::infinity()
+                             : std::numeric_limits<long double>::infinity();
+  };
+  SelectedRows selected{SortedSlots(table, count, selection.sorts, figureKeyOf)};
+  if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
   if (selection.limit && selected.slots.size() > *selection.limit) {
     selected.slots.resize(*selection.limit);
   }

@@ -73,9 +73,11 @@ void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
                     const BatchExport& batch, std::ostream& out) {
   const std::vector<fs::path> files = PlannedFiles(table, slots, batch);
   CreateFolder(batch.folder);
+  SetFileBatch written(Utf8FromPath(batch.folder));
   for (std::size_t k = 0; k < slots.size(); ++k) {
     const std::string file = Utf8FromPath(files[k]);
-    WriteSetFile(file, PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
+    written.Write(file, PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
     out << file << '\n';
   }
+  written.Finish();
 }

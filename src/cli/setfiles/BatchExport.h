@@ -22,6 +22,7 @@ struct BatchExport {
 // each file written on `out`. Before anything is written it makes sure that every name is a file
 // name, that no two rows share one, and, without force, that none exists; it raises an Exception
 // naming the file otherwise. A failure to write names the file and stops; the files written before
-// it stay, each whole (WriteSetFile writes a temporary file and renames it).
+// it stay, each whole (each is written to a temporary file and renamed). The new files reach the
+// disk together at the end (SetFileBatch).
 void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
                     const BatchExport& batch, std::ostream& out);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Exceptions.h"
@@ -129,7 +130,18 @@ struct ExportCase {
   friend void PrintTo(const ExportCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class WriteSetFileOnDisk : public testing::TestWithParam<ExportCase> {
+// A set file written alone, or as one of a batch whose new files reach the disk together: the
+// files on disk must come out the same.
+enum class Writer { kAlone, kInBatch };
+
+void WriteAs(Writer writer, const std::string& path, std::string_view bytes) {
+  if (writer == Writer::kAlone) return WriteSetFile(path, bytes);
+  SetFileBatch batch(fs::path(path).parent_path().string());
+  batch.Write(path, bytes);
+  batch.Finish();
+}
+
+class WriteSetFileOnDisk : public testing::TestWithParam<std::tuple<ExportCase, Writer>> {
  protected:
   void TearDown() override {
     ::umount2((dir_.Path() / "disk").c_str(), MNT_DETACH);
@@ -143,7 +155,7 @@ class WriteSetFileOnDisk : public testing::TestWithParam<ExportCase> {
 };
 
 TEST_P(WriteSetFileOnDisk, LeavesTheFolderAsExpected) {
-  const ExportCase& c = GetParam();
+  const auto& [c, writer] = GetParam();
   try {
     c.arrange(dir_.Path());
   } catch (const std::runtime_error& e) {
@@ -156,7 +168,7 @@ TEST_P(WriteSetFileOnDisk, LeavesTheFolderAsExpected) {
 
   const auto write = [&] {
     ::umask(022);  // the child's own, so that a new file's mode is known
-    WriteSetFile(chosen, kNew);
+    WriteAs(writer, chosen, kNew);
   };
   const fs::path others = c.othersFolder ? dir_.Path() / c.othersFolder : fs::path();
   EXPECT_EQ(RunAsFolderOwner(dir_.Path(), write, others), outcome);
@@ -165,52 +177,63 @@ TEST_P(WriteSetFileOnDisk, LeavesTheFolderAsExpected) {
 
 const std::string kWritten = std::string(kNew);
 
+std::string CaseName(const testing::TestParamInfo<std::tuple<ExportCase, Writer>>& param) {
+  return std::string(std::get<0>(param.param).name) +
+         (std::get<1>(param.param) == Writer::kInBatch ? "InBatch" : "");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, WriteSetFileOnDisk,
-    testing::Values(
-        ExportCase{"FullDiskKeepsTheOldFile",
-                   FullDisk,
-                   "disk/17.set",
-                   "EWriteError: Cannot write file \"{path}\". No space left on device",
-                   {"disk/ 0755", "disk/17.set 0640 A=1\r\n"}},
-        ExportCase{"ReadOnlyFolderWritesTheFileInPlace",
-                   ReadOnlyFolderWithFile,
-                   "ro/17.set",
-                   "ok",
-                   {"ro/ 0555", "ro/17.set 0640 " + kWritten}},
-        ExportCase{"ReadOnlyFolderRefusesANewFile",
-                   ReadOnlyFolder,
-                   "ro/17.set",
-                   "EFCreateError: Cannot create file \"{path}\". Permission denied",
-                   {"ro/ 0555"}},
-        ExportCase{"ReadOnlyFileIsNotReplaced",
-                   ReadOnlyFile,
-                   "17.set",
-                   "EFCreateError: Cannot create file \"{path}\". Permission denied",
-                   {"17.set 0440 A=1\r\n"}},
-        ExportCase{"SymlinkedTargetIsReplaced",
-                   SymlinkedTarget,
-                   "link.set",
-                   "ok",
-                   {"link.set -> real/17.set", "real/ 0755", "real/17.set 0600 " + kWritten}},
-        ExportCase{"DanglingSymlinkCreatesItsTarget",
-                   DanglingSymlink,
-                   "link.set",
-                   "ok",
-                   {"link.set -> real/17.set", "real/ 0755", "real/17.set 0644 " + kWritten}},
-        ExportCase{
-            "ExistingFileKeepsItsMode", ExistingFile, "17.set", "ok", {"17.set 0604 " + kWritten}},
-        ExportCase{"StickyFolderWritesOthersFileInPlace",
-                   StickyFolderWithOthersFile,
-                   "shared/17.set",
-                   "ok",
-                   {"shared/ 1777", "shared/17.set 0666 " + kWritten},
-                   "shared"},
-        ExportCase{"MissingFolder",
-                   NothingThere,
-                   "no-such-folder/17.set",
-                   "EFCreateError: Cannot create file \"{path}\". No such file or directory",
-                   {}}),
-    [](const testing::TestParamInfo<ExportCase>& param) { return std::string(param.param.name); });
+    testing::Combine(
+        testing::Values(
+            ExportCase{"FullDiskKeepsTheOldFile",
+                       FullDisk,
+                       "disk/17.set",
+                       "EWriteError: Cannot write file \"{path}\". No space left on device",
+                       {"disk/ 0755", "disk/17.set 0640 A=1\r\n"}},
+            ExportCase{"ReadOnlyFolderWritesTheFileInPlace",
+                       ReadOnlyFolderWithFile,
+                       "ro/17.set",
+                       "ok",
+                       {"ro/ 0555", "ro/17.set 0640 " + kWritten}},
+            ExportCase{"ReadOnlyFolderRefusesANewFile",
+                       ReadOnlyFolder,
+                       "ro/17.set",
+                       "EFCreateError: Cannot create file \"{path}\". Permission denied",
+                       {"ro/ 0555"}},
+            ExportCase{"ReadOnlyFileIsNotReplaced",
+                       ReadOnlyFile,
+                       "17.set",
+                       "EFCreateError: Cannot create file \"{path}\". Permission denied",
+                       {"17.set 0440 A=1\r\n"}},
+            ExportCase{"SymlinkedTargetIsReplaced",
+                       SymlinkedTarget,
+                       "link.set",
+                       "ok",
+                       {"link.set -> real/17.set", "real/ 0755", "real/17.set 0600 " + kWritten}},
+            ExportCase{"DanglingSymlinkCreatesItsTarget",
+                       DanglingSymlink,
+                       "link.set",
+                       "ok",
+                       {"link.set -> real/17.set", "real/ 0755", "real/17.set 0644 " + kWritten}},
+            ExportCase{"ExistingFileKeepsItsMode",
+                       ExistingFile,
+                       "17.set",
+                       "ok",
+                       {"17.set 0604 " + kWritten}},
+            ExportCase{"StickyFolderWritesOthersFileInPlace",
+                       StickyFolderWithOthersFile,
+                       "shared/17.set",
+                       "ok",
+                       {"shared/ 1777", "shared/17.set 0666 " + kWritten},
+                       "shared"},
+            ExportCase{"NewFile", NothingThere, "17.set", "ok", {"17.set 0644 " + kWritten}},
+            ExportCase{"MissingFolder",
+                       NothingThere,
+                       "no-such-folder/17.set",
+                       "EFCreateError: Cannot create file \"{path}\". No such file or directory",
+                       {}}),
+        testing::Values(Writer::kAlone, Writer::kInBatch)),
+    CaseName);
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -65,8 +66,7 @@ struct TemporaryFile {
   int error = 0;  // why it could not be created; 0 when it was
 };
 
-void CreateBeside(const fs::path& file, TemporaryFile& temp) {
-  std::random_device random;
+void CreateBeside(const fs::path& file, TemporaryFile& temp, std::random_device& random) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     temp.path = file.parent_path() / (".set-" + std::to_string(random()) + ".tmp");
     temp.fd.Reset(
@@ -81,17 +81,17 @@ bool FolderForbids(int errorNumber) {
   return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS;
 }
 
-// Writes the temporary file through to the disk and renames it over `file`. False when the folder
-// forbids the rename, as a sticky folder does for a file of another user.
+// Writes the temporary file, through to the disk when `sync`, and renames it over `file`. False
+// when the folder forbids the rename, as a sticky folder does for a file of another user.
 bool ReplaceWith(TemporaryFile& temp, const fs::path& file, const std::optional<struct stat>& old,
-                 std::string_view bytes, const std::string& path) {
+                 std::string_view bytes, const std::string& path, bool sync) {
   WriteAll(temp.fd.get(), bytes, path);
   if (old) {
     // Keeping the owner takes privileges the user may not have; the mode is what matters.
     [[maybe_unused]] const int ignored = ::fchown(temp.fd.get(), old->st_uid, old->st_gid);
     if (::fchmod(temp.fd.get(), old->st_mode & 07777) != 0) RefuseCreate(path, errno);
   }
-  if (::fsync(temp.fd.get()) != 0) RefuseWrite(path, errno);
+  if (sync && ::fsync(temp.fd.get()) != 0) RefuseWrite(path, errno);
   if (temp.fd.Close() != 0) RefuseWrite(path, errno);
   if (::rename(temp.path.c_str(), file.c_str()) == 0) return true;
   if (old && FolderForbids(errno)) return false;
@@ -106,9 +106,10 @@ void SyncFolderOf(const fs::path& file) {
   if (fd.IsOpen()) ::fsync(fd.get());
 }
 
-}  // namespace
-
-void WriteSetFile(const std::string& path, std::string_view bytes) {
+// WriteSetFile's work, except that a file new at `path`, right in `deferredFolder`, is neither
+// synced nor its folder: the caller syncs them with the rest of its batch.
+void WriteWhole(const std::string& path, std::string_view bytes,
+                const std::optional<fs::path>& deferredFolder, std::random_device& random) {
   const fs::path file = FollowLinks(path);
   std::optional<struct stat> old;
   if (struct stat info{}; ::stat(file.c_str(), &info) == 0) old = info;
@@ -118,14 +119,15 @@ void WriteSetFile(const std::string& path, std::string_view bytes) {
   if (old && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) RefuseCreate(path, errno);
 
   TemporaryFile temp;
-  CreateBeside(file, temp);
+  CreateBeside(file, temp, random);
   if (temp.error != 0) {
     if (old && FolderForbids(temp.error)) return WriteInPlace(file, bytes, path);
     RefuseCreate(path, temp.error);
   }
+  const bool sync = old || file.parent_path() != deferredFolder;
   bool replaced = false;
   try {
-    replaced = ReplaceWith(temp, file, old, bytes, path);
+    replaced = ReplaceWith(temp, file, old, bytes, path, sync);
   } catch (...) {
     ::unlink(temp.path.c_str());
     throw;
@@ -134,5 +136,53 @@ void WriteSetFile(const std::string& path, std::string_view bytes) {
     ::unlink(temp.path.c_str());
     return WriteInPlace(file, bytes, path);
   }
-  SyncFolderOf(file);
+  if (sync) SyncFolderOf(file);
+}
+
+}  // namespace
+
+void WriteSetFile(const std::string& path, std::string_view bytes) {
+  std::random_device random;
+  WriteWhole(path, bytes, std::nullopt, random);
+}
+
+struct SetFileBatch::Folder {
+  std::string path;
+  fs::path parent;
+  FileDescriptor fd;
+  // One for the batch: making one asks the processor what it offers, which is slow in a virtual
+  // machine.
+  std::random_device random;
+};
+
+SetFileBatch::SetFileBatch(const std::string& folder)
+    : folder_(new Folder{folder,
+                         // Spelt as the parent of a file in it, so that "sets/" compares equal
+                         // to "sets".
+                         (fs::path(folder) / "file").parent_path(),
+                         FileDescriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+                         {}}) {}
+
+SetFileBatch::~SetFileBatch() {
+  if (folder_->fd.IsOpen()) ::syncfs(folder_->fd.get());
+}
+
+void SetFileBatch::Write(const std::string& path, std::string_view bytes) {
+  // Without the folder open, nothing could sync the batch as a whole.
+  const bool deferred = folder_->fd.IsOpen();
+  WriteWhole(path, bytes, deferred ? std::optional<fs::path>(folder_->parent) : std::nullopt,
+             folder_->random);
+}
+
+void SetFileBatch::Finish() {
+  if (!folder_->fd.IsOpen()) return;
+  const int synced = ::syncfs(folder_->fd.get());
+  const int error = errno;
+  folder_->fd.Close();
+  if (synced != 0) {
+    std::error_code ignored;
+    throw EWriteError("Cannot write the files in folder \"" +
+                      fs::absolute(folder_->path, ignored).string() + "\". " +
+                      std::strerror(error));
+  }
 }

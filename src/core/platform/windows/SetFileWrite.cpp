@@ -106,3 +106,17 @@ void WriteSetFile(const std::string& path, std::string_view bytes) {
     throw;
   }
 }
+
+// Windows has no sync of a whole file system that a user may call, so each file of a batch is
+// synced on its own, as WriteSetFile does.
+struct SetFileBatch::Folder {};
+
+SetFileBatch::SetFileBatch(const std::string&) : folder_(std::make_unique<Folder>()) {}
+
+SetFileBatch::~SetFileBatch() = default;
+
+void SetFileBatch::Write(const std::string& path, std::string_view bytes) {
+  WriteSetFile(path, bytes);
+}
+
+void SetFileBatch::Finish() {}
