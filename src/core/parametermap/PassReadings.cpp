@@ -1,6 +1,7 @@
 #include "parametermap/PassReadings.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <map>
 #include <string_view>
@@ -39,10 +40,38 @@ struct ReadLine {
   std::uint32_t value = 0;
 };
 
+// The first ';' from `from` on, or npos. Values are mostly short, so the first eight bytes are
+// searched as one word, which spares a call and a mispredicted loop end.
+std::size_t SeparatorFrom(std::string_view text, std::size_t from) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  if constexpr (std::endian::native == std::endian::little) {
+    if (from + sizeof(std::uint64_t) <= text.size()) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, text.data() + from, sizeof word);
+      const std::uint64_t bytes = word ^ (kOnes * ';');
+      const std::uint64_t zeros = (bytes - kOnes) & ~bytes & kHighs;  // lowest is the first ';'
+      if (zeros != 0) return from + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
+      from += sizeof(std::uint64_t);
+    }
+  }
+  if (from >= text.size()) return std::string_view::npos;
+  const auto* separator =
+      static_cast<const char*>(std::memchr(text.data() + from, ';', text.size() - from));
+  return separator == nullptr ? std::string_view::npos
+                              : static_cast<std::size_t>(separator - text.data());
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const bool blankEnd = !text.empty() && (text.front() == ' ' || text.front() == '\t' ||
+                                          text.back() == ' ' || text.back() == '\t');
+  return blankEnd ? TrimBlanks(text) : text;
+}
+
 // Reads pass after pass. Passes nearly always carry the names of the pass before them, in the
-// same order, and most of its values, so each line is first compared with the line in its place
-// in the previous pass: the same line needs no reading, and the same name needs only its value
-// read.
+// same order, and most of its values. So a line whose name is the one in its place in the pass
+// before needs only its value read, and a value like the one there no lookup. The lines from
+// where the pass before stopped changing are first compared all at once.
 class PassReader {
  public:
   explicit PassReader(PassReadings& readings) : readings_(readings) {}
@@ -52,6 +81,9 @@ class PassReader {
   std::uint32_t Read(std::string_view text);
 
  private:
+  // Takes the previous pass's lines from `lines_.size()` on when the text goes on with just
+  // them, all kept, and moves `start` past them.
+  bool TakeUnchanged(std::string_view text, std::size_t& start);
   // Reads the line [start, at) afresh; false when it is not a pair.
   bool ReadNew(std::string_view line, ReadLine& read);
   std::uint32_t SequenceNumber();
@@ -60,6 +92,7 @@ class PassReader {
   std::string_view previousText_;
   std::vector<ReadLine> previous_;
   std::uint32_t previousSequence_ = kNoNumber;
+  std::size_t unchangedFrom_ = 0;  // the lines from here on were those of the pass before
   std::vector<ReadLine> lines_;
   std::vector<std::uint32_t> names_;
   std::map<std::vector<std::uint32_t>, std::uint32_t> knownSequences_;
@@ -68,46 +101,51 @@ class PassReader {
 std::uint32_t PassReader::Read(std::string_view text) {
   lines_.clear();
   bool sameNames = previousSequence_ != kNoNumber;
+  std::size_t unchangedFrom = 0;
   const std::size_t size = text.size();
   // Every ';' and the byte after it end a line. The last line, the rest of the report cell, is
   // dropped; when the text ends in its last break (one of those two bytes is its last), the line
   // before that break is dropped instead.
   for (std::size_t start = 0; start < size;) {
     const std::size_t i = lines_.size();
+    if (i == unchangedFrom_ && i < previous_.size() && TakeUnchanged(text, start)) continue;
     const ReadLine* before = i < previous_.size() ? &previous_[i] : nullptr;
     const char* const here = text.data() + start;
-    const char* const there = before ? previousText_.data() + before->offset : nullptr;
-    ReadLine line;
-    line.offset = start;
+    // Kept apart rather than in a ReadLine, whose copy would read back its fields' stores.
     std::size_t at = 0;
-    if (before && start + before->length < size && here[before->length] == ';' &&
-        SameBytes(here, there, before->length)) {
-      at = start + before->length;
-      if (at + 2 >= size) break;
-      line = *before;
-      line.offset = start;
-    } else if (before && start + before->head <= size && SameBytes(here, there, before->head)) {
-      at = start + before->head;
-      while (at < size && text[at] != ';') ++at;
-      if (at + 2 >= size) break;
-      line.length = at - start;
-      line.head = before->head;
-      line.name = before->name;
-      line.value = readings_.values[line.name].NumberOf(
-          TrimBlanks(text.substr(start + line.head, line.length - line.head)));
+    std::size_t head = 0;
+    std::uint32_t name = 0;
+    std::uint32_t value = 0;
+    if (before && start + before->head <= size &&
+        SameBytes(here, previousText_.data() + before->offset, before->head)) {
+      head = before->head;
+      at = SeparatorFrom(text, start + head);
+      if (at == std::string_view::npos || at + 2 >= size) break;
+      name = before->name;
+      const std::size_t valueLength = at - start - head;
+      if (at - start == before->length &&
+          SameBytes(here + head, previousText_.data() + before->offset + head, valueLength)) {
+        value = before->value;
+      } else {
+        value = readings_.values[name].NumberOf(Trimmed(text.substr(start + head, valueLength)));
+        unchangedFrom = i + 1;
+      }
     } else {
-      const auto* separator = static_cast<const char*>(std::memchr(here, ';', size - start));
-      if (separator == nullptr) break;
-      at = static_cast<std::size_t>(separator - text.data());
-      if (at + 2 >= size) break;
-      if (!ReadNew(text.substr(start, at - start), line)) return kNoNumber;
-      line.offset = start;
-      sameNames = sameNames && before && before->name == line.name;
+      at = SeparatorFrom(text, start);
+      if (at == std::string_view::npos || at + 2 >= size) break;
+      ReadLine read;
+      if (!ReadNew(text.substr(start, at - start), read)) return kNoNumber;
+      head = read.head;
+      name = read.name;
+      value = read.value;
+      sameNames = sameNames && before && before->name == name;
+      unchangedFrom = i + 1;
     }
-    lines_.push_back(line);
+    lines_.push_back({start, at - start, head, name, value});
     start = at + 2;
   }
   if (lines_.empty()) return kNoNumber;
+  unchangedFrom_ = unchangedFrom;
   if (sameNames && lines_.size() == previous_.size()) {
     for (const ReadLine& line : lines_) readings_.valueNumbers.push_back(line.value);
   } else {
@@ -121,6 +159,23 @@ std::uint32_t PassReader::Read(std::string_view text) {
   previous_.swap(lines_);
   previousText_ = text;
   return previousSequence_;
+}
+
+bool PassReader::TakeUnchanged(std::string_view text, std::size_t& start) {
+  const ReadLine& first = previous_[lines_.size()];
+  const ReadLine& last = previous_.back();
+  const std::size_t length = last.offset + last.length + 1 - first.offset;  // through its ';'
+  // The last of them is kept only when more than one byte follows its ';'.
+  if (start + length + 1 >= text.size() ||
+      !SameBytes(text.data() + start, previousText_.data() + first.offset, length)) {
+    return false;
+  }
+  for (std::size_t i = lines_.size(); i < previous_.size(); ++i) {
+    ReadLine& line = lines_.emplace_back(previous_[i]);
+    line.offset = line.offset - first.offset + start;
+  }
+  start += length + 1;
+  return true;
 }
 
 bool PassReader::ReadNew(std::string_view line, ReadLine& read) {

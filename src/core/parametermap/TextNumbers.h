@@ -16,7 +16,7 @@ class TextNumbers {
 
  private:
   struct Slot {
-    std::uint64_t head = 0;  // the first 8 bytes, zero-padded
+    std::uint64_t head = 0;  // the first 8 bytes, packed
     std::uint32_t hash = 0;
     std::uint32_t number = 0;  // number + 1; 0 for a free slot
   };

@@ -16,6 +16,10 @@ const std::vector<std::string> kTexts = {
     "A=1; B=2; \">4",
     "A=7; B=2; \">3",
     "A=10; B=2; C=3; \">3",
+    "A=11; B=2; C=3; \">3",
+    "A=11; B=2; C=3;",
+    "A=11; B=2; C=3; ",
+    "A=11; B=2; C=3;x",
     "A =1; B=2; \">3",
     "A=1 ; B= 2\t; \">3",
     "A=1; C=2; \">3",
@@ -62,17 +66,20 @@ std::vector<std::string> SplitAs(const std::string& text) {
   return split;
 }
 
-// Every text read after every other (and after a text that does not split, which sets nothing
-// to compare with) reads as it splits on its own.
-TEST(PassReadings, EveryTextAfterEveryOtherReadsAsItSplitsAlone) {
-  for (const std::string& before : kTexts) {
-    for (const std::string& text : kTexts) {
-      PassTable table;
-      const std::vector<std::string> passes = {before, "broken", text, text};
-      for (std::size_t p = 0; p < passes.size(); ++p) table[p].Params = passes[p];
-      const PassReadings readings = ReadPasses(table, passes.size());
-      for (std::size_t p = 0; p < passes.size(); ++p) {
-        EXPECT_EQ(ReadAs(readings, p), SplitAs(passes[p])) << before << " then " << text;
+// Every text read after every two others reads as it splits on its own, whatever the texts
+// before it share with it.
+TEST(PassReadings, EveryTextAfterAnyTwoOthersReadsAsItSplitsAlone) {
+  PassTable table;
+  for (const std::string& first : kTexts) {
+    for (const std::string& second : kTexts) {
+      for (const std::string& text : kTexts) {
+        const std::vector<std::string> passes = {first, second, text};
+        for (std::size_t p = 0; p < passes.size(); ++p) table[p].Params = passes[p];
+        const PassReadings readings = ReadPasses(table, passes.size());
+        for (std::size_t p = 0; p < passes.size(); ++p) {
+          ASSERT_EQ(ReadAs(readings, p), SplitAs(passes[p]))
+              << first << " then " << second << " then " << text;
+        }
       }
     }
   }
