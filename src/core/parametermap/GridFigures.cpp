@@ -2,8 +2,8 @@
 
 namespace {
 
-// The first pass at each point of the grid with its value when that value is exact, in key
-// order. Reading these in key order spares the lookups by pass number, which land all over the
+// The value of the pass at each point of the grid when that value is exact, by key: the
+// neighbours' values are then read from one small array rather than by pass number all over the
 // column. A point whose pass is not exact, or that other passes share, is left to FiguresOf.
 struct FirstValues {
   static constexpr std::int64_t kNone = kNotExact + 1;  // no pass at the point
@@ -46,20 +46,17 @@ void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, st
 std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
                                               const ColumnValues& values) {
   const PassesByCoordinates& passes = neighbourhoods.Passes();
-  const std::vector<MapParameter>& parameters = passes.Space().Optimized();
-  const std::size_t dimensions = parameters.size();
+  const ParameterSpace& space = passes.Space();
+  const std::vector<MapParameter>& parameters = space.Optimized();
   const FirstValues first = FirstValuesByKey(passes, values);
-  std::vector<NeighbourhoodFigures> figures(values.PassCount());
-  std::vector<std::uint32_t> at(dimensions, 0);  // the coordinates of `key`
-  for (std::uint64_t key = 0; key < passes.Points(); ++key) {
-    if (key > 0) {
-      for (std::size_t d = 0; d < dimensions && ++at[d] == parameters[d].values.size(); ++d) {
-        at[d] = 0;
-      }
-    }
+  std::vector<NeighbourhoodFigures> figures;
+  figures.reserve(values.PassCount());
+  for (std::size_t pass = 1; pass <= values.PassCount(); ++pass) {
+    NeighbourhoodFigures& f = figures.emplace_back();
+    if (!space.InMap(pass)) continue;
+    const std::span<const std::uint32_t> at = space.Coordinates(pass);
+    const std::uint64_t key = passes.KeyOf(at);
     const std::int64_t own = first.exact[key];
-    if (own == FirstValues::kNone) continue;
-    const std::uint32_t pass = passes.FirstPassOfKey(key);
     // The neighbours in the order FiguresOf takes them, the first lowest kept.
     bool exact = own != FirstValues::kOther;
     std::uint32_t found = 0;
@@ -80,23 +77,20 @@ std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoo
         lowestKey = neighbourKey;
       }
     };
-    for (std::size_t d = 0; d < dimensions && exact; ++d) {
+    for (std::size_t d = 0; d < at.size() && exact; ++d) {
       if (at[d] > 0) add(key - passes.Stride(d));
       if (at[d] + 1 < parameters[d].values.size()) add(key + passes.Stride(d));
     }
     if (!exact) {
-      for (std::uint32_t p = pass; p != 0; p = passes.NextTwin(p)) {
-        if (p <= figures.size()) figures[p - 1] = FiguresOf(neighbourhoods, values, p);
-      }
+      f = FiguresOf(neighbourhoods, values, pass);
       continue;
     }
-    if (pass > figures.size()) continue;
-    NeighbourhoodFigures& f = figures[pass - 1];
     f.inMap = true;
     f.found = found;
     f.possible = possible;
-    SetExactMinAndMean(f, lowestKey == key ? pass : passes.FirstPassOfKey(lowestKey), lowestValue,
-                       sum);
+    const auto minPass =
+        lowestKey == key ? static_cast<std::uint32_t>(pass) : passes.FirstPassOfKey(lowestKey);
+    SetExactMinAndMean(f, minPass, lowestValue, sum);
   }
   return figures;
 }

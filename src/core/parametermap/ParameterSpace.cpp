@@ -59,17 +59,6 @@ LeftOutPass WhyLeftOut(const PassReadings& readings, std::size_t p,
   return {pass, LeftOutReason::kNotPairs, {}};  // not reached: the sets differ
 }
 
-// Where each of the map's names stands in `sequence`, which holds the same names.
-std::vector<std::uint32_t> PlacesOfMapNames(const NameSequence& sequence,
-                                            const NameSequence& mapSequence) {
-  std::vector<std::uint32_t> places;
-  for (const std::uint32_t name : mapSequence.names) {
-    places.push_back(static_cast<std::uint32_t>(
-        std::find(sequence.names.begin(), sequence.names.end(), name) - sequence.names.begin()));
-  }
-  return places;
-}
-
 bool AllConvert(const std::vector<std::string_view>& texts, std::vector<long double>& numbers) {
   numbers.clear();
   try {
@@ -123,13 +112,6 @@ ParameterSpace ParameterSpace::Read(const PassTable& table, std::size_t count) {
   const NameSequence& mapSequence = readings.sequences[mapSequenceNumber];
   const std::size_t nameCount = mapSequence.names.size();
 
-  // Per sequence of the map's set, where each of the map's names stands in it.
-  std::vector<std::vector<std::uint32_t>> places(readings.sequences.size());
-  for (std::size_t s = 0; s < readings.sequences.size(); ++s) {
-    if (readings.sequences[s].set == mapSequence.set) {
-      places[s] = PlacesOfMapNames(readings.sequences[s], mapSequence);
-    }
-  }
   std::vector<NameValues> values(nameCount);
   for (std::size_t n = 0; n < nameCount; ++n) {
     values[n].place.assign(readings.values[mapSequence.names[n]].Size(), kNoNumber);
@@ -151,10 +133,8 @@ ParameterSpace ParameterSpace::Read(const PassTable& table, std::size_t count) {
   } else {
     for (std::size_t p = 0; p < count; ++p) {
       if (!space.inMap_[p]) continue;
-      const std::uint32_t s = readings.sequenceOfPass[p];
-      const std::uint32_t* passValues = &readings.valueNumbers[readings.firstValueOfPass[p]];
       for (std::size_t n = 0; n < nameCount; ++n) {
-        const std::uint32_t v = passValues[places[s][n]];
+        const std::uint32_t v = readings.ValueOf(mapSequence.names[n], p);
         if (values[n].place[v] == kNoNumber) {
           values[n].place[v] = 0;  // seen; its place comes once every value is known
           values[n].firstComing.push_back(v);
@@ -178,13 +158,12 @@ ParameterSpace ParameterSpace::Read(const PassTable& table, std::size_t count) {
 
   const std::size_t dimensions = optimizedNames.size();
   space.coordinates_.assign(count * dimensions, 0);
-  for (std::size_t p = 0; p < count; ++p) {
-    if (!space.inMap_[p]) continue;
-    const std::uint32_t s = readings.sequenceOfPass[p];
-    const std::uint32_t* passValues = &readings.valueNumbers[readings.firstValueOfPass[p]];
-    for (std::size_t d = 0; d < dimensions; ++d) {
-      const std::size_t n = optimizedNames[d];
-      space.coordinates_[p * dimensions + d] = values[n].place[passValues[places[s][n]]];
+  for (std::size_t d = 0; d < dimensions; ++d) {
+    const std::size_t n = optimizedNames[d];
+    const std::vector<std::uint32_t>& column = readings.valueColumns[mapSequence.names[n]];
+    const std::vector<std::uint32_t>& place = values[n].place;
+    for (std::size_t p = 0; p < count; ++p) {
+      if (space.inMap_[p]) space.coordinates_[p * dimensions + d] = place[column[p]];
     }
   }
   return space;

@@ -74,11 +74,11 @@ std::string_view Trimmed(std::string_view text) {
 // where the pass before stopped changing are first compared all at once.
 class PassReader {
  public:
-  explicit PassReader(PassReadings& readings) : readings_(readings) {}
+  PassReader(PassReadings& readings, std::size_t count) : readings_(readings), count_(count) {}
 
-  // The pass's sequence number; kNoNumber when its text does not split into pairs. The pass's
-  // value numbers are appended to readings.valueNumbers.
-  std::uint32_t Read(std::string_view text);
+  // The sequence number of pass slot `pass`; kNoNumber when its text does not split into pairs.
+  // The pass's value numbers go into the value columns.
+  std::uint32_t Read(std::size_t pass, std::string_view text);
 
  private:
   // Takes the previous pass's lines from `lines_.size()` on when the text goes on with just
@@ -86,9 +86,11 @@ class PassReader {
   bool TakeUnchanged(std::string_view text, std::size_t& start);
   // Reads the line [start, at) afresh; false when it is not a pair.
   bool ReadNew(std::string_view line, ReadLine& read);
+  std::uint32_t ValueNumber(std::uint32_t name, std::string_view value);
   std::uint32_t SequenceNumber();
 
   PassReadings& readings_;
+  std::size_t count_;
   std::string_view previousText_;
   std::vector<ReadLine> previous_;
   std::uint32_t previousSequence_ = kNoNumber;
@@ -98,7 +100,7 @@ class PassReader {
   std::map<std::vector<std::uint32_t>, std::uint32_t> knownSequences_;
 };
 
-std::uint32_t PassReader::Read(std::string_view text) {
+std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
   lines_.clear();
   bool sameNames = previousSequence_ != kNoNumber;
   std::size_t unchangedFrom = 0;
@@ -127,7 +129,7 @@ std::uint32_t PassReader::Read(std::string_view text) {
           SameBytes(here + head, previousText_.data() + before->offset + head, valueLength)) {
         value = before->value;
       } else {
-        value = readings_.values[name].NumberOf(Trimmed(text.substr(start + head, valueLength)));
+        value = ValueNumber(name, Trimmed(text.substr(start + head, valueLength)));
         unchangedFrom = i + 1;
       }
     } else {
@@ -141,19 +143,23 @@ std::uint32_t PassReader::Read(std::string_view text) {
       sameNames = sameNames && before && before->name == name;
       unchangedFrom = i + 1;
     }
-    lines_.push_back({start, at - start, head, name, value});
+    ReadLine& line = lines_.emplace_back();
+    line.offset = start;
+    line.length = at - start;
+    line.head = head;
+    line.name = name;
+    line.value = value;
     start = at + 2;
   }
   if (lines_.empty()) return kNoNumber;
   unchangedFrom_ = unchangedFrom;
-  if (sameNames && lines_.size() == previous_.size()) {
-    for (const ReadLine& line : lines_) readings_.valueNumbers.push_back(line.value);
-  } else {
+  for (const ReadLine& line : lines_) {
+    std::vector<std::uint32_t>& column = readings_.valueColumns[line.name];
+    if (!column.empty()) column[pass] = line.value;
+  }
+  if (!sameNames || lines_.size() != previous_.size()) {
     names_.clear();
-    for (const ReadLine& line : lines_) {
-      names_.push_back(line.name);
-      readings_.valueNumbers.push_back(line.value);
-    }
+    for (const ReadLine& line : lines_) names_.push_back(line.name);
     previousSequence_ = SequenceNumber();
   }
   previous_.swap(lines_);
@@ -186,9 +192,21 @@ bool PassReader::ReadNew(std::string_view line, ReadLine& read) {
   read.length = line.size();
   read.head = equals + 1;
   read.name = readings_.names.NumberOf(name);
-  if (read.name == readings_.values.size()) readings_.values.emplace_back();
-  read.value = readings_.values[read.name].NumberOf(TrimBlanks(line.substr(read.head)));
+  if (read.name == readings_.values.size()) {
+    readings_.values.emplace_back();
+    readings_.valueColumns.emplace_back();
+  }
+  read.value = ValueNumber(read.name, TrimBlanks(line.substr(read.head)));
   return true;
+}
+
+std::uint32_t PassReader::ValueNumber(std::uint32_t name, std::string_view value) {
+  const std::uint32_t number = readings_.values[name].NumberOf(value);
+  // Until its second value, every pass that carried the name had value 0.
+  if (number != 0 && readings_.valueColumns[name].empty()) {
+    readings_.valueColumns[name].assign(count_, 0);
+  }
+  return number;
 }
 
 std::uint32_t PassReader::SequenceNumber() {
@@ -218,17 +236,12 @@ std::uint32_t PassReader::SequenceNumber() {
 PassReadings ReadPasses(const PassTable& table, std::size_t count) {
   PassReadings readings;
   readings.sequenceOfPass.resize(count, kNoNumber);
-  readings.firstValueOfPass.resize(count + 1, 0);
-  PassReader reader(readings);
+  PassReader reader(readings, count);
   for (std::size_t p = 0; p < count; ++p) {
-    const auto first = static_cast<std::uint32_t>(readings.valueNumbers.size());
-    readings.firstValueOfPass[p] = first;
-    const std::uint32_t sequence = reader.Read(table[p].Params);
+    const std::uint32_t sequence = reader.Read(p, table[p].Params);
     if (sequence == kNoNumber) continue;
-    if (p == 0) readings.valueNumbers.reserve(count * (readings.valueNumbers.size() - first));
     readings.sequenceOfPass[p] = sequence;
     ++readings.sequences[sequence].passes;
   }
-  readings.firstValueOfPass[count] = static_cast<std::uint32_t>(readings.valueNumbers.size());
   return readings;
 }

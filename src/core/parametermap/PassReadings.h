@@ -18,15 +18,21 @@ struct NameSequence {
   std::size_t passes = 0;
 };
 
-// What a first reading of every pass's parameter text keeps: per pass its name sequence and, in
-// the order of that sequence, the number of each value among the values its name took.
+// What a first reading of every pass's parameter text keeps: per pass its name sequence, and per
+// name the number of each pass's value among the values the name took. Most names keep one value
+// in every pass, and only those that take a second one get a column of value numbers.
 struct PassReadings {
   TextNumbers names;
   std::vector<TextNumbers> values;  // per name
   std::vector<NameSequence> sequences;
-  std::vector<std::uint32_t> sequenceOfPass;    // kNoNumber when the text does not split
-  std::vector<std::uint32_t> firstValueOfPass;  // where the pass's values start in valueNumbers
-  std::vector<std::uint32_t> valueNumbers;
+  std::vector<std::uint32_t> sequenceOfPass;  // kNoNumber when the text does not split
+  // Per name, the value number for each pass; empty for a name of one value, 0 in every pass.
+  // Meaningful only for the passes that carry the name.
+  std::vector<std::vector<std::uint32_t>> valueColumns;
+
+  std::uint32_t ValueOf(std::uint32_t name, std::size_t pass) const {
+    return valueColumns[name].empty() ? 0 : valueColumns[name][pass];
+  }
 };
 
 // Reads the Params texts of slots 0 to count-1, split as SplitPassParameters splits them.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -41,17 +42,19 @@ const std::vector<std::string> kTexts = {
     "LongerName=a value past eight bytez; B=2; \">3",
 };
 
-// What the reading gives for a pass: "name|value" per pair, or nothing when it does not split.
+// What the reading gives for a pass: "name|value" per pair, only the name for a pass that has one
+// name twice, and nothing when it does not split.
 std::vector<std::string> ReadAs(const PassReadings& readings, std::size_t slot) {
   std::vector<std::string> read;
   const std::uint32_t s = readings.sequenceOfPass[slot];
   if (s == kNoNumber) return read;
   const std::vector<std::uint32_t>& names = readings.sequences[s].names;
-  const std::uint32_t first = readings.firstValueOfPass[slot];
-  EXPECT_EQ(readings.firstValueOfPass[slot + 1] - first, names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    read.push_back(std::string(readings.names.Text(names[i])) + "|" +
-                   std::string(readings.values[names[i]].Text(readings.valueNumbers[first + i])));
+  for (const std::uint32_t name : names) {
+    read.emplace_back(readings.names.Text(name));
+    // A pass with a name twice is left out of the map, and its values are not kept.
+    if (readings.sequences[s].repeated == kNoNumber) {
+      read.back() += "|" + std::string(readings.values[name].Text(readings.ValueOf(name, slot)));
+    }
   }
   return read;
 }
@@ -60,8 +63,13 @@ std::vector<std::string> SplitAs(const std::string& text) {
   std::vector<ParameterPair> pairs;
   std::vector<std::string> split;
   if (!SplitPassParameters(text, pairs)) return split;
+  const bool repeated = std::any_of(pairs.begin(), pairs.end(), [&](const ParameterPair& pair) {
+    return std::count_if(pairs.begin(), pairs.end(),
+                         [&](const ParameterPair& other) { return other.name == pair.name; }) > 1;
+  });
   for (const ParameterPair& pair : pairs) {
-    split.push_back(std::string(pair.name) + "|" + std::string(pair.value));
+    split.emplace_back(pair.name);
+    if (!repeated) split.back() += "|" + std::string(pair.value);
   }
   return split;
 }
