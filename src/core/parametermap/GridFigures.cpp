@@ -1,54 +1,56 @@
 #include "parametermap/GridFigures.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace {
 
 // The value of the pass at each point of the grid when that value is exact, by key: the
 // neighbours' values are then read from one small array rather than by pass number all over the
 // column. A point whose pass is not exact, or that other passes share, is left to FiguresOf.
+// Held in 32 bits where every value fits, which keeps the array of a large grid in the cache.
+template <class Exact>
 struct FirstValues {
-  static constexpr std::int64_t kNone = kNotExact + 1;  // no pass at the point
-  static constexpr std::int64_t kOther = kNotExact;     // a point FiguresOf takes
+  static constexpr Exact kOther = std::numeric_limits<Exact>::min();  // a point FiguresOf takes
+  static constexpr Exact kNone = kOther + 1;                          // no pass at the point
 
-  std::vector<std::int64_t> exact;
+  std::vector<Exact> exact;
 };
 
+// Whether every exact value of the column fits the 32-bit form, beside its two marks.
+bool FitsNarrow(const ColumnValues& values) {
+  using Narrow = FirstValues<std::int32_t>;
+  for (std::size_t pass = 1; pass <= values.PassCount(); ++pass) {
+    const std::int64_t exact = values.Exact(pass);
+    if (exact != kNotExact && (exact <= Narrow::kNone || exact > INT32_MAX)) return false;
+  }
+  return true;
+}
+
 // Read in pass order, which reads the column in the order it lies and writes by key.
-FirstValues FirstValuesByKey(const PassesByCoordinates& passes, const ColumnValues& values) {
-  FirstValues first;
-  first.exact.assign(passes.Points(), FirstValues::kNone);
+template <class Exact>
+FirstValues<Exact> FirstValuesByKey(const PassesByCoordinates& passes, const ColumnValues& values) {
+  using First = FirstValues<Exact>;
+  First first;
+  first.exact.assign(passes.Points(), First::kNone);
   const ParameterSpace& space = passes.Space();
   for (std::size_t pass = 1; pass <= space.PassCount() && pass <= values.PassCount(); ++pass) {
     if (!space.InMap(pass)) continue;
-    std::int64_t& exact = first.exact[passes.KeyOf(space.Coordinates(pass))];
-    exact = exact == FirstValues::kNone ? values.Exact(pass) : FirstValues::kOther;
+    Exact& exact = first.exact[passes.KeyOf(space.Coordinates(pass))];
+    const std::int64_t own = values.Exact(pass);
+    exact = exact == First::kNone && own != kNotExact ? static_cast<Exact>(own) : First::kOther;
   }
   return first;
 }
 
-}  // namespace
-
-void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double minValue,
-                   long double sum) {
-  figures.minPass = minPass;
-  figures.minValue = minValue;
-  figures.meanValue = sum / static_cast<long double>(figures.found + 1);
-}
-
-void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t minValue,
-                        std::int64_t sum) {
-  constexpr long double kScale = kTenThousand;
-  figures.minPass = minPass;
-  figures.minValue = static_cast<long double>(minValue) / kScale;
-  figures.meanValue = static_cast<long double>(sum) / kScale / (figures.found + 1);
-  figures.meanHundredths = MeanHundredths(sum, figures.found + 1);
-}
-
-std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
+template <class Exact>
+std::vector<NeighbourhoodFigures> SweepPasses(const Neighbourhoods& neighbourhoods,
                                               const ColumnValues& values) {
+  using First = FirstValues<Exact>;
   const PassesByCoordinates& passes = neighbourhoods.Passes();
   const ParameterSpace& space = passes.Space();
   const std::vector<MapParameter>& parameters = space.Optimized();
-  const FirstValues first = FirstValuesByKey(passes, values);
+  const First first = FirstValuesByKey<Exact>(passes, values);
   std::vector<NeighbourhoodFigures> figures;
   figures.reserve(values.PassCount());
   for (std::size_t pass = 1; pass <= values.PassCount(); ++pass) {
@@ -56,9 +58,9 @@ std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoo
     if (!space.InMap(pass)) continue;
     const std::span<const std::uint32_t> at = space.Coordinates(pass);
     const std::uint64_t key = passes.KeyOf(at);
-    const std::int64_t own = first.exact[key];
+    const Exact own = first.exact[key];
     // The neighbours in the order FiguresOf takes them, the first lowest kept.
-    bool exact = own != FirstValues::kOther;
+    bool exact = own != First::kOther;
     std::uint32_t found = 0;
     std::uint32_t possible = 0;
     std::int64_t sum = own;
@@ -66,10 +68,10 @@ std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoo
     std::uint64_t lowestKey = key;
     const auto add = [&](std::uint64_t neighbourKey) {
       ++possible;
-      const std::int64_t value = first.exact[neighbourKey];
-      if (value == FirstValues::kNone) return;
+      const Exact value = first.exact[neighbourKey];
+      if (value == First::kNone) return;
       ++found;
-      exact = exact && value != FirstValues::kOther;
+      exact = exact && value != First::kOther;
       if (!exact) return;
       sum += value;
       if (value < lowestValue) {
@@ -93,4 +95,28 @@ std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoo
     SetExactMinAndMean(f, minPass, lowestValue, sum);
   }
   return figures;
+}
+
+}  // namespace
+
+void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double minValue,
+                   long double sum) {
+  figures.minPass = minPass;
+  figures.minValue = minValue;
+  figures.meanValue = sum / static_cast<long double>(figures.found + 1);
+}
+
+void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t minValue,
+                        std::int64_t sum) {
+  constexpr long double kScale = kTenThousand;
+  figures.minPass = minPass;
+  figures.minValue = static_cast<long double>(minValue) / kScale;
+  figures.meanValue = static_cast<long double>(sum) / kScale / (figures.found + 1);
+  figures.meanHundredths = MeanHundredths(sum, figures.found + 1);
+}
+
+std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
+                                              const ColumnValues& values) {
+  return FitsNarrow(values) ? SweepPasses<std::int32_t>(neighbourhoods, values)
+                            : SweepPasses<std::int64_t>(neighbourhoods, values);
 }
