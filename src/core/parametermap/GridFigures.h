@@ -15,8 +15,8 @@ void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, st
                         std::int64_t sum);
 
 // The figures of every pass, as FiguresOf gives them, for passes kept in the array form. The
-// grid is swept in key order, so that the neighbours' values are read from an array in the order
-// they lie rather than pass by pass all over the column, and summed in exact ten-thousandths.
-// Points where a value is not exact, or that several passes share, are left to FiguresOf.
+// passes are taken in order, and their neighbours' values read by key from an array of the
+// grid's points and summed in exact ten-thousandths. Points where a value is not exact, or that
+// several passes share, are left to FiguresOf.
 std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
                                               const ColumnValues& values);

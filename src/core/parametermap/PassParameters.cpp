@@ -8,13 +8,13 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-std::string_view Trimmed(std::string_view text) {
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
-
-}  // namespace
 
 bool SplitParameterLines(std::string_view params, std::vector<std::string_view>& lines,
                          std::span<const std::string_view> hint, std::vector<char>& sameAsHint) {
@@ -62,8 +62,8 @@ bool SplitParameterLines(std::string_view params, std::vector<std::string_view>&
 bool ParsePair(std::string_view line, ParameterPair& pair) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return false;
-  pair.name = Trimmed(line.substr(0, equals));
-  pair.value = Trimmed(line.substr(equals + 1));
+  pair.name = TrimBlanks(line.substr(0, equals));
+  pair.value = TrimBlanks(line.substr(equals + 1));
   return !pair.name.empty();
 }
 

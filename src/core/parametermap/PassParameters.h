@@ -23,6 +23,9 @@ bool SplitParameterLines(std::string_view params, std::vector<std::string_view>&
 bool SplitParameterLines(std::string_view params, std::vector<std::string_view>& lines,
                          std::span<const std::string_view> hint, std::vector<char>& sameAsHint);
 
+// `text` without the blanks (spaces and tabs) at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // One kept line as a pair; false for a line without '=' or with an empty name.
 bool ParsePair(std::string_view line, ParameterPair& pair);
 

@@ -190,26 +190,31 @@ TEST_P(SparseHugeGridTest, FindsTheOneNeighbourOnTheDiagonal) {
 INSTANTIATE_TEST_SUITE_P(Dimensions, SparseHugeGridTest, testing::Values(3, 7));
 
 // The sweep over the grid that gives every pass its figures at once agrees with the figures of
-// one pass, on a generated report with a pass that repeats another's combination.
+// one pass, on a generated report with a pass that repeats another's combination; once with the
+// generated profits and once with one profit too large for the sweep's narrow values.
 TEST(Neighbourhoods, EveryPassAtOnceGivesWhatEachPassAloneGives) {
-  std::vector<MapPass> passes;
-  for (const GeneratedPass& pass : GeneratePasses(3000, 40)) {
-    passes.push_back({pass.title, pass.profit});
+  for (const std::string largeProfit : {"", "987654321.50"}) {
+    std::vector<MapPass> passes;
+    for (const GeneratedPass& pass : GeneratePasses(3000, 40)) {
+      passes.push_back({pass.title, pass.profit});
+    }
+    passes.push_back(passes[17]);
+    if (!largeProfit.empty()) passes[5].profit = largeProfit;
+    const Landscape generated(passes);
+    ASSERT_TRUE(generated.neighbourhoods.Passes().IsArray());
+    ASSERT_GE(generated.space.Optimized().size(), 3u);
+    for (std::size_t pass = 1; pass <= passes.size(); ++pass) {
+      const NeighbourhoodFigures alone =
+          FiguresOf(generated.neighbourhoods, generated.profit, pass);
+      const NeighbourhoodFigures& together = generated.figures[pass - 1];
+      ASSERT_EQ(alone.found, together.found) << pass << largeProfit;
+      ASSERT_EQ(alone.possible, together.possible) << pass << largeProfit;
+      ASSERT_EQ(alone.minPass, together.minPass) << pass << largeProfit;
+      ASSERT_EQ(alone.Mean(), together.Mean()) << pass << largeProfit;
+      ASSERT_EQ(alone.meanValue, together.meanValue) << pass << largeProfit;
+    }
+    EXPECT_EQ(generated.figures[17].found, generated.figures.back().found);
   }
-  passes.push_back(passes[17]);
-  const Landscape generated(passes);
-  ASSERT_TRUE(generated.neighbourhoods.Passes().IsArray());
-  ASSERT_GE(generated.space.Optimized().size(), 3u);
-  for (std::size_t pass = 1; pass <= passes.size(); ++pass) {
-    const NeighbourhoodFigures alone = FiguresOf(generated.neighbourhoods, generated.profit, pass);
-    const NeighbourhoodFigures& together = generated.figures[pass - 1];
-    ASSERT_EQ(alone.found, together.found) << pass;
-    ASSERT_EQ(alone.possible, together.possible) << pass;
-    ASSERT_EQ(alone.minPass, together.minPass) << pass;
-    ASSERT_EQ(alone.Mean(), together.Mean()) << pass;
-    ASSERT_EQ(alone.meanValue, together.meanValue) << pass;
-  }
-  EXPECT_EQ(generated.figures[17].found, generated.figures.back().found);
 }
 
 }  // namespace

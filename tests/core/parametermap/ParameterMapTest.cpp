@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "CellConvert.h"
 #include "MapReport.h"
 #include "SortPasses.h"
 #include "parametermap/ExactDecimal.h"
@@ -164,6 +166,32 @@ TEST(ExactDecimal, PlainDecimalsAreHeldExactlyAndOthersAreNot) {
       {"-", {}},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(TenThousandths(text), expected) << text;
+}
+
+// The column reads plain decimals from their ten-thousandths; the value must be the very one
+// CellToFloat gives, to the last bit, or sorts and maps would disagree.
+TEST(ExactDecimal, APlainDecimalDividedByTenThousandIsWhatCellToFloatReads) {
+  std::vector<std::string> texts = {"-0.00", "0.1",  "-0.3",           "1.",  ".5",
+                                    " 7 ",   "+3.3", "999999999.9999", "1.0", "-123456789.0001"};
+  for (int hundredths = -300000; hundredths <= 300000; hundredths += 7) {
+    const int whole = hundredths / 100;
+    const int cents = hundredths < 0 ? -(hundredths % 100) : hundredths % 100;
+    const std::string sign = hundredths < 0 && whole == 0 ? "-" : "";
+    texts.push_back(sign + std::to_string(whole) + "." + (cents < 10 ? "0" : "") +
+                    std::to_string(cents));
+  }
+  for (std::int64_t digits = 1; digits < 10000000000000; digits = digits * 3 + 1) {
+    texts.push_back(std::to_string(digits / 10000) + "." +
+                    std::to_string(10000 + digits % 10000).substr(1));
+  }
+  for (const std::string& text : texts) {
+    const std::optional<std::int64_t> exact = TenThousandths(text);
+    ASSERT_TRUE(exact) << text;
+    const long double value = static_cast<long double>(*exact) / kTenThousand;
+    const long double read = CellToFloat(text);
+    EXPECT_EQ(value, read) << text;
+    EXPECT_EQ(std::signbit(value), std::signbit(read)) << text;
+  }
 }
 
 TEST(ExactDecimal, AMeanHalfwayBetweenHundredthsRoundsAwayFromZero) {

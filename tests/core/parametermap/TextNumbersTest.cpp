@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "parametermap/TextNumbers.h"
+
+namespace {
+
+// Texts that agree in their first eight bytes, in their length or in both, and enough of them to
+// make the table grow several times.
+TEST(TextNumbers, NumbersTextsInTheOrderTheyFirstComeAndFindsThemAgain) {
+  std::vector<std::string> texts = {"",         std::string(1, '\0'), "a",
+                                    "b",        "abcdefgh",           "abcdefghi",
+                                    "abcdefgj", "abcdefghij",         "abcdefghik"};
+  for (int i = 0; i < 200; ++i) texts.push_back("value" + std::to_string(i));
+  TextNumbers numbers;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_EQ(numbers.NumberOf(texts[i]), i) << texts[i];
+  }
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::string copy = texts[i];  // found by its bytes, not by where they lie
+    EXPECT_EQ(numbers.NumberOf(copy), i) << texts[i];
+    EXPECT_EQ(numbers.Text(static_cast<std::uint32_t>(i)), texts[i]);
+  }
+  EXPECT_EQ(numbers.Size(), texts.size());
+}
+
+}  // namespace
