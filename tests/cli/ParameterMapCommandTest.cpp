@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,17 @@ struct OutputCase {
   std::vector<std::string> args;  // the report's path goes after the command
   std::string expected;           // a file of tests/data
 };
+
+// Names each case by its arguments, so that a failure says which command failed.
+template <class Case>
+std::string ArgumentsName(const testing::TestParamInfo<Case>& info) {
+  std::string name;
+  for (const std::string& arg : info.param.args) {
+    for (const char c : arg) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    name += '_';
+  }
+  return name + std::to_string(info.index);
+}
 
 class ParameterMapOutputTest : public testing::TestWithParam<OutputCase> {};
 
@@ -47,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{
             {"list", "--robust", "drawdown", "--sort", "drawdown-mean:asc", "--format", "json"},
             "map-report-robust-drawdown.json"},
-        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"}));
+        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"}),
+    ArgumentsName<OutputCase>);
 
 struct ErrorCase {
   std::vector<std::string> args;
@@ -94,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{{"list", "--robust", "profit", "--where", "profit-min>0"},
                   1,
                   "Row 6 (pass 6), profit-min: '' is not a valid floating point value.\n"},
-        ErrorCase{{"list", "--robust", "index"}, 2, "kvl-ridavu-cli list: --robust index"}));
+        ErrorCase{{"list", "--robust", "index"}, 2, "kvl-ridavu-cli list: --robust index"}),
+    ArgumentsName<ErrorCase>);
 
 TEST(ParameterMapCommand, WhereKeepsThePassesWhoseNeighbourhoodMeetsTheCondition) {
   const ToolRun run = RunTool({"list", DataPath("map-report.htm"), "--robust", "profit", "--where",
