@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "CellConvert.h"
@@ -49,8 +50,13 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
   std::vector<std::size_t>& slots = selected.slots;
   const bool needsParameters = NeedsParameters(selection.conditions);
   std::vector<PassField> fieldsRead;
+  // Each condition's figure texts, found once rather than once a row; empty for a table column.
+  std::vector<std::span<const std::string_view>> figureTexts;
   for (const WhereCondition& condition : selection.conditions) {
     fieldsRead.push_back(FieldRead(condition));
+    figureTexts.push_back(condition.figureColumn.empty()
+                              ? std::span<const std::string_view>()
+                              : FigureColumnNamed(selection, condition.figureColumn).texts);
   }
   std::size_t kept = 0;
   for (std::size_t row = 0; row < slots.size(); ++row) {
@@ -61,13 +67,12 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
         needsParameters ? PanelParameters(RowParams(table, slot)) : std::vector<PanelParameter>();
     bool holds = true;
     bool bad = false;
-    for (const WhereCondition& condition : selection.conditions) {
+    for (std::size_t c = 0; c < selection.conditions.size(); ++c) {
+      const WhereCondition& condition = selection.conditions[c];
       try {
-        const long double operand =
-            condition.figureColumn.empty()
-                ? ConditionOperand(condition, pass, parameters)
-                : CellToFloat(PassFigureText(
-                      pass, FigureColumnNamed(selection, condition.figureColumn).texts));
+        const long double operand = condition.figureColumn.empty()
+                                        ? ConditionOperand(condition, pass, parameters)
+                                        : CellToFloat(PassFigureText(pass, figureTexts[c]));
         holds = Satisfies(condition, operand) && holds;
       } catch (const EConvertError& error) {
         if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
@@ -91,14 +96,17 @@ SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSel
   }
   // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
   // direction rather than failing the sort as an empty cell of the table would.
-  const FigureKeyOf figureKeyOf = [&selection](const SortRequest& sort, const CItem_OPT& row) {
-    const std::string_view text =
-        PassFigureText(row, FigureColumnNamed(selection, sort.figureColumn).texts);
-    if (!text.empty()) return CellToFloat(text);
-    return sort.largestFirst ? -std::numeric_limits<long double>::infinity()
-                             : std::numeric_limits<long double>::infinity();
+  const FigureKeys figureKeys = [&selection](const SortRequest& sort) -> FigureKey {
+    const std::span<const std::string_view> texts =
+        FigureColumnNamed(selection, sort.figureColumn).texts;
+    const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
+                                                   : std::numeric_limits<long double>::infinity();
+    return [texts, emptyKey](const CItem_OPT& row) {
+      const std::string_view text = PassFigureText(row, texts);
+      return text.empty() ? emptyKey : CellToFloat(text);
+    };
   };
-  SelectedRows selected{SortedSlots(table, count, selection.sorts, figureKeyOf)};
+  SelectedRows selected{SortedSlots(table, count, selection.sorts, figureKeys)};
   if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
   if (selection.limit && selected.slots.size() > *selection.limit) {
     selected.slots.resize(*selection.limit);

@@ -31,8 +31,7 @@ std::vector<std::size_t> SortBy(const PassTable& table, const std::vector<std::s
   return sorted;
 }
 
-std::vector<std::size_t> SortByColumn(const PassTable& table,
-                                      const std::vector<std::size_t>& slots,
+std::vector<std::size_t> SortByColumn(const PassTable& table, const std::vector<std::size_t>& slots,
                                       const SortRequest& sort) {
   const ResultColumn& column = kResultColumns.at(static_cast<std::size_t>(sort.columnId));
   const PassField field = column.field;
@@ -50,18 +49,15 @@ std::vector<std::size_t> SortByColumn(const PassTable& table,
 
 std::vector<std::size_t> SortedSlots(const PassTable& table, std::size_t count,
                                      std::span<const SortRequest> sorts,
-                                     const FigureKeyOf& figureKeyOf) {
+                                     const FigureKeys& figureKeys) {
   std::vector<std::size_t> slots(count);
   std::iota(slots.begin(), slots.end(), std::size_t{0});
   // The exchange sort makes no comparison below two rows, so nothing is converted.
   if (count < 2) return slots;
   for (const SortRequest& sort : sorts) {
-    slots = sort.figureColumn.empty()
-                ? SortByColumn(table, slots, sort)
-                : SortBy<long double>(
-                      table, slots, &CItem_OPT::Index,
-                      [&](const CItem_OPT& row) { return figureKeyOf(sort, row); },
-                      sort.largestFirst);
+    slots = sort.figureColumn.empty() ? SortByColumn(table, slots, sort)
+                                      : SortBy<long double>(table, slots, &CItem_OPT::Index,
+                                                            figureKeys(sort), sort.largestFirst);
   }
   return slots;
 }
