@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 #include <string_view>
+#include <utility>
 
 #include "parametermap/PassParameters.h"
 
@@ -31,9 +32,11 @@ bool SameBytes(const char* a, const char* b, std::size_t count) {
   return word(a + count - kWord) == word(b + count - kWord);
 }
 
-// One kept line of a pass: its place in the text and what it reads as.
+// One line of a pass as it was last read: where its bytes lie and what they read as. A line that
+// has not changed since keeps the bytes of the pass that last changed it, which are the same and
+// live as long as the table, so it is compared with them wherever they lie.
 struct ReadLine {
-  std::size_t offset = 0;
+  const char* bytes = nullptr;
   std::size_t length = 0;  // without its ';'
   std::size_t head = 0;    // the bytes through the first '='
   std::uint32_t name = 0;
@@ -81,114 +84,121 @@ class PassReader {
   std::uint32_t Read(std::size_t pass, std::string_view text);
 
  private:
-  // Takes the previous pass's lines from `lines_.size()` on when the text goes on with just
-  // them, all kept, and moves `start` past them.
-  bool TakeUnchanged(std::string_view text, std::size_t& start);
-  // Reads the line [start, at) afresh; false when it is not a pair.
-  bool ReadNew(std::string_view line, ReadLine& read);
+  // Whether the text goes on, from `start`, with the unchanged lines that ended the pass before,
+  // each with more than one byte after its ';'.
+  bool TailFollows(std::string_view text, std::size_t start) const;
+  // Reads the line [start, at) afresh into `read`; false when it is not a pair.
+  bool ReadNew(std::string_view line, const char* bytes, ReadLine& read);
   std::uint32_t ValueNumber(std::uint32_t name, std::string_view value);
-  std::uint32_t SequenceNumber();
+  std::uint32_t SequenceNumber(std::size_t count);
+  void WriteColumns(std::size_t pass, std::size_t count);
 
   PassReadings& readings_;
   std::size_t count_;
-  std::string_view previousText_;
-  std::vector<ReadLine> previous_;
+  std::vector<ReadLine> lines_;  // the pass before's in the first lineCount_
+  std::size_t lineCount_ = 0;
   std::uint32_t previousSequence_ = kNoNumber;
-  std::size_t unchangedFrom_ = 0;  // the lines from here on were those of the pass before
-  std::vector<ReadLine> lines_;
+  // The lines from unchangedFrom_ on were those of the pass before, whose text holds them as
+  // tailLength_ bytes from tail_, through the last one's ';'.
+  std::size_t unchangedFrom_ = 0;
+  const char* tail_ = nullptr;
+  std::size_t tailLength_ = 0;
+  // The lines whose name has a column of value numbers, with that column, while the names and
+  // the columns stay as they are.
+  std::vector<std::pair<std::uint32_t*, std::uint32_t>> columnLines_;
+  bool columnsKnown_ = false;
   std::vector<std::uint32_t> names_;
   std::map<std::vector<std::uint32_t>, std::uint32_t> knownSequences_;
 };
 
 std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
-  lines_.clear();
   bool sameNames = previousSequence_ != kNoNumber;
+  std::size_t count = 0;
   std::size_t unchangedFrom = 0;
+  std::size_t tailStart = 0;
   const std::size_t size = text.size();
+  std::size_t start = 0;
   // Every ';' and the byte after it end a line. The last line, the rest of the report cell, is
   // dropped; when the text ends in its last break (one of those two bytes is its last), the line
   // before that break is dropped instead.
-  for (std::size_t start = 0; start < size;) {
-    const std::size_t i = lines_.size();
-    if (i == unchangedFrom_ && i < previous_.size() && TakeUnchanged(text, start)) continue;
-    const ReadLine* before = i < previous_.size() ? &previous_[i] : nullptr;
+  while (start < size) {
+    if (count == unchangedFrom_ && count < lineCount_ && TailFollows(text, start)) {
+      count = lineCount_;
+      start += tailLength_ + 1;
+      continue;
+    }
+    if (count == lines_.size()) lines_.emplace_back();
+    ReadLine& line = lines_[count];
     const char* const here = text.data() + start;
-    // Kept apart rather than in a ReadLine, whose copy would read back its fields' stores.
+    const bool known = line.bytes != nullptr;
     std::size_t at = 0;
-    std::size_t head = 0;
-    std::uint32_t name = 0;
-    std::uint32_t value = 0;
-    if (before && start + before->head <= size &&
-        SameBytes(here, previousText_.data() + before->offset, before->head)) {
-      head = before->head;
-      at = SeparatorFrom(text, start + head);
+    if (known && start + line.head <= size && SameBytes(here, line.bytes, line.head)) {
+      at = SeparatorFrom(text, start + line.head);
       if (at == std::string_view::npos || at + 2 >= size) break;
-      name = before->name;
-      const std::size_t valueLength = at - start - head;
-      if (at - start == before->length &&
-          SameBytes(here + head, previousText_.data() + before->offset + head, valueLength)) {
-        value = before->value;
-      } else {
-        value = ValueNumber(name, Trimmed(text.substr(start + head, valueLength)));
-        unchangedFrom = i + 1;
+      const std::size_t valueLength = at - start - line.head;
+      if (at - start != line.length ||
+          !SameBytes(here + line.head, line.bytes + line.head, valueLength)) {
+        line.value = ValueNumber(line.name, Trimmed(text.substr(start + line.head, valueLength)));
+        line.bytes = here;
+        line.length = at - start;
+        unchangedFrom = count + 1;
+        tailStart = at + 2;
       }
     } else {
       at = SeparatorFrom(text, start);
       if (at == std::string_view::npos || at + 2 >= size) break;
-      ReadLine read;
-      if (!ReadNew(text.substr(start, at - start), read)) return kNoNumber;
-      head = read.head;
-      name = read.name;
-      value = read.value;
-      sameNames = sameNames && before && before->name == name;
-      unchangedFrom = i + 1;
+      const std::uint32_t nameBefore = line.name;
+      if (!ReadNew(text.substr(start, at - start), here, line)) {
+        // Lines before this one now hold this pass's bytes: no longer those of the pass before.
+        lineCount_ = 0;
+        return kNoNumber;
+      }
+      sameNames = sameNames && known && nameBefore == line.name;
+      unchangedFrom = count + 1;
+      tailStart = at + 2;
     }
-    ReadLine& line = lines_.emplace_back();
-    line.offset = start;
-    line.length = at - start;
-    line.head = head;
-    line.name = name;
-    line.value = value;
+    ++count;
     start = at + 2;
   }
-  if (lines_.empty()) return kNoNumber;
+  if (count == 0) {
+    lineCount_ = 0;
+    return kNoNumber;
+  }
   unchangedFrom_ = unchangedFrom;
-  for (const ReadLine& line : lines_) {
-    std::vector<std::uint32_t>& column = readings_.valueColumns[line.name];
-    if (!column.empty()) column[pass] = line.value;
+  tail_ = text.data() + tailStart;
+  tailLength_ = unchangedFrom < count ? start - 1 - tailStart : 0;
+  if (!sameNames || count != lineCount_) {
+    previousSequence_ = SequenceNumber(count);
+    columnsKnown_ = false;
   }
-  if (!sameNames || lines_.size() != previous_.size()) {
-    names_.clear();
-    for (const ReadLine& line : lines_) names_.push_back(line.name);
-    previousSequence_ = SequenceNumber();
-  }
-  previous_.swap(lines_);
-  previousText_ = text;
+  lineCount_ = count;
+  WriteColumns(pass, count);
   return previousSequence_;
 }
 
-bool PassReader::TakeUnchanged(std::string_view text, std::size_t& start) {
-  const ReadLine& first = previous_[lines_.size()];
-  const ReadLine& last = previous_.back();
-  const std::size_t length = last.offset + last.length + 1 - first.offset;  // through its ';'
-  // The last of them is kept only when more than one byte follows its ';'.
-  if (start + length + 1 >= text.size() ||
-      !SameBytes(text.data() + start, previousText_.data() + first.offset, length)) {
-    return false;
-  }
-  for (std::size_t i = lines_.size(); i < previous_.size(); ++i) {
-    ReadLine& line = lines_.emplace_back(previous_[i]);
-    line.offset = line.offset - first.offset + start;
-  }
-  start += length + 1;
-  return true;
+bool PassReader::TailFollows(std::string_view text, std::size_t start) const {
+  return start + tailLength_ + 1 < text.size() &&
+         SameBytes(text.data() + start, tail_, tailLength_);
 }
 
-bool PassReader::ReadNew(std::string_view line, ReadLine& read) {
+void PassReader::WriteColumns(std::size_t pass, std::size_t count) {
+  if (!columnsKnown_) {
+    columnLines_.clear();
+    for (std::uint32_t i = 0; i < count; ++i) {
+      std::vector<std::uint32_t>& column = readings_.valueColumns[lines_[i].name];
+      if (!column.empty()) columnLines_.emplace_back(column.data(), i);
+    }
+    columnsKnown_ = true;
+  }
+  for (const auto& [column, line] : columnLines_) column[pass] = lines_[line].value;
+}
+
+bool PassReader::ReadNew(std::string_view line, const char* bytes, ReadLine& read) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return false;
   const std::string_view name = TrimBlanks(line.substr(0, equals));
   if (name.empty()) return false;
+  read.bytes = bytes;
   read.length = line.size();
   read.head = equals + 1;
   read.name = readings_.names.NumberOf(name);
@@ -205,11 +215,14 @@ std::uint32_t PassReader::ValueNumber(std::uint32_t name, std::string_view value
   // Until its second value, every pass that carried the name had value 0.
   if (number != 0 && readings_.valueColumns[name].empty()) {
     readings_.valueColumns[name].assign(count_, 0);
+    columnsKnown_ = false;
   }
   return number;
 }
 
-std::uint32_t PassReader::SequenceNumber() {
+std::uint32_t PassReader::SequenceNumber(std::size_t count) {
+  names_.clear();
+  for (std::size_t i = 0; i < count; ++i) names_.push_back(lines_[i].name);
   if (previousSequence_ != kNoNumber && readings_.sequences[previousSequence_].names == names_) {
     return previousSequence_;
   }
