@@ -13,7 +13,7 @@ namespace {
 
 // Inline, for the short lines of parameter texts, where a call to memcmp costs more than the
 // comparison.
-bool SameBytes(const char* a, const char* b, std::size_t count) {
+[[gnu::always_inline]] inline bool SameBytes(const char* a, const char* b, std::size_t count) {
   constexpr std::size_t kWord = sizeof(std::uint64_t);
   const auto word = [](const char* bytes) {
     std::uint64_t value = 0;

@@ -9,32 +9,15 @@ constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
 constexpr std::size_t kWord = sizeof(std::uint64_t);
 constexpr std::size_t kFirstSlots = 16;
 
-// Up to eight bytes as one word that tells apart any two texts of their length. Loads of fixed
-// size, as a copy of a variable length would be stored byte by byte and then read back slowly.
-std::uint64_t Packed(const char* bytes, std::size_t count) {
-  if (count >= 4) {
-    std::uint32_t low = 0;
-    std::uint32_t high = 0;
-    std::memcpy(&low, bytes, sizeof low);
-    std::memcpy(&high, bytes + count - sizeof high, sizeof high);
-    return low | (std::uint64_t{high} << 32);
-  }
-  if (count == 0) return 0;
-  const auto byte = [bytes](std::size_t at) {
-    return std::uint64_t{static_cast<unsigned char>(bytes[at])};
-  };
-  return byte(0) | byte(count / 2) << 8 | byte(count - 1) << 16;
-}
-
 std::uint64_t Head(std::string_view text) {
-  return Packed(text.data(), std::min(text.size(), kWord));
+  return PackedBytes(text.data(), std::min(text.size(), kWord));
 }
 
 // The length goes in, so that texts whose packed words agree hash apart.
 std::uint32_t HashOf(std::string_view text, std::uint64_t head) {
   std::uint64_t hash = (text.size() * kMultiplier) ^ head;
   for (std::size_t at = kWord; at < text.size(); at += kWord) {
-    hash = (hash * kMultiplier) ^ Packed(text.data() + at, std::min(text.size() - at, kWord));
+    hash = (hash * kMultiplier) ^ PackedBytes(text.data() + at, std::min(text.size() - at, kWord));
   }
   hash *= kMultiplier;
   return static_cast<std::uint32_t>(hash >> 32);
@@ -42,7 +25,7 @@ std::uint32_t HashOf(std::string_view text, std::uint64_t head) {
 
 }  // namespace
 
-std::uint32_t TextNumbers::NumberOf(std::string_view text) {
+std::uint32_t TextNumbers::NumberOfAny(std::string_view text) {
   if (2 * (texts_.size() + 1) > slots_.size()) Grow();
   const std::uint64_t head = Head(text);
   const std::uint32_t hash = HashOf(text, head);

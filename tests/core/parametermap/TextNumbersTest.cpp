@@ -7,12 +7,15 @@
 
 namespace {
 
-// Texts that agree in their first eight bytes, in their length or in both, and enough of them to
-// make the table grow several times.
+// Texts that agree in their first eight bytes, in their length or in both, short texts whose
+// packed bytes agree and only their lengths differ, and enough texts to make the table grow
+// several times.
 TEST(TextNumbers, NumbersTextsInTheOrderTheyFirstComeAndFindsThemAgain) {
   std::vector<std::string> texts = {"",         std::string(1, '\0'), "a",
                                     "b",        "abcdefgh",           "abcdefghi",
-                                    "abcdefgj", "abcdefghij",         "abcdefghik"};
+                                    "abcdefgj", "abcdefghij",         "abcdefghik",
+                                    "abcd",     "abcdabcd",           "abcde",
+                                    "abcdbcde", "ab",                 std::string("ab\0", 3)};
   for (int i = 0; i < 200; ++i) texts.push_back("value" + std::to_string(i));
   TextNumbers numbers;
   for (std::size_t i = 0; i < texts.size(); ++i) {
