@@ -92,26 +92,20 @@ std::vector<NeighbourhoodFigures> SweepPasses(const Neighbourhoods& neighbourhoo
     f.possible = possible;
     const auto minPass =
         lowestKey == key ? static_cast<std::uint32_t>(pass) : passes.FirstPassOfKey(lowestKey);
-    SetExactMinAndMean(f, minPass, lowestValue, sum);
+    SetExactMinAndMean(f, minPass, sum);
   }
   return figures;
 }
 
 }  // namespace
 
-void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double minValue,
-                   long double sum) {
+void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double sum) {
   figures.minPass = minPass;
-  figures.minValue = minValue;
   figures.meanValue = sum / static_cast<long double>(figures.found + 1);
 }
 
-void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t minValue,
-                        std::int64_t sum) {
-  constexpr long double kScale = kTenThousand;
+void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t sum) {
   figures.minPass = minPass;
-  figures.minValue = static_cast<long double>(minValue) / kScale;
-  figures.meanValue = static_cast<long double>(sum) / kScale / (figures.found + 1);
   figures.meanHundredths = MeanHundredths(sum, figures.found + 1);
 }
 

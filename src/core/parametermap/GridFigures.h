@@ -7,12 +7,10 @@
 #include "parametermap/Neighbourhoods.h"
 #include "parametermap/PassesByCoordinates.h"
 
-// Sets the min (its pass and value) and the mean over found + 1 passes of `sum`.
-void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double minValue,
-                   long double sum);
+// Sets the min's pass and the mean over found + 1 passes of `sum`.
+void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double sum);
 // The same from values in ten-thousandths, exact.
-void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t minValue,
-                        std::int64_t sum);
+void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t sum);
 
 // The figures of every pass, as FiguresOf gives them, for passes kept in the array form. The
 // passes are taken in order, and their neighbours' values read by key from an array of the

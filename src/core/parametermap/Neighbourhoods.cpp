@@ -52,9 +52,9 @@ NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const Colum
   if (!allConvert) return figures;
   const auto minPass = static_cast<std::uint32_t>(lowest);
   if (allExact) {
-    SetExactMinAndMean(figures, minPass, values.Exact(lowest), exactSum);
+    SetExactMinAndMean(figures, minPass, exactSum);
   } else {
-    SetMinAndMean(figures, minPass, values.Value(lowest), sum);
+    SetMinAndMean(figures, minPass, sum);
   }
   return figures;
 }

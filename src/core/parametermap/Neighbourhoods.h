@@ -44,13 +44,16 @@ struct NeighbourhoodFigures {
   // order of the parameters, a step down before a step up); 0 without values.
   std::uint32_t minPass = 0;
   bool inMap = false;  // false for a pass left out: no figures at all
-  long double minValue = 0;
-  long double meanValue = 0;
-  // The mean in hundredths when every cell is a plain decimal (see ExactDecimal.h), which then
-  // also gives minValue and meanValue; kNotExact otherwise.
+  // The mean in hundredths when every cell is a plain decimal (see ExactDecimal.h); kNotExact
+  // otherwise, and then meanValue holds the mean.
   std::int64_t meanHundredths = kNotExact;
+  long double meanValue = 0;
 
   bool HasValues() const noexcept { return minPass != 0; }
+  // The min as the cell's number; 0 without values.
+  long double MinValue(const ColumnValues& values) const {
+    return HasValues() ? values.Value(minPass) : 0;
+  }
   // The min as the cell's own text; empty without values.
   std::string_view Min(const ColumnValues& values) const {
     return HasValues() ? values.Text(minPass) : std::string_view();
