@@ -21,10 +21,18 @@ namespace {
     return value;
   };
   if (count < kWord) {
-    for (std::size_t i = 0; i < count; ++i) {
-      if (a[i] != b[i]) return false;
+    if (count >= sizeof(std::uint32_t)) {
+      const auto half = [](const char* bytes) {
+        std::uint32_t value = 0;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+      };
+      const std::size_t last = count - sizeof(std::uint32_t);
+      return half(a) == half(b) && half(a + last) == half(b + last);
     }
-    return true;
+    // Up to three bytes: the first, the middle and the last are all of them.
+    return count == 0 ||
+           (a[0] == b[0] && a[count / 2] == b[count / 2] && a[count - 1] == b[count - 1]);
   }
   for (std::size_t i = 0; i + kWord < count; i += kWord) {
     if (word(a + i) != word(b + i)) return false;
