@@ -94,7 +94,7 @@ TEST(Neighbourhoods, ASparseGridFindsOnlyThePassesItHolds) {
   for (std::size_t pass = 1; pass <= passes.size(); ++pass) {
     const auto neighbours = sparse.neighbourhoods.NeighboursOf(pass);
     std::string listed;
-    for (const std::uint32_t n : neighbours) listed += " " + std::to_string(n);
+    for (const std::uint32_t n : neighbours) listed.append(" ").append(std::to_string(n));
     counts.push_back(std::to_string(neighbours.size()) + "/" +
                      std::to_string(sparse.neighbourhoods.PossibleOf(pass)) + listed);
   }
@@ -168,7 +168,8 @@ TEST_P(SparseHugeGridTest, FindsTheOneNeighbourOnTheDiagonal) {
   const auto title = [dimensions](int first, int rest) {
     std::vector<std::pair<std::string, std::string>> parameters;
     for (int d = 0; d < dimensions; ++d) {
-      parameters.emplace_back("P" + std::to_string(d), std::to_string(d == 0 ? first : rest));
+      parameters.emplace_back(std::string("P").append(std::to_string(d)),
+                              std::to_string(d == 0 ? first : rest));
     }
     return Title(parameters);
   };

@@ -53,7 +53,7 @@ std::vector<std::string> ReadAs(const PassReadings& readings, std::size_t slot) 
     read.emplace_back(readings.names.Text(name));
     // A pass with a name twice is left out of the map, and its values are not kept.
     if (readings.sequences[s].repeated == kNoNumber) {
-      read.back() += "|" + std::string(readings.values[name].Text(readings.ValueOf(name, slot)));
+      read.back().append("|").append(readings.values[name].Text(readings.ValueOf(name, slot)));
     }
   }
   return read;
@@ -69,7 +69,7 @@ std::vector<std::string> SplitAs(const std::string& text) {
   });
   for (const ParameterPair& pair : pairs) {
     split.emplace_back(pair.name);
-    if (!repeated) split.back() += "|" + std::string(pair.value);
+    if (!repeated) split.back().append("|").append(pair.value);
   }
   return split;
 }
