@@ -53,7 +53,7 @@ struct ReadLine {
 
 // The first ';' from `from` on, or npos. Values are mostly short, so the first eight bytes are
 // searched as one word, which spares a call and a mispredicted loop end.
-std::size_t SeparatorFrom(std::string_view text, std::size_t from) {
+[[gnu::always_inline]] inline std::size_t SeparatorFrom(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
   if constexpr (std::endian::native == std::endian::little) {
@@ -186,7 +186,7 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
 
 bool PassReader::TailFollows(std::string_view text, std::size_t start) const {
   return start + tailLength_ + 1 < text.size() &&
-         SameBytes(text.data() + start, tail_, tailLength_);
+         std::memcmp(text.data() + start, tail_, tailLength_) == 0;
 }
 
 void PassReader::WriteColumns(std::size_t pass, std::size_t count) {

@@ -7,8 +7,8 @@
 #include <vector>
 
 // Up to 8 bytes as one word that, with their count, tells any two such texts apart: the first
-// and the last four, or each byte of a shorter text in its place. Loads of fixed size, as a copy
-// of a variable length would be stored byte by byte and then read back slowly.
+// and the last four, or the first, the middle and the last of fewer. Loads of fixed size, as a
+// copy of a variable length would be stored byte by byte and then read back slowly.
 inline std::uint64_t PackedBytes(const char* bytes, std::size_t count) noexcept {
   if (count >= 4) {
     std::uint32_t first = 0;
@@ -17,11 +17,11 @@ inline std::uint64_t PackedBytes(const char* bytes, std::size_t count) noexcept 
     std::memcpy(&last, bytes + count - sizeof last, sizeof last);
     return first | std::uint64_t{last} << 32;
   }
-  std::uint64_t packed = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    packed |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
-  }
-  return packed;
+  if (count == 0) return 0;
+  const auto byte = [bytes](std::size_t at) {
+    return std::uint64_t{static_cast<unsigned char>(bytes[at])};
+  };
+  return byte(0) | byte(count / 2) << 8 | byte(count - 1) << 16;
 }
 
 // Texts numbered from 0 in the order they first come, found again through an open-addressing

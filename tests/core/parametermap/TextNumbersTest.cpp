@@ -11,11 +11,11 @@ namespace {
 // packed bytes agree and only their lengths differ, and enough texts to make the table grow
 // several times.
 TEST(TextNumbers, NumbersTextsInTheOrderTheyFirstComeAndFindsThemAgain) {
-  std::vector<std::string> texts = {"",         std::string(1, '\0'), "a",
-                                    "b",        "abcdefgh",           "abcdefghi",
-                                    "abcdefgj", "abcdefghij",         "abcdefghik",
-                                    "abcd",     "abcdabcd",           "abcde",
-                                    "abcdbcde", "ab",                 std::string("ab\0", 3)};
+  using namespace std::string_literals;
+  std::vector<std::string> texts = {
+      ""s,         "\0"s,         "a"s,          "b"s,    "abcdefgh"s, "abcdefghi"s,
+      "abcdefgj"s, "abcdefghij"s, "abcdefghik"s, "abcd"s, "abcdabcd"s, "abcde"s,
+      "abcdbcde"s, "ab"s,         "ab\0"s,       "x"s,    "xx"s,       "xxx"s};
   for (int i = 0; i < 200; ++i) texts.push_back("value" + std::to_string(i));
   TextNumbers numbers;
   for (std::size_t i = 0; i < texts.size(); ++i) {
