@@ -97,7 +97,8 @@ class PassReader {
   bool TailFollows(std::string_view text, std::size_t start) const;
   // Reads the line [start, at) afresh into `read`; false when it is not a pair.
   bool ReadNew(std::string_view line, const char* bytes, ReadLine& read);
-  std::uint32_t ValueNumber(std::uint32_t name, std::string_view value);
+  // Inline: it is asked for every changed value of every pass.
+  [[gnu::always_inline]] std::uint32_t ValueNumber(std::uint32_t name, std::string_view value);
   std::uint32_t SequenceNumber(std::size_t count);
   void WriteColumns(std::size_t pass, std::size_t count);
 
@@ -118,6 +119,16 @@ class PassReader {
   std::vector<std::uint32_t> names_;
   std::map<std::vector<std::uint32_t>, std::uint32_t> knownSequences_;
 };
+
+inline std::uint32_t PassReader::ValueNumber(std::uint32_t name, std::string_view value) {
+  const std::uint32_t number = readings_.values[name].NumberOf(value);
+  // Until its second value, every pass that carried the name had value 0.
+  if (number != 0 && readings_.valueColumns[name].empty()) [[unlikely]] {
+    readings_.valueColumns[name].assign(count_, 0);
+    columnsKnown_ = false;
+  }
+  return number;
+}
 
 std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
   bool sameNames = previousSequence_ != kNoNumber;
@@ -218,15 +229,6 @@ bool PassReader::ReadNew(std::string_view line, const char* bytes, ReadLine& rea
   return true;
 }
 
-std::uint32_t PassReader::ValueNumber(std::uint32_t name, std::string_view value) {
-  const std::uint32_t number = readings_.values[name].NumberOf(value);
-  // Until its second value, every pass that carried the name had value 0.
-  if (number != 0 && readings_.valueColumns[name].empty()) {
-    readings_.valueColumns[name].assign(count_, 0);
-    columnsKnown_ = false;
-  }
-  return number;
-}
 
 std::uint32_t PassReader::SequenceNumber(std::size_t count) {
   names_.clear();
