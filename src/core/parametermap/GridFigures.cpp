@@ -74,10 +74,10 @@ std::vector<NeighbourhoodFigures> SweepPasses(const Neighbourhoods& neighbourhoo
       exact = exact && value != First::kOther;
       if (!exact) return;
       sum += value;
-      if (value < lowestValue) {
-        lowestValue = value;
-        lowestKey = neighbourKey;
-      }
+      // Without a branch, which the values of a landscape would make a coin toss.
+      const bool lower = value < lowestValue;
+      lowestValue = lower ? value : lowestValue;
+      lowestKey = lower ? neighbourKey : lowestKey;
     };
     for (std::size_t d = 0; d < at.size() && exact; ++d) {
       if (at[d] > 0) add(key - passes.Stride(d));
