@@ -154,15 +154,16 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
     if (known && start + line.head <= size && SameBytes(here, line.bytes, line.head)) {
       at = SeparatorFrom(text, start + line.head);
       if (at == std::string_view::npos || at + 2 >= size) break;
-      const std::size_t valueLength = at - start - line.head;
-      if (at - start != line.length ||
-          !SameBytes(here + line.head, line.bytes + line.head, valueLength)) {
-        line.value = ValueNumber(line.name, Trimmed(text.substr(start + line.head, valueLength)));
-        line.bytes = here;
-        line.length = at - start;
-        unchangedFrom = count + 1;
-        tailStart = at + 2;
-      }
+      // Numbered whether or not it changed, and kept without a branch: the values of an
+      // optimized parameter change from pass to pass at random.
+      const std::uint32_t value =
+          ValueNumber(line.name, Trimmed(text.substr(start + line.head, at - start - line.head)));
+      const bool changed = value != line.value || at - start != line.length;
+      line.value = value;
+      line.bytes = here;
+      line.length = at - start;
+      unchangedFrom = changed ? count + 1 : unchangedFrom;
+      tailStart = changed ? at + 2 : tailStart;
     } else {
       at = SeparatorFrom(text, start);
       if (at == std::string_view::npos || at + 2 >= size) break;
