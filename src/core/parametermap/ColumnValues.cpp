@@ -74,7 +74,3 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
 bool LowerIsBetter(int columnId) noexcept {
   return columnId == kDrawdownColumn || columnId == kDrawdownPercentColumn;
 }
-
-bool IsBetter(int columnId, long double candidate, long double incumbent) noexcept {
-  return LowerIsBetter(columnId) ? candidate < incumbent : candidate > incumbent;
-}

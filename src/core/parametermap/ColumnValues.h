@@ -48,6 +48,3 @@ inline constexpr std::int64_t kNotExact = INT64_MIN;
 // Whether a lower value is the better one in the column: the two drawdowns. In every other
 // column a higher value is better.
 bool LowerIsBetter(int columnId) noexcept;
-
-// Whether `candidate` is better than `incumbent` in the column; equal values are not.
-bool IsBetter(int columnId, long double candidate, long double incumbent) noexcept;

@@ -16,6 +16,8 @@ constexpr std::array<std::pair<std::string_view, MapAggregate>, 4> kAggregateNam
 }};
 
 // What one cell gathers over its passes, taken in pass order so that ties go to the lowest pass.
+// The lowest and the highest are kept without a branch, which the values of a landscape would
+// make a coin toss.
 struct CellPasses {
   std::size_t passes = 0;
   bool allConvert = true;
@@ -24,7 +26,8 @@ struct CellPasses {
   std::int64_t exactSum = 0;
   std::size_t lowest = 0;  // pass numbers; 0 before a pass converts
   std::size_t highest = 0;
-  std::size_t best = 0;
+  long double lowestValue = 0;
+  long double highestValue = 0;
 
   void Add(std::size_t pass, const ColumnValues& values) {
     ++passes;
@@ -36,9 +39,17 @@ struct CellPasses {
     sum += value;
     allExact = allExact && values.Exact(pass) != kNotExact;
     if (allExact) exactSum += values.Exact(pass);
-    if (lowest == 0 || value < values.Value(lowest)) lowest = pass;
-    if (highest == 0 || value > values.Value(highest)) highest = pass;
-    if (best == 0 || IsBetter(values.ColumnId(), value, values.Value(best))) best = pass;
+    const bool lower = lowest == 0 || value < lowestValue;
+    const bool higher = highest == 0 || value > highestValue;
+    lowest = lower ? pass : lowest;
+    lowestValue = lower ? value : lowestValue;
+    highest = higher ? pass : highest;
+    highestValue = higher ? value : highestValue;
+  }
+  // The best of the column's passes: the first lowest where lower is better, else the first
+  // highest.
+  std::size_t Best(int columnId) const noexcept {
+    return LowerIsBetter(columnId) ? lowest : highest;
   }
 };
 
@@ -69,7 +80,7 @@ MapFigure MeanFigure(const CellPasses& cell) {
 MapCell MakeCell(const CellPasses& gathered, const ColumnValues& values, MapAggregate aggregate) {
   MapCell cell;
   cell.passes = gathered.passes;
-  cell.bestPass = gathered.best;
+  cell.bestPass = gathered.Best(values.ColumnId());
   if (gathered.passes == 0) return cell;
   if (aggregate == MapAggregate::kCount) {
     cell.figure = {std::to_string(gathered.passes), static_cast<double>(gathered.passes)};
