@@ -31,8 +31,7 @@ RobustColumns::RobustColumns(const PassTable& table, std::size_t count,
   const int columnId = static_cast<int>(&column - kResultColumns.data());
   const ParameterSpace space = ParameterSpace::Read(table, count);
   const ColumnValues values = ColumnValues::Read(table, count, columnId);
-  const std::vector<NeighbourhoodFigures> figures =
-      FiguresOfEveryPass(Neighbourhoods::Find(space), values);
+  const EveryPassFigures figures = FiguresOfEveryPass(Neighbourhoods::Find(space), values);
   neighbours_.reserve(count);
   means_.reserve(count);
   for (const NeighbourhoodFigures& pass : figures) {

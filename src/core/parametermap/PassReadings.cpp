@@ -230,7 +230,6 @@ bool PassReader::ReadNew(std::string_view line, const char* bytes, ReadLine& rea
   return true;
 }
 
-
 std::uint32_t PassReader::SequenceNumber(std::size_t count) {
   names_.clear();
   for (std::size_t i = 0; i < count; ++i) names_.push_back(lines_[i].name);

@@ -30,7 +30,7 @@ struct Landscape {
   ParameterSpace space;
   Neighbourhoods neighbourhoods;
   ColumnValues profit;
-  std::vector<NeighbourhoodFigures> figures;
+  EveryPassFigures figures;
 };
 
 struct GridCase {
