@@ -81,8 +81,8 @@ std::string_view Trimmed(std::string_view text) {
 
 // Reads pass after pass. Passes nearly always carry the names of the pass before them, in the
 // same order, and most of its values. So a line whose name is the one in its place in the pass
-// before needs only its value read, and a value like the one there no lookup. The lines from
-// where the pass before stopped changing are first compared all at once.
+// before needs only its value read. From where the pass before stopped changing, and again after
+// each line that changed from there on, the rest of its lines are compared all at once.
 class PassReader {
  public:
   PassReader(PassReadings& readings, std::size_t count) : readings_(readings), count_(count) {}
@@ -92,9 +92,10 @@ class PassReader {
   std::uint32_t Read(std::size_t pass, std::string_view text);
 
  private:
-  // Whether the text goes on, from `start`, with the unchanged lines that ended the pass before,
-  // each with more than one byte after its ';'.
-  bool TailFollows(std::string_view text, std::size_t start) const;
+  // How many bytes the text goes on with, from `start`, that are the lines of the pass before
+  // from the one at `previousAt` in its text through the last one's ';', each with more than one
+  // byte after its ';'; 0 when it does not.
+  std::size_t TailFollowing(std::string_view text, std::size_t start, std::size_t previousAt) const;
   // Reads the line [start, at) afresh into `read`; false when it is not a pair.
   bool ReadNew(std::string_view line, const char* bytes, ReadLine& read);
   // Inline: it is asked for every changed value of every pass.
@@ -107,11 +108,11 @@ class PassReader {
   std::vector<ReadLine> lines_;  // the pass before's in the first lineCount_
   std::size_t lineCount_ = 0;
   std::uint32_t previousSequence_ = kNoNumber;
-  // The lines from unchangedFrom_ on were those of the pass before, whose text holds them as
-  // tailLength_ bytes from tail_, through the last one's ';'.
+  // The pass before's text, its lines through the last one's ';' in its first previousEnd_
+  // bytes; from its line unchangedFrom_ on they were those of the pass before it.
+  const char* previousText_ = nullptr;
+  std::size_t previousEnd_ = 0;
   std::size_t unchangedFrom_ = 0;
-  const char* tail_ = nullptr;
-  std::size_t tailLength_ = 0;
   // The lines whose name has a column of value numbers, with that column, while the names and
   // the columns stay as they are.
   std::vector<std::pair<std::uint32_t*, std::uint32_t>> columnLines_;
@@ -134,22 +135,30 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
   bool sameNames = previousSequence_ != kNoNumber;
   std::size_t count = 0;
   std::size_t unchangedFrom = 0;
-  std::size_t tailStart = 0;
+  // Where line `count` of the pass before starts in its text, and whether to try whether the
+  // rest of its lines follow from there: first where it stopped changing, then after every line
+  // that changed from there on.
+  std::size_t previousAt = 0;
+  bool tryTail = false;
   const std::size_t size = text.size();
   std::size_t start = 0;
   // Every ';' and the byte after it end a line. The last line, the rest of the report cell, is
   // dropped; when the text ends in its last break (one of those two bytes is its last), the line
   // before that break is dropped instead.
   while (start < size) {
-    if (count == unchangedFrom_ && count < lineCount_ && TailFollows(text, start)) {
-      count = lineCount_;
-      start += tailLength_ + 1;
-      continue;
+    if (count < lineCount_ && (count == unchangedFrom_ || tryTail)) {
+      const std::size_t tail = TailFollowing(text, start, previousAt);
+      if (tail != 0) {
+        count = lineCount_;
+        start += tail + 1;
+        continue;
+      }
     }
     if (count == lines_.size()) lines_.emplace_back();
     ReadLine& line = lines_[count];
     const char* const here = text.data() + start;
     const bool known = line.bytes != nullptr;
+    previousAt += line.length + 2;
     std::size_t at = 0;
     if (known && start + line.head <= size && SameBytes(here, line.bytes, line.head)) {
       at = SeparatorFrom(text, start + line.head);
@@ -163,7 +172,7 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
       line.bytes = here;
       line.length = at - start;
       unchangedFrom = changed ? count + 1 : unchangedFrom;
-      tailStart = changed ? at + 2 : tailStart;
+      tryTail = changed && count >= unchangedFrom_;
     } else {
       at = SeparatorFrom(text, start);
       if (at == std::string_view::npos || at + 2 >= size) break;
@@ -175,7 +184,7 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
       }
       sameNames = sameNames && known && nameBefore == line.name;
       unchangedFrom = count + 1;
-      tailStart = at + 2;
+      tryTail = count >= unchangedFrom_;
     }
     ++count;
     start = at + 2;
@@ -185,8 +194,8 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
     return kNoNumber;
   }
   unchangedFrom_ = unchangedFrom;
-  tail_ = text.data() + tailStart;
-  tailLength_ = unchangedFrom < count ? start - 1 - tailStart : 0;
+  previousText_ = text.data();
+  previousEnd_ = start - 1;
   if (!sameNames || count != lineCount_) {
     previousSequence_ = SequenceNumber(count);
     columnsKnown_ = false;
@@ -196,9 +205,12 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
   return previousSequence_;
 }
 
-bool PassReader::TailFollows(std::string_view text, std::size_t start) const {
-  return start + tailLength_ + 1 < text.size() &&
-         std::memcmp(text.data() + start, tail_, tailLength_) == 0;
+std::size_t PassReader::TailFollowing(std::string_view text, std::size_t start,
+                                      std::size_t previousAt) const {
+  const std::size_t length = previousEnd_ - previousAt;
+  const bool follows = start + length + 1 < text.size() &&
+                       std::memcmp(text.data() + start, previousText_ + previousAt, length) == 0;
+  return follows ? length : 0;
 }
 
 void PassReader::WriteColumns(std::size_t pass, std::size_t count) {

@@ -11,7 +11,8 @@
 namespace {
 
 // Texts that share lines, names or nothing with one another, so that reading one after another
-// takes every way a line can compare with the line in its place in the pass before.
+// takes every way a line can compare with the line in its place in the pass before, and finds
+// the rest of the pass before's lines following at once, after some lines, or not at all.
 const std::vector<std::string> kTexts = {
     "A=1; B=2; \">3",
     "A=1; B=2; \">4",
@@ -40,6 +41,11 @@ const std::vector<std::string> kTexts = {
     " =1; B=2; \">3",
     "LongerName=a value past eight bytes; B=2; \">3",
     "LongerName=a value past eight bytez; B=2; \">3",
+    "A=1; B=1; C=1; D=1; \">3",
+    "A=2; B=1; C=1; D=1; \">3",
+    "A=2; B=2; C=2; D=1; \">3",
+    "A=2; B=22; C=2; D=1; \">3",
+    "A=2; B=2; C=2; D=2; \">3",
 };
 
 // What the reading gives for a pass: "name|value" per pair, only the name for a pass that has one
