@@ -157,14 +157,17 @@ ParameterSpace ParameterSpace::Read(const PassTable& table, std::size_t count) {
   }
 
   const std::size_t dimensions = optimizedNames.size();
+  std::vector<const std::uint32_t*> columns;
+  std::vector<const std::uint32_t*> places;
+  for (const std::size_t n : optimizedNames) {
+    columns.push_back(readings.valueColumns[mapSequence.names[n]].data());
+    places.push_back(values[n].place.data());
+  }
   space.coordinates_.assign(count * dimensions, 0);
-  for (std::size_t d = 0; d < dimensions; ++d) {
-    const std::size_t n = optimizedNames[d];
-    const std::vector<std::uint32_t>& column = readings.valueColumns[mapSequence.names[n]];
-    const std::vector<std::uint32_t>& place = values[n].place;
-    for (std::size_t p = 0; p < count; ++p) {
-      if (space.inMap_[p]) space.coordinates_[p * dimensions + d] = place[column[p]];
-    }
+  for (std::size_t p = 0; p < count; ++p) {
+    if (!space.inMap_[p]) continue;
+    std::uint32_t* const at = space.coordinates_.data() + p * dimensions;
+    for (std::size_t d = 0; d < dimensions; ++d) at[d] = places[d][columns[d][p]];
   }
   return space;
 }
