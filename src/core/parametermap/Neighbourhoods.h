@@ -51,10 +51,6 @@ struct NeighbourhoodFigures {
   long double meanValue = 0;
 
   bool HasValues() const noexcept { return minPass != 0; }
-  // The min as the cell's number; 0 without values.
-  long double MinValue(const ColumnValues& values) const {
-    return HasValues() ? values.Value(minPass) : 0;
-  }
   // The min as the cell's own text; empty without values.
   std::string_view Min(const ColumnValues& values) const {
     return HasValues() ? values.Text(minPass) : std::string_view();

@@ -20,29 +20,17 @@ namespace {
     std::memcpy(&value, bytes, kWord);
     return value;
   };
-  if (count < kWord) {
-    if (count >= sizeof(std::uint32_t)) {
-      const auto half = [](const char* bytes) {
-        std::uint32_t value = 0;
-        std::memcpy(&value, bytes, sizeof value);
-        return value;
-      };
-      const std::size_t last = count - sizeof(std::uint32_t);
-      return half(a) == half(b) && half(a + last) == half(b + last);
-    }
-    // Up to three bytes: the first, the middle and the last are all of them.
-    return count == 0 ||
-           (a[0] == b[0] && a[count / 2] == b[count / 2] && a[count - 1] == b[count - 1]);
-  }
+  // Packed, fewer than eight bytes are told apart by their count, which both sides share.
+  if (count < kWord) return PackedBytes(a, count) == PackedBytes(b, count);
   for (std::size_t i = 0; i + kWord < count; i += kWord) {
     if (word(a + i) != word(b + i)) return false;
   }
   return word(a + count - kWord) == word(b + count - kWord);
 }
 
-// One line of a pass as it was last read: where its bytes lie and what they read as. A line that
-// has not changed since keeps the bytes of the pass that last changed it, which are the same and
-// live as long as the table, so it is compared with them wherever they lie.
+// One line of a pass as it was last read: where its bytes lie and what they read as. A line taken
+// with the unchanged rest of the pass before keeps the bytes of an earlier pass, which are the
+// same and live as long as the table, so it is compared with them wherever they lie.
 struct ReadLine {
   const char* bytes = nullptr;
   std::size_t length = 0;  // without its ';'

@@ -73,7 +73,7 @@ TEST_F(PlateauGridTest, ThePeakWinsOnProfitAndThePlateauCentreOnItsNeighbourhood
   std::vector<long double> profit, neighbourhoodMin;
   for (std::size_t pass = 1; pass <= Grid().report.count; ++pass) {
     profit.push_back(Grid().profit.OfPass(pass).value);
-    neighbourhoodMin.push_back(Grid().figures[pass - 1].MinValue(Grid().profit));
+    neighbourhoodMin.push_back(Grid().profit.Value(Grid().figures[pass - 1].minPass));
   }
   EXPECT_EQ(BestPass(profit), PlateauPass(4, 4));
   EXPECT_EQ(BestPass(neighbourhoodMin), PlateauPass(2, 2));
