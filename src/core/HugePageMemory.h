@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <new>
-#include <vector>
 
 // Memory for the large arrays of a loaded report. From the huge page size on, an allocation is
 // aligned to it and offered to the kernel for transparent huge pages, which spares most of the
@@ -29,7 +28,3 @@ struct HugePageAllocator {
     return true;
   }
 };
-
-// A vector of per-pass entries, as large as the arrays of a loaded report.
-template <class T>
-using HugePageVector = std::vector<T, HugePageAllocator<T>>;

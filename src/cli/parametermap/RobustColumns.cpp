@@ -31,7 +31,8 @@ RobustColumns::RobustColumns(const PassTable& table, std::size_t count,
   const int columnId = static_cast<int>(&column - kResultColumns.data());
   const ParameterSpace space = ParameterSpace::Read(table, count);
   const ColumnValues values = ColumnValues::Read(table, count, columnId);
-  const EveryPassFigures figures = FiguresOfEveryPass(Neighbourhoods::Find(space), values);
+  const std::vector<NeighbourhoodFigures> figures =
+      FiguresOfEveryPass(Neighbourhoods::Find(space), values);
   neighbours_.reserve(count);
   means_.reserve(count);
   for (const NeighbourhoodFigures& pass : figures) {

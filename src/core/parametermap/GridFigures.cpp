@@ -44,13 +44,14 @@ FirstValues<Exact> FirstValuesByKey(const PassesByCoordinates& passes, const Col
 }
 
 template <class Exact>
-EveryPassFigures SweepPasses(const Neighbourhoods& neighbourhoods, const ColumnValues& values) {
+std::vector<NeighbourhoodFigures> SweepPasses(const Neighbourhoods& neighbourhoods,
+                                              const ColumnValues& values) {
   using First = FirstValues<Exact>;
   const PassesByCoordinates& passes = neighbourhoods.Passes();
   const ParameterSpace& space = passes.Space();
   const std::vector<MapParameter>& parameters = space.Optimized();
   const First first = FirstValuesByKey<Exact>(passes, values);
-  EveryPassFigures figures;
+  std::vector<NeighbourhoodFigures> figures;
   figures.reserve(values.PassCount());
   for (std::size_t pass = 1; pass <= values.PassCount(); ++pass) {
     NeighbourhoodFigures& f = figures.emplace_back();
@@ -108,7 +109,8 @@ void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, st
   figures.meanHundredths = MeanHundredths(sum, figures.found + 1);
 }
 
-EveryPassFigures GridFigures(const Neighbourhoods& neighbourhoods, const ColumnValues& values) {
+std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
+                                              const ColumnValues& values) {
   return FitsNarrow(values) ? SweepPasses<std::int32_t>(neighbourhoods, values)
                             : SweepPasses<std::int64_t>(neighbourhoods, values);
 }

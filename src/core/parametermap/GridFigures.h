@@ -16,4 +16,5 @@ void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, st
 // passes are taken in order, and their neighbours' values read by key from an array of the
 // grid's points and summed in exact ten-thousandths. Points where a value is not exact, or that
 // several passes share, are left to FiguresOf.
-EveryPassFigures GridFigures(const Neighbourhoods& neighbourhoods, const ColumnValues& values);
+std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
+                                              const ColumnValues& values);

@@ -59,10 +59,10 @@ NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const Colum
   return figures;
 }
 
-EveryPassFigures FiguresOfEveryPass(const Neighbourhoods& neighbourhoods,
-                                    const ColumnValues& values) {
+std::vector<NeighbourhoodFigures> FiguresOfEveryPass(const Neighbourhoods& neighbourhoods,
+                                                     const ColumnValues& values) {
   if (neighbourhoods.Passes().IsArray()) return GridFigures(neighbourhoods, values);
-  EveryPassFigures figures;
+  std::vector<NeighbourhoodFigures> figures;
   figures.reserve(values.PassCount());
   for (std::size_t pass = 1; pass <= values.PassCount(); ++pass) {
     figures.push_back(FiguresOf(neighbourhoods, values, pass));

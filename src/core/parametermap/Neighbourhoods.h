@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "HugePageMemory.h"
 #include "parametermap/ColumnValues.h"
 #include "parametermap/ExactDecimal.h"
 #include "parametermap/MapFigure.h"
@@ -65,8 +64,6 @@ struct NeighbourhoodFigures {
 NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const ColumnValues& values,
                                std::size_t pass);
 
-// The figures of passes 1 to values.PassCount(), at position pass-1. As large as a loaded
-// report's own arrays, so held in memory offered for huge pages as they are.
-using EveryPassFigures = HugePageVector<NeighbourhoodFigures>;
-EveryPassFigures FiguresOfEveryPass(const Neighbourhoods& neighbourhoods,
-                                    const ColumnValues& values);
+// The figures of passes 1 to values.PassCount(), at position pass-1.
+std::vector<NeighbourhoodFigures> FiguresOfEveryPass(const Neighbourhoods& neighbourhoods,
+                                                     const ColumnValues& values);

@@ -30,7 +30,7 @@ struct Landscape {
   ParameterSpace space;
   Neighbourhoods neighbourhoods;
   ColumnValues profit;
-  EveryPassFigures figures;
+  std::vector<NeighbourhoodFigures> figures;
 };
 
 struct GridCase {
