@@ -12,99 +12,117 @@
 #include <memory>
 
 #include "BenchReport.h"
-#include "Main.h"
-#include "ReportLoader.h"
-#include "SortPasses.h"
-#include "WindowPasses.h"
-#include "parametermap/ParameterMapWindow.h"
+#include <ui/mainwindow/MainWindow.h>
+#include <core/ReportLoader.h>
+#include <core/sort/RowOrder.h>
+#include <ui/widgets/FileDialog.h>
+#include <ui/widgets/ResultsView.h>
+#include <ui/parametermap/ParameterMapWindow.h>
 
 namespace {
 
+constexpr int kIndexColumn = 0;
 constexpr int kProfitColumn = 1;
 
-// One shown window for the whole run, made on first use; its open dialog answers with the
-// generated report. It must go before the application object does.
-std::unique_ptr<TFormMain> shownWindow;
+// One shown window for the whole run, made on first use and made anew on demand; its open dialog
+// answers with the generated report. It must go before the application object does.
+std::unique_ptr<MainWindow> shownWindow;
 
-TFormMain& Window() {
-  if (!shownWindow) {
-    shownWindow = std::make_unique<TFormMain>();
-    shownWindow->OpenDialog1->Chooser = [](TFileDialog& dialog) {
-      dialog.FileName = QString::fromStdString(BenchReportPath());
-      return true;
-    };
-    shownWindow->show();
-    QApplication::processEvents();
-  }
+MainWindow& NewWindow() {
+  shownWindow = std::make_unique<MainWindow>();
+  shownWindow->OpenDialog().Chooser = [](FileDialog& dialog) {
+    dialog.FileName = QString::fromStdString(BenchReportPath());
+    return true;
+  };
+  shownWindow->show();
+  QApplication::processEvents();
   return *shownWindow;
 }
 
-void ClickProfitHeader(TFormMain& form) {
-  QHeaderView* header = form.RzListView1->header();
-  const QPoint centre(
-      header->sectionViewportPosition(kProfitColumn) + header->sectionSize(kProfitColumn) / 2,
-      header->height() / 2);
+MainWindow& Window() {
+  return shownWindow ? *shownWindow : NewWindow();
+}
+
+ResultsView& ResultsList(MainWindow& form) {
+  return *form.findChild<ResultsView*>(QStringLiteral("RzListView1"));
+}
+
+void ClickHeader(MainWindow& form, int column) {
+  QHeaderView* header = ResultsList(form).header();
+  const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                      header->height() / 2);
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void ClickLoadButton(MainWindow& form) {
+  QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("RzButton1")), Qt::LeftButton);
 }
 
 void BM_LoadReportAlone(benchmark::State& state) {
   const std::string& path = BenchReportPath();
-  for (auto _ : state) benchmark::DoNotOptimize(LoadReport(path, OptItems));
+  PassTable table;
+  for (auto _ : state) benchmark::DoNotOptimize(LoadReport(path, table));
 }
 
 // From an empty list: the click, the load, the new row count and the repaint that follows.
 void BM_LoadThroughWindow(benchmark::State& state) {
-  TFormMain& form = Window();
   for (auto _ : state) {
     state.PauseTiming();
-    form.RzListView1->SetItemCount(0);
-    QApplication::processEvents();
+    MainWindow& form = NewWindow();
     state.ResumeTiming();
-    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    ClickLoadButton(form);
     QApplication::processEvents();
   }
-  if (form.RzListView1->ItemCount() != static_cast<int>(kBenchPasses))
+  if (ResultsList(Window()).RowCount() != static_cast<int>(kBenchPasses))
     state.SkipWithError("no load");
 }
 
 // Every sort starts from the load order and puts the largest profit first.
-void RestoreLoadOrder(int n) {
-  SortPasses(0, false, n, OptItems);
-  ColumnSortFlags = {};
-}
-
 void BM_SortPassesAlone(benchmark::State& state) {
-  const int n = LoadReport(BenchReportPath(), OptItems);
+  PassTable table;
+  const auto n = static_cast<std::size_t>(LoadReport(BenchReportPath(), table));
+  RowOrder order;
+  SortFlags flags{};
   for (auto _ : state) {
     state.PauseTiming();
-    RestoreLoadOrder(n);
+    order = RowOrder(n);
+    flags = {};
     state.ResumeTiming();
-    SortColumnInNextDirection(kProfitColumn, n, OptItems, ColumnSortFlags);
+    SortColumnInNextDirection(table, kProfitColumn, order, flags);
   }
+}
+
+// The window's rows back in the load order, the index sorted smallest first, with the profit
+// column's next click putting the largest first.
+void RestoreLoadOrder(MainWindow& form) {
+  if (form.Report().SortedLargestFirst(kProfitColumn)) ClickHeader(form, kProfitColumn);
+  do {
+    ClickHeader(form, kIndexColumn);
+  } while (form.Report().SortedLargestFirst(kIndexColumn));
 }
 
 void BM_SortThroughHeaderClick(benchmark::State& state) {
-  TFormMain& form = Window();
-  form.RzListView1->SetItemCount(LoadReport(BenchReportPath(), OptItems));
-  const int n = form.RzListView1->ItemCount();
+  MainWindow& form = Window();
+  ClickLoadButton(form);
   for (auto _ : state) {
     state.PauseTiming();
-    RestoreLoadOrder(n);
+    RestoreLoadOrder(form);
     QApplication::processEvents();
     state.ResumeTiming();
-    ClickProfitHeader(form);
+    ClickHeader(form, kProfitColumn);
     QApplication::processEvents();
   }
-  if (!ColumnSortFlags[kProfitColumn]) state.SkipWithError("the click did not sort");
+  if (!form.Report().SortedLargestFirst(kProfitColumn))
+    state.SkipWithError("the click did not sort");
 }
 
 // From no map window to the map shown and painted, as the list's menu item opens it; with a
 // chosen pass (argument 1) it also marks that pass and gives its neighbourhood's figures.
 void BM_OpenParameterMap(benchmark::State& state) {
-  TFormMain& form = Window();
+  MainWindow& form = Window();
   // Through the load command, which the map window follows.
-  QTest::mouseClick(form.RzButton1, Qt::LeftButton);
-  if (state.range(0) == 1) form.ChoosePass(static_cast<int>(kBenchPasses / 2));
+  ClickLoadButton(form);
+  if (state.range(0) == 1) form.ChoosePass(PassNumber{kBenchPasses / 2});
   for (auto _ : state) {
     state.PauseTiming();
     delete form.ParameterMap();

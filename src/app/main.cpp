@@ -1,7 +1,7 @@
-#include "Main.h"
+#include <ui/mainwindow/MainWindow.h>
 
 #include "ApplicationEntry.h"
 
 int main(int argc, char** argv) {
-  return RunApplication(argc, argv, &CreateFormMain);
+  return RunApplication(argc, argv, &CreateMainWindow);
 }

@@ -4,11 +4,11 @@
 #include <QTest>
 #include <utility>
 
-#include "FileDialog.h"
+#include <ui/widgets/FileDialog.h>
 
-FileDialogUser::FileDialogUser(TFileDialog& dialog, QString folder)
+FileDialogUser::FileDialogUser(FileDialog& dialog, QString folder)
     : dialog_(dialog), folder_(std::move(folder)) {
-  dialog_.Chooser = [this](TFileDialog& shown) { return Answer(shown); };
+  dialog_.Chooser = [this](FileDialog& shown) { return Answer(shown); };
 }
 
 FileDialogUser::~FileDialogUser() {
@@ -23,7 +23,7 @@ void FileDialogUser::Cancel() {
   answers_.emplace_back(std::nullopt);
 }
 
-bool FileDialogUser::Answer(TFileDialog& shown) {
+bool FileDialogUser::Answer(FileDialog& shown) {
   proposed_.append(shown.FileName);
   if (answers_.empty()) {
     ++withoutAnswer_;

@@ -6,16 +6,16 @@
 #include <deque>
 #include <optional>
 
-#include "MessageBoxes.h"
+#include <ui/messages/MessageBoxes.h>
 
-class TFileDialog;
+class FileDialog;
 
 // Stands in for the user of one of the window's file dialogs, which shows `folder`. Each answer
 // given beforehand serves one showing, in order; a showing that finds no answer left is
 // cancelled and counted.
 class FileDialogUser {
  public:
-  FileDialogUser(TFileDialog& dialog, QString folder);
+  FileDialogUser(FileDialog& dialog, QString folder);
   ~FileDialogUser();
   FileDialogUser(const FileDialogUser&) = delete;
   FileDialogUser& operator=(const FileDialogUser&) = delete;
@@ -31,9 +31,9 @@ class FileDialogUser {
   int ShowingsWithoutAnswer() const { return withoutAnswer_; }
 
  private:
-  bool Answer(TFileDialog& shown);
+  bool Answer(FileDialog& shown);
 
-  TFileDialog& dialog_;
+  FileDialog& dialog_;
   QString folder_;
   std::deque<std::optional<QString>> answers_;
   QStringList proposed_;

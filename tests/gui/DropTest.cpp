@@ -60,7 +60,7 @@ class DropTest : public WindowTest {
     QFETCH(QString, text);
     QFETCH(int, rows);
     QFETCH(QString, error);
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->WriteReport("two.htm", NumberedPasses({{"1.00", "1", "1", "1", "1", "1"},
                                                     {"2.00", "2", "2", "2", "2", "2"}}));
     QMimeData data;
@@ -72,15 +72,15 @@ class DropTest : public WindowTest {
     if (!text.isNull()) data.setText(text);
 
     QWidget& onto =
-        target == Target::List ? *form.RzListView1->viewport() : *form.RzMemo1->viewport();
+        target == Target::List ? *ControlOf<ResultsView>(form, "RzListView1")->viewport() : *ControlOf<ParameterPanel>(form, "RzMemo1")->viewport();
     DragAndDrop(onto, data);
-    QCOMPARE(form.RzListView1->ItemCount(), rows);
-    QCOMPARE(form.RzMemo1->Text(), text.isNull() ? QString() : text);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), rows);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), text.isNull() ? QString() : text);
     const QStringList errors = window_->ErrorBoxes().TakeTexts();
     QCOMPARE(errors,
              error.isEmpty() ? QStringList() : QStringList(error.arg(urls[0].toLocalFile())));
     if (rows > 0) {
-      QCOMPARE(form.RzStatusBar1->currentMessage(),
+      QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(),
                QStringLiteral(u"Загружен файл two.htm: 2 прохода"));
     }
   }

@@ -2,9 +2,9 @@
 #include <new>
 #include <stdexcept>
 
-#include "Application.h"
-#include "ErrorReport.h"
-#include "Exceptions.h"
+#include <app/Application.h>
+#include <ui/messages/ErrorReport.h>
+#include <core/Exceptions.h>
 #include "WindowTest.h"
 
 namespace {

@@ -20,17 +20,17 @@ class ExportTest : public WindowTest {
 
  private slots:
   void nothingHappensBeforeARowIsChosen() {
-    TFormMain& form = window_->Form();
-    form.RzMemo1->SetText("A=1");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    MainWindow& form = window_->Form();
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("A=1");
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
     QCOMPARE(window_->SaveDialog().Proposed(), QStringList());
-    QCOMPARE(form.RzMemo1->Text(), QString("A=1"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=1"));
   }
 
   void writesThePanelAsTheUserLeftIt() {
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 1);
-    TMemo& memo = *form.RzMemo1;
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(form, "RzMemo1");
     QTest::keyClick(&memo, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(&memo, "X=1");
     QTest::keyClick(&memo, Qt::Key_Return);
@@ -38,12 +38,12 @@ class ExportTest : public WindowTest {
     TypeText(memo, QStringLiteral(u"Имя=да ā"));
 
     window_->SaveDialog().Confirm("pass");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->ReadFile("pass.set"), std::string("P=2\r\nQ=20\r\nX=1\r\n"
                                                         "\xC8\xEC\xFF=\xE4\xE0 a"));
     QCOMPARE(memo.Text(), QString());
-    QCOMPARE(RowChosen, 1);
+    QVERIFY(window_->Form().Report().RowChosen());
   }
 
   void theNameEndsInSetOnce_data() {
@@ -62,11 +62,11 @@ class ExportTest : public WindowTest {
   void theNameEndsInSetOnce() {
     QFETCH(QString, typed);
     QFETCH(QString, written);
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 1);
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
 
     window_->SaveDialog().Confirm(typed);
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->SaveDialog().Proposed(), QStringList("2"));
     const QStringList sets = QDir(window_->Folder()).entryList({"*.set", "*.SET"}, QDir::Files);
@@ -75,30 +75,30 @@ class ExportTest : public WindowTest {
   }
 
   void cancelKeepsThePanelAndWritesNothing() {
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 0);
-    form.RzMemo1->SetText("P=1\r\nQ=edited\r\n");
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("P=1\r\nQ=edited\r\n");
     window_->SaveDialog().Cancel();
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=edited\r\n"));
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("P=1\r\nQ=edited\r\n"));
     QCOMPARE(QDir(window_->Folder()).entryList({"*.set"}, QDir::Files), QStringList());
-    QCOMPARE(RowChosen, 1);
+    QVERIFY(window_->Form().Report().RowChosen());
   }
 
   void aSecondExportOfTheEmptiedPanelShowsNoDialogAndKeepsTheFile() {
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 2);
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 2);
     window_->SaveDialog().Confirm("twice");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QCOMPARE(form.RzMemo1->Text(), QString());
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString());
 
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->SaveDialog().Proposed(), QStringList("3"));
     QCOMPARE(window_->ReadFile("twice.set"), std::string("P=3\r\nQ=30\r\n"));
-    QCOMPARE(form.RzStatusBar1->currentMessage(),
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(),
              QStringLiteral(u"Нет параметров для экспорта: выберите проход"));
-    QCOMPARE(RowChosen, 1);
+    QVERIFY(window_->Form().Report().RowChosen());
   }
 
   // The focused row moves without the panel; the name stays that of the panel's pass.
@@ -121,8 +121,8 @@ class ExportTest : public WindowTest {
     QFETCH(int, chosenRow);
     QFETCH(QString, move);
     QFETCH(QString, proposed);
-    TFormMain& form = window_->Form();
-    TListView& list = *form.RzListView1;
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     if (move == "load") ClickHeader(list, 1);  // pass 3 on top
     ClickRow(list, chosenRow);
     QCOMPARE(ColumnTexts(list, 0)[chosenRow], proposed);
@@ -137,10 +137,10 @@ class ExportTest : public WindowTest {
                                           : Qt::Key_PageDown;
       QTest::keyClick(&list, key);
     }
-    QVERIFY(ColumnTexts(list, 0)[list.ItemFocused()] != proposed);
+    QVERIFY(ColumnTexts(list, 0)[list.FocusedRow()] != proposed);
 
     window_->SaveDialog().Confirm();
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->SaveDialog().Proposed(), QStringList(proposed));
     const std::string pass = proposed.toStdString();
@@ -148,18 +148,18 @@ class ExportTest : public WindowTest {
   }
 
   void textTypedIntoThePanelOnItsOwnProposesNoName() {
-    TFormMain& form = window_->Form();
-    ClickBelowRows(*form.RzListView1);  // opens the export, fills nothing
-    form.RzMemo1->SetText("A=1\r\n");
+    MainWindow& form = window_->Form();
+    ClickBelowRows(*ControlOf<ResultsView>(form, "RzListView1"));  // opens the export, fills nothing
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("A=1\r\n");
     window_->SaveDialog().Confirm("manual");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
-    ClickRow(*form.RzListView1, 1);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     window_->SaveDialog().Confirm();
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    form.RzMemo1->SetText("B=2\r\n");  // after an export the panel holds no pass
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("B=2\r\n");  // after an export the panel holds no pass
     window_->SaveDialog().Confirm("typed");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->SaveDialog().Proposed(), QStringList({"", "2", ""}));
     QCOMPARE(window_->ReadFile("manual.set"), std::string("A=1\r\n"));
@@ -167,32 +167,32 @@ class ExportTest : public WindowTest {
   }
 
   void aFileThatCannotBeCreatedIsReportedAndThePanelKept() {
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 0);
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
     const QString target = window_->Path("no-such-folder/x");
 
     window_->SaveDialog().Confirm(target);
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->ErrorBoxes().TakeTexts(),
              QStringList(
                  QString("Cannot create file \"%1.set\". No such file or directory.").arg(target)));
-    QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=10\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("P=1\r\nQ=10\r\n"));
   }
 
   void aWriteThatFailsIsReportedAndThePanelKept() {
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 0);
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
     const QString full = window_->Path("full.set");
     QVERIFY(QFile::link("/dev/full", full));
 
     window_->SaveDialog().Confirm("full.set");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 
     QCOMPARE(window_->ErrorBoxes().TakeTexts(),
              QStringList(QString("Cannot write file \"%1\". No space left on device.").arg(full)));
-    QCOMPARE(form.RzMemo1->Text(), QString("P=1\r\nQ=10\r\n"));
-    QCOMPARE(RowChosen, 1);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("P=1\r\nQ=10\r\n"));
+    QVERIFY(window_->Form().Report().RowChosen());
   }
 };
 

@@ -9,15 +9,15 @@ class KeyboardTest : public WindowTest {
 
  protected:
   void PrepareWindow() override {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) qWarning("window not active");
   }
 
  private slots:
   void onlyTheFourControlsTakeTheFocus() {
-    TFormMain& form = window_->Form();
-    const QList<QWidget*> stops = {form.RzBitBtn2, form.RzButton1, form.RzListView1, form.RzMemo1};
+    MainWindow& form = window_->Form();
+    const QList<QWidget*> stops = {ControlOf<QPushButton>(form, "RzBitBtn2"), ControlOf<QPushButton>(form, "RzButton1"), ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1")};
     for (QWidget* widget : form.findChildren<QWidget*>()) {
       const bool takesFocus = (widget->focusPolicy() & Qt::TabFocus) != 0 ||
                               (widget->focusPolicy() & Qt::ClickFocus) != 0;
@@ -34,13 +34,13 @@ class KeyboardTest : public WindowTest {
   }
   void tabGoesRoundTheFourControlsBothWays() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     // A window shorter than its content, where a hidden stop would scroll the box.
     form.resize(form.width(), 400);
-    QList<QWidget*> cycle = {form.RzBitBtn2, form.RzButton1, form.RzListView1, form.RzMemo1,
-                             form.RzBitBtn2};
+    QList<QWidget*> cycle = {ControlOf<QPushButton>(form, "RzBitBtn2"), ControlOf<QPushButton>(form, "RzButton1"), ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1"),
+                             ControlOf<QPushButton>(form, "RzBitBtn2")};
     if (modifiers & Qt::ShiftModifier) std::reverse(cycle.begin(), cycle.end());
-    QCOMPARE(QApplication::focusWidget(), form.RzBitBtn2);
+    QCOMPARE(QApplication::focusWidget(), ControlOf<QPushButton>(form, "RzBitBtn2"));
     for (qsizetype step = 1; step < cycle.size(); ++step) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
       QCOMPARE(QApplication::focusWidget(), cycle[step]);
@@ -65,13 +65,13 @@ class KeyboardTest : public WindowTest {
     QFETCH(bool, exportButton);
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    TFormMain& form = window_->Form();
-    QWidget* button = form.RzButton1;
+    MainWindow& form = window_->Form();
+    QWidget* button = ControlOf<QPushButton>(form, "RzButton1");
     FileDialogUser* dialog = &window_->OpenDialog();
     if (exportButton) {
       window_->LoadThroughButton(KVL_SAMPLE_REPORT);
-      ClickRow(*form.RzListView1, 0);
-      button = form.RzBitBtn2;
+      ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
+      button = ControlOf<QPushButton>(form, "RzBitBtn2");
       dialog = &window_->SaveDialog();
     }
     const qsizetype shown = dialog->Proposed().size();

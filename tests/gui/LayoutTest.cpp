@@ -53,7 +53,7 @@ QStyleOptionHeader SectionOption(QHeaderView& header, int column) {
 }
 
 // Every label's and button's text with some text, and every column caption of the list.
-QList<TextRoom> TextsOf(TFormMain& form) {
+QList<TextRoom> TextsOf(MainWindow& form) {
   QList<TextRoom> texts;
   for (QLabel* label : form.findChildren<QLabel*>()) {
     if (label->text().isEmpty()) continue;
@@ -69,7 +69,7 @@ QList<TextRoom> TextsOf(TFormMain& form) {
         {button->objectName(), button->text(), RoomFor(button->text(), button->font()),
          button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size()});
   }
-  QHeaderView& header = *form.RzListView1->header();
+  QHeaderView& header = *ControlOf<ResultsView>(form, "RzListView1")->header();
   for (int column = 0; column < header.count(); ++column) {
     const QStyleOptionHeader option = SectionOption(header, column);
     texts.append({QString("column %1").arg(column), option.text,
@@ -90,7 +90,7 @@ class LayoutTest : public WindowTest {
 
  private slots:
   void theWindow() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     QCOMPARE(form.windowTitle(), QStringLiteral(u"KVL-RIDAVU Парсер файла оптимизации в SET"));
     QCOMPARE(form.size(), QSize(894, 710));
     QCOMPARE(form.minimumWidth(), 894);
@@ -142,11 +142,11 @@ class LayoutTest : public WindowTest {
     QFETCH(QString, text);
     QFETCH(int, characterHeight);
     QFETCH(QString, family);
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     auto* control = form.findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
     QWidget* expectedParent = parent.isEmpty()                 ? &form
-                              : parent == "scroll box content" ? form.ScrollBox1->widget()
+                              : parent == "scroll box content" ? ControlOf<QScrollArea>(form, "ScrollBox1")->widget()
                                                                : form.findChild<QWidget*>(parent);
     QCOMPARE(control->parentWidget(), expectedParent);
     if (text.isEmpty()) {
@@ -189,7 +189,7 @@ class LayoutTest : public WindowTest {
   }
   void theSortIndicatorLeavesEveryCaptionWhole() {
     QFETCH(int, column);
-    TListView& list = *window_->Form().RzListView1;
+    ResultsView& list = *ControlOf<ResultsView>(window_->Form(), "RzListView1");
     QHeaderView& header = *list.header();
     const QImage unmarked = header.grab().toImage();
     list.ShowSortIndicator(column, Qt::DescendingOrder);
@@ -217,16 +217,16 @@ class LayoutTest : public WindowTest {
   }
 
   void looks() {
-    TFormMain& form = window_->Form();
-    QCOMPARE(form.Image2->pixmap().size(), QSize(537, 94));
-    QCOMPARE(form.RzLabel2->palette().color(QPalette::WindowText), QColor(161, 198, 17));
-    QCOMPARE(QColor(PixelOf(*form.RzBitBtn2, {4, 4})), QColor(12, 149, 203));
-    QCOMPARE(QColor(PixelOf(*form.RzPanel2, {600, 106})), QColor(Qt::white));
-    QVERIFY(form.RzStatusBar1->isSizeGripEnabled());
-    QCOMPARE(form.RzStatusBar1->currentMessage(), QString());
-    QCOMPARE(form.ScrollBox1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    MainWindow& form = window_->Form();
+    QCOMPARE(ControlOf<QLabel>(form, "Image2")->pixmap().size(), QSize(537, 94));
+    QCOMPARE(ControlOf<QLabel>(form, "RzLabel2")->palette().color(QPalette::WindowText), QColor(161, 198, 17));
+    QCOMPARE(QColor(PixelOf(*ControlOf<QPushButton>(form, "RzBitBtn2"), {4, 4})), QColor(12, 149, 203));
+    QCOMPARE(QColor(PixelOf(*ControlOf<QFrame>(form, "RzPanel2"), {600, 106})), QColor(Qt::white));
+    QVERIFY(ControlOf<QStatusBar>(form, "RzStatusBar1")->isSizeGripEnabled());
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), QString());
+    QCOMPARE(ControlOf<QScrollArea>(form, "ScrollBox1")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
-    TURLLabel& link = *form.RzURLLabel2;
+    LinkLabel& link = *ControlOf<LinkLabel>(form, "RzURLLabel2");
     QCOMPARE(link.pos(), QPoint(419, 84));
     QCOMPARE(link.text(), QStringLiteral(u"Узнать подробнее"));
     QCOMPARE(link.font().families().value(0), QString("Tahoma"));
@@ -236,7 +236,7 @@ class LayoutTest : public WindowTest {
   }
 
   void columnsBeforeAnyLoad() {
-    TListView& list = *window_->Form().RzListView1;
+    ResultsView& list = *ControlOf<ResultsView>(window_->Form(), "RzListView1");
     const QStringList captions = {QStringLiteral(u"Индекс"),        QStringLiteral(u"Прибыль"),
                                   QStringLiteral(u"Всего сделок"),  QStringLiteral(u"Прибыльность"),
                                   QStringLiteral(u"Мат. выигрыша"), QStringLiteral(u"Просадка $"),
@@ -247,12 +247,12 @@ class LayoutTest : public WindowTest {
       QCOMPARE(list.model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
       QCOMPARE(list.columnWidth(column), widths[column]);
     }
-    QCOMPARE(list.ItemCount(), 0);
+    QCOMPARE(list.RowCount(), 0);
     QVERIFY(!list.header()->sectionsMovable());
   }
 
   void draggingABorderFitsTheLastColumn() {
-    TListView& list = *window_->Form().RzListView1;
+    ResultsView& list = *ControlOf<ResultsView>(window_->Form(), "RzListView1");
     list.header()->resizeSection(1, 120);
     int total = 0;
     for (int column = 0; column < 7; ++column) total += list.columnWidth(column);
@@ -264,27 +264,27 @@ class LayoutTest : public WindowTest {
   }
 
   void theWidthIsFixedAndTheHeightFree() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     form.resize(1200, 400);
     QCOMPARE(form.width(), 894);
     QCOMPARE(form.height(), 400);
-    QCOMPARE(form.ScrollBox1->geometry(), QRect(0, 113, 894, 400 - 113 - 25));
-    QCOMPARE(form.RzStatusBar1->geometry(), QRect(0, 375, 894, 25));
+    QCOMPARE(ControlOf<QScrollArea>(form, "ScrollBox1")->geometry(), QRect(0, 113, 894, 400 - 113 - 25));
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->geometry(), QRect(0, 375, 894, 25));
   }
 
   void theWheelScrollsTheBoxOnlyWhenNoControlTakesIt() {
-    TFormMain& form = window_->Form();
-    QScrollBar& box = *form.ScrollBox1->verticalScrollBar();
-    form.RzButton1->setFocus();
-    TurnWheel(*form.RzListView1->viewport(), true);
+    MainWindow& form = window_->Form();
+    QScrollBar& box = *ControlOf<QScrollArea>(form, "ScrollBox1")->verticalScrollBar();
+    ControlOf<QPushButton>(form, "RzButton1")->setFocus();
+    TurnWheel(*ControlOf<ResultsView>(form, "RzListView1")->viewport(), true);
     QCOMPARE(box.value(), 0);  // the content fits at the designed height
 
     form.resize(894, 400);
     QTest::qWait(20);
-    const int bottom = form.ScrollBox1->widget()->height() - form.ScrollBox1->viewport()->height();
+    const int bottom = ControlOf<QScrollArea>(form, "ScrollBox1")->widget()->height() - ControlOf<QScrollArea>(form, "ScrollBox1")->viewport()->height();
     QCOMPARE(box.maximum(), bottom);
     for (int expected = 10; expected < bottom + 20; expected += 10) {
-      TurnWheel(*form.RzListView1->viewport(), true);
+      TurnWheel(*ControlOf<ResultsView>(form, "RzListView1")->viewport(), true);
       QCOMPARE(box.value(), std::min(expected, bottom));
     }
     for (int expected = bottom - 10; expected > -20; expected -= 10) {
@@ -296,17 +296,17 @@ class LayoutTest : public WindowTest {
     QTest::qWait(20);  // the list lays out its rows
     TurnWheel(form, true);
     for (QAbstractScrollArea* control :
-         std::initializer_list<QAbstractScrollArea*>{form.RzListView1, form.RzMemo1}) {
+         std::initializer_list<QAbstractScrollArea*>{ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1")}) {
       control->setFocus();
-      TurnWheel(*form.RzButton1, true);
+      TurnWheel(*ControlOf<QPushButton>(form, "RzButton1"), true);
       QCOMPARE(box.value(), 10);
     }
-    QCOMPARE(form.RzListView1->ItemCount(), 300);
-    QVERIFY(form.RzListView1->verticalScrollBar()->value() > 0);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 300);
+    QVERIFY(ControlOf<ResultsView>(form, "RzListView1")->verticalScrollBar()->value() > 0);
   }
 
   void theLinkTurnsPurpleOnlyWhenItOpens() {
-    TURLLabel& link = *window_->Form().RzURLLabel2;
+    LinkLabel& link = *ControlOf<LinkLabel>(window_->Form(), "RzURLLabel2");
     const QColor unvisited = link.palette().color(QPalette::WindowText);
     bool opens = false;
     int calls = 0;

@@ -3,11 +3,10 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
-#include <map>
 
 #include "ReportText.h"
 #include "UserActions.h"
-#include "WindowPasses.h"
+#include <ui/mainwindow/LoadedReport.h>
 #include "WindowTest.h"
 
 namespace {
@@ -38,23 +37,23 @@ class LoadAndSortTest : public WindowTest {
 
  private slots:
   void loadCancelAndReload() {
-    TFormMain& form = window_->Form();
-    QCOMPARE(form.RzListView1->ItemCount(), 0);
+    MainWindow& form = window_->Form();
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 0);
 
     window_->LoadThroughButton(report_);
-    QCOMPARE(ColumnTexts(*form.RzListView1, 0), QStringList({"1", "2", "3", "4"}));
-    QCOMPARE(ColumnTexts(*form.RzListView1, 1), QStringList({"3.00", "-5.00", "10.50", "9"}));
-    QCOMPARE(ColumnTexts(*form.RzListView1, 6), QStringList({"1.00", "12.50", "0.10", "9.99"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0), QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 1), QStringList({"3.00", "-5.00", "10.50", "9"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 6), QStringList({"1.00", "12.50", "0.10", "9.99"}));
 
-    ClickRow(*form.RzListView1, 2);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 2);
     window_->OpenDialog().Cancel();
-    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzButton1"), Qt::LeftButton);
     QCOMPARE(window_->OpenDialog().Proposed().size(), 2);
-    QCOMPARE(ColumnTexts(*form.RzListView1, 0), QStringList({"1", "2", "3", "4"}));
-    QCOMPARE(form.RzListView1->ItemIndex(), 2);
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0), QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->SelectedRow(), 2);
 
     window_->LoadThroughButton(report_);
-    QCOMPARE(form.RzListView1->ItemCount(), 4);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 4);
   }
 
   void aFileWithoutResultsKeepsTheListAndSaysSo_data() {
@@ -68,13 +67,13 @@ class LoadAndSortTest : public WindowTest {
   }
   void aFileWithoutResultsKeepsTheListAndSaysSo() {
     QFETCH(QByteArray, bytes);
-    TFormMain& form = window_->Form();
-    TListView& list = *form.RzListView1;
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     window_->LoadThroughButton(report_);
     ClickHeader(list, 1);
     ClickRow(list, 1);
     const QStringList shown = ColumnTexts(list, 0);
-    const QString status = form.RzStatusBar1->currentMessage();
+    const QString status = ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage();
     const QString path = window_->WriteFile("other.htm", bytes.toStdString());
 
     window_->LoadThroughButton(path);
@@ -86,14 +85,14 @@ class LoadAndSortTest : public WindowTest {
               QStringLiteral(u"В файле «%1» нет таблицы результатов оптимизации.").arg(path)}}));
     QCOMPARE(ColumnTexts(list, 0), shown);
     QCOMPARE(ColumnTexts(list, 1), QStringList({"10.50", "9", "3.00", "-5.00"}));
-    QCOMPARE(list.ItemIndex(), 1);
+    QCOMPARE(list.SelectedRow(), 1);
     QVERIFY(list.header()->isSortIndicatorShown());
-    QCOMPARE(form.RzStatusBar1->currentMessage(), status);
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), status);
   }
 
   void aNewReportIsShownFromItsFirstRowInFileOrder() {
-    TFormMain& form = window_->Form();
-    TListView& list = *form.RzListView1;
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     window_->LoadThroughButton(KVL_SAMPLE_REPORT);
     ClickHeader(list, 1);
     list.scrollToBottom();
@@ -107,8 +106,8 @@ class LoadAndSortTest : public WindowTest {
   }
 
   void theHeaderMarksTheLastCompletedSort() {
-    TFormMain& form = window_->Form();
-    TListView& list = *form.RzListView1;
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     QHeaderView& header = *list.header();
     window_->LoadThroughButton(report_);
     QVERIFY(!header.isSortIndicatorShown());
@@ -125,32 +124,18 @@ class LoadAndSortTest : public WindowTest {
     }
 
     // A sort that fails leaves the rows in no column's order.
-    OptItems[2].Trades = "12.0";
+    auto figures = kFigures;
+    figures[2][1] = "12.0";
+    window_->LoadThroughButton(window_->WriteReport("bad.htm", NumberedPasses(figures)));
+    ClickHeader(list, 1);
+    QVERIFY(header.isSortIndicatorShown());
     ClickHeader(list, 2);
     QCOMPARE(window_->ErrorBoxes().TakeTexts().size(), 1);
     QVERIFY(!header.isSortIndicatorShown());
   }
 
-  // Each paint asks once for every row it shows, and asks again at the next paint.
-  void paintingAsksForEachShownRowOncePerPaint() {
-    TFormMain& form = window_->Form();
-    window_->LoadThroughButton(report_);
-    TListView& list = *form.RzListView1;
-    std::map<int, int> requests;
-    const auto showRow = list.OnData;
-    list.OnData = [&](QObject* sender, TListItem* item) {
-      ++requests[item->Index];
-      showRow(sender, item);
-    };
-    for (int paint = 1; paint <= 2; ++paint) {
-      list.viewport()->repaint();
-      QCOMPARE(requests, (std::map<int, int>{{0, paint}, {1, paint}, {2, paint}, {3, paint}}));
-    }
-    list.OnData = showRow;
-  }
-
   void unopenableReportKeepsTheRows() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(report_);
     const QString missing = window_->Path("missing.htm");
 
@@ -159,7 +144,7 @@ class LoadAndSortTest : public WindowTest {
     QCOMPARE(
         window_->ErrorBoxes().TakeTexts(),
         QStringList(QString("Cannot open file \"%1\". No such file or directory.").arg(missing)));
-    QCOMPARE(form.RzListView1->ItemCount(), 4);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 4);
   }
 
   void headerClicksAlternateThePerColumnDirection_data() {
@@ -176,9 +161,9 @@ class LoadAndSortTest : public WindowTest {
   void headerClicksAlternateThePerColumnDirection() {
     QFETCH(int, column);
     QFETCH(QStringList, largestFirstIndexes);
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(report_);
-    TListView& list = *form.RzListView1;
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     const QStringList loaded = ColumnTexts(list, column);
     // Whole rows move: the column's texts follow their pass numbers.
     auto textsFor = [&](const QStringList& indexes) {
@@ -197,16 +182,16 @@ class LoadAndSortTest : public WindowTest {
   }
 
   void sortingTheEmptyListFlipsTheFlagOnly() {
-    TFormMain& form = window_->Form();
-    ClickHeader(*form.RzListView1, 1);
-    QCOMPARE(ColumnSortFlags[1], true);
-    QCOMPARE(form.RzListView1->ItemCount(), 0);
+    MainWindow& form = window_->Form();
+    ClickHeader(*ControlOf<ResultsView>(form, "RzListView1"), 1);
+    QCOMPARE(window_->Form().Report().SortedLargestFirst(1), true);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 0);
   }
 
   void everyColumnKeepsItsOwnDirection() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(report_);
-    TListView& list = *form.RzListView1;
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     ClickHeader(list, 1);
     ClickHeader(list, 2);
     ClickHeader(list, 1);
@@ -214,21 +199,21 @@ class LoadAndSortTest : public WindowTest {
   }
 
   void sortKeepsSelectionFocusPanelAndRowChosen() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(report_);
-    TListView& list = *form.RzListView1;
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     ClickRow(list, 1);
-    const QString panel = form.RzMemo1->Text();
+    const QString panel = ControlOf<ParameterPanel>(form, "RzMemo1")->Text();
 
     ClickHeader(list, 1);
 
-    QCOMPARE(list.ItemIndex(), 1);
-    QCOMPARE(list.ItemFocused(), 1);
-    QCOMPARE(form.RzMemo1->Text(), panel);
-    QCOMPARE(RowChosen, 1);
+    QCOMPARE(list.SelectedRow(), 1);
+    QCOMPARE(list.FocusedRow(), 1);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), panel);
+    QVERIFY(window_->Form().Report().RowChosen());
     // The row now shows pass 4, and choosing it shows that pass's parameters.
     ClickRow(list, 1);
-    QCOMPARE(form.RzMemo1->Text(), QString("P=4\r\nQ=40\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("P=4\r\nQ=40\r\n"));
   }
 
   void rejectedCellIsNamedAndTheFlagStays_data() {
@@ -251,15 +236,15 @@ class LoadAndSortTest : public WindowTest {
     auto figures = kFigures;
     figures[2][static_cast<std::size_t>(column - 1)] = cell.toStdString();
     const QString report = window_->WriteReport("bad.htm", NumberedPasses(figures));
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(report);
 
     for (int attempt = 0; attempt < 2; ++attempt) {
-      ClickHeader(*form.RzListView1, column);
+      ClickHeader(*ControlOf<ResultsView>(form, "RzListView1"), column);
       QCOMPARE(window_->ErrorBoxes().TakeTexts(), QStringList(message));
-      QCOMPARE(ColumnSortFlags[static_cast<std::size_t>(column)], false);
+      QCOMPARE(window_->Form().Report().SortedLargestFirst(column), false);
     }
-    QCOMPARE(form.RzListView1->ItemCount(), 4);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 4);
   }
 
  private:

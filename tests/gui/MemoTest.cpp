@@ -11,7 +11,7 @@ const QString kLongLine =
     QStringLiteral("TakeProfitDistance=150 StopLossDistance=300 TrailingStart=40 TrailingStep=10");
 
 // Lines as the panel draws them: every block's laid-out lines, an empty last block not counted.
-int DrawnLineCount(TMemo& memo) {
+int DrawnLineCount(ParameterPanel& memo) {
   QTextDocument* document = memo.document();
   auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
   int lines = 0;
@@ -41,14 +41,14 @@ class MemoTest : public WindowTest {
   void countsDisplayedLines() {
     QFETCH(QString, text);
     QFETCH(int, count);
-    TMemo& memo = *window_->Form().RzMemo1;
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText(text);
     QCOMPARE(memo.Lines.Count(), count);
     QCOMPARE(memo.Lines.Count(), DrawnLineCount(memo));
   }
 
   void aLongLineWrapsButStaysOneLineOfText() {
-    TMemo& memo = *window_->Form().RzMemo1;
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText(kLongLine);
     QVERIFY(memo.Lines.Count() > 1);
     QCOMPARE(memo.Lines.Count(), DrawnLineCount(memo));
@@ -71,14 +71,14 @@ class MemoTest : public WindowTest {
     QFETCH(QString, text);
     QFETCH(int, line);
     QFETCH(QString, left);
-    TMemo& memo = *window_->Form().RzMemo1;
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText(text);
     memo.Lines.Delete(line);
     QCOMPARE(memo.Text(), left);
   }
 
   void deletingAWrappedLastLineTakesOnlyItsLastPiece() {
-    TMemo& memo = *window_->Form().RzMemo1;
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText("A=1\r\n" + kLongLine);
     const int count = memo.Lines.Count();
     QTextBlock last = memo.document()->lastBlock();
@@ -92,7 +92,7 @@ class MemoTest : public WindowTest {
   }
 
   void saveToFileWritesAnsiWithCrLf() {
-    TMemo& memo = *window_->Form().RzMemo1;
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText(QStringLiteral(u"Имя=значение\r\nB=2"));
     memo.Lines.SaveToFile(window_->Path("out.set"));
     QCOMPARE(window_->ReadFile("out.set"),
@@ -101,7 +101,7 @@ class MemoTest : public WindowTest {
 
   // A no-break space is a character of its own in the code page; it must not become a blank.
   void textKeepsEveryCharacter() {
-    TMemo& memo = *window_->Form().RzMemo1;
+    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText(QStringLiteral(u"A=1\u00A02\r\nB=2"));
     QCOMPARE(memo.Text(), QStringLiteral(u"A=1\u00A02\r\nB=2"));
     memo.Lines.SaveToFile(window_->Path("nbsp.set"));

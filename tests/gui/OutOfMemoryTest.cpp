@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "AllocationLimit.h"
-#include "Application.h"
+#include <app/Application.h>
 #include "GeneratedPasses.h"
 #include "UserActions.h"
 #include "WindowTest.h"
@@ -17,8 +17,8 @@ class OutOfMemoryTest : public WindowTest {
 
  private slots:
   void aLoadThatRunsOutOfMemoryLeavesTheLoadedPassesUsable() {
-    TFormMain& form = window_->Form();
-    TListView& list = *form.RzListView1;
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     window_->LoadThroughButton(window_->WriteReport(
         "small.htm",
         NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}, {"2.00", "2", "2", "2", "2", "2"}})));
@@ -34,7 +34,7 @@ class OutOfMemoryTest : public WindowTest {
     ClickHeader(list, 1);
     QCOMPARE(ColumnTexts(list, 0), QStringList({"2", "1"}));
     ClickRow(list, 0);
-    QCOMPARE(form.RzMemo1->Text(), QString("P=2\r\nQ=20\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("P=2\r\nQ=20\r\n"));
   }
 };
 

@@ -9,11 +9,11 @@
 #include <QToolTip>
 
 #include "UserActions.h"
-#include "WindowPasses.h"
+#include <ui/mainwindow/LoadedReport.h>
 #include "WindowTest.h"
-#include "parametermap/MapCanvas.h"
-#include "parametermap/ParameterMapWindow.h"
-#include "parametermap/ProfileChart.h"
+#include <ui/parametermap/MapCanvas.h>
+#include <ui/parametermap/ParameterMapWindow.h>
+#include <ui/parametermap/ProfileChart.h>
 
 namespace {
 
@@ -92,7 +92,7 @@ class ParameterMapTest : public WindowTest {
   }
   void theListsMenuOpensOneMapWindow() {
     QFETCH(bool, byKeyboard);
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     const QRect mainPlace = form.geometry();
     ParameterMapWindow* map = OpenParameterMap(form, 2, byKeyboard);
     QVERIFY(map != nullptr);
@@ -102,7 +102,7 @@ class ParameterMapTest : public WindowTest {
     QCOMPARE(map->windowTitle(), QString("Карта параметров"));
     QCOMPARE(OpenParameterMap(form, 0, byKeyboard), map);
     // The main window is left as it was: no row chosen by the menu, the same place and size.
-    QCOMPARE(RowChosen, 0);
+    QVERIFY(!window_->Form().Report().RowChosen());
     QCOMPARE(form.geometry(), mainPlace);
   }
 
@@ -188,7 +188,7 @@ class ParameterMapTest : public WindowTest {
   }
 
   void oneParameterOnBothAxesIsRefused() {
-    ClickRow(*window_->Form().RzListView1, 0);
+    ClickRow(*ControlOf<ResultsView>(window_->Form(), "RzListView1"), 0);
     ParameterMapWindow& map = Opened();
     QVERIFY(ChooseItem(*map.YBox, "A"));
     QCOMPARE(map.Pages->currentWidget(), map.Message);
@@ -241,51 +241,51 @@ class ParameterMapTest : public WindowTest {
   }
 
   void aCellClickChoosesItsBestPassInTheList() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     // Sorted by profit, no pass stands in its own row.
-    ClickHeader(*form.RzListView1, 1);
+    ClickHeader(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     ParameterMapWindow& map = Opened();
     QTest::mouseClick(map.Map, Qt::LeftButton, {}, map.Map->CellRect(1, 1).center());
 
-    const int row = form.RzListView1->ItemIndex();
+    const int row = ControlOf<ResultsView>(form, "RzListView1")->SelectedRow();
     QVERIFY(row >= 0);
-    QCOMPARE(OptItems[static_cast<std::size_t>(row)].Index, std::string_view("10"));
-    QCOMPARE(form.RzListView1->ItemFocused(), row);
-    QCOMPARE(form.RzMemo1->Text(), QString("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
-    QCOMPARE(RowChosen, 1);
+    QCOMPARE(window_->Form().Report().PassAt(row).value, std::size_t{10});
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->FocusedRow(), row);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
+    QVERIFY(window_->Form().Report().RowChosen());
     QCOMPARE(map.Map->Marked(), QPoint(1, 1));
     QCOMPARE(map.NeighbourhoodLine->text(),
              QString("Соседей: 3 из 4; прибыль в окрестности: мин. 10.00, средн. 212.50"));
 
     // The export works on the pass chosen.
     window_->SaveDialog().Confirm();
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
     QCOMPARE(window_->SaveDialog().Proposed(), QStringList{"10"});
     QCOMPARE(window_->ReadFile("10.set"), std::string("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
   }
 
   void theMinimumChoosesThePassThatHoldsIt() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     ParameterMapWindow& map = Opened();
     QVERIFY(ChooseItem(*map.AggregateBox, "минимум"));
     QTest::mouseClick(map.Map, Qt::LeftButton, {}, map.Map->CellRect(0, 0).center());
-    QCOMPARE(form.RzMemo1->Text(), QString("A=1\r\nB=10\r\nD=1\r\nC=x\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=1\r\nB=10\r\nD=1\r\nC=x\r\n"));
   }
 
   void aPassChosenInTheListIsMarked() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     ParameterMapWindow& map = Opened();
     QCOMPARE(map.Map->Marked(), QPoint(-1, -1));
     QCOMPARE(map.NeighbourhoodLine->text(),
              QString("Выберите проход в списке или щёлкните клетку карты."));
-    ClickRow(*form.RzListView1, 4);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 4);
     QCOMPARE(map.Map->Marked(), QPoint(1, 0));
     QCOMPARE(map.NeighbourhoodLine->text(),
              QString("Соседей: 4 из 5; прибыль в окрестности: мин. -80.00, средн. 76.00"));
     QVERIFY(ChooseItem(*map.ColumnBox, "Просадка $"));
     QCOMPARE(map.NeighbourhoodLine->text(),
              QString("Соседей: 4 из 5; просадка $ в окрестности: мин. 5.00, средн. 45.00"));
-    ClickRow(*form.RzListView1, 11);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 11);
     QCOMPARE(map.Map->Marked(), QPoint(-1, -1));
     QCOMPARE(map.NeighbourhoodLine->text(), QString("Проход 12 не вошёл в карту."));
   }
@@ -299,8 +299,8 @@ class ParameterMapTest : public WindowTest {
   void aMapOpenedLaterMarksThePassChosenInThisReport() {
     QFETCH(bool, reloaded);
     QFETCH(QPoint, marked);
-    TFormMain& form = window_->Form();
-    ClickRow(*form.RzListView1, 4);
+    MainWindow& form = window_->Form();
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 4);
     if (reloaded) window_->LoadThroughButton(window_->WriteReport("again.htm", GridPasses()));
     QCOMPARE(Opened().Map->Marked(), marked);
   }
@@ -364,17 +364,17 @@ class ParameterMapTest : public WindowTest {
       for (int a = 1; a <= 20; ++a) titles.append(QString("A=%1; B=%2; ").arg(a).arg(b));
     }
     window_->LoadThroughButton(window_->WriteReport("large.htm", PassesTitled(titles)));
-    TFormMain& form = window_->Form();
-    TListView& list = *form.RzListView1;
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     // The largest profit first: pass 1, the cell A=1, B=1, stands in the last row.
     ClickHeader(list, 1);
-    const QModelIndex last = list.model()->index(list.ItemCount() - 1, 0);
+    const QModelIndex last = list.model()->index(list.RowCount() - 1, 0);
     QVERIFY(!list.viewport()->rect().intersects(list.visualRect(last)));
     ParameterMapWindow& map = Opened();
     QTest::mouseClick(map.Map, Qt::LeftButton, {}, map.Map->CellRect(0, 0).center());
-    QCOMPARE(list.ItemIndex(), last.row());
+    QCOMPARE(list.SelectedRow(), last.row());
     QVERIFY(list.viewport()->rect().contains(list.visualRect(last)));
-    QCOMPARE(form.RzMemo1->Text(), QString("A=1\r\nB=1\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=1\r\nB=1\r\n"));
   }
 
   void thePictureIsSavedAsPng_data() {

@@ -12,11 +12,11 @@
 #include <functional>
 #include <memory>
 
-#include "ErrorReport.h"
-#include "Translations.h"
+#include <ui/messages/ErrorReport.h>
+#include <app/Translations.h>
 #include "UserActions.h"
 #include "WindowTest.h"
-#include "parametermap/ParameterMapWindow.h"
+#include <ui/parametermap/ParameterMapWindow.h>
 
 namespace {
 
@@ -25,10 +25,18 @@ constexpr int kGiveUpMs = 10000;
 
 // Polls until a visible modal widget of type T is on top, then hands it to `act`. After the
 // time limit it closes whatever modal widget is open, so a test fails instead of hanging.
+// The main window of the test that runs.
+QWidget* WindowUnderTest() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (qobject_cast<MainWindow*>(window) != nullptr) return window;
+  }
+  return nullptr;
+}
+
 template <class T>
 void WhenModalOpens(std::function<void(T&)> act) {
   // Owned by the window under test, so a poll still waiting ends with the test.
-  auto* timer = new QTimer(FormMain);
+  auto* timer = new QTimer(WindowUnderTest());
   auto waited = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, waited, act = std::move(act)] {
     auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
@@ -143,9 +151,9 @@ class RealDialogsTest : public WindowTest {
   void initTestCase() { QVERIFY(InstallRussianTranslations()); }
 
   void theFileDialogsShowTheWindowsSettingsAndGiveTheConfirmedName() {
-    TFormMain& form = window_->Form();
-    form.OpenDialog1->Chooser = nullptr;
-    form.SaveDialog1->Chooser = nullptr;
+    MainWindow& form = window_->Form();
+    form.OpenDialog().Chooser = nullptr;
+    form.SaveDialog().Chooser = nullptr;
     QDir(window_->Folder()).mkdir(QStringLiteral("folder"));
     const QString report = window_->WriteReport(
         "report.htm",
@@ -153,7 +161,7 @@ class RealDialogsTest : public WindowTest {
 
     const auto open =
         WhenFileDialogOpens([report](QFileDialog& dialog) { ConfirmName(dialog, report); });
-    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzButton1"), Qt::LeftButton);
     QVERIFY(open->shown);
     QCOMPARE(open->mode, QFileDialog::AcceptOpen);
     QVERIFY(open->native);
@@ -162,12 +170,12 @@ class RealDialogsTest : public WindowTest {
     QCOMPARE(open->nameLabel, QStringLiteral(u"Имя файла:"));
     QCOMPARE(open->nameFilters, QStringList("*.htm (*.htm)"));
     QCOMPARE(open->defaultSuffix, QString("htm"));
-    QCOMPARE(form.RzListView1->ItemCount(), 2);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 2);
 
-    ClickRow(*form.RzListView1, 1);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     const auto save =
         WhenFileDialogOpens([](QFileDialog& dialog) { ConfirmName(dialog, QString()); });
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
     QVERIFY(save->shown);
     QCOMPARE(save->mode, QFileDialog::AcceptSave);
     QVERIFY(save->native);
@@ -182,7 +190,7 @@ class RealDialogsTest : public WindowTest {
   }
 
   void theMapsPictureDialogProposesAPngAndGivesTheConfirmedName() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(window_->WriteReport(
         "report.htm",
         NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}, {"2.00", "2", "2", "2", "2", "2"}})));
@@ -202,21 +210,21 @@ class RealDialogsTest : public WindowTest {
 
   // As in a later run: the folder is kept in the user's settings, not in the window.
   void aNewWindowsDialogOpensInTheFolderChosenLast() {
-    TFormMain& form = window_->Form();
-    form.OpenDialog1->Chooser = nullptr;
+    MainWindow& form = window_->Form();
+    form.OpenDialog().Chooser = nullptr;
     QDir(window_->Folder()).mkdir(QStringLiteral("reports"));
     const QString report = window_->WriteReport(
         "reports/one.htm", NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}}));
     const auto chosen =
         WhenFileDialogOpens([report](QFileDialog& dialog) { ConfirmName(dialog, report); });
-    QTest::mouseClick(form.RzButton1, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzButton1"), Qt::LeftButton);
     QVERIFY(chosen->shown);
-    QCOMPARE(form.RzListView1->ItemCount(), 1);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 1);
 
-    TFormMain next;
+    MainWindow next;
     next.show();
     const auto proposed = WhenFileDialogOpens([](QFileDialog& dialog) { dialog.reject(); });
-    QTest::mouseClick(next.RzButton1, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(next, "RzButton1"), Qt::LeftButton);
     QVERIFY(proposed->shown);
     QCOMPARE(proposed->folder, window_->Path("reports"));
   }

@@ -1,9 +1,9 @@
 #include <QHeaderView>
 #include <QTest>
 
-#include "AnsiText.h"
+#include <ui/encoding/AnsiText.h>
 #include "UserActions.h"
-#include "WindowPasses.h"
+#include <ui/mainwindow/LoadedReport.h>
 #include "WindowTest.h"
 
 namespace {
@@ -25,55 +25,55 @@ class RowChosenTest : public WindowTest {
 
  private slots:
   void aClickInTheEmptyListOpensTheExportAndShowsNothing() {
-    TFormMain& form = window_->Form();
-    QCOMPARE(RowChosen, 0);
-    ClickBelowRows(*form.RzListView1);
-    QCOMPARE(RowChosen, 1);
-    QCOMPARE(form.RzMemo1->Text(), QString());
+    MainWindow& form = window_->Form();
+    QVERIFY(!window_->Form().Report().RowChosen());
+    ClickBelowRows(*ControlOf<ResultsView>(form, "RzListView1"));
+    QVERIFY(window_->Form().Report().RowChosen());
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString());
   }
 
   void clickingARowShowsItsParametersOnePerLine() {
-    TFormMain& form = Loaded(FivePasses());
-    form.RzMemo1->SetText("user edits");
-    ClickRow(*form.RzListView1, 1);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(2));
-    ClickRow(*form.RzListView1, 1);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(2));
-    QCOMPARE(RowChosen, 1);
+    MainWindow& form = Loaded(FivePasses());
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("user edits");
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(2));
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(2));
+    QVERIFY(window_->Form().Report().RowChosen());
   }
 
   void aClickBelowTheRowsKeepsThePanel() {
-    TFormMain& form = Loaded(FivePasses());
-    ClickRow(*form.RzListView1, 3);
-    ClickBelowRows(*form.RzListView1);
-    QCOMPARE(form.RzListView1->ItemIndex(), -1);
-    QCOMPARE(form.RzListView1->ItemFocused(), 3);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(4));
+    MainWindow& form = Loaded(FivePasses());
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 3);
+    ClickBelowRows(*ControlOf<ResultsView>(form, "RzListView1"));
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->SelectedRow(), -1);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->FocusedRow(), 3);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(4));
   }
 
   void upAndDownChooseTheRowTheSelectionReaches() {
-    TFormMain& form = Loaded(FivePasses());
-    TListView& list = *form.RzListView1;
+    MainWindow& form = Loaded(FivePasses());
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     ClickRow(list, 2);
     QTest::keyClick(&list, Qt::Key_Down);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(4));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(4));
     QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(5));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(5));
 
     ClickRow(list, 0);
-    form.RzMemo1->SetText("edited");
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("edited");
     QTest::keyClick(&list, Qt::Key_Up);
-    QCOMPARE(list.ItemIndex(), 0);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(1));
+    QCOMPARE(list.SelectedRow(), 0);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(1));
   }
 
   void theChosenRowStaysMarkedWhileThePanelHasTheFocus() {
-    TFormMain& form = Loaded(FivePasses());
-    TListView& list = *form.RzListView1;
+    MainWindow& form = Loaded(FivePasses());
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     ClickRow(list, 2);
-    form.RzMemo1->setFocus();
+    ControlOf<ParameterPanel>(form, "RzMemo1")->setFocus();
     QVERIFY(!list.hasFocus());
 
     // Beside the texts, at the right end of the last column.
@@ -87,14 +87,14 @@ class RowChosenTest : public WindowTest {
   }
 
   void otherKeysLeaveThePanel() {
-    TFormMain& form = Loaded(FivePasses());
-    TListView& list = *form.RzListView1;
+    MainWindow& form = Loaded(FivePasses());
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     ClickRow(list, 0);
-    form.RzMemo1->SetText("edited");
+    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("edited");
     for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_A}) {
       QTest::keyClick(&list, key);
     }
-    QCOMPARE(form.RzMemo1->Text(), QString("edited"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("edited"));
   }
 
   void theLastLineOfTheCellIsRemoved_data() {
@@ -112,36 +112,24 @@ class RowChosenTest : public WindowTest {
   void theLastLineOfTheCellIsRemoved() {
     QFETCH(QString, params);
     QFETCH(QString, panel);
-    TFormMain& form =
+    MainWindow& form =
         Loaded({{"1", QStringToAnsi(params), "1.00", "1", "1.00", "1.00", "1.00", "1.00"}});
-    ClickRow(*form.RzListView1, 0);
-    QCOMPARE(form.RzMemo1->Text(), panel);
-  }
-
-  void anIndexThatIsNoPassNumberKeepsThePanel() {
-    TFormMain& form = Loaded(FivePasses());
-    OptItems[1].Index = "2a";
-    OptItems[2].Index = "6";
-    form.RzMemo1->SetText("kept");
-    ClickRow(*form.RzListView1, 1);
-    QCOMPARE(form.RzMemo1->Text(), QString("kept"));
-    ClickRow(*form.RzListView1, 2);
-    QCOMPARE(form.RzMemo1->Text(), QString("kept"));
-    QCOMPARE(RowChosen, 1);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), panel);
   }
 
   void aShorterReloadKeepsThePanelAndTheFlag() {
-    TFormMain& form = Loaded(FivePasses());
-    ClickRow(*form.RzListView1, 4);
+    MainWindow& form = Loaded(FivePasses());
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 4);
     window_->LoadThroughButton(window_->WriteReport("one.htm", {FivePasses()[0]}));
-    QCOMPARE(form.RzListView1->ItemCount(), 1);
-    QCOMPARE(form.RzMemo1->Text(), ParamsOf(5));
-    QCOMPARE(RowChosen, 1);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 1);
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(5));
+    QVERIFY(window_->Form().Report().RowChosen());
   }
 
  private:
-  TFormMain& Loaded(const std::vector<GeneratedPass>& passes) {
-    TFormMain& form = window_->Form();
+  MainWindow& Loaded(const std::vector<GeneratedPass>& passes) {
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(window_->WriteReport("report.htm", passes));
     return form;
   }

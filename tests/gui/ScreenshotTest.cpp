@@ -8,9 +8,9 @@
 
 #include "UserActions.h"
 #include "WindowFixture.h"
-#include "parametermap/MapCanvas.h"
-#include "parametermap/ParameterMapWindow.h"
-#include "parametermap/ProfileChart.h"
+#include <ui/parametermap/MapCanvas.h>
+#include <ui/parametermap/ParameterMapWindow.h>
+#include <ui/parametermap/ProfileChart.h>
 
 // Pictures of the windows with the sample report loaded, sorted by profit and a pass chosen:
 // the main window, the parameter map and a profile. Written to the folder that KVL_SCREENSHOTS
@@ -21,21 +21,21 @@ class ScreenshotTest : public QObject {
  private slots:
   void init() {
     window_ = std::make_unique<WindowFixture>();
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(KVL_SAMPLE_REPORT);
-    ClickHeader(*form.RzListView1, 1);
-    ClickRow(*form.RzListView1, 2);
-    QVERIFY(form.RzMemo1->Lines.Count() > 0);
+    ClickHeader(*ControlOf<ResultsView>(form, "RzListView1"), 1);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 2);
+    QVERIFY(ControlOf<ParameterPanel>(form, "RzMemo1")->Lines.Count() > 0);
   }
 
   void cleanup() { window_.reset(); }
 
   void windowWithASortedReportAndAChosenPass() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     // The chosen row is highlighted while the list has the focus, as after a real click.
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.RzListView1->setFocus();
+    ControlOf<ResultsView>(form, "RzListView1")->setFocus();
     QTest::qWait(50);
 
     const QString path = Destination("window.png");

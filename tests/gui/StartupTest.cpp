@@ -4,18 +4,18 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ApplicationEntry.h"
+#include <app/ApplicationEntry.h>
 #include "DialogStandIns.h"
-#include "ErrorReport.h"
-#include "Exceptions.h"
-#include "Main.h"
+#include <ui/messages/ErrorReport.h>
+#include <core/Exceptions.h>
+#include <ui/mainwindow/MainWindow.h>
 #include "TestFiles.h"
 
 namespace {
 
 // Runs the whole program life with `arguments` after the program's name; `inspect` sees the
 // window once the loop has dealt with what start-up queued, and then the window closes.
-int RunProgram(QStringList arguments, const std::function<void(TFormMain&)>& inspect) {
+int RunProgram(QStringList arguments, const std::function<void(MainWindow&)>& inspect) {
   arguments.prepend(QStringLiteral("StartupTest"));
   std::vector<QByteArray> bytes;
   for (const QString& argument : arguments) bytes.push_back(argument.toLocal8Bit());
@@ -23,7 +23,7 @@ int RunProgram(QStringList arguments, const std::function<void(TFormMain&)>& ins
   for (QByteArray& argument : bytes) argv.push_back(argument.data());
   argv.push_back(nullptr);
   return RunApplication(static_cast<int>(bytes.size()), argv.data(), [&](const QString& report) {
-    std::unique_ptr<TFormMain> form = CreateFormMain(report);
+    std::unique_ptr<MainWindow> form = CreateMainWindow(report);
     QMetaObject::invokeMethod(
         form.get(),
         [form = form.get(), &inspect] {
@@ -67,7 +67,7 @@ class StartupTest : public QObject {
   void closingTheWindowEndsTheLoop() {
     ShownBoxes boxes(ErrorBoxStandIn);
     bool shown = false;
-    QCOMPARE(RunProgram({}, [&](TFormMain& form) { shown = form.isVisible(); }), 0);
+    QCOMPARE(RunProgram({}, [&](MainWindow& form) { shown = form.isVisible(); }), 0);
     QVERIFY(shown);
     QCOMPARE(boxes.Take(), QList<ShownBox>());
   }
@@ -95,9 +95,9 @@ class StartupTest : public QObject {
     int shownRows = -1;
     QString shownStatus;
     bool visible = false;
-    RunProgram({argument}, [&](TFormMain& form) {
-      shownRows = form.RzListView1->ItemCount();
-      shownStatus = form.RzStatusBar1->currentMessage();
+    RunProgram({argument}, [&](MainWindow& form) {
+      shownRows = ControlOf<ResultsView>(form, "RzListView1")->RowCount();
+      shownStatus = ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage();
       visible = form.isVisible();
     });
     QCOMPARE(shownRows, rows);

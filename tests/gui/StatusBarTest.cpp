@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "UserActions.h"
-#include "UserTexts.h"
+#include <ui/messages/UserTexts.h>
 #include "WindowTest.h"
 
 class StatusBarTest : public WindowTest {
@@ -31,30 +31,30 @@ class StatusBarTest : public WindowTest {
   }
 
   void aLoadNamesTheFileAndItsPasses() {
-    TFormMain& form = window_->Form();
-    QCOMPARE(form.RzStatusBar1->currentMessage(), QString());
+    MainWindow& form = window_->Form();
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), QString());
     window_->LoadThroughButton(KVL_SAMPLE_REPORT);
-    QCOMPARE(form.RzStatusBar1->currentMessage(),
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(),
              QStringLiteral(u"Загружен файл sample-report.htm: 300 проходов"));
     window_->LoadThroughButton(window_->WriteReport(
         QStringLiteral(u"отчёт.htm"), NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}})));
-    QCOMPARE(form.RzStatusBar1->currentMessage(),
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(),
              QStringLiteral(u"Загружен файл отчёт.htm: 1 проход"));
   }
 
   void anExportNamesTheFileWritten() {
-    TFormMain& form = window_->Form();
+    MainWindow& form = window_->Form();
     window_->LoadThroughButton(KVL_SAMPLE_REPORT);
-    ClickRow(*form.RzListView1, 0);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
     window_->SaveDialog().Confirm("pass");
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
     const QString written = QStringLiteral(u"Записан файл ") + window_->Path("pass.set");
-    QCOMPARE(form.RzStatusBar1->currentMessage(), written);
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), written);
 
-    ClickRow(*form.RzListView1, 1);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     window_->SaveDialog().Cancel();
-    QTest::mouseClick(form.RzBitBtn2, Qt::LeftButton);
-    QCOMPARE(form.RzStatusBar1->currentMessage(), written);
+    QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
+    QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), written);
   }
 };
 

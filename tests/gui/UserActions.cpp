@@ -9,23 +9,23 @@
 #include <QMenu>
 #include <QTest>
 
-#include "ListView.h"
-#include "Main.h"
-#include "parametermap/MapTexts.h"
+#include <ui/widgets/ResultsView.h>
+#include <ui/mainwindow/MainWindow.h>
+#include <ui/parametermap/MapTexts.h>
 
-void ClickRow(TListView& list, int row) {
+void ClickRow(ResultsView& list, int row) {
   list.scrollTo(list.model()->index(row, 0));
   const QRect cell = list.visualRect(list.model()->index(row, 0));
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-void ClickBelowRows(TListView& list) {
+void ClickBelowRows(ResultsView& list) {
   const QPoint point(20, list.viewport()->height() - 5);
   if (list.indexAt(point).isValid()) qFatal("the list is full to its bottom");
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, point);
 }
 
-void ClickHeader(TListView& list, int column) {
+void ClickHeader(ResultsView& list, int column) {
   QHeaderView* header = list.header();
   const QPoint point(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                      header->height() / 2);
@@ -41,7 +41,7 @@ void TypeText(QWidget& widget, const QString& text) {
   }
 }
 
-QStringList ColumnTexts(TListView& list, int column) {
+QStringList ColumnTexts(ResultsView& list, int column) {
   QStringList texts;
   const QAbstractItemModel* model = list.model();
   for (int row = 0; row < model->rowCount(); ++row) {
@@ -50,8 +50,8 @@ QStringList ColumnTexts(TListView& list, int column) {
   return texts;
 }
 
-ParameterMapWindow* OpenParameterMap(TFormMain& form, int row, bool byKeyboard) {
-  TListView& list = *form.RzListView1;
+ParameterMapWindow* OpenParameterMap(MainWindow& form, int row, bool byKeyboard) {
+  ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
   const QModelIndex index = list.model()->index(row, 0);
   list.scrollTo(index);
   // What the platform sends for the Menu key, or after a click of the right button: Qt's test

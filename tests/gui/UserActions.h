@@ -6,23 +6,23 @@
 class QComboBox;
 class QWidget;
 class ParameterMapWindow;
-class TFormMain;
-class TListView;
+class MainWindow;
+class ResultsView;
 
 // Clicks row `row` of the list, or the rows area below the last row.
-void ClickRow(TListView& list, int row);
-void ClickBelowRows(TListView& list);
-void ClickHeader(TListView& list, int column);
+void ClickRow(ResultsView& list, int row);
+void ClickBelowRows(ResultsView& list);
+void ClickHeader(ResultsView& list, int column);
 
 // Types `text` key by key, any script: each key press carries one character.
 void TypeText(QWidget& widget, const QString& text);
 
 // The texts of a column, top row first.
-QStringList ColumnTexts(TListView& list, int column);
+QStringList ColumnTexts(ResultsView& list, int column);
 
 // Opens the list's menu over row `row`, by the right button or by the Menu key, and chooses
 // "Карта параметров…" in it; returns the map's window, or null when the menu had no such item.
-ParameterMapWindow* OpenParameterMap(TFormMain& form, int row, bool byKeyboard = false);
+ParameterMapWindow* OpenParameterMap(MainWindow& form, int row, bool byKeyboard = false);
 
 // Chooses the item `text` of a drop-down with the keys, as a user does; false when it has none.
 bool ChooseItem(QComboBox& box, const QString& text);

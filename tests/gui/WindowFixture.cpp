@@ -6,25 +6,20 @@
 #include <QTest>
 
 #include "ReportText.h"
-#include "WindowPasses.h"
+#include <ui/mainwindow/LoadedReport.h>
 
 WindowFixture::WindowFixture() {
   const QString settings = QString::fromStdString(settingsFolder_.Path().string());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
-  RowChosen = 0;
-  ColumnSortFlags = {};
-  form_ = std::make_unique<TFormMain>();
-  FormMain = form_.get();
-  openDialog_ = std::make_unique<FileDialogUser>(*form_->OpenDialog1, Folder());
-  saveDialog_ = std::make_unique<FileDialogUser>(*form_->SaveDialog1, Folder());
+  form_ = std::make_unique<MainWindow>();
+  openDialog_ = std::make_unique<FileDialogUser>(form_->OpenDialog(), Folder());
+  saveDialog_ = std::make_unique<FileDialogUser>(form_->SaveDialog(), Folder());
   form_->show();
   if (!QTest::qWaitForWindowExposed(form_.get())) qWarning("window not exposed");
 }
 
-WindowFixture::~WindowFixture() {
-  FormMain = nullptr;
-}
+WindowFixture::~WindowFixture() = default;
 
 QString WindowFixture::Folder() const {
   return QString::fromStdString(folder_.Path().string());
@@ -49,7 +44,7 @@ std::string WindowFixture::ReadFile(const QString& name) const {
 
 void WindowFixture::LoadThroughButton(const QString& report) {
   openDialog_->Confirm(report);
-  QTest::mouseClick(form_->RzButton1, Qt::LeftButton);
+  QTest::mouseClick(ControlOf<QPushButton>(*form_, "RzButton1"), Qt::LeftButton);
 }
 
 std::vector<GeneratedPass> NumberedPasses(const std::vector<std::vector<std::string>>& figures) {

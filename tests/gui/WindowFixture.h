@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "DialogStandIns.h"
-#include "ErrorReport.h"
+#include <ui/messages/ErrorReport.h>
 #include "GeneratedPasses.h"
-#include "Main.h"
+#include <ui/mainwindow/MainWindow.h>
+#include <ui/widgets/LinkLabel.h>
+#include <ui/widgets/ParameterPanel.h>
+#include <ui/widgets/ResultsView.h>
 #include "TestFiles.h"
 
 // A shown main window over fresh process state (no row chosen, every sort flag clear), with a
@@ -23,7 +26,7 @@ class WindowFixture {
   WindowFixture(const WindowFixture&) = delete;
   WindowFixture& operator=(const WindowFixture&) = delete;
 
-  TFormMain& Form() { return *form_; }
+  MainWindow& Form() { return *form_; }
   FileDialogUser& OpenDialog() { return *openDialog_; }
   FileDialogUser& SaveDialog() { return *saveDialog_; }
   ShownBoxes& ErrorBoxes() { return errorBoxes_; }
@@ -45,7 +48,7 @@ class WindowFixture {
   TempDir settingsFolder_;
   ShownBoxes errorBoxes_{ErrorBoxStandIn};
   ShownBoxes informationBoxes_{InformationBoxStandIn};
-  std::unique_ptr<TFormMain> form_;
+  std::unique_ptr<MainWindow> form_;
   std::unique_ptr<FileDialogUser> openDialog_;
   std::unique_ptr<FileDialogUser> saveDialog_;
 };
@@ -53,3 +56,12 @@ class WindowFixture {
 // Passes numbered from 1, whose six figures are given per pass; the title of pass k is
 // "P=<k>; Q=<k*10>; ".
 std::vector<GeneratedPass> NumberedPasses(const std::vector<std::vector<std::string>>& figures);
+
+// A control of `window` found by its object name, as assistive technology finds it; a test that
+// asks for one the window lacks stops there.
+template <class Control>
+Control* ControlOf(QWidget& window, const char* name) {
+  auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+  if (control == nullptr) qFatal("the window has no control %s", name);
+  return control;
+}

@@ -168,10 +168,10 @@ void MapCanvas::PaintCells(QPainter& painter) const {
 
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
-  if (event->button() != Qt::LeftButton || !OnCellClicked) return;
+  if (event->button() != Qt::LeftButton) return;
   const QPoint cell = CellAt(event->position().toPoint());
   if (cell.x() < 0 || picture_.Cell(cell.x(), cell.y()).bestPass == 0) return;
-  OnCellClicked(cell.x(), cell.y());
+  emit cellClicked(cell.x(), cell.y());
 }
 
 bool MapCanvas::event(QEvent* event) {

@@ -10,6 +10,8 @@
 // headers, the figure in each cell and the legend under the grid. A cell's tooltip names its
 // passes; a click on a cell that holds passes is reported.
 class MapCanvas : public QWidget {
+  Q_OBJECT
+
  public:
   explicit MapCanvas(QWidget* parent);
 
@@ -24,9 +26,12 @@ class MapCanvas : public QWidget {
   // The whole map, also where it is scrolled out of sight.
   QImage Image() const;
 
-  std::function<void(int x, int y)> OnCellClicked;
 
   QSize sizeHint() const override;
+
+ signals:
+  // A left click on a cell that holds a pass.
+  void cellClicked(int x, int y);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "AnsiText.h"
+#include <ui/encoding/AnsiText.h>
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MapPicture.h"
-#include "parametermap/ParameterMap.h"
+#include <core/parametermap/ParameterMap.h>
 
 // The values of a parameter as the axes show them.
 QStringList ValueTexts(const MapParameter& parameter);

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "ResultColumns.h"
-#include "UserTexts.h"
+#include <core/ResultColumns.h>
+#include <ui/messages/UserTexts.h>
 
 QString ParameterMapMenuText() {
   return QStringLiteral(u"Карта параметров…");

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "parametermap/ParameterSpace.h"
+#include <core/parametermap/ParameterSpace.h>
 
 // The parameter map's own texts.
 

@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <optional>
 
-#include "AnsiText.h"
-#include "Button.h"
+#include <ui/encoding/AnsiText.h>
+#include <ui/widgets/EnterButton.h>
 #include "MapCanvas.h"
 #include "MapPictureOf.h"
 #include "MapTexts.h"
 #include "MappedReport.h"
 #include "ParameterMapWindow.h"
+#include <ui/mainwindow/LoadedReport.h>
 #include "ProfileChart.h"
 
 namespace {
@@ -43,9 +44,9 @@ void ParameterMapWindow::Rebuild() {
   mapped_.reset();
   LeftOutLine->clear();
   NeighbourhoodLine->clear();
-  if (passes_ == nullptr || count_ == 0) return ShowMessage(NoReportText());
+  if (report_.Count() == 0) return ShowMessage(NoReportText());
   auto mapped = std::make_unique<MappedReport>();
-  mapped->space = ParameterSpace::Read(*passes_, static_cast<std::size_t>(count_));
+  mapped->space = ParameterSpace::Read(report_.Passes(), static_cast<std::size_t>(report_.Count()));
   const ParameterSpace& space = mapped->space;
   LeftOutLine->setText(
       PassesOnMapText(space.PassCount() - space.LeftOut().size(), space.LeftOut()));
@@ -65,7 +66,8 @@ void ParameterMapWindow::Redraw() {
   if (!mapped_) return;
   const int columnId = ColumnBox->currentIndex() + 1;
   if (mapped_->values.ColumnId() != columnId) {
-    mapped_->values = ColumnValues::Read(*passes_, static_cast<std::size_t>(count_), columnId);
+    mapped_->values =
+        ColumnValues::Read(report_.Passes(), static_cast<std::size_t>(report_.Count()), columnId);
   }
   const auto x = static_cast<std::size_t>(XBox->currentIndex());
   const std::optional<std::size_t> y =
@@ -92,9 +94,11 @@ void ParameterMapWindow::ShowMark() {
   Map->Mark(-1, -1);
   Profile->Mark(-1, 0);
   if (!mapped_ || Pages->currentWidget() == Message) return;
-  const auto pass = static_cast<std::size_t>(markedPass_);
-  if (pass == 0) return NeighbourhoodLine->setText(NoPassChosenText());
-  if (!mapped_->space.InMap(pass)) return NeighbourhoodLine->setText(PassNotOnMapText(markedPass_));
+  if (!markedPass_) return NeighbourhoodLine->setText(NoPassChosenText());
+  const std::size_t pass = markedPass_->value;
+  if (!mapped_->space.InMap(pass)) {
+    return NeighbourhoodLine->setText(PassNotOnMapText(static_cast<int>(pass)));
+  }
 
   const std::span<const std::uint32_t> at = mapped_->space.Coordinates(pass);
   const auto x = static_cast<std::size_t>(XBox->currentIndex());
@@ -115,5 +119,5 @@ void ParameterMapWindow::ShowMark() {
 
 void ParameterMapWindow::CellClick(int x, int y) {
   const int pass = Map->Picture().Cell(x, y).bestPass;
-  if (pass > 0 && OnPassClicked) OnPassClicked(pass);
+  if (pass > 0) emit passClicked(PassNumber{static_cast<std::size_t>(pass)});
 }

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "parametermap/ColumnValues.h"
-#include "parametermap/Neighbourhoods.h"
-#include "parametermap/ParameterSpace.h"
+#include <core/parametermap/ColumnValues.h>
+#include <core/parametermap/Neighbourhoods.h>
+#include <core/parametermap/ParameterSpace.h>
 
 // What the map window keeps of the report it maps.
 struct MappedReport {

@@ -8,15 +8,16 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
-#include "Button.h"
-#include "ErrorReport.h"
-#include "Exceptions.h"
-#include "FileDialog.h"
+#include <ui/widgets/EnterButton.h>
+#include <ui/messages/ErrorReport.h>
+#include <core/Exceptions.h>
+#include <ui/widgets/FileDialog.h>
 #include "MapCanvas.h"
 #include "MapTexts.h"
 #include "MappedReport.h"
 #include "ProfileChart.h"
-#include "ResultColumns.h"
+#include <core/ResultColumns.h>
+#include <ui/mainwindow/LoadedReport.h>
 
 namespace {
 
@@ -30,11 +31,14 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-ParameterMapWindow::ParameterMapWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+ParameterMapWindow::ParameterMapWindow(const LoadedReport& report, QWidget* owner)
+    : QWidget(owner, Qt::Window), report_(report) {
   setWindowTitle(ParameterMapCaption());
   resize(kInitialWidth, kInitialHeight);
   CreateControls();
   BindEvents();
+  FollowReport();
+  MarkChosenPass();
 }
 
 ParameterMapWindow::~ParameterMapWindow() {
@@ -53,7 +57,7 @@ void ParameterMapWindow::CreateControls() {
   for (QComboBox* box : {XBox, YBox, ColumnBox, AggregateBox}) {
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   }
-  SaveButton = new TButton(SavePictureText(), this);
+  SaveButton = new EnterButton(SavePictureText(), this);
 
   LeftOutLine = new QLabel(this);
   LeftOutLine->setWordWrap(true);
@@ -74,7 +78,7 @@ void ParameterMapWindow::CreateControls() {
   NeighbourhoodLine = new QLabel(this);
   NeighbourhoodLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  SaveDialog = new TFileDialog(this, TFileDialog::Kind::Save);
+  SaveDialog = new FileDialog(this, FileDialog::Kind::Save);
   SaveDialog->Filter = QStringLiteral("PNG|*.png");
   SaveDialog->DefaultExt = QStringLiteral("png");
 
@@ -108,13 +112,15 @@ void ParameterMapWindow::BindEvents() {
   }
   connect(SaveButton, &QPushButton::clicked, this,
           [this] { GuardEvent([this] { SavePictureClick(); }); });
-  Map->OnCellClicked = [this](int x, int y) { GuardEvent([&] { CellClick(x, y); }); };
+  connect(Map, &MapCanvas::cellClicked, this,
+          [this](int x, int y) { GuardEvent([&] { CellClick(x, y); }); });
+  connect(&report_, &LoadedReport::loaded, this, [this] { GuardEvent([this] { FollowReport(); }); });
+  connect(&report_, &LoadedReport::passChosen, this,
+          [this] { GuardEvent([this] { MarkChosenPass(); }); });
 }
 
-void ParameterMapWindow::FollowReport(const PassTable& passes, int count) {
-  passes_ = &passes;
-  count_ = count;
-  markedPass_ = 0;
+void ParameterMapWindow::FollowReport() {
+  markedPass_.reset();
   // What was read of the earlier report points into texts that the new load has released.
   mapped_.reset();
   stale_ = true;
@@ -136,8 +142,8 @@ void ParameterMapWindow::FitToMap() {
   resize(wanted.boundedTo(room).expandedTo(size()));
 }
 
-void ParameterMapWindow::MarkPass(int pass) {
-  markedPass_ = pass;
+void ParameterMapWindow::MarkChosenPass() {
+  markedPass_ = report_.ChosenPass();
   if (!stale_) ShowMark();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
+#include <optional>
 
-class PassTable;
+#include <core/sort/RowOrder.h>
+
+class LoadedReport;
 class QComboBox;
 class QLabel;
 class QScrollArea;
@@ -12,25 +14,19 @@ class QStackedWidget;
 class MapCanvas;
 struct MappedReport;
 class ProfileChart;
-class TButton;
-class TFileDialog;
+class EnterButton;
+class FileDialog;
 
 // The parameter map of the main window's loaded report, in a window of its own: the figures of a
 // result column over two optimized parameters as a grid of coloured cells, or over one as a
 // profile, with the chosen pass marked and its neighbourhood's figures under the map.
 class ParameterMapWindow : public QWidget {
+  Q_OBJECT
+
  public:
-  explicit ParameterMapWindow(QWidget* owner);
+  // Maps `report`, which outlives the window, and follows its loads and the passes chosen in it.
+  ParameterMapWindow(const LoadedReport& report, QWidget* owner);
   ~ParameterMapWindow() override;
-
-  // Maps the passes in rows 0 to count-1 of `passes`, which must stay as they are until the next
-  // call. A hidden window maps them when it is shown again.
-  void FollowReport(const PassTable& passes, int count);
-  // Marks pass `pass`, chosen in the main window; 0 marks none.
-  void MarkPass(int pass);
-
-  // A click on a cell: the number of the cell's best pass on the column and the aggregate shown.
-  std::function<void(int pass)> OnPassClicked;
 
   void SavePictureClick();
 
@@ -38,7 +34,7 @@ class ParameterMapWindow : public QWidget {
   QComboBox* YBox;
   QComboBox* ColumnBox;
   QComboBox* AggregateBox;
-  TButton* SaveButton;
+  EnterButton* SaveButton;
   QLabel* LeftOutLine;
   QStackedWidget* Pages;
   QLabel* Message;
@@ -46,12 +42,20 @@ class ParameterMapWindow : public QWidget {
   MapCanvas* Map;
   ProfileChart* Profile;
   QLabel* NeighbourhoodLine;
-  TFileDialog* SaveDialog;
+  FileDialog* SaveDialog;
+
+ signals:
+  // A click on a cell: the cell's best pass on the column and the aggregate shown.
+  void passClicked(PassNumber pass);
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  // A new report: it is mapped now, or when a hidden window is shown again.
+  void FollowReport();
+  // Marks the pass chosen in the main window, if any.
+  void MarkChosenPass();
   void CreateControls();
   void BindEvents();
   // A new report: its parameters, the axes offered and the map.
@@ -65,10 +69,9 @@ class ParameterMapWindow : public QWidget {
   void FitToMap();
 
   std::unique_ptr<MappedReport> mapped_;
-  const PassTable* passes_ = nullptr;
-  int count_ = 0;
+  const LoadedReport& report_;
   bool stale_ = false;
   bool rebuilding_ = false;
   bool fitted_ = false;
-  int markedPass_ = 0;
+  std::optional<PassNumber> markedPass_;
 };

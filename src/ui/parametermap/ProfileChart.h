@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "parametermap/ParameterMap.h"
+#include <core/parametermap/ParameterMap.h>
 
 class QLineSeries;
 class QScatterSeries;

@@ -1,4 +1,4 @@
-#include "ListView.h"
+#include "ResultsView.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -6,49 +6,15 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "ErrorReport.h"
 #include "HeaderStyle.h"
-#include "VirtualListModel.h"
 
 namespace {
 
 constexpr int kNarrowestFittedColumn = 5;
 
-// The Windows virtual-key code of a Qt key: the navigation keys, digits and letters.
-quint16 VirtualKeyOf(int key) {
-  switch (key) {
-    case Qt::Key_PageUp:
-      return 33;
-    case Qt::Key_PageDown:
-      return 34;
-    case Qt::Key_End:
-      return 35;
-    case Qt::Key_Home:
-      return 36;
-    case Qt::Key_Left:
-      return 37;
-    case Qt::Key_Up:
-      return 38;
-    case Qt::Key_Right:
-      return 39;
-    case Qt::Key_Down:
-      return 40;
-    default:
-      break;
-  }
-  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
-    return static_cast<quint16>(key);
-  }
-  return 0;
-}
-
 }  // namespace
 
-TListView::TListView(QWidget* parent)
-    : QTreeView(parent), model_(new VirtualListModel(this, [this](TListItem& item) {
-        if (OnData) OnData(this, &item);
-      })) {
-  setModel(model_);
+ResultsView::ResultsView(QWidget* parent) : QTreeView(parent) {
   setRootIsDecorated(false);
   setItemsExpandable(false);
   setUniformRowHeights(true);
@@ -81,55 +47,41 @@ TListView::TListView(QWidget* parent)
   columnHeader->setSortIndicatorShown(false);
   columnHeader->setHighlightSections(false);
   columnHeader->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  connect(columnHeader, &QHeaderView::sectionClicked, this, [this](int section) {
-    if (!OnColumnClick || section < 0 || section >= static_cast<int>(columns_.size())) return;
-    GuardEvent([&] { OnColumnClick(this, &columns_[static_cast<std::size_t>(section)]); });
-  });
+  connect(columnHeader, &QHeaderView::sectionClicked, this, &ResultsView::headerClicked);
   connect(columnHeader, &QHeaderView::sectionResized, this, [this] { FitLastColumn(); });
 }
 
-void TListView::AddColumn(const QString& caption, int width) {
-  const int id = static_cast<int>(columns_.size());
-  columns_.push_back({id, caption});
+void ResultsView::SetColumnWidths(std::span<const int> widths) {
   fittingLastColumn_ = true;  // Designed widths stand as given.
-  model_->AddColumn(caption);
-  setColumnWidth(id, width);
+  int column = 0;
+  for (const int width : widths) setColumnWidth(column++, width);
   fittingLastColumn_ = false;
 }
 
-int TListView::ItemCount() const {
-  return model_->Count();
+int ResultsView::RowCount() const {
+  return model() == nullptr ? 0 : model()->rowCount();
 }
 
-void TListView::SetItemCount(int count) {
-  model_->SetCount(count);
-  Refresh();
-}
-
-int TListView::ItemIndex() const {
+int ResultsView::SelectedRow() const {
   const QModelIndexList rows = selectionModel()->selectedRows();
   return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-int TListView::ItemFocused() const {
+int ResultsView::FocusedRow() const {
   const QModelIndex focused = currentIndex();
   return focused.isValid() ? focused.row() : -1;
 }
 
-void TListView::Refresh() {
-  viewport()->update();
-}
-
-void TListView::ShowSortIndicator(int column, Qt::SortOrder order) {
+void ResultsView::ShowSortIndicator(int column, Qt::SortOrder order) {
   header()->setSortIndicator(column, order);
   header()->setSortIndicatorShown(true);
 }
 
-void TListView::HideSortIndicator() {
+void ResultsView::HideSortIndicator() {
   header()->setSortIndicatorShown(false);
 }
 
-void TListView::mousePressEvent(QMouseEvent* event) {
+void ResultsView::mousePressEvent(QMouseEvent* event) {
   QTreeView::mousePressEvent(event);
   if (event->button() != Qt::LeftButton) return;
   leftPressed_ = true;
@@ -137,22 +89,19 @@ void TListView::mousePressEvent(QMouseEvent* event) {
   if (!indexAt(event->position().toPoint()).isValid()) selectionModel()->clearSelection();
 }
 
-void TListView::mouseReleaseEvent(QMouseEvent* event) {
+void ResultsView::mouseReleaseEvent(QMouseEvent* event) {
   QTreeView::mouseReleaseEvent(event);
   if (event->button() != Qt::LeftButton || !leftPressed_) return;
   leftPressed_ = false;
-  if (OnClick) GuardEvent([this] { OnClick(this); });
+  emit rowsAreaClicked();
 }
 
-void TListView::keyPressEvent(QKeyEvent* event) {
+void ResultsView::keyPressEvent(QKeyEvent* event) {
   QTreeView::keyPressEvent(event);
-  if (!OnKeyDown) return;
-  quint16 key = VirtualKeyOf(event->key());
-  GuardEvent([&] { OnKeyDown(this, key, event->modifiers()); });
+  emit keyPressed(event->key());
 }
 
-void TListView::contextMenuEvent(QContextMenuEvent* event) {
-  if (!OnContextPopup) return QTreeView::contextMenuEvent(event);
+void ResultsView::contextMenuEvent(QContextMenuEvent* event) {
   QPoint place = event->globalPos();
   // From the keyboard the menu opens under the focused row, where the user looks.
   const QModelIndex focused = currentIndex();
@@ -160,18 +109,13 @@ void TListView::contextMenuEvent(QContextMenuEvent* event) {
     scrollTo(focused);
     place = viewport()->mapToGlobal(visualRect(focused).bottomLeft());
   }
-  GuardEvent([&] { OnContextPopup(this, place); });
-}
-
-void TListView::paintEvent(QPaintEvent* event) {
-  const VirtualListModel::PaintScope paint(*model_);
-  QTreeView::paintEvent(event);
+  emit menuRequested(place);
 }
 
 // After a column border has been moved, the last column takes up the rest of the width, as
 // long as the others leave it room.
-void TListView::FitLastColumn() {
-  const int last = static_cast<int>(columns_.size()) - 1;
+void ResultsView::FitLastColumn() {
+  const int last = header()->count() - 1;
   if (fittingLastColumn_ || last < 0) return;
   int others = 0;
   for (int column = 0; column < last; ++column) others += columnWidth(column);

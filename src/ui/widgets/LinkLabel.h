@@ -6,9 +6,9 @@
 
 // A link that opens its address through the desktop's URL handler when clicked, and turns
 // purple once it has been opened. A failure to open is silent.
-class TURLLabel : public QLabel {
+class LinkLabel : public QLabel {
  public:
-  TURLLabel(const QString& caption, QWidget* parent);
+  LinkLabel(const QString& caption, QWidget* parent);
 
   QUrl URL;
   // Opens an address; true on success. The desktop's handler unless replaced.

@@ -1,12 +1,12 @@
 #include "ApplicationEntry.h"
 
 #include "Application.h"
-#include "Artwork.h"
-#include "ErrorReport.h"
+#include <ui/look/Artwork.h>
+#include <ui/messages/ErrorReport.h>
 #include "StartArguments.h"
 #include "Translations.h"
 
-int RunApplication(int argc, char** argv, const FormFactory& createForm) {
+int RunApplication(int argc, char** argv, const MainWindowFactory& createWindow) {
   TApplication application(argc, argv);
   try {
     InstallRussianTranslations();
@@ -14,7 +14,7 @@ int RunApplication(int argc, char** argv, const FormFactory& createForm) {
     const StartArguments start = ReadStartArguments(QApplication::arguments());
     if (start.exitCode) return *start.exitCode;
     QApplication::setWindowIcon(ApplicationIcon());
-    const std::unique_ptr<QWidget> form = createForm(start.report);
+    const std::unique_ptr<QWidget> window = createWindow(start.report);
     form->show();
     QApplication::exec();
   } catch (...) {

@@ -4,9 +4,9 @@
 
 // A push button that Enter and the keypad's Enter press, as Space does. Qt's own buttons take
 // Enter only inside a dialog.
-class TButton : public QPushButton {
+class EnterButton : public QPushButton {
  public:
-  TButton(const QString& caption, QWidget* parent);
+  EnterButton(const QString& caption, QWidget* parent);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

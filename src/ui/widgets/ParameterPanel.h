@@ -3,12 +3,12 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-class TMemo;
+class ParameterPanel;
 
 // The memo's lines as it displays them: a line that wraps counts as several.
-class TMemoLines {
+class PanelLines {
  public:
-  explicit TMemoLines(TMemo& memo) : memo_(memo) {}
+  explicit PanelLines(ParameterPanel& panel) : panel_(panel) {}
 
   // Displayed lines, an empty last line not counted; 0 for an empty text.
   int Count() const;
@@ -26,13 +26,13 @@ class TMemoLines {
   std::vector<int> Starts() const;
   void Remove(int from, int to);
 
-  TMemo& memo_;
+  ParameterPanel& panel_;
 };
 
 // A plain-text edit box that wraps long lines at its width, with lines separated by CR LF.
-class TMemo : public QPlainTextEdit {
+class ParameterPanel : public QPlainTextEdit {
  public:
-  explicit TMemo(QWidget* parent);
+  explicit ParameterPanel(QWidget* parent);
 
   // The whole text, holding only the line breaks that are in it, as CR LF.
   QString Text() const;
@@ -41,5 +41,5 @@ class TMemo : public QPlainTextEdit {
   // The width that lines wrap at.
   qreal WrapWidth() const;
 
-  TMemoLines Lines;
+  PanelLines Lines;
 };

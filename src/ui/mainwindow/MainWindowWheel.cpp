@@ -2,8 +2,11 @@
 #include <QDropEvent>
 #include <QWheelEvent>
 
-#include "ErrorReport.h"
-#include "Main.h"
+#include <ui/messages/ErrorReport.h>
+#include <ui/widgets/ParameterPanel.h>
+#include <ui/widgets/ResultsView.h>
+
+#include "MainWindow.h"
 
 namespace {
 
@@ -11,7 +14,7 @@ constexpr int kWheelNotch = 120;
 
 }  // namespace
 
-bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this) return false;
   switch (event->type()) {
@@ -31,10 +34,10 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 // The wheel goes to the control with the keyboard focus, whatever is under the pointer. The
 // list and the panel scroll themselves; what no control takes reaches the window, one handler
 // call per notch.
-void TFormMain::RouteWheel(QWheelEvent* event) {
+void MainWindow::RouteWheel(QWheelEvent* event) {
   QWidget* focused = focusWidget();
-  for (QAbstractScrollArea* control : {static_cast<QAbstractScrollArea*>(RzListView1),
-                                       static_cast<QAbstractScrollArea*>(RzMemo1)}) {
+  for (QAbstractScrollArea* control : {static_cast<QAbstractScrollArea*>(resultsView_),
+                                       static_cast<QAbstractScrollArea*>(parameterPanel_)}) {
     if (focused == nullptr || (focused != control && !control->isAncestorOf(focused))) continue;
     QWidget* target = control->viewport();
     QWheelEvent forwarded(target->mapFromGlobal(event->globalPosition()), event->globalPosition(),
@@ -46,13 +49,10 @@ void TFormMain::RouteWheel(QWheelEvent* event) {
     return;
   }
   wheelRemainder_ += event->angleDelta().y();
-  const QPoint position = event->position().toPoint();
   for (; wheelRemainder_ >= kWheelNotch; wheelRemainder_ -= kWheelNotch) {
-    bool handled = false;
-    GuardEvent([&] { FormMouseWheelUp(this, event->modifiers(), position, handled); });
+    GuardEvent([&] { WheelNotch(1); });
   }
   for (; wheelRemainder_ <= -kWheelNotch; wheelRemainder_ += kWheelNotch) {
-    bool handled = false;
-    GuardEvent([&] { FormMouseWheelDown(this, event->modifiers(), position, handled); });
+    GuardEvent([&] { WheelNotch(-1); });
   }
 }

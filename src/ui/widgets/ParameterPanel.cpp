@@ -1,56 +1,56 @@
-#include "Memo.h"
+#include "ParameterPanel.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "AnsiText.h"
+#include <ui/encoding/AnsiText.h>
 #include "DisplayedLines.h"
-#include "NativePath.h"
-#include "PanelText.h"
-#include "SetFile.h"
+#include <ui/encoding/NativePath.h>
+#include <core/PanelText.h>
+#include <core/SetFile.h>
 
-int TMemoLines::Count() const {
+int PanelLines::Count() const {
   const std::vector<int> starts = Starts();
-  const bool lastIsEmpty = starts.back() == memo_.document()->characterCount() - 1;
+  const bool lastIsEmpty = starts.back() == panel_.document()->characterCount() - 1;
   return static_cast<int>(starts.size()) - (lastIsEmpty ? 1 : 0);
 }
 
-void TMemoLines::Delete(int index) {
+void PanelLines::Delete(int index) {
   const std::vector<int> starts = Starts();
   if (index < 0 || index >= static_cast<int>(starts.size())) return;
   const auto line = static_cast<std::size_t>(index);
   const int end =
-      line + 1 < starts.size() ? starts[line + 1] : memo_.document()->characterCount() - 1;
+      line + 1 < starts.size() ? starts[line + 1] : panel_.document()->characterCount() - 1;
   Remove(starts[line], end);
 }
 
-void TMemoLines::DeleteLastLine() {
-  const int length = memo_.document()->characterCount() - 1;
+void PanelLines::DeleteLastLine() {
+  const int length = panel_.document()->characterCount() - 1;
   Remove(StartOfLastLine(Starts(), length), length);
 }
 
-void TMemoLines::Clear() {
-  memo_.clear();
+void PanelLines::Clear() {
+  panel_.clear();
 }
 
-void TMemoLines::SaveToFile(const QString& path) const {
-  WriteSetFile(NativePath(path), QStringToAnsi(memo_.Text()));
+void PanelLines::SaveToFile(const QString& path) const {
+  WriteSetFile(NativePath(path), QStringToAnsi(panel_.Text()));
 }
 
-void TMemoLines::Remove(int from, int to) {
-  QTextCursor cursor(memo_.document());
+void PanelLines::Remove(int from, int to) {
+  QTextCursor cursor(panel_.document());
   cursor.setPosition(from);
   cursor.setPosition(to, QTextCursor::KeepAnchor);
   cursor.removeSelectedText();
 }
 
-std::vector<int> TMemoLines::Starts() const {
-  const QTextDocument* document = memo_.document();
-  return DisplayedLineStarts(document->toPlainText(), memo_.font(), document->defaultTextOption(),
-                             memo_.WrapWidth());
+std::vector<int> PanelLines::Starts() const {
+  const QTextDocument* document = panel_.document();
+  return DisplayedLineStarts(document->toPlainText(), panel_.font(), document->defaultTextOption(),
+                             panel_.WrapWidth());
 }
 
-TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent), Lines(*this) {
+ParameterPanel::ParameterPanel(QWidget* parent) : QPlainTextEdit(parent), Lines(*this) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,14 +60,14 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent), Lines(*this) {
 
 // The raw text, because the plain text turns no-break spaces into blanks. Paragraph and line
 // separators are the panel's line breaks.
-QString TMemo::Text() const {
+QString ParameterPanel::Text() const {
   QString text = document()->toRawText();
   text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
   text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
   return text;
 }
 
-void TMemo::SetText(const QString& text) {
+void ParameterPanel::SetText(const QString& text) {
   QString plain = text;
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   plain.replace(u'\r', u'\n');
@@ -75,6 +75,6 @@ void TMemo::SetText(const QString& text) {
 }
 
 // Computed from the frame rather than the viewport, so it holds before the memo is first shown.
-qreal TMemo::WrapWidth() const {
+qreal ParameterPanel::WrapWidth() const {
   return contentsRect().width() - 2 * document()->documentMargin();
 }

@@ -1,6 +1,6 @@
 #include "AnsiText.h"
 
-#include "CodePage.h"
+#include <core/CodePage.h>
 
 QString AnsiToQString(std::string_view ansi) {
   return QString::fromStdU16String(AnsiToUtf16(ansi));

@@ -3,8 +3,8 @@
 #include <exception>
 #include <new>
 
-#include "ErrorText.h"
-#include "Exceptions.h"
+#include <core/ErrorText.h>
+#include <core/Exceptions.h>
 
 BoxStandIn ErrorBoxStandIn;
 

@@ -8,11 +8,11 @@ class QWidget;
 
 // An open or save dialog as the window's commands use it: set Filter, DefaultExt and a
 // proposed FileName, then Execute; on confirmation FileName holds the full path chosen.
-class TFileDialog {
+class FileDialog {
  public:
   enum class Kind { Open, Save };
 
-  TFileDialog(QWidget* owner, Kind kind) : owner_(owner), kind_(kind) {}
+  FileDialog(QWidget* owner, Kind kind) : owner_(owner), kind_(kind) {}
 
   // "description|pattern" pairs separated by "|"; several patterns of one entry by ";".
   QString Filter;
@@ -27,7 +27,7 @@ class TFileDialog {
   // When set, answers in place of the dialog (for runs without a user, such as tests and
   // benchmarks): it may change FileName and returns whether the name counts as confirmed. The
   // dialog's memory of the last folder goes with it: neither read nor written.
-  std::function<bool(TFileDialog&)> Chooser;
+  std::function<bool(FileDialog&)> Chooser;
 
  private:
   QWidget* owner_;

@@ -16,7 +16,7 @@ QStringList NameFiltersOf(const QString& filter) {
   return nameFilters;
 }
 
-bool TFileDialog::Execute() {
+bool FileDialog::Execute() {
   if (Chooser) return Chooser(*this);
 
   // The desktop's own dialog where the platform offers one, Qt's elsewhere.

@@ -2,7 +2,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "Main.h"
+#include "MainWindow.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ QString DroppedFile(const QMimeData* data) {
 // A report file dropped anywhere on the window loads as a confirmed open does; the panel, which
 // would take the file's name as text, does not see it. Anything else goes its usual way. The
 // load waits until the drop is over, so the file manager is not held by a message box.
-bool TFormMain::RouteDrop(QDropEvent* event) {
+bool MainWindow::RouteDrop(QDropEvent* event) {
   const QString file = DroppedFile(event->mimeData());
   if (file.isEmpty()) return false;
   event->acceptProposedAction();

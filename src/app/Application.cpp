@@ -1,6 +1,6 @@
 #include "Application.h"
 
-#include "ErrorReport.h"
+#include <ui/messages/ErrorReport.h>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -1,4 +1,4 @@
-#include "UrlLabel.h"
+#include "LinkLabel.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>
@@ -7,20 +7,20 @@ namespace {
 const QColor kVisitedColour(128, 0, 128);
 }
 
-TURLLabel::TURLLabel(const QString& caption, QWidget* parent)
+LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(caption, parent), Open(&QDesktopServices::openUrl) {
   setCursor(Qt::PointingHandCursor);
   ShowColour(palette().color(QPalette::Active, QPalette::Highlight));
 }
 
-void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
   if (!Open(URL)) return;
   ShowColour(kVisitedColour);
 }
 
-void TURLLabel::ShowColour(const QColor& colour) {
+void LinkLabel::ShowColour(const QColor& colour) {
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, colour);
   setPalette(colours);

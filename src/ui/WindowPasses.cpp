@@ -1,4 +1,0 @@
-#include "WindowPasses.h"
-
-PassTable OptItems;
-SortFlags ColumnSortFlags{};

@@ -1,0 +1,39 @@
+#include <QMenu>
+
+#include <ui/messages/ErrorReport.h>
+
+#include <ui/parametermap/MapTexts.h>
+#include <ui/parametermap/ParameterMapWindow.h>
+#include <ui/widgets/ResultsView.h>
+
+#include "MainWindow.h"
+
+void MainWindow::ListMenuRequested(const QPoint& place) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addAction(ParameterMapMenuText(), this, [this] { ShowParameterMap(); });
+  menu->popup(place);
+}
+
+void MainWindow::ShowParameterMap() {
+  if (!parameterMap_) {
+    parameterMap_ = new ParameterMapWindow(report_, this);
+    connect(parameterMap_, &ParameterMapWindow::passClicked, this,
+            [this](PassNumber pass) { GuardEvent([&] { ChoosePass(pass); }); });
+  }
+  parameterMap_->show();
+  parameterMap_->raise();
+  parameterMap_->activateWindow();
+}
+
+ParameterMapWindow* MainWindow::ParameterMap() const {
+  return parameterMap_;
+}
+
+void MainWindow::ChoosePass(PassNumber pass) {
+  const std::optional<int> row = report_.RowOf(pass);
+  if (!row) return;
+  // Selects the row, gives it the focus mark and scrolls it into view, as a click would.
+  resultsView_->setCurrentIndex(resultsView_->model()->index(*row, 0));
+  RowChosen();
+}

@@ -1,0 +1,55 @@
+#include "ResultsModel.h"
+
+#include <core/ResultColumns.h>
+#include <ui/encoding/AnsiText.h>
+
+#include "LoadedReport.h"
+
+ResultsModel::ResultsModel(const LoadedReport& report, QObject* parent)
+    : QAbstractTableModel(parent), report_(report) {
+  connect(&report, &LoadedReport::loaded, this, [this] {
+    FollowCount();
+    ShowNewTexts();
+  });
+  connect(&report, &LoadedReport::reordered, this, &ResultsModel::ShowNewTexts);
+}
+
+void ResultsModel::FollowCount() {
+  const int count = report_.Count();
+  if (count > count_) {
+    beginInsertRows({}, count_, count - 1);
+    count_ = count;
+    endInsertRows();
+  } else if (count < count_) {
+    beginRemoveRows({}, count, count_ - 1);
+    count_ = count;
+    endRemoveRows();
+  }
+}
+
+void ResultsModel::ShowNewTexts() {
+  if (count_ > 0) emit dataChanged(index(0, 0), index(count_ - 1, columnCount() - 1));
+}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : count_;
+}
+
+int ResultsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(kResultColumns.size());
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count_) return {};
+  const CItem_OPT& pass = report_.Passes()[SlotOf(report_.PassAt(index.row()))];
+  return AnsiToQString(pass.*kResultColumns[static_cast<std::size_t>(index.column())].field);
+}
+
+QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= columnCount()) {
+    return {};
+  }
+  const std::string_view caption = kResultColumns[static_cast<std::size_t>(section)].caption;
+  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
