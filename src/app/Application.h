@@ -4,8 +4,8 @@
 
 // The application object. Handlers are guarded where they are raised; this catches what a
 // handler called from inside Qt's own event handling lets through, so no failure ends the loop.
-class TApplication : public QApplication {
+class Application : public QApplication {
  public:
-  TApplication(int& argc, char** argv);
+  Application(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 };

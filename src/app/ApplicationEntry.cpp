@@ -7,7 +7,7 @@
 #include "Translations.h"
 
 int RunApplication(int argc, char** argv, const MainWindowFactory& createWindow) {
-  TApplication application(argc, argv);
+  Application application(argc, argv);
   try {
     InstallRussianTranslations();
     QApplication::setApplicationVersion(QStringLiteral(KVL_VERSION));
@@ -15,7 +15,7 @@ int RunApplication(int argc, char** argv, const MainWindowFactory& createWindow)
     if (start.exitCode) return *start.exitCode;
     QApplication::setWindowIcon(ApplicationIcon());
     const std::unique_ptr<QWidget> window = createWindow(start.report);
-    form->show();
+    window->show();
     QApplication::exec();
   } catch (...) {
     ReportCurrentException();

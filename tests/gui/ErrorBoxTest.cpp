@@ -72,7 +72,7 @@ class ErrorBoxTest : public WindowTest {
 };
 
 int main(int argc, char** argv) {
-  TApplication application(argc, argv);
+  Application application(argc, argv);
   ErrorBoxTest test;
   return QTest::qExec(&test, argc, argv);
 }

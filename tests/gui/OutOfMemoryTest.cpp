@@ -39,7 +39,7 @@ class OutOfMemoryTest : public WindowTest {
 };
 
 int main(int argc, char** argv) {
-  TApplication application(argc, argv);
+  Application application(argc, argv);
   OutOfMemoryTest test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -13,6 +13,8 @@
 #include <ui/mainwindow/MainWindow.h>
 #include <ui/parametermap/MapTexts.h>
 
+#include "WindowFixture.h"
+
 void ClickRow(ResultsView& list, int row) {
   list.scrollTo(list.model()->index(row, 0));
   const QRect cell = list.visualRect(list.model()->index(row, 0));
