@@ -1,5 +1,6 @@
-// The row parser and the parameter formatting on arbitrary lines, each against a reading of the
-// row format written apart from the parser: on 0-based offsets, without its position arithmetic.
+// The loader's row scan, the reference parser and the parameter formatting on arbitrary lines, each
+// against a reading of the row format written apart from them: on 0-based offsets, without the
+// reference's position arithmetic or the scan's single pass over the tags.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,7 +8,8 @@
 
 #include "FuzzCheck.h"
 #include "PanelText.h"
-#include "Parser.h"
+#include "ReferenceParser.h"
+#include "ReportRowScan.h"
 
 namespace {
 
@@ -63,12 +65,9 @@ std::string ModelFormat(std::string_view text) {
   return out;
 }
 
-void CheckRow(std::string_view line) {
-  const CItem_OPT row = ParseReportRow(line);
-  const ModelRow model = ModelParse(line);
+void CheckRow(const CItem_OPT& row, const ModelRow& model) {
   FUZZ_CHECK(row.Index.empty());
   FUZZ_CHECK(row.Params == model.params);
-  FUZZ_CHECK(ExtractTitle(line) == model.params);
   FUZZ_CHECK(row.Profit == model.cells[0]);
   FUZZ_CHECK(row.Trades == model.cells[1]);
   FUZZ_CHECK(row.ProfitFactor == model.cells[2]);
@@ -95,7 +94,10 @@ void CheckFormatting(std::string_view params) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view line(reinterpret_cast<const char*>(data), size);
-  CheckRow(line);
+  const ModelRow model = ModelParse(line);
+  CheckRow(ScanReportRow(line), model);
+  CheckRow(ParseReportRow(line), model);
+  FUZZ_CHECK(ExtractTitle(line) == model.params);
   CheckFormatting(line);
   CheckFormatting(ParseReportRow(line).Params);
   return 0;

@@ -1,7 +1,5 @@
 #include "PanelText.h"
 
-#include "Parser.h"
-
 namespace {
 
 std::vector<std::size_t> CrLfLineStarts(std::string_view text) {
@@ -14,6 +12,21 @@ std::vector<std::size_t> CrLfLineStarts(std::string_view text) {
 }
 
 }  // namespace
+
+std::string FormatParameters(std::string_view params) {
+  std::string text(params);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != ';') continue;
+    text[i] = '\r';
+    if (i + 1 < text.size()) {
+      text[++i] = '\n';  // the byte after the ';' is overwritten, even another ';'
+    } else {
+      text.push_back('\n');
+      break;
+    }
+  }
+  return text;
+}
 
 std::string SetFileTextForParams(std::string_view params) {
   const std::string text = FormatParameters(params);

@@ -8,6 +8,10 @@
 // What the parameter panel keeps of a chosen pass: its formatted parameters less the last line,
 // which holds the rest of the report cell rather than a parameter.
 
+// Turns every ';' and the byte after it into CR LF: the panel's text of a pass's parameters. A ';'
+// in the last position becomes CR LF, making the result one byte longer.
+std::string FormatParameters(std::string_view params);
+
 // Where the kept text ends, given where each line of a text `length` long starts (in order, the
 // first at 0): at the start of the last line, so the break in front of that line stays. A line
 // that starts at the very end is the empty line after a final break; it does not count, and the
