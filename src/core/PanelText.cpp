@@ -1,34 +1,21 @@
 #include "PanelText.h"
 
-namespace {
-
-std::vector<std::size_t> CrLfLineStarts(std::string_view text) {
-  std::vector<std::size_t> starts = {0};
-  for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
-       at = text.find("\r\n", at + 2)) {
-    starts.push_back(at + 2);
-  }
-  return starts;
-}
-
-}  // namespace
+#include "parameters/ParameterLines.h"
 
 std::string FormatParameters(std::string_view params) {
-  std::string text(params);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != ';') continue;
-    text[i] = '\r';
-    if (i + 1 < text.size()) {
-      text[++i] = '\n';  // the byte after the ';' is overwritten, even another ';'
-    } else {
-      text.push_back('\n');
-      break;
-    }
+  std::string text;
+  text.reserve(params.size() + 1);
+  std::size_t start = 0;
+  for (std::size_t end; (end = FindLineBreak(params, start)) != std::string_view::npos;
+       start = end + kLineBreakBytes) {
+    text.append(params.substr(start, end - start)).append("\r\n");
   }
+  if (start < params.size()) text.append(params.substr(start));
   return text;
 }
 
 std::string SetFileTextForParams(std::string_view params) {
-  const std::string text = FormatParameters(params);
-  return text.substr(0, StartOfLastLine(CrLfLineStarts(text), text.size()));
+  std::string text;
+  ForEachKeptLine(params, [&text](std::string_view line) { text.append(line).append("\r\n"); });
+  return text;
 }
