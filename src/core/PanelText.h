@@ -8,9 +8,9 @@
 // The parameter panel's text of a chosen pass, and what the panel keeps of it: its formatted
 // parameters less the last line, which holds the rest of the report cell rather than a parameter.
 
-// Every line of `params` (parameters/ParameterLines) followed by CR LF but the last: every ';' and
-// the byte after it become CR LF. A ';' in the last position becomes CR LF, making the result one
-// byte longer.
+// The panel's text of a pass: the lines of `params` (parameters/ParameterLines), each but the last
+// followed by CR LF, so that every ';' and the byte after it become CR LF. A ';' in the last
+// position becomes CR LF, making the result one byte longer.
 std::string FormatParameters(std::string_view params);
 
 // Where the kept text ends, given where each line of a text `length` long starts (in order, the
