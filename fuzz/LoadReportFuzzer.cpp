@@ -1,10 +1,12 @@
 // The loader on arbitrary file contents, against a reading of the report written apart from it:
 // decoded whole to UTF-16 whatever its encoding, cut into lines one character at a time. The
 // count must be the number of rows the table holds, numbered from 1, each the row that the
-// parser gives for its line, and the loader must write no slot past them.
+// reference parser gives for its line, and the loader must write no slot past them. A listener
+// must hear every line once, in order, with the model's verdict on it.
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -14,8 +16,8 @@
 
 #include "CodePage.h"
 #include "FuzzCheck.h"
-#include "Parser.h"
 #include "PassTable.h"
+#include "ReferenceParser.h"
 #include "ReportLoader.h"
 
 namespace {
@@ -55,9 +57,16 @@ std::vector<std::u16string> Lines(std::u16string text) {
   return lines;
 }
 
+// What the model makes of each line of a report: 'h' a header, 's' skipped, 'p' stored as a pass.
+struct ModelReport {
+  std::vector<CItem_OPT> passes;  // views into the lines they were cut from
+  std::string verdicts;
+  std::deque<std::string> passLines;  // in the ANSI code page
+};
+
 // The passes of a report: every row after the first header line whose Profit is not empty, a
-// further header line left out. Their fields are views into `rowLines`.
-std::vector<CItem_OPT> ModelPasses(std::string_view bytes, std::deque<std::string>& rowLines) {
+// further header line left out.
+ModelReport ReadModel(std::string_view bytes) {
   const std::vector<std::u16string> lines = Lines(Decode(bytes));
   const std::u16string marker = AnsiToUtf16("align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<");
   // The last line is never taken for a header.
@@ -65,19 +74,55 @@ std::vector<CItem_OPT> ModelPasses(std::string_view bytes, std::deque<std::strin
     const std::size_t at = lines[k].find(marker);
     return k + 1 < lines.size() && at != std::u16string::npos && at > 0;
   };
-  std::vector<CItem_OPT> passes;
+  ModelReport model;
   bool afterHeader = false;
   for (std::size_t k = 0; k < lines.size(); ++k) {
     if (isHeader(k)) {
       afterHeader = true;
+      model.verdicts += 'h';
       continue;
     }
-    if (!afterHeader) continue;
-    const CItem_OPT row = ParseReportRow(rowLines.emplace_back(Utf16ToAnsi(lines[k])));
-    if (!row.Profit.empty()) passes.push_back(row);
+    std::string line = afterHeader ? Utf16ToAnsi(lines[k]) : std::string();
+    const CItem_OPT row = ParseReportRow(line);
+    if (row.Profit.empty()) {
+      model.verdicts += 's';
+      continue;
+    }
+    model.verdicts += 'p';
+    model.passes.push_back(ParseReportRow(model.passLines.emplace_back(std::move(line))));
   }
-  return passes;
+  return model;
 }
+
+ReportFile::Encoding ModelEncoding(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return ReportFile::Encoding::Utf8;
+  if (bytes.starts_with("\xFF\xFE")) return ReportFile::Encoding::Utf16LE;
+  if (bytes.starts_with("\xFE\xFF")) return ReportFile::Encoding::Utf16BE;
+  return ReportFile::Encoding::Ansi;
+}
+
+// What a load tells, with a check that it numbers the lines from 1 without a gap.
+class HeardLines final : public ReportLineListener {
+ public:
+  void TextEncoding(ReportFile::Encoding told) override { encoding = told; }
+  void Header(std::size_t line) override { Hear(line, 'h'); }
+  void Skipped(std::size_t line) override { Hear(line, 's'); }
+  void Stored(std::size_t line, std::string_view text, const CItem_OPT& pass) override {
+    Hear(line, 'p');
+    FUZZ_CHECK(pass.Index.empty());
+    passLines.emplace_back(text);
+  }
+
+  ReportFile::Encoding encoding = ReportFile::Encoding::Ansi;
+  std::string verdicts;
+  std::vector<std::string> passLines;
+
+ private:
+  void Hear(std::size_t line, char verdict) {
+    FUZZ_CHECK(line == verdicts.size() + 1);
+    verdicts += verdict;
+  }
+};
 
 bool SameRow(const CItem_OPT& a, const CItem_OPT& b) {
   return a.Params == b.Params && a.Profit == b.Profit && a.Trades == b.Trades &&
@@ -106,8 +151,16 @@ void WriteReport(const std::string& path, std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteReport(ReportPath(), bytes);
-  std::deque<std::string> rowLines;
-  const std::vector<CItem_OPT> expected = ModelPasses(bytes, rowLines);
+  const ModelReport model = ReadModel(bytes);
+  const std::vector<CItem_OPT>& expected = model.passes;
+
+  HeardLines heard;
+  PassTable heardTable;
+  FUZZ_CHECK(LoadReport(ReportPath(), heardTable, heard) == static_cast<int>(expected.size()));
+  FUZZ_CHECK(heard.encoding == ModelEncoding(bytes));
+  FUZZ_CHECK(heard.verdicts == model.verdicts);
+  FUZZ_CHECK(std::equal(heard.passLines.begin(), heard.passLines.end(), model.passLines.begin(),
+                        model.passLines.end()));
 
   static PassTable table;
   const std::size_t beyond = expected.size();

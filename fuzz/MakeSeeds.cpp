@@ -14,7 +14,7 @@
 #include "CodePage.h"
 #include "PassTable.h"
 #include "ReportFile.h"
-#include "ReportLines.h"
+#include "ReportLineScan.h"
 #include "ReportLoader.h"
 #include "ResultColumns.h"
 
@@ -36,8 +36,8 @@ void WriteSeed(const fs::path& folder, std::string_view bytes) {
 
 void WriteLineSeeds(const fs::path& folder, const std::string& report) {
   const std::u16string text = DecodeUnicodeBody(ReadReportFile(report));
-  for (const std::u16string_view line : SplitReportLines(std::u16string_view(text)))
-    WriteSeed(folder, Utf16ToAnsi(line));
+  ForEachReportLine(std::u16string_view(text),
+                    [&](std::u16string_view line, bool) { WriteSeed(folder, Utf16ToAnsi(line)); });
 }
 
 void WritePassSeeds(const fs::path& out, const std::string& report) {

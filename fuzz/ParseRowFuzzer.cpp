@@ -1,13 +1,19 @@
-// The row parser and the parameter formatting on arbitrary lines, each against a reading of the
-// row format written apart from the parser: on 0-based offsets, without its position arithmetic.
+// The loader's row scan, the reference parser and the reading of parameter lines on arbitrary
+// lines, each against a reading written apart from them: the row format on 0-based offsets,
+// without the reference's position arithmetic or the scan's single pass over the tags, and the
+// parameter lines through the panel's formatted text.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FuzzCheck.h"
 #include "PanelText.h"
-#include "Parser.h"
+#include "ReferenceParser.h"
+#include "ReportRowScan.h"
+#include "parameters/ParameterLines.h"
+#include "parameters/ParameterPair.h"
 
 namespace {
 
@@ -63,12 +69,9 @@ std::string ModelFormat(std::string_view text) {
   return out;
 }
 
-void CheckRow(std::string_view line) {
-  const CItem_OPT row = ParseReportRow(line);
-  const ModelRow model = ModelParse(line);
+void CheckRow(const CItem_OPT& row, const ModelRow& model) {
   FUZZ_CHECK(row.Index.empty());
   FUZZ_CHECK(row.Params == model.params);
-  FUZZ_CHECK(ExtractTitle(line) == model.params);
   FUZZ_CHECK(row.Profit == model.cells[0]);
   FUZZ_CHECK(row.Trades == model.cells[1]);
   FUZZ_CHECK(row.ProfitFactor == model.cells[2]);
@@ -77,25 +80,72 @@ void CheckRow(std::string_view line) {
   FUZZ_CHECK(row.DrawdownPercent == model.cells[5]);
 }
 
+// The lines a set file keeps of a pass's parameter text, which holds no CR or LF as it comes from
+// a report line: the formatted text cut at each CR LF, less its last line; after a final break
+// that is the line before it.
+std::vector<std::string> ModelKeptLines(std::string_view params) {
+  const std::string formatted = ModelFormat(params);
+  std::vector<std::string> lines(1);
+  for (std::size_t i = 0; i < formatted.size(); ++i) {
+    if (formatted.compare(i, 2, "\r\n") == 0) {
+      lines.emplace_back();
+      ++i;
+    } else {
+      lines.back() += formatted[i];
+    }
+  }
+  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+  lines.pop_back();
+  return lines;
+}
+
+std::string_view ModelTrim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A line split at its first '=', blanks kept, then trimmed from both parts.
+void CheckPair(std::string_view line) {
+  const ParameterPair kept = SplitParameterPair(line, Blanks::kKept);
+  FUZZ_CHECK(kept.name.find('=') == npos);
+  if (kept.value) {
+    FUZZ_CHECK(std::string(kept.name) + "=" + std::string(*kept.value) == line);
+  } else {
+    FUZZ_CHECK(kept.name == line);
+  }
+  const ParameterPair trimmed = SplitParameterPair(line, Blanks::kTrimmed);
+  FUZZ_CHECK(trimmed.name == ModelTrim(kept.name));
+  FUZZ_CHECK(trimmed.value.has_value() == kept.value.has_value());
+  if (kept.value) FUZZ_CHECK(*trimmed.value == ModelTrim(*kept.value));
+}
+
 void CheckFormatting(std::string_view params) {
   const std::string formatted = FormatParameters(params);
   FUZZ_CHECK(formatted == ModelFormat(params));
   FUZZ_CHECK(FormatParameters(formatted) == formatted);
 
-  // The set file keeps whole lines: all of the formatted text but its last line.
-  const std::string kept = SetFileTextForParams(params);
-  FUZZ_CHECK(std::string_view(formatted).starts_with(kept));
-  FUZZ_CHECK(kept.empty() || kept.ends_with("\r\n"));
-  const std::string_view last = std::string_view(formatted).substr(kept.size());
-  const std::size_t lastBreak = last.find("\r\n");
-  FUZZ_CHECK(lastBreak == npos || lastBreak + 2 == last.size());
+  const std::string_view reportParams = params.substr(0, params.find_first_of("\r\n"));
+  const std::vector<std::string> expected = ModelKeptLines(reportParams);
+  std::vector<std::string> lines;
+  ForEachKeptLine(reportParams, [&lines](std::string_view line) {
+    lines.emplace_back(line);
+    CheckPair(line);
+  });
+  FUZZ_CHECK(lines == expected);
+  std::string setFile;
+  for (const std::string& line : expected) setFile += line + "\r\n";
+  FUZZ_CHECK(SetFileTextForParams(reportParams) == setFile);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view line(reinterpret_cast<const char*>(data), size);
-  CheckRow(line);
+  const ModelRow model = ModelParse(line);
+  CheckRow(ScanReportRow(line), model);
+  CheckRow(ParseReportRow(line), model);
+  FUZZ_CHECK(ExtractTitle(line) == model.params);
   CheckFormatting(line);
   CheckFormatting(ParseReportRow(line).Params);
   return 0;

@@ -1,21 +1,21 @@
 #include "PanelText.h"
 
-#include "Parser.h"
+#include "parameters/ParameterLines.h"
 
-namespace {
-
-std::vector<std::size_t> CrLfLineStarts(std::string_view text) {
-  std::vector<std::size_t> starts = {0};
-  for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
-       at = text.find("\r\n", at + 2)) {
-    starts.push_back(at + 2);
+std::string FormatParameters(std::string_view params) {
+  std::string text;
+  text.reserve(params.size() + 1);
+  std::size_t start = 0;
+  for (std::size_t end; (end = FindLineBreak(params, start)) != std::string_view::npos;
+       start = end + kLineBreakBytes) {
+    text.append(params.substr(start, end - start)).append("\r\n");
   }
-  return starts;
+  if (start < params.size()) text.append(params.substr(start));
+  return text;
 }
 
-}  // namespace
-
 std::string SetFileTextForParams(std::string_view params) {
-  const std::string text = FormatParameters(params);
-  return text.substr(0, StartOfLastLine(CrLfLineStarts(text), text.size()));
+  std::string text;
+  ForEachKeptLine(params, [&text](std::string_view line) { text.append(line).append("\r\n"); });
+  return text;
 }

@@ -19,6 +19,35 @@ constexpr std::size_t kMostPasses = std::numeric_limits<int>::max();
 // the separator after it.
 constexpr std::size_t kShortestRow = 24;
 
+// A load that nobody listens to: every call compiles to nothing, and so does the numbering of
+// lines that only a listener needs.
+struct Unheard {
+  void Header() {}
+  void Skipped() {}
+  void Stored(std::string_view, const CItem_OPT&) {}
+};
+
+// Numbers the lines for a listener, which the load tells about every line once, in order.
+class NumberedLines {
+ public:
+  explicit NumberedLines(ReportLineListener& listener) : listener_(listener) {}
+
+  void Header() { listener_.Header(++line_); }
+  void Skipped() { listener_.Skipped(++line_); }
+  void Stored(std::string_view text, const CItem_OPT& pass) {
+    listener_.Stored(++line_, text, pass);
+  }
+
+ private:
+  ReportLineListener& listener_;
+  std::size_t line_ = 0;
+};
+
+// A line after the header is a data row when its Profit is not empty.
+bool IsDataRow(const CItem_OPT& row) {
+  return !row.Profit.empty();
+}
+
 // Collects the data rows of one load into whole blocks of records.
 class PassCollector {
  public:
@@ -28,10 +57,10 @@ class PassCollector {
     passes_.blocks.reserve(rows / kPassBlockRecords + 1);
   }
 
-  // Stores the record of `line`, a line of the text, when it is a data row (its Profit is not
-  // empty), numbering it after the rows before it.
+  // Stores the record of `line`, a line of the text, when it is a data row, numbering it after
+  // the rows before it.
   void Add(char* line, const CItem_OPT& row) {
-    if (row.Profit.empty()) return;
+    if (!IsDataRow(row)) return;
     if (passes_.count == kMostPasses) throw std::length_error("too many passes in the report");
     if (passes_.count % kPassBlockRecords == 0) {
       passes_.blocks.emplace_back().reserve(kPassBlockRecords);
@@ -53,52 +82,88 @@ class PassCollector {
   LoadedPasses passes_;
 };
 
-// Calls take(line) for every line after the first header line but further header lines. The last
-// line is never taken for a header.
-template <class CharT, class Take>
-void ForEachLineAfterHeader(std::basic_string_view<CharT> text, Take take) {
+// Tells `lines` of the line `length` bytes long at `line` while its bytes are still the report's,
+// and stores it when it is a data row. Unheard, the telling and its test of the row vanish and
+// the collector runs as on its own.
+template <class Lines>
+void Collect(PassCollector& passes, Lines& lines, char* line, std::size_t length,
+             const CItem_OPT& row) {
+  if (IsDataRow(row)) {
+    lines.Stored(std::string_view(line, length), row);
+  } else {
+    lines.Skipped();
+  }
+  passes.Add(line, row);
+}
+
+// Calls take(line) for every line after the first header line but further header lines, and
+// tells `lines` of the others. The last line is never taken for a header.
+template <class CharT, class Lines, class Take>
+void ForEachLineAfterHeader(std::basic_string_view<CharT> text, Lines& lines, Take take) {
   bool headerSeen = false;
   ForEachReportLine(text, [&](std::basic_string_view<CharT> line, bool last) {
     const bool header = !last && IsHeaderLine(line);
-    if (headerSeen && !header) take(line);
+    if (headerSeen && !header) {
+      take(line);
+    } else if (header) {
+      lines.Header();
+    } else {
+      lines.Skipped();
+    }
     headerSeen = headerSeen || header;
   });
 }
 
 // An ANSI report is parsed where it was read: its bytes are the table's text.
-LoadedPasses AnsiReportPasses(ReportFile file) {
+template <class Lines>
+LoadedPasses AnsiReportPasses(ReportFile file, Lines& lines) {
   char* const body = file.bytes.data() + (file.body.data() - file.bytes.data());
   PassCollector passes(file.body.size());
-  ForEachLineAfterHeader(file.body, [&](std::string_view line) {
-    passes.Add(body + (line.data() - file.body.data()), ScanReportRow(line));
+  ForEachLineAfterHeader(file.body, lines, [&](std::string_view line) {
+    Collect(passes, lines, body + (line.data() - file.body.data()), line.size(),
+            ScanReportRow(line));
   });
   return passes.Finish(std::move(file.bytes));
 }
 
 // A report with a byte-order mark is scanned in UTF-16, and each line that is parsed is
 // converted to the ANSI code page into the table's text, one byte per character.
-LoadedPasses UnicodeReportPasses(ReportFile file) {
+template <class Lines>
+LoadedPasses UnicodeReportPasses(ReportFile file, Lines& lines) {
   const std::u16string text = DecodeUnicodeBody(file);
   file = {};
   TextBuffer ansi(text.size() + 1);
   char* converted = ansi.data();
   PassCollector passes(text.size());
-  ForEachLineAfterHeader(std::u16string_view(text), [&](std::u16string_view line) {
+  ForEachLineAfterHeader(std::u16string_view(text), lines, [&](std::u16string_view line) {
     char* const start = converted;
-    converted += Utf16ToAnsi(line, start);
-    passes.Add(start, ScanReportRow(std::string_view(start, converted - start)));
+    const std::size_t length = Utf16ToAnsi(line, start);
+    converted += length;
+    Collect(passes, lines, start, length, ScanReportRow(std::string_view(start, length)));
   });
   return passes.Finish(std::move(ansi));
+}
+
+template <class Lines>
+int Load(ReportFile file, PassTable& table, Lines& lines) {
+  LoadedPasses passes = file.encoding == ReportFile::Encoding::Ansi
+                            ? AnsiReportPasses(std::move(file), lines)
+                            : UnicodeReportPasses(std::move(file), lines);
+  const auto n = static_cast<int>(passes.count);
+  table.Replace(std::move(passes));
+  return n;
 }
 
 }  // namespace
 
 int LoadReport(const std::string& path, PassTable& table) {
+  Unheard unheard;
+  return Load(ReadReportFile(path), table, unheard);
+}
+
+int LoadReport(const std::string& path, PassTable& table, ReportLineListener& listener) {
   ReportFile file = ReadReportFile(path);
-  LoadedPasses passes = file.encoding == ReportFile::Encoding::Ansi
-                            ? AnsiReportPasses(std::move(file))
-                            : UnicodeReportPasses(std::move(file));
-  const auto n = static_cast<int>(passes.count);
-  table.Replace(std::move(passes));
-  return n;
+  listener.TextEncoding(file.encoding);
+  NumberedLines lines(listener);
+  return Load(std::move(file), table, lines);
 }

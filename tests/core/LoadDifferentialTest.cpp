@@ -11,8 +11,8 @@
 
 #include "CodePage.h"
 #include "GeneratedPasses.h"
-#include "Parser.h"
 #include "PassFields.h"
+#include "ReferenceParser.h"
 #include "ReportGenerator.h"
 #include "ReportLines.h"
 #include "ReportLoader.h"

@@ -6,6 +6,29 @@
 
 namespace {
 
+TEST(FormatParameters, TurnsEachSemicolonAndTheByteAfterIntoALineBreak) {
+  struct Case {
+    std::string_view params, expected;
+  };
+  const Case cases[] = {
+      {"a=1; b=2; ", "a=1\r\nb=2\r\n"},
+      {"a=1;b=2", "a=1\r\n=2"},
+      {";;x", "\r\nx"},
+      {"no separator", "no separator"},
+      {"", ""},
+      {"a=1\r\nb=2\r\n", "a=1\r\nb=2\r\n"},
+      // A ';' in the last position has no byte after it: the result grows by one.
+      {"a=1;", "a=1\r\n"},
+      {";", "\r\n"},
+      {"a=1; b;", "a=1\r\nb\r\n"},
+  };
+  for (const Case& c : cases) {
+    const std::string once = FormatParameters(c.params);
+    EXPECT_EQ(once, c.expected) << "params: " << c.params;
+    EXPECT_EQ(FormatParameters(once), once) << "formatting again changes " << c.params;
+  }
+}
+
 TEST(StartOfLastLine, KeepsTheBreakBeforeTheLastLineAndSkipsAFinalEmptyOne) {
   struct Case {
     const char* text;

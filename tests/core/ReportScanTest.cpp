@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "CodePage.h"
-#include "Parser.h"
 #include "PassFields.h"
+#include "ReferenceParser.h"
 #include "ReportHeader.h"
 #include "ReportLineScan.h"
 #include "ReportLines.h"

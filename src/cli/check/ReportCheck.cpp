@@ -6,9 +6,7 @@
 #include "CellConvert.h"
 #include "CodePage.h"
 #include "Exceptions.h"
-#include "Parser.h"
-#include "ReportHeader.h"
-#include "ReportLines.h"
+#include "ReportLoader.h"
 
 namespace {
 
@@ -47,37 +45,39 @@ void CheckCells(const CItem_OPT& row, std::size_t pass, ReportCheck& check) {
   }
 }
 
-// The loader's scan: every line after the first header line but further header lines is parsed,
-// and the last line is never taken for a header.
-template <class CharT, class ToAnsi>
-void ScanLines(const std::vector<std::basic_string_view<CharT>>& lines, ToAnsi toAnsi,
-               ReportCheck& check) {
-  if (lines.size() < 2) return;
-  const std::size_t scanned = lines.size() - 1;
-  std::size_t header = 0;
-  while (header < scanned && !IsHeaderLine(lines[header])) ++header;
-  if (header == scanned) return;
-  check.headerLine = header + 1;
+// Gathers the findings from what the load tells of each line.
+class CheckingListener final : public ReportLineListener {
+ public:
+  explicit CheckingListener(ReportCheck& check) : check_(check) {}
 
-  std::vector<std::string> firstCells;
-  for (std::size_t k = header + 1; k < lines.size(); ++k) {
-    if (k < scanned && IsHeaderLine(lines[k])) {
-      check.skippedLines.push_back(k + 1);
-      continue;
+  void TextEncoding(ReportFile::Encoding encoding) override { check_.encoding = encoding; }
+
+  void Header(std::size_t line) override {
+    if (check_.headerLine) {
+      check_.skippedLines.push_back(line);
+    } else {
+      check_.headerLine = line;
     }
-    const std::string line(toAnsi(lines[k]));
-    const CItem_OPT row = ParseReportRow(line);
-    if (std::string_view(row.Profit).empty()) {
-      check.skippedLines.push_back(k + 1);
-      continue;
-    }
-    ++check.passes;
-    if (!LooksLikeDataRow(line)) check.oddStoredLines.push_back(k + 1);
-    firstCells.emplace_back(FirstCellText(line));
-    CheckCells(row, check.passes, check);
   }
-  check.numbers = CheckPassNumbers({firstCells.begin(), firstCells.end()});
-}
+
+  void Skipped(std::size_t line) override {
+    if (check_.headerLine) check_.skippedLines.push_back(line);
+  }
+
+  void Stored(std::size_t line, std::string_view text, const CItem_OPT& pass) override {
+    ++check_.passes;
+    if (!LooksLikeDataRow(text)) check_.oddStoredLines.push_back(line);
+    // Copied: the pass's number is written over the start of the line once it is stored.
+    firstCells_.emplace_back(FirstCellText(text));
+    CheckCells(pass, check_.passes, check_);
+  }
+
+  void Finish() { check_.numbers = CheckPassNumbers({firstCells_.begin(), firstCells_.end()}); }
+
+ private:
+  ReportCheck& check_;
+  std::vector<std::string> firstCells_;
+};
 
 }  // namespace
 
@@ -88,17 +88,9 @@ bool ReportCheck::Clean() const {
 
 ReportCheck CheckReport(const std::string& path) {
   ReportCheck check;
-  const ReportFile file = ReadReportFile(path);
-  check.encoding = file.encoding;
-  if (file.encoding == ReportFile::Encoding::Ansi) {
-    const auto lines = SplitReportLines(std::string_view(file.body));
-    ScanLines(
-        lines, [](std::string_view line) { return line; }, check);
-  } else {
-    const std::u16string text = DecodeUnicodeBody(file);
-    const auto lines = SplitReportLines(std::u16string_view(text));
-    ScanLines(
-        lines, [](std::u16string_view line) { return Utf16ToAnsi(line); }, check);
-  }
+  CheckingListener listener(check);
+  PassTable table;
+  LoadReport(path, table, listener);
+  listener.Finish();
   return check;
 }

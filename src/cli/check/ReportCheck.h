@@ -34,6 +34,6 @@ struct ReportCheck {
   bool Clean() const;
 };
 
-// Reads the report at `path` line by line as the loader does. Raises EFOpenError when it cannot be
-// opened.
+// Loads the report at `path` and gathers the findings from what the load tells of each line.
+// Raises EFOpenError when it cannot be opened.
 ReportCheck CheckReport(const std::string& path);

@@ -2,23 +2,16 @@
 
 #include <algorithm>
 
-#include "PanelText.h"
+#include "parameters/ParameterLines.h"
+#include "parameters/ParameterPair.h"
 
 std::vector<PanelParameter> PanelParameters(std::string_view params) {
-  // Every kept line ends in CR LF, and a pass's text holds no CR or LF of its own.
-  const std::string lines = SetFileTextForParams(params);
   std::vector<PanelParameter> parameters;
-  for (std::size_t start = 0, end; (end = lines.find("\r\n", start)) != std::string::npos;
-       start = end + 2) {
-    const std::string_view line = std::string_view(lines).substr(start, end - start);
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-      parameters.push_back({std::string(line), std::nullopt});
-    } else {
-      parameters.push_back(
-          {std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))});
-    }
-  }
+  ForEachKeptLine(params, [&parameters](std::string_view line) {
+    const ParameterPair pair = SplitParameterPair(line, Blanks::kKept);
+    parameters.push_back({std::string(pair.name),
+                          pair.value ? std::optional<std::string>(*pair.value) : std::nullopt});
+  });
   return parameters;
 }
 

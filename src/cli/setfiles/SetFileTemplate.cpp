@@ -5,6 +5,7 @@
 #include "CodePage.h"
 #include "PanelText.h"
 #include "ReportFile.h"
+#include "parameters/ParameterPair.h"
 
 namespace {
 
@@ -37,13 +38,11 @@ std::string MergeSetFileTemplate(std::string_view setTemplate,
   std::string merged;
   std::unordered_set<std::string_view> present;
   for (const std::string_view line : SetFileLines(setTemplate)) {
-    const std::size_t equals = line.find('=');
-    const auto value = equals == std::string_view::npos
-                           ? std::nullopt
-                           : ParameterValue(parameters, line.substr(0, equals));
+    const ParameterPair pair = SplitParameterPair(line, Blanks::kKept);
+    const auto value = pair.value ? ParameterValue(parameters, pair.name) : std::nullopt;
     if (value) {
-      present.insert(line.substr(0, equals));
-      merged.append(line.substr(0, equals + 1)).append(*value);
+      present.insert(pair.name);
+      merged.append(pair.name).append("=").append(*value);
     } else {
       merged.append(line);
     }

@@ -1,13 +1,13 @@
 #include "parametermap/PassReadings.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <map>
 #include <string_view>
 #include <utility>
 
-#include "parametermap/PassParameters.h"
+#include "parameters/ParameterLines.h"
+#include "parameters/ParameterPair.h"
 
 namespace {
 
@@ -38,34 +38,6 @@ struct ReadLine {
   std::uint32_t name = 0;
   std::uint32_t value = 0;
 };
-
-// The first ';' from `from` on, or npos. Values are mostly short, so the first eight bytes are
-// searched as one word, which spares a call and a mispredicted loop end.
-[[gnu::always_inline]] inline std::size_t SeparatorFrom(std::string_view text, std::size_t from) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-  if constexpr (std::endian::native == std::endian::little) {
-    if (from + sizeof(std::uint64_t) <= text.size()) {
-      std::uint64_t word = 0;
-      std::memcpy(&word, text.data() + from, sizeof word);
-      const std::uint64_t bytes = word ^ (kOnes * ';');
-      const std::uint64_t zeros = (bytes - kOnes) & ~bytes & kHighs;  // lowest is the first ';'
-      if (zeros != 0) return from + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
-      from += sizeof(std::uint64_t);
-    }
-  }
-  if (from >= text.size()) return std::string_view::npos;
-  const auto* separator =
-      static_cast<const char*>(std::memchr(text.data() + from, ';', text.size() - from));
-  return separator == nullptr ? std::string_view::npos
-                              : static_cast<std::size_t>(separator - text.data());
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const bool blankEnd = !text.empty() && (text.front() == ' ' || text.front() == '\t' ||
-                                          text.back() == ' ' || text.back() == '\t');
-  return blankEnd ? TrimBlanks(text) : text;
-}
 
 // Reads pass after pass. Passes nearly always carry the names of the pass before them, in the
 // same order, and most of its values. So a line whose name is the one in its place in the pass
@@ -130,9 +102,7 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
   bool tryTail = false;
   const std::size_t size = text.size();
   std::size_t start = 0;
-  // Every ';' and the byte after it end a line. The last line, the rest of the report cell, is
-  // dropped; when the text ends in its last break (one of those two bytes is its last), the line
-  // before that break is dropped instead.
+  // The kept lines, as parameters/ParameterLines keeps them.
   while (start < size) {
     if (count < lineCount_ && (count == unchangedFrom_ || tryTail)) {
       const std::size_t tail = TailFollowing(text, start, previousAt);
@@ -146,15 +116,16 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
     ReadLine& line = lines_[count];
     const char* const here = text.data() + start;
     const bool known = line.bytes != nullptr;
-    previousAt += line.length + 2;
+    previousAt += line.length + kLineBreakBytes;
     std::size_t at = 0;
     if (known && start + line.head <= size && SameBytes(here, line.bytes, line.head)) {
-      at = SeparatorFrom(text, start + line.head);
-      if (at == std::string_view::npos || at + 2 >= size) break;
+      at = KeptLineEnd(text, start + line.head);
+      if (at == std::string_view::npos) break;
       // Numbered whether or not it changed, and kept without a branch: the values of an
       // optimized parameter change from pass to pass at random.
-      const std::uint32_t value =
-          ValueNumber(line.name, Trimmed(text.substr(start + line.head, at - start - line.head)));
+      const std::uint32_t value = ValueNumber(
+          line.name,
+          WithBlanks(text.substr(start + line.head, at - start - line.head), Blanks::kTrimmed));
       const bool changed = value != line.value || at - start != line.length;
       line.value = value;
       line.bytes = here;
@@ -162,8 +133,8 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
       unchangedFrom = changed ? count + 1 : unchangedFrom;
       tryTail = changed && count >= unchangedFrom_;
     } else {
-      at = SeparatorFrom(text, start);
-      if (at == std::string_view::npos || at + 2 >= size) break;
+      at = KeptLineEnd(text, start);
+      if (at == std::string_view::npos) break;
       const std::uint32_t nameBefore = line.name;
       if (!ReadNew(text.substr(start, at - start), here, line)) {
         // Lines before this one now hold this pass's bytes: no longer those of the pass before.
@@ -175,7 +146,7 @@ std::uint32_t PassReader::Read(std::size_t pass, std::string_view text) {
       tryTail = count >= unchangedFrom_;
     }
     ++count;
-    start = at + 2;
+    start = at + kLineBreakBytes;
   }
   if (count == 0) {
     lineCount_ = 0;
@@ -214,19 +185,20 @@ void PassReader::WriteColumns(std::size_t pass, std::size_t count) {
 }
 
 bool PassReader::ReadNew(std::string_view line, const char* bytes, ReadLine& read) {
-  const std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return false;
-  const std::string_view name = TrimBlanks(line.substr(0, equals));
+  // Split as it stands, for where the value starts; the map trims names and values.
+  const ParameterPair pair = SplitParameterPair(line, Blanks::kKept);
+  if (!pair.value) return false;
+  const std::string_view name = WithBlanks(pair.name, Blanks::kTrimmed);
   if (name.empty()) return false;
   read.bytes = bytes;
   read.length = line.size();
-  read.head = equals + 1;
+  read.head = pair.name.size() + 1;
   read.name = readings_.names.NumberOf(name);
   if (read.name == readings_.values.size()) {
     readings_.values.emplace_back();
     readings_.valueColumns.emplace_back();
   }
-  read.value = ValueNumber(read.name, TrimBlanks(line.substr(read.head)));
+  read.value = ValueNumber(read.name, WithBlanks(*pair.value, Blanks::kTrimmed));
   return true;
 }
 

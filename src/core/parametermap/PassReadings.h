@@ -35,5 +35,7 @@ struct PassReadings {
   }
 };
 
-// Reads the Params texts of slots 0 to count-1, split as SplitPassParameters splits them.
+// Reads the Params texts of slots 0 to count-1: their kept lines (parameters/ParameterLines) as
+// name=value pairs, names and values trimmed of blanks. A text splits when it has a kept line and
+// each is a pair with a name.
 PassReadings ReadPasses(const PassTable& table, std::size_t count);

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-#include <core/Parser.h>
+#include <core/PanelText.h>
 #include <ui/encoding/AnsiText.h>
 #include <ui/messages/ErrorReport.h>
 #include <ui/messages/MessageBoxes.h>

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "MapPairs.h"
 #include "PassTable.h"
-#include "parametermap/PassParameters.h"
 #include "parametermap/PassReadings.h"
 
 namespace {
@@ -68,14 +68,14 @@ std::vector<std::string> ReadAs(const PassReadings& readings, std::size_t slot) 
 std::vector<std::string> SplitAs(const std::string& text) {
   std::vector<ParameterPair> pairs;
   std::vector<std::string> split;
-  if (!SplitPassParameters(text, pairs)) return split;
+  if (!SplitMapPairs(text, pairs)) return split;
   const bool repeated = std::any_of(pairs.begin(), pairs.end(), [&](const ParameterPair& pair) {
     return std::count_if(pairs.begin(), pairs.end(),
                          [&](const ParameterPair& other) { return other.name == pair.name; }) > 1;
   });
   for (const ParameterPair& pair : pairs) {
     split.emplace_back(pair.name);
-    if (!repeated) split.back().append("|").append(pair.value);
+    if (!repeated) split.back().append("|").append(*pair.value);
   }
   return split;
 }

@@ -1,27 +1,21 @@
+// The loader's row scan and the plain reference parser on the same lines: both must cut them
+// into the same fields.
 #include <gtest/gtest.h>
 
-#include "Parser.h"
+#include "ReferenceParser.h"
+#include "ReportRowScan.h"
 
 namespace {
 
-TEST(SubStr, ClampsStartAndCount) {
-  struct Case {
-    std::string_view text;
-    long long start, count;
-    std::string_view expected;
-  };
-  const Case cases[] = {
-      {"", 1, 5, ""},    {"", 0, 0, ""},       {"", -3, 10, ""},        {"abc", 3, 5, "c"},
-      {"abc", 4, 1, ""}, {"abc", -2, 2, "ab"}, {"abc", 0, 2, "ab"},     {"abc", 1, 2, "ab"},
-      {"abc", 2, 0, ""}, {"abc", 2, -1, ""},   {"abc", 1, 1000, "abc"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(SubStr(c.text, c.start, c.count), c.expected)
-        << "SubStr(\"" << c.text << "\", " << c.start << ", " << c.count << ")";
-}
+struct RowParser {
+  const char* name;
+  CItem_OPT (*parse)(std::string_view line);
+};
 
-TEST(ParseReportRow, WorkedExample) {
-  const CItem_OPT row = ParseReportRow(
+class ReportRowTest : public testing::TestWithParam<RowParser> {};
+
+TEST_P(ReportRowTest, WorkedExample) {
+  const CItem_OPT row = GetParam().parse(
       "<tr><td title=\"A=1; B=2; \">3</td><td class=mspt>150.00</td><td>12</td>"
       "<td class=mspt>1.50</td><td class=mspt>12.50</td><td class=mspt>40.00</td>"
       "<td class=mspt>2.10</td></tr>");
@@ -36,7 +30,7 @@ TEST(ParseReportRow, WorkedExample) {
 }
 
 // Each case lists Params and the six cells, Profit to DrawdownPercent.
-TEST(ParseReportRow, LinesWithoutTheUsualMarkers) {
+TEST_P(ReportRowTest, LinesWithoutTheUsualMarkers) {
   struct Case {
     std::string_view line;
     std::string_view params, profit, trades, factor, payoff, money, percent;
@@ -62,7 +56,7 @@ TEST(ParseReportRow, LinesWithoutTheUsualMarkers) {
        "0", "", "", "", ""},
   };
   for (const Case& c : cases) {
-    const CItem_OPT row = ParseReportRow(c.line);
+    const CItem_OPT row = GetParam().parse(c.line);
     SCOPED_TRACE(std::string(c.line));
     EXPECT_EQ(row.Index, "");
     EXPECT_EQ(row.Params, c.params);
@@ -75,33 +69,11 @@ TEST(ParseReportRow, LinesWithoutTheUsualMarkers) {
   }
 }
 
-TEST(TailAfterFirstMspt, TakesEverythingAfterTheMarkerOrTheFifteenthByte) {
-  EXPECT_EQ(TailAfterFirstMspt("ab<td class=mspt>rest<td class=mspt>"), "rest<td class=mspt>");
-  EXPECT_EQ(TailAfterFirstMspt("0123456789abcdXYZ"), "XYZ");
-  EXPECT_EQ(TailAfterFirstMspt("0123456789abcd"), "");
-}
-
-TEST(FormatParameters, TurnsEachSemicolonAndTheByteAfterIntoALineBreak) {
-  struct Case {
-    std::string_view params, expected;
-  };
-  const Case cases[] = {
-      {"a=1; b=2; ", "a=1\r\nb=2\r\n"},
-      {"a=1;b=2", "a=1\r\n=2"},
-      {";;x", "\r\nx"},
-      {"no separator", "no separator"},
-      {"", ""},
-      {"a=1\r\nb=2\r\n", "a=1\r\nb=2\r\n"},
-      // A ';' in the last position has no byte after it: the result grows by one.
-      {"a=1;", "a=1\r\n"},
-      {";", "\r\n"},
-      {"a=1; b;", "a=1\r\nb\r\n"},
-  };
-  for (const Case& c : cases) {
-    const std::string once = FormatParameters(c.params);
-    EXPECT_EQ(once, c.expected) << "params: " << c.params;
-    EXPECT_EQ(FormatParameters(once), once) << "formatting again changes " << c.params;
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Parsers, ReportRowTest,
+                         testing::Values(RowParser{"Scan", ScanReportRow},
+                                         RowParser{"Reference", ParseReportRow}),
+                         [](const testing::TestParamInfo<RowParser>& parser) {
+                           return std::string(parser.param.name);
+                         });
 
 }  // namespace

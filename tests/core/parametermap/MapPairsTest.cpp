@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "parametermap/PassParameters.h"
+#include "MapPairs.h"
 
 namespace {
 
@@ -16,41 +16,23 @@ struct SplitCase {
 std::vector<std::string> Shown(const std::vector<ParameterPair>& pairs) {
   std::vector<std::string> shown;
   for (const ParameterPair& pair : pairs) {
-    shown.push_back(std::string(pair.name) + "|" + std::string(pair.value));
+    shown.push_back(std::string(pair.name) + "|" + std::string(pair.value.value_or("")));
   }
   return shown;
 }
 
-class SplitPassParametersTest : public testing::TestWithParam<SplitCase> {};
+class MapPairsTest : public testing::TestWithParam<SplitCase> {};
 
-// A hint of lines split before changes how lines are found, never which.
-TEST_P(SplitPassParametersTest, AHintGivesTheSameLines) {
-  std::vector<std::string_view> plain;
-  const bool kept = SplitParameterLines(GetParam().params, plain);
-  for (const std::vector<std::string_view>& hint :
-       {std::vector<std::string_view>{"A=1", "B=2"}, std::vector<std::string_view>{"A=1", "B"},
-        std::vector<std::string_view>{"", "A=1"}, plain}) {
-    std::vector<std::string_view> hinted;
-    std::vector<char> same;
-    EXPECT_EQ(SplitParameterLines(GetParam().params, hinted, hint, same), kept);
-    EXPECT_EQ(hinted, plain);
-    ASSERT_EQ(same.size(), hinted.size());
-    for (std::size_t i = 0; i < same.size(); ++i) {
-      EXPECT_EQ(same[i] != 0, i < hint.size() && hint[i] == hinted[i]) << i;
-    }
-  }
-}
-
-TEST_P(SplitPassParametersTest, SplitsAsThePanelShowsTheLines) {
+TEST_P(MapPairsTest, SplitsAsThePanelShowsTheLines) {
   std::vector<ParameterPair> pairs = {{"stale", "pair"}};
-  EXPECT_EQ(SplitPassParameters(GetParam().params, pairs), GetParam().pairs);
+  EXPECT_EQ(SplitMapPairs(GetParam().params, pairs), GetParam().pairs);
   if (GetParam().pairs) {
     EXPECT_EQ(Shown(pairs), GetParam().expected);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, SplitPassParametersTest,
+    Cases, MapPairsTest,
     testing::Values(
         // The rest of the report cell stands on the last line, which the panel drops.
         SplitCase{"A=1; B=2; \">3", true, {"A|1", "B|2"}},

@@ -4,9 +4,10 @@
 
 #include "PassTable.h"
 
-// Text operations that understand one line of the optimization report. Positions are 1-based,
-// 0 means "not found", and none of them ever fails: a line without the expected markers gives
-// empty or shifted fields.
+// The row format of the optimization report read the plain way, by position arithmetic on 1-based
+// positions where 0 means "not found": the reference that the loader's one-pass scan is tested
+// and fuzzed against. None of them ever fails: a line without the expected markers gives empty
+// or shifted fields.
 
 // The substring from `start` (raised to 1 when below) of at most `count` bytes, clamped to the
 // text; empty when start lies past the end or count < 1.
@@ -21,7 +22,3 @@ AnsiString TailAfterFirstMspt(std::string_view line);
 
 // Cuts a report line into a pass record whose fields point into `line`; Index stays empty.
 CItem_OPT ParseReportRow(std::string_view line);
-
-// Turns every ';' and the byte after it into CR LF. A ';' in the last position becomes CR LF,
-// making the result one byte longer.
-AnsiString FormatParameters(std::string_view params);

@@ -1,4 +1,4 @@
-#include "Parser.h"
+#include "ReferenceParser.h"
 
 #include <algorithm>
 
@@ -78,19 +78,4 @@ CItem_OPT ParseReportRow(std::string_view line) {
   row.DrawdownMoney = TakeCell(rest, kMsptSeparator);
   row.DrawdownPercent = SubView(rest, 0, Position(kCellEnd, rest) - 1);
   return row;
-}
-
-AnsiString FormatParameters(std::string_view params) {
-  AnsiString text(params);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != ';') continue;
-    text[i] = '\r';
-    if (i + 1 < text.size()) {
-      text[++i] = '\n';  // the byte after the ';' is overwritten, even another ';'
-    } else {
-      text.push_back('\n');
-      break;
-    }
-  }
-  return text;
 }
