@@ -73,7 +73,7 @@ void BM_LoadThroughWindow(benchmark::State& state) {
     ClickLoadButton(form);
     QApplication::processEvents();
   }
-  if (ResultsList(Window()).RowCount() != static_cast<int>(kBenchPasses))
+  if (ResultsList(Window()).model()->rowCount() != static_cast<int>(kBenchPasses))
     state.SkipWithError("no load");
 }
 

@@ -74,7 +74,7 @@ class DropTest : public WindowTest {
     QWidget& onto =
         target == Target::List ? *ControlOf<ResultsView>(form, "RzListView1")->viewport() : *ControlOf<ParameterPanel>(form, "RzMemo1")->viewport();
     DragAndDrop(onto, data);
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), rows);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), rows);
     QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), text.isNull() ? QString() : text);
     const QStringList errors = window_->ErrorBoxes().TakeTexts();
     QCOMPARE(errors,

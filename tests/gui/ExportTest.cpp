@@ -137,7 +137,7 @@ class ExportTest : public WindowTest {
                                           : Qt::Key_PageDown;
       QTest::keyClick(&list, key);
     }
-    QVERIFY(ColumnTexts(list, 0)[list.FocusedRow()] != proposed);
+    QVERIFY(ColumnTexts(list, 0)[list.currentIndex().row()] != proposed);
 
     window_->SaveDialog().Confirm();
     QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);

@@ -247,7 +247,7 @@ class LayoutTest : public WindowTest {
       QCOMPARE(list.model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
       QCOMPARE(list.columnWidth(column), widths[column]);
     }
-    QCOMPARE(list.RowCount(), 0);
+    QCOMPARE(list.model()->rowCount(), 0);
     QVERIFY(!list.header()->sectionsMovable());
   }
 
@@ -301,7 +301,7 @@ class LayoutTest : public WindowTest {
       TurnWheel(*ControlOf<QPushButton>(form, "RzButton1"), true);
       QCOMPARE(box.value(), 10);
     }
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 300);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 300);
     QVERIFY(ControlOf<ResultsView>(form, "RzListView1")->verticalScrollBar()->value() > 0);
   }
 

@@ -38,7 +38,7 @@ class LoadAndSortTest : public WindowTest {
  private slots:
   void loadCancelAndReload() {
     MainWindow& form = window_->Form();
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 0);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 0);
 
     window_->LoadThroughButton(report_);
     QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0), QStringList({"1", "2", "3", "4"}));
@@ -53,7 +53,7 @@ class LoadAndSortTest : public WindowTest {
     QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->SelectedRow(), 2);
 
     window_->LoadThroughButton(report_);
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 4);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 4);
   }
 
   void aFileWithoutResultsKeepsTheListAndSaysSo_data() {
@@ -144,7 +144,7 @@ class LoadAndSortTest : public WindowTest {
     QCOMPARE(
         window_->ErrorBoxes().TakeTexts(),
         QStringList(QString("Cannot open file \"%1\". No such file or directory.").arg(missing)));
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 4);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 4);
   }
 
   void headerClicksAlternateThePerColumnDirection_data() {
@@ -185,7 +185,7 @@ class LoadAndSortTest : public WindowTest {
     MainWindow& form = window_->Form();
     ClickHeader(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     QCOMPARE(window_->Form().Report().SortedLargestFirst(1), true);
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 0);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 0);
   }
 
   void everyColumnKeepsItsOwnDirection() {
@@ -208,7 +208,7 @@ class LoadAndSortTest : public WindowTest {
     ClickHeader(list, 1);
 
     QCOMPARE(list.SelectedRow(), 1);
-    QCOMPARE(list.FocusedRow(), 1);
+    QCOMPARE(list.currentIndex().row(), 1);
     QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), panel);
     QVERIFY(window_->Form().Report().RowChosen());
     // The row now shows pass 4, and choosing it shows that pass's parameters.
@@ -244,7 +244,7 @@ class LoadAndSortTest : public WindowTest {
       QCOMPARE(window_->ErrorBoxes().TakeTexts(), QStringList(message));
       QCOMPARE(window_->Form().Report().SortedLargestFirst(column), false);
     }
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 4);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 4);
   }
 
  private:

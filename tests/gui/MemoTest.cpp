@@ -55,28 +55,6 @@ class MemoTest : public WindowTest {
     QCOMPARE(memo.Text(), kLongLine);
   }
 
-  void deleteTakesTheLineAndTheBreakThatEndsIt_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("left");
-    QTest::newRow("first of two") << "a\r\nb" << 0 << "b";
-    QTest::newRow("last keeps the break before it") << "a\r\nb" << 1 << "a\r\n";
-    QTest::newRow("last before a final break") << "a\r\nb\r\n" << 1 << "a\r\n";
-    QTest::newRow("empty middle line") << "a\r\n\r\nb" << 1 << "a\r\nb";
-    QTest::newRow("only line") << "abc" << 0 << "";
-    QTest::newRow("out of range") << "a\r\nb" << 5 << "a\r\nb";
-    QTest::newRow("negative") << "a" << -1 << "a";
-  }
-  void deleteTakesTheLineAndTheBreakThatEndsIt() {
-    QFETCH(QString, text);
-    QFETCH(int, line);
-    QFETCH(QString, left);
-    ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
-    memo.SetText(text);
-    memo.Lines.Delete(line);
-    QCOMPARE(memo.Text(), left);
-  }
-
   void deletingAWrappedLastLineTakesOnlyItsLastPiece() {
     ParameterPanel& memo = *ControlOf<ParameterPanel>(window_->Form(), "RzMemo1");
     memo.SetText("A=1\r\n" + kLongLine);
@@ -85,7 +63,7 @@ class MemoTest : public WindowTest {
     const QTextLine lastLine = last.layout()->lineAt(last.layout()->lineCount() - 1);
     const QString kept = "A=1\r\n" + kLongLine.left(lastLine.textStart());
 
-    memo.Lines.Delete(count - 1);
+    memo.Lines.DeleteLastLine();
 
     QCOMPARE(memo.Text(), kept);
     QCOMPARE(memo.Lines.Count(), count - 1);

@@ -250,7 +250,7 @@ class ParameterMapTest : public WindowTest {
     const int row = ControlOf<ResultsView>(form, "RzListView1")->SelectedRow();
     QVERIFY(row >= 0);
     QCOMPARE(window_->Form().Report().PassAt(row).value, std::size_t{10});
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->FocusedRow(), row);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->currentIndex().row(), row);
     QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
     QVERIFY(window_->Form().Report().RowChosen());
     QCOMPARE(map.Map->Marked(), QPoint(1, 1));
@@ -368,7 +368,7 @@ class ParameterMapTest : public WindowTest {
     ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
     // The largest profit first: pass 1, the cell A=1, B=1, stands in the last row.
     ClickHeader(list, 1);
-    const QModelIndex last = list.model()->index(list.RowCount() - 1, 0);
+    const QModelIndex last = list.model()->index(list.model()->rowCount() - 1, 0);
     QVERIFY(!list.viewport()->rect().intersects(list.visualRect(last)));
     ParameterMapWindow& map = Opened();
     QTest::mouseClick(map.Map, Qt::LeftButton, {}, map.Map->CellRect(0, 0).center());

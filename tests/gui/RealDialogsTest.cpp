@@ -170,7 +170,7 @@ class RealDialogsTest : public WindowTest {
     QCOMPARE(open->nameLabel, QStringLiteral(u"Имя файла:"));
     QCOMPARE(open->nameFilters, QStringList("*.htm (*.htm)"));
     QCOMPARE(open->defaultSuffix, QString("htm"));
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 2);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 2);
 
     ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     const auto save =
@@ -219,7 +219,7 @@ class RealDialogsTest : public WindowTest {
         WhenFileDialogOpens([report](QFileDialog& dialog) { ConfirmName(dialog, report); });
     QTest::mouseClick(ControlOf<QPushButton>(form, "RzButton1"), Qt::LeftButton);
     QVERIFY(chosen->shown);
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 1);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 1);
 
     MainWindow next;
     next.show();

@@ -47,7 +47,7 @@ class RowChosenTest : public WindowTest {
     ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 3);
     ClickBelowRows(*ControlOf<ResultsView>(form, "RzListView1"));
     QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->SelectedRow(), -1);
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->FocusedRow(), 3);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->currentIndex().row(), 3);
     QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(4));
   }
 
@@ -122,7 +122,7 @@ class RowChosenTest : public WindowTest {
     MainWindow& form = Loaded(FivePasses());
     ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 4);
     window_->LoadThroughButton(window_->WriteReport("one.htm", {FivePasses()[0]}));
-    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->RowCount(), 1);
+    QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 1);
     QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), ParamsOf(5));
     QVERIFY(window_->Form().Report().RowChosen());
   }

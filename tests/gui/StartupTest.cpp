@@ -96,7 +96,7 @@ class StartupTest : public QObject {
     QString shownStatus;
     bool visible = false;
     RunProgram({argument}, [&](MainWindow& form) {
-      shownRows = ControlOf<ResultsView>(form, "RzListView1")->RowCount();
+      shownRows = ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount();
       shownStatus = ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage();
       visible = form.isVisible();
     });

@@ -20,11 +20,9 @@ class PassesByCoordinates {
   std::uint64_t Stride(std::size_t d) const noexcept { return strides_[d]; }
 
   // The first pass at the coordinates whose key is `key`: `coordinates` with coordinate d moved
-  // by `step`. 0 when there is none. The others there follow through NextTwin.
+  // by `step`. 0 when there is none. The others there follow it in nextTwin_.
   std::uint32_t FirstPassAt(std::uint64_t key, std::span<const std::uint32_t> coordinates,
                             std::size_t d, int step) const noexcept;
-  // The next pass, after `pass`, with the same coordinates; 0 after the last.
-  std::uint32_t NextTwin(std::uint32_t pass) const noexcept { return nextTwin_[pass]; }
 
   // Calls visit(pass) for every neighbour of the point `at`: per optimized parameter in order,
   // the passes one step down and then those one step up, each in pass order.

@@ -25,7 +25,6 @@ class ProfileChart : public QChartView {
   QLineSeries* Minimum() const { return minimum_; }
   QLineSeries* Mean() const { return mean_; }
   QLineSeries* Maximum() const { return maximum_; }
-  QScatterSeries* Chosen() const { return chosen_; }
 
   QImage Image();
 

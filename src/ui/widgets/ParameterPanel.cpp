@@ -15,15 +15,6 @@ int PanelLines::Count() const {
   return static_cast<int>(starts.size()) - (lastIsEmpty ? 1 : 0);
 }
 
-void PanelLines::Delete(int index) {
-  const std::vector<int> starts = Starts();
-  if (index < 0 || index >= static_cast<int>(starts.size())) return;
-  const auto line = static_cast<std::size_t>(index);
-  const int end =
-      line + 1 < starts.size() ? starts[line + 1] : panel_.document()->characterCount() - 1;
-  Remove(starts[line], end);
-}
-
 void PanelLines::DeleteLastLine() {
   const int length = panel_.document()->characterCount() - 1;
   Remove(StartOfLastLine(Starts(), length), length);

@@ -12,9 +12,6 @@ class PanelLines {
 
   // Displayed lines, an empty last line not counted; 0 for an empty text.
   int Count() const;
-  // Removes displayed line `index` up to the start of the next one, so the break that ends it
-  // goes too; of the last line only its characters go. An index out of range changes nothing.
-  void Delete(int index);
   // Removes the last displayed line from its start on (StartOfLastLine), an empty last line not
   // counted.
   void DeleteLastLine();

@@ -58,18 +58,9 @@ void ResultsView::SetColumnWidths(std::span<const int> widths) {
   fittingLastColumn_ = false;
 }
 
-int ResultsView::RowCount() const {
-  return model() == nullptr ? 0 : model()->rowCount();
-}
-
 int ResultsView::SelectedRow() const {
   const QModelIndexList rows = selectionModel()->selectedRows();
   return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-int ResultsView::FocusedRow() const {
-  const QModelIndex focused = currentIndex();
-  return focused.isValid() ? focused.row() : -1;
 }
 
 void ResultsView::ShowSortIndicator(int column, Qt::SortOrder order) {

@@ -14,11 +14,8 @@ class ResultsView : public QTreeView {
   // Sets the columns' widths, in order, as designed.
   void SetColumnWidths(std::span<const int> widths);
 
-  int RowCount() const;
   // The selected row, or -1.
   int SelectedRow() const;
-  // The row that carries the focus mark, or -1.
-  int FocusedRow() const;
   // The header's mark of the column the rows are ordered by, and in which direction.
   void ShowSortIndicator(int column, Qt::SortOrder order);
   void HideSortIndicator();
