@@ -20,7 +20,7 @@
 #include "HeapCounter.h"
 #include "ReportFile.h"
 #include "ReportLoader.h"
-#include "SortPasses.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
@@ -115,7 +115,8 @@ void BM_LoadReport(benchmark::State& state) {
 
 void BM_LoadReportAndSortByProfit(benchmark::State& state) {
   AgainstTheFloor(state, kLoadAndSortGoal, [](const std::string& path, PassTable& table) {
-    SortPasses(kProfitColumn, true, LoadReport(path, table), table);
+    RowOrder order(static_cast<std::size_t>(LoadReport(path, table)));
+    SortRows(table, kProfitColumn, true, order);
   });
 }
 

@@ -10,15 +10,18 @@
 #include <utility>
 #include <vector>
 
+#include "BenchReport.h"
 #include "CellConvert.h"
 #include "PassTable.h"
-#include "SortPasses.h"
+#include "ReportLoader.h"
 #include "sort/ExchangeSortOrder.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
 constexpr int kProfitColumn = 1;
 constexpr int kTradesColumn = 2;
+constexpr int kDrawdownColumn = 5;
 constexpr int kPasses = static_cast<int>(PassTable::kCapacity);
 
 std::string TwoDecimals(double value) {
@@ -64,20 +67,74 @@ void LoadInto(PassTable& table) {
   for (std::size_t slot = 0; slot < rows.size(); ++slot) table[slot] = rows[slot];
 }
 
+const PassTable& LoadedTable() {
+  static const PassTable table = [] {
+    PassTable loaded;
+    LoadInto(loaded);
+    return loaded;
+  }();
+  return table;
+}
+
+// The first sort after a load: the rows in the load order, so in the table's.
 void BM_SortPasses(benchmark::State& state) {
   const int column = static_cast<int>(state.range(0));
-  static PassTable table;
+  const PassTable& table = LoadedTable();
+  const RowOrder loadOrder(kPasses);
+  // Kept as a window keeps its order, so that the sort takes its memory as the window's would.
+  RowOrder order;
   for (auto _ : state) {
     state.PauseTiming();
-    LoadInto(table);
+    order = loadOrder;
     state.ResumeTiming();
-    SortPasses(column, true, kPasses, table);
-    benchmark::DoNotOptimize(table[0].Index.data());
+    SortRows(table, column, true, order);
+    benchmark::DoNotOptimize(order.PassAt(Row{0}));
   }
 }
 
-// The floor to measure against: each cell converted once and the keys ordered by a library sort,
-// with no row moved.
+// A sort of rows that an earlier sort, by drawdown, has put all over the table.
+void BM_SortPassesAfterASort(benchmark::State& state) {
+  const int column = static_cast<int>(state.range(0));
+  const PassTable& table = LoadedTable();
+  RowOrder sorted(kPasses);
+  SortRows(table, kDrawdownColumn, true, sorted);
+  RowOrder order;
+  for (auto _ : state) {
+    state.PauseTiming();
+    order = sorted;
+    state.ResumeTiming();
+    SortRows(table, column, true, order);
+    benchmark::DoNotOptimize(order.PassAt(Row{0}));
+  }
+}
+
+// A report as a load leaves it, its cells in the report's text: sorted by profit once loaded, and
+// after a sort by drawdown has put its rows all over the table.
+void SortLoadedReport(benchmark::State& state, bool afterASort) {
+  const auto passes = static_cast<std::size_t>(state.range(0));
+  PassTable table;
+  const RowOrder loadOrder(static_cast<std::size_t>(LoadReport(BenchReportPath(passes), table)));
+  RowOrder sorted = loadOrder;
+  if (afterASort) SortRows(table, kDrawdownColumn, true, sorted);
+  RowOrder order;
+  for (auto _ : state) {
+    state.PauseTiming();
+    order = sorted;
+    state.ResumeTiming();
+    SortRows(table, kProfitColumn, true, order);
+    benchmark::DoNotOptimize(order.PassAt(Row{0}));
+  }
+}
+
+void BM_SortLoadedReport(benchmark::State& state) {
+  SortLoadedReport(state, false);
+}
+
+void BM_SortLoadedReportAfterASort(benchmark::State& state) {
+  SortLoadedReport(state, true);
+}
+
+// The floor to measure against: each cell converted once and the keys ordered by a library sort.
 template <class Key>
 void ConvertAndStableSort(benchmark::State& state, PassText CItem_OPT::*field,
                           Key (*convert)(std::string_view)) {
@@ -95,7 +152,7 @@ void ConvertAndStableSort(benchmark::State& state, PassText CItem_OPT::*field,
   }
 }
 
-// The order alone, from keys already converted: what the sort adds to converting and moving.
+// The order alone, from keys already converted: what the sort adds to converting.
 template <class Key>
 void ExchangeOrderOnly(benchmark::State& state, PassText CItem_OPT::*field,
                        Key (*convert)(std::string_view)) {
@@ -126,6 +183,21 @@ BENCHMARK(BM_SortPasses)
     ->ArgName("column")
     ->Arg(kProfitColumn)
     ->Arg(kTradesColumn)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortPassesAfterASort)
+    ->ArgName("column")
+    ->Arg(kProfitColumn)
+    ->Arg(kTradesColumn)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortLoadedReport)
+    ->ArgName("passes")
+    ->Arg(120000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortLoadedReportAfterASort)
+    ->ArgName("passes")
+    ->Arg(120000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExchangeSortOrderProfit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExchangeSortOrderTrades)->Unit(benchmark::kMillisecond);

@@ -1,48 +1,38 @@
-// The sort on small arbitrary tables against the literal exchange procedure: the same rows in
-// the same slots afterwards, and for a cell that cannot be converted the same message and the
-// same exchanges left behind.
+// The sort of a small arbitrary table's rows against the literal exchange procedure: the same
+// pass in every row afterwards, and for a cell that cannot be converted the same message and the
+// same exchanges left behind. Each input is sorted twice in turn, the second time from the order
+// the first left, as successive header clicks sort.
 //
 // Input: one byte choosing the column (its low seven bits modulo 7) and the direction (largest
-// first when its high bit is set), then the column's cells, one per row, separated by line feeds.
+// first when its high bit is set), then the column's cells, one per pass, separated by line feeds.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Exceptions.h"
 #include "ExchangeSortOracle.h"
 #include "FuzzCheck.h"
 #include "PassTable.h"
 #include "ResultColumns.h"
-#include "SortPasses.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
 // The literal procedure makes n*n/2 comparisons; this keeps a run fast.
-constexpr int kMaxRows = 64;
+constexpr std::size_t kMaxRows = 64;
 
-// The texts that rows name themselves by; the table's fields are views into them.
-const std::string& RowName(int n, std::string_view what) {
-  static std::deque<std::string> names;
-  static std::map<std::pair<int, std::string_view>, std::size_t> at;
-  const auto [it, added] = at.try_emplace({n, what}, names.size());
-  if (added) names.push_back(std::string(what) + std::to_string(n));
-  return names[it->second];
-}
-
-// Rows whose column `columnId` holds the given cells (views into `cells`), every other field a
-// text naming its row, so that any row moved differently shows.
-int FillTable(PassTable& table, int columnId, std::string_view cells) {
-  int n = 0;
+// Passes whose column `columnId` holds the given cells (views into `cells`), in slots from 0 as
+// a load stores them; every other field is empty.
+std::size_t FillTable(PassTable& table, int columnId, std::string_view cells) {
+  std::size_t n = 0;
   for (; n < kMaxRows && !cells.empty(); ++n) {
     const std::size_t end = std::min(cells.find('\n'), cells.size());
-    CItem_OPT& row = table[static_cast<std::size_t>(n)];
-    row.Params = RowName(n, "params of row ");
-    for (auto field : kRowFields) row.*field = RowName(n, "row ");
-    row.*kResultColumns[static_cast<std::size_t>(columnId)].field = cells.substr(0, end);
+    table[n] = CItem_OPT{};
+    table[n].*kResultColumns[static_cast<std::size_t>(columnId)].field = cells.substr(0, end);
     cells.remove_prefix(std::min(end + 1, cells.size()));
   }
   return n;
@@ -58,12 +48,12 @@ std::optional<std::string> Failure(Sort sort) {
   }
 }
 
-bool SameRows(const PassTable& a, const PassTable& b, int n) {
-  for (std::size_t s = 0; s < static_cast<std::size_t>(n); ++s) {
-    if (a[s].Params != b[s].Params) return false;
-    for (auto field : kRowFields) {
-      if (a[s].*field != b[s].*field) return false;
-    }
+// The same pass in every row, and each pass's row found where it stands.
+bool SameRows(const RowOrder& order, const std::vector<std::size_t>& literal) {
+  if (order.Count() != literal.size()) return false;
+  for (std::size_t r = 0; r < literal.size(); ++r) {
+    if (order.PassAt(Row{r}).value != literal[r]) return false;
+    if (order.RowOf(PassNumber{literal[r]}) != Row{r}) return false;
   }
   return true;
 }
@@ -76,15 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool largestFirst = (data[0] & 0x80) != 0;
   const std::string_view cells(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-  static PassTable sorted;
-  static PassTable literal;
-  const int n = FillTable(sorted, columnId, cells);
-  FillTable(literal, columnId, cells);
-
-  const auto sortFailure = Failure([&] { SortPasses(columnId, largestFirst, n, sorted); });
-  const auto literalFailure =
-      Failure([&] { ExchangeSortLiterally(columnId, largestFirst, n, literal); });
-  FUZZ_CHECK(sortFailure == literalFailure);
-  FUZZ_CHECK(SameRows(sorted, literal, n));
+  static PassTable table;
+  const std::size_t n = FillTable(table, columnId, cells);
+  RowOrder order(n);
+  std::vector<std::size_t> literal = LoadOrderRows(n);
+  for (const bool direction : {largestFirst, !largestFirst}) {
+    const auto sortFailure = Failure([&] { SortRows(table, columnId, direction, order); });
+    const auto literalFailure =
+        Failure([&] { ExchangeSortLiterally(columnId, direction, table, literal); });
+    FUZZ_CHECK(sortFailure == literalFailure);
+    FUZZ_CHECK(SameRows(order, literal));
+  }
   return 0;
 }

@@ -5,10 +5,6 @@
 
 const CItem_OPT PassTable::kNoRecord{};
 
-void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept {
-  for (const auto field : kRowFields) std::swap(a.*field, b.*field);
-}
-
 CItem_OPT& PassTable::MakeRecord(std::size_t slot) {
   const std::size_t b = slot / kPassBlockRecords;
   if (b >= blocks_.size()) blocks_.resize(b + 1);

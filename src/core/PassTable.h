@@ -26,16 +26,6 @@ struct CItem_OPT {
   PassText DrawdownPercent;
 };
 
-// The seven fields that travel together as a row when the passes are sorted.
-inline constexpr PassText CItem_OPT::*kRowFields[] = {
-    &CItem_OPT::Index,          &CItem_OPT::Profit,         &CItem_OPT::Trades,
-    &CItem_OPT::ProfitFactor,   &CItem_OPT::ExpectedPayoff, &CItem_OPT::DrawdownMoney,
-    &CItem_OPT::DrawdownPercent};
-
-// Exchanges the seven fields a sort moves. Params stays, so the parameters of pass k remain in
-// slot k-1 whatever order the rows are in.
-void SwapRowFields(CItem_OPT& a, CItem_OPT& b) noexcept;
-
 // Records in blocks of a fixed number, so that they grow without ever being copied.
 using PassBlock = std::vector<CItem_OPT, HugePageAllocator<CItem_OPT>>;
 inline constexpr std::size_t kPassBlockRecords = (std::size_t{2} << 20) / sizeof(CItem_OPT);
@@ -50,7 +40,8 @@ struct LoadedPasses {
 
 // The slots of the passes, each a record of views. A slot that was never written reads as an
 // empty record, and the table reads as at least kCapacity of them, so nothing is built before the
-// first load. Copies of a table share the texts.
+// first load. Copies of a table share the texts. Slot p holds the pass numbered p+1 for as long as
+// its load lasts: a sort orders rows (RowOrder), never the table's records.
 class PassTable {
  public:
   static constexpr std::size_t kCapacity = 120000;

@@ -11,7 +11,7 @@ struct ResultColumn {
   std::string_view name;     // in the command-line tool's tab-separated output
   std::string_view caption;  // the window's header caption, UTF-8
   PassText CItem_OPT::*field;
-  bool integerKey;  // compared through CellToInt, else through CellToFloat
+  bool integerKey;  // compared through CellToInt, else through CellToFloat (CellKey)
 };
 
 inline constexpr std::array<ResultColumn, 7> kResultColumns = {{

@@ -11,8 +11,8 @@
 #include "ReportLoader.h"
 #include "ReportText.h"
 #include "RunTool.h"
-#include "SortPasses.h"
 #include "TestFiles.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
@@ -132,10 +132,12 @@ TEST(ListTest, GeneratedReportListsEveryPassInFileOrder) {
 // The pass numbers the window would list after the same header clicks.
 std::vector<std::string> IndexesAfterSorts(const std::vector<std::pair<int, bool>>& sorts) {
   PassTable table;
-  const int n = LoadReport(DataPath("report-cp1251.htm"), table);
-  for (const auto& [column, largestFirst] : sorts) SortPasses(column, largestFirst, n, table);
+  RowOrder order(static_cast<std::size_t>(LoadReport(DataPath("report-cp1251.htm"), table)));
+  for (const auto& [column, largestFirst] : sorts) SortRows(table, column, largestFirst, order);
   std::vector<std::string> indexes;
-  for (int s = 0; s < n; ++s) indexes.emplace_back(table[s].Index);
+  for (std::size_t row = 0; row < order.Count(); ++row) {
+    indexes.emplace_back(table[SlotOf(order.PassAt(Row{row}))].Index);
+  }
   return indexes;
 }
 
@@ -181,8 +183,7 @@ TEST(ListSortTest, ARefusedCellIsOneLineAndExitsWithOne) {
   }
 }
 
-// A sort moves every field but the parameter text, which the listing must still take from the
-// row's own pass.
+// A sorted listing takes every row's parameter text from the row's own pass.
 TEST(ListSortTest, SortedRowsKeepTheirOwnParameters) {
   std::map<std::string, std::string> lineOfPass;
   for (const std::string& line : Lines(ReadBytes(DataPath("report-list-params.tsv")))) {

@@ -1,36 +1,53 @@
 #include "ExchangeSortOracle.h"
 
+#include <utility>
+
 #include "CellConvert.h"
 
 namespace {
 
-long double ColumnKey(int columnId, const CItem_OPT& row) {
+long double ColumnKey(int columnId, const CItem_OPT& pass) {
   switch (columnId) {
     case 0:
-      return CellToInt(row.Index);
+      return CellToInt(pass.Index);
     case 1:
-      return CellToFloat(row.Profit);
+      return CellToFloat(pass.Profit);
     case 2:
-      return CellToInt(row.Trades);
+      return CellToInt(pass.Trades);
     case 3:
-      return CellToFloat(row.ProfitFactor);
+      return CellToFloat(pass.ProfitFactor);
     case 4:
-      return CellToFloat(row.ExpectedPayoff);
+      return CellToFloat(pass.ExpectedPayoff);
     case 5:
-      return CellToFloat(row.DrawdownMoney);
+      return CellToFloat(pass.DrawdownMoney);
     default:
-      return CellToFloat(row.DrawdownPercent);
+      return CellToFloat(pass.DrawdownPercent);
   }
 }
 
 }  // namespace
 
-void ExchangeSortLiterally(int columnId, bool largestFirst, int n, PassTable& table) {
-  for (int i = 0; i < n - 1; ++i) {
-    for (int j = i + 1; j < n; ++j) {
-      const long double a = ColumnKey(columnId, table[i]);
-      const long double b = ColumnKey(columnId, table[j]);
-      if (largestFirst ? a < b : a > b) SwapRowFields(table[i], table[j]);
+void ExchangeSortLiterally(const std::function<long double(std::size_t pass)>& keyOfPass,
+                           bool largestFirst, std::vector<std::size_t>& rows) {
+  const std::size_t n = rows.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      const long double a = keyOfPass(rows[i]);
+      const long double b = keyOfPass(rows[j]);
+      if (largestFirst ? a < b : a > b) std::swap(rows[i], rows[j]);
     }
   }
+}
+
+void ExchangeSortLiterally(int columnId, bool largestFirst, const PassTable& table,
+                           std::vector<std::size_t>& rows) {
+  ExchangeSortLiterally(
+      [columnId, &table](std::size_t pass) { return ColumnKey(columnId, table[pass - 1]); },
+      largestFirst, rows);
+}
+
+std::vector<std::size_t> LoadOrderRows(std::size_t count) {
+  std::vector<std::size_t> rows(count);
+  for (std::size_t r = 0; r < count; ++r) rows[r] = r + 1;
+  return rows;
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "KeptTexts.h"
-#include "PassFields.h"
 #include "PassTable.h"
 
 namespace {
@@ -20,16 +19,6 @@ TEST(PassTable, StartsWithItsCapacityOfEmptyRecords) {
                 p.ProfitFactor.empty() && p.ExpectedPayoff.empty() && p.DrawdownMoney.empty() &&
                 p.DrawdownPercent.empty());
   }
-}
-
-TEST(PassTable, SwapRowFieldsLeavesParamsInPlace) {
-  CItem_OPT a = Pass("a"), b = Pass("b");
-  SwapRowFields(a, b);
-  CItem_OPT expectedA = Pass("b"), expectedB = Pass("a");
-  expectedA.Params = "ap";
-  expectedB.Params = "bp";
-  EXPECT_EQ(AllFields(a), AllFields(expectedA));
-  EXPECT_EQ(AllFields(b), AllFields(expectedB));
 }
 
 TEST(PassTable, WritingPastTheCapacityGrowsIt) {

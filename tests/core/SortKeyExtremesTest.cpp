@@ -6,8 +6,7 @@
 
 #include "ExchangeSortOracle.h"
 #include "KeptTexts.h"
-#include "PassFields.h"
-#include "SortPasses.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
@@ -38,24 +37,23 @@ const std::vector<std::string> kExtremeProfits = {"0",
 TEST(SortKeyExtremes, OrderAsTheExchangeSortDoes) {
   std::mt19937 rng(8);
   for (int round = 0; round < 400; ++round) {
-    const int n = 2 + static_cast<int>(rng() % 14);
-    PassTable expected;
-    PassTable actual;
-    for (int slot = 0; slot < n; ++slot) {
+    const std::size_t n = 2 + rng() % 14;
+    PassTable table;
+    for (std::size_t slot = 0; slot < n; ++slot) {
       CItem_OPT row;
       row.Index = Kept(std::to_string(slot + 1));
       row.Params = Kept("params " + std::to_string(slot));
       row.Profit = Kept(kExtremeProfits[rng() % kExtremeProfits.size()]);
-      expected[static_cast<std::size_t>(slot)] = row;
-      actual[static_cast<std::size_t>(slot)] = row;
+      table[slot] = row;
     }
     const bool largestFirst = round % 2 == 0;
-    ExchangeSortLiterally(kProfitColumn, largestFirst, n, expected);
-    SortPasses(kProfitColumn, largestFirst, n, actual);
-    for (int slot = 0; slot < n; ++slot) {
-      ASSERT_EQ(AllFields(actual[static_cast<std::size_t>(slot)]),
-                AllFields(expected[static_cast<std::size_t>(slot)]))
-          << "round " << round << ", slot " << slot;
+    std::vector<std::size_t> expected = LoadOrderRows(n);
+    ExchangeSortLiterally(kProfitColumn, largestFirst, table, expected);
+    RowOrder actual(n);
+    SortRows(table, kProfitColumn, largestFirst, actual);
+    for (std::size_t row = 0; row < n; ++row) {
+      ASSERT_EQ(actual.PassAt(Row{row}).value, expected[row])
+          << "round " << round << ", row " << row;
     }
   }
 }

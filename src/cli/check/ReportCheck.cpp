@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "CellConvert.h"
+#include "CellKey.h"
 #include "CodePage.h"
 #include "Exceptions.h"
 #include "ReportLoader.h"
@@ -30,11 +30,7 @@ void CheckCells(const CItem_OPT& row, std::size_t pass, ReportCheck& check) {
     const ResultColumn& column = kResultColumns[id];
     const std::string_view cell = row.*column.field;
     try {
-      if (column.integerKey) {
-        CellToInt(cell);
-      } else {
-        CellToFloat(cell);
-      }
+      static_cast<void>(CellKey(column, cell));
     } catch (const EConvertError&) {
       ReportCheck::Refusals& refusals = check.refusals[id];
       if (refusals.count++ == 0) {

@@ -84,7 +84,7 @@ void ExportOnePass(const ExportArguments& args, const std::optional<std::string>
   PassTable table;
   const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
   const std::size_t pass = PassNumber(args.pass, count);
-  // Params never moves, so pass n's parameters are in slot n-1.
+  // The pass numbered n stays in slot n-1.
   const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);
   if (args.output == "-") {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));

@@ -44,7 +44,7 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
     write(out, table, rows.slots, columns);
     return;
   }
-  // The figures are read before any sort, which moves the rows but never the parameters.
+  // The figures are read by pass, before the sorts list the passes in their order.
   const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
   const RobustColumns robust(table, count, *args.robust);
   const std::vector<ListedColumn> figures = robust.Listed();

@@ -1,9 +1,5 @@
 #include "rows/ListedColumns.h"
 
-#include <charconv>
-
-#include "parametermap/PassRows.h"
-
 std::vector<ListedColumn> ListedColumns(bool withParams) {
   std::vector<ListedColumn> columns;
   for (const ResultColumn& column : kResultColumns) {
@@ -29,23 +25,14 @@ std::string ResultColumnNames() {
 }
 
 std::string_view RowParams(const PassTable& table, std::size_t slot) {
-  const std::string_view index = table[slot].Index;
-  std::size_t number = 0;
-  const auto [end, error] = std::from_chars(index.data(), index.data() + index.size(), number);
-  // The loader numbers every pass it stores, so this holds for every listed row.
-  if (error != std::errc() || end != index.data() + index.size() || number < 1 ||
-      number > table.Size()) {
-    return {};
-  }
-  return table[number - 1].Params;
+  return table[slot].Params;
 }
 
 std::string_view CellText(const PassTable& table, std::size_t slot, const ListedColumn& column) {
-  if (!column.passTexts.empty()) return PassFigureText(table[slot], column.passTexts);
-  return column.IsParams() ? RowParams(table, slot) : std::string_view(table[slot].*column.field);
+  if (column.IsFigure()) return PassFigureText(slot, column.passTexts);
+  return table[slot].*column.field;
 }
 
-std::string_view PassFigureText(const CItem_OPT& row, std::span<const std::string_view> texts) {
-  const std::optional<std::size_t> pass = PassNumberOf(row.Index);
-  return pass && *pass <= texts.size() ? texts[*pass - 1] : std::string_view();
+std::string_view PassFigureText(std::size_t slot, std::span<const std::string_view> texts) {
+  return slot < texts.size() ? texts[slot] : std::string_view();
 }

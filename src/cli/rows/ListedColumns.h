@@ -16,11 +16,12 @@ using PassField = decltype(ResultColumn::field);
 struct ListedColumn {
   std::string_view name;     // in the tab-separated, csv and json output
   std::string_view caption;  // heads the aligned table, UTF-8
-  PassField field;
+  PassField field;           // null for a figure column
   // A figure column's texts, ANSI, of the pass numbered k at k-1; empty for a field of the table.
   std::span<const std::string_view> passTexts = {};
 
   bool IsParams() const { return field == &CItem_OPT::Params; }
+  bool IsFigure() const { return field == nullptr; }
 };
 
 // The seven result columns, and the parameter text, which the window never lists, after them
@@ -33,13 +34,13 @@ const ResultColumn* ResultColumnNamed(std::string_view name);
 // The result columns' tab-separated names, separated by ", ".
 std::string ResultColumnNames();
 
-// The parameter text of the pass listed in `slot`. A sort moves every field but Params, so the
-// text of the pass numbered k stays in slot k-1, wherever its row stands now.
+// The parameter text of the pass in `slot`: the pass numbered k stays in slot k-1 whatever order
+// the rows are listed in.
 std::string_view RowParams(const PassTable& table, std::size_t slot);
 
-// The text in `texts` of the pass whose row is `row`: a figure column's cell, which moves with the
-// row's Index. Empty for a row numbered with no pass of `texts`.
-std::string_view PassFigureText(const CItem_OPT& row, std::span<const std::string_view> texts);
+// The text in `texts` (of the pass numbered k at k-1) of the pass in `slot`: a figure column's
+// cell. Empty for a slot beyond `texts`.
+std::string_view PassFigureText(std::size_t slot, std::span<const std::string_view> texts);
 
-// The text of `column` in the row listed in `slot`, in the ANSI code page.
+// The text of `column` of the pass in `slot`, in the ANSI code page.
 std::string_view CellText(const PassTable& table, std::size_t slot, const ListedColumn& column);

@@ -11,7 +11,7 @@
 // twice as far ahead, so that each is at hand when its cells' addresses are read from it.
 inline constexpr std::size_t kRowsAhead = 16;
 
-// The rows of a sorted listing lie all over the table, and their cells all over the report's
+// The passes of a sorted listing lie all over the table, and their cells all over the report's
 // text, so each would otherwise be a wait on memory. These ask the processor to fetch them ahead.
 // Always inlined: left to choose, GCC 12 has been seen to drop their prefetches altogether.
 [[gnu::always_inline]] inline void PrefetchRecord(const PassTable& table, std::size_t slot) {
@@ -36,14 +36,14 @@ inline constexpr std::size_t kRowsAhead = 16;
   }
 }
 
-// Calls writeRow(slot) for each of `slots` in order, fetching ahead the cells of `columns`. The
-// parameter text is left to its own reads: finding it takes the row's index first.
+// Calls writeRow(slot) for each of `slots` in order, fetching ahead the cells of `columns` that
+// the table holds.
 template <class WriteRow>
 void ForEachListedRow(const PassTable& table, std::span<const std::size_t> slots,
                       std::span<const ListedColumn> columns, WriteRow writeRow) {
   std::vector<PassField> fields;
   for (const ListedColumn& column : columns) {
-    if (!column.IsParams()) fields.push_back(column.field);
+    if (!column.IsFigure()) fields.push_back(column.field);
   }
   for (std::size_t row = 0; row < slots.size(); ++row) {
     PrefetchAhead(table, slots, row, fields);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -13,7 +14,7 @@
 #include "UsageError.h"
 #include "rows/ListedColumns.h"
 #include "rows/ListedRows.h"
-#include "selection/SortedSlots.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
@@ -22,9 +23,11 @@ bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
       conditions, [](const auto& c) { return c.column == nullptr && c.figureColumn.empty(); });
 }
 
-// The field a condition reads first: its column's, or the index that leads to the parameters.
-PassField FieldRead(const WhereCondition& condition) {
-  return condition.column != nullptr ? condition.column->field : &CItem_OPT::Index;
+// The field of the table a condition reads: its column's, or the parameters; none for a figure.
+std::optional<PassField> FieldRead(const WhereCondition& condition) {
+  if (condition.column != nullptr) return condition.column->field;
+  if (condition.figureColumn.empty()) return &CItem_OPT::Params;
+  return std::nullopt;
 }
 
 [[noreturn]] void RefuseRow(std::size_t row, const CItem_OPT& pass, const WhereCondition& condition,
@@ -53,7 +56,7 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
   // Each condition's figure texts, found once rather than once a row; empty for a table column.
   std::vector<std::span<const std::string_view>> figureTexts;
   for (const WhereCondition& condition : selection.conditions) {
-    fieldsRead.push_back(FieldRead(condition));
+    if (const std::optional<PassField> field = FieldRead(condition)) fieldsRead.push_back(*field);
     figureTexts.push_back(condition.figureColumn.empty()
                               ? std::span<const std::string_view>()
                               : FigureColumnNamed(selection, condition.figureColumn).texts);
@@ -64,7 +67,7 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
     const std::size_t slot = slots[row];
     const CItem_OPT& pass = table[slot];
     const std::vector<PanelParameter> parameters =
-        needsParameters ? PanelParameters(RowParams(table, slot)) : std::vector<PanelParameter>();
+        needsParameters ? PanelParameters(pass.Params) : std::vector<PanelParameter>();
     bool holds = true;
     bool bad = false;
     for (std::size_t c = 0; c < selection.conditions.size(); ++c) {
@@ -72,7 +75,7 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
       try {
         const long double operand = condition.figureColumn.empty()
                                         ? ConditionOperand(condition, pass, parameters)
-                                        : CellToFloat(PassFigureText(pass, figureTexts[c]));
+                                        : CellToFloat(PassFigureText(slot, figureTexts[c]));
         holds = Satisfies(condition, operand) && holds;
       } catch (const EConvertError& error) {
         if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
@@ -94,19 +97,30 @@ SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSel
   for (const SortRequest& sort : selection.sorts) {
     if (!sort.figureColumn.empty()) FigureColumnNamed(selection, sort.figureColumn);
   }
-  // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
-  // direction rather than failing the sort as an empty cell of the table would.
-  const FigureKeys figureKeys = [&selection](const SortRequest& sort) -> FigureKey {
+  RowOrder order(count);
+  for (const SortRequest& sort : selection.sorts) {
+    if (sort.figureColumn.empty()) {
+      SortRows(table, sort.columnId, sort.largestFirst, order);
+      continue;
+    }
+    // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
+    // direction rather than failing the sort as an empty cell of the table would.
     const std::span<const std::string_view> texts =
         FigureColumnNamed(selection, sort.figureColumn).texts;
     const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
                                                    : std::numeric_limits<long double>::infinity();
-    return [texts, emptyKey](const CItem_OPT& row) {
-      const std::string_view text = PassFigureText(row, texts);
-      return text.empty() ? emptyKey : CellToFloat(text);
-    };
-  };
-  SelectedRows selected{SortedSlots(table, count, selection.sorts, figureKeys)};
+    SortRows(
+        [texts, emptyKey](PassNumber pass) {
+          const std::string_view text = PassFigureText(SlotOf(pass), texts);
+          return text.empty() ? emptyKey : CellToFloat(text);
+        },
+        sort.largestFirst, order);
+  }
+  SelectedRows selected;
+  selected.slots.reserve(order.Count());
+  for (std::size_t row = 0; row < order.Count(); ++row) {
+    selected.slots.push_back(SlotOf(order.PassAt(Row{row})));
+  }
   if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
   if (selection.limit && selected.slots.size() > *selection.limit) {
     selected.slots.resize(*selection.limit);

@@ -28,18 +28,18 @@ struct PassSelection {
 };
 
 struct SelectedRows {
-  std::vector<std::size_t> slots;  // in listed order
+  std::vector<std::size_t> slots;  // the table slots of the listed passes, in listed order
   std::size_t leftOut = 0;         // rows left out for a cell that does not convert
 };
 
-// Orders slots 0 to count-1 of `table` as the sorts would leave their rows (SortedSlots; no row
-// moves), keeps the rows that meet every condition, then takes the limit. A sort by a figure column
-// orders the rows by its numbers as a header click orders a column's, with the empty figures last;
-// one that no figure column answers raises UsageError. Every condition's cell is read in every
-// row, so the outcome does not hang on the order of the conditions. A cell that does not convert
-// raises EConvertError naming its row (1 for the first listed), its pass and its cell, unless
-// skipBad leaves that row out; a sort's refused cell raises EConvertError as the window's sort
-// does.
+// Lists passes 1 to count of `table` in the order that the sorts, applied in turn as header
+// clicks would be (SortRows), leave them, keeps the rows that meet every condition, then takes
+// the limit. A sort by a figure column orders the rows by its numbers as a header click orders a
+// column's, with the empty figures last; one that no figure column answers raises UsageError. Every
+// condition's cell is read in every row, so the outcome does not hang on the order of the
+// conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
+// listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell raises
+// EConvertError as the window's sort does.
 SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection);
 
 // Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how

@@ -1,6 +1,7 @@
 #include "selection/WhereCondition.h"
 
 #include "CellConvert.h"
+#include "CellKey.h"
 #include "CodePage.h"
 #include "Exceptions.h"
 #include "UsageError.h"
@@ -80,8 +81,7 @@ WhereCondition ParseWhereCondition(std::string_view text) {
 long double ConditionOperand(const WhereCondition& condition, const CItem_OPT& row,
                              const std::vector<PanelParameter>& parameters) {
   if (condition.column != nullptr) {
-    const std::string_view cell = row.*condition.column->field;
-    return condition.column->integerKey ? CellToInt(cell) : CellToFloat(cell);
+    return CellKey(*condition.column, row.*condition.column->field);
   }
   const auto value = ParameterValue(parameters, condition.parameter);
   if (!value) throw EConvertError("the pass has no such parameter");

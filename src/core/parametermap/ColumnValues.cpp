@@ -1,23 +1,24 @@
 #include "parametermap/ColumnValues.h"
 
-#include "CellConvert.h"
+#include <optional>
+
+#include "CellKey.h"
 #include "Exceptions.h"
 #include "ResultColumns.h"
 #include "parametermap/ExactDecimal.h"
-#include "parametermap/PassRows.h"
 
 namespace {
 
 constexpr int kDrawdownColumn = 5;
 constexpr int kDrawdownPercentColumn = 6;
-// Far enough ahead for a row's cells, which lie one after another in the report's text but far
-// from the processor's cache, to arrive before they are read.
-constexpr std::size_t kRowsAhead = 16;
+// Far enough ahead for a pass's cell, which lies in the report's text far from the processor's
+// cache, to arrive before it is read.
+constexpr std::size_t kPassesAhead = 16;
 
 // A cell the sort would refuse converts to nothing here; the map leaves such a figure empty.
 bool Convert(const ResultColumn& column, PassText text, long double& value) {
   try {
-    value = column.integerKey ? static_cast<long double>(CellToInt(text)) : CellToFloat(text);
+    value = CellKey(column, text);
     return true;
   } catch (const EConvertError&) {
     return false;
@@ -41,19 +42,12 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
   values.values_.resize(count, 0);
   values.converts_.resize(count, 0);
   values.exact_.resize(count, kNotExact);
-  std::vector<bool> seen(count, false);
-  for (std::size_t row = 0; row < count; ++row) {
-    if (row + kRowsAhead < count) {
-      const CItem_OPT& ahead = table[row + kRowsAhead];
-      __builtin_prefetch(ahead.Index.data());
-      __builtin_prefetch((ahead.*column.field).data());
+  // Nothing moves a loaded pass: the pass numbered k is in slot k-1.
+  for (std::size_t at = 0; at < count; ++at) {
+    if (at + kPassesAhead < count) {
+      __builtin_prefetch((table[at + kPassesAhead].*column.field).data());
     }
-    const CItem_OPT& record = table[row];
-    const std::optional<std::size_t> pass = PassNumberOf(record.Index);
-    if (!pass || *pass > count || seen[*pass - 1]) continue;
-    const std::size_t at = *pass - 1;
-    seen[at] = true;
-    const PassText text = record.*column.field;
+    const PassText text = table[at].*column.field;
     values.texts_[at] = text;
     // A plain decimal reads as CellToFloat reads it: both divide its exact digits by an exact
     // power of ten, rounding once. This spares the general conversion for nearly every cell.

@@ -6,18 +6,18 @@
 
 #include "PassTable.h"
 
-// The cells of one result column, looked up by pass number: the sort moves rows, and a pass is
-// found through its Index text wherever its row stands. Each cell converts as the column's sort
-// converts it.
+// The cells of one result column, looked up by pass number, whatever order a sort has listed the
+// passes in. Each cell converts as the column's sort converts it (CellKey).
 struct PassCell {
   PassText text;
   long double value = 0;
-  bool converts = false;  // false also for a pass no row is numbered with
+  bool converts = false;
 };
 
 class ColumnValues {
  public:
-  // Reads column `columnId` of kResultColumns in rows 0 to count-1.
+  // Reads column `columnId` of kResultColumns of passes 1 to count, which stand in slots 0 to
+  // count-1.
   static ColumnValues Read(const PassTable& table, std::size_t count, int columnId);
 
   int ColumnId() const noexcept { return columnId_; }

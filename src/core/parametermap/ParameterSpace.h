@@ -10,9 +10,9 @@
 #include "PassTable.h"
 
 // The parameters of a report's passes as a grid: which parameters the optimization varied, the
-// ordered values of each, and where every pass stands. Built from the Params texts, which a sort
-// never moves, so it stays right whatever order the rows are in. Every text is a view into the
-// table's report text and lives as long as the table holds that load.
+// ordered values of each, and where every pass stands. Built from the Params texts of the passes
+// in their slots, so it stays right whatever order a sort lists the rows in. Every text is a view
+// into the table's report text and lives as long as the table holds that load.
 
 // A parameter of the map. A constant has exactly one value.
 struct MapParameter {

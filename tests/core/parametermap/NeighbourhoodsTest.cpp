@@ -8,10 +8,10 @@
 #include "MapReport.h"
 #include "PlateauGrid.h"
 #include "ResultColumns.h"
-#include "SortPasses.h"
 #include "parametermap/ColumnValues.h"
 #include "parametermap/Neighbourhoods.h"
 #include "parametermap/ParameterSpace.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
@@ -149,10 +149,12 @@ TEST(Neighbourhoods, FiguresStayEmptyWhereACellDoesNotConvertAndPassesLeftOutHav
 }
 
 TEST(Neighbourhoods, FiguresFollowThePassNotTheRowAfterASort) {
-  Landscape grid(PlateauGridPasses());
-  SortPasses(kProfit, true, static_cast<int>(grid.report.count), grid.report.table);
+  const Landscape grid(PlateauGridPasses());
+  RowOrder order(grid.report.count);
+  SortRows(grid.report.table, kProfit, true, order);
   const ColumnValues sorted = ColumnValues::Read(grid.report.table, grid.report.count, kProfit);
-  for (std::size_t pass = 1; pass <= grid.report.count; ++pass) {
+  for (std::size_t row = 0; row < order.Count(); ++row) {
+    const std::size_t pass = order.PassAt(Row{row}).value;
     const NeighbourhoodFigures figures = FiguresOf(grid.neighbourhoods, sorted, pass);
     EXPECT_EQ(figures.minPass, grid.figures[pass - 1].minPass) << pass;
     EXPECT_EQ(figures.Mean(), grid.figures[pass - 1].Mean()) << pass;

@@ -7,10 +7,9 @@
 
 #include "CellConvert.h"
 #include "MapReport.h"
-#include "SortPasses.h"
 #include "parametermap/ExactDecimal.h"
 #include "parametermap/ParameterMap.h"
-#include "parametermap/PassRows.h"
+#include "sort/RowOrder.h"
 
 namespace {
 
@@ -43,8 +42,9 @@ class AggregateTest : public testing::TestWithParam<AggregateCase> {};
 TEST_P(AggregateTest, EachCellShowsItsFigureAndTheBestPass) {
   const AggregateCase& c = GetParam();
   MapReport report(TwoByTwo());
-  // The map finds each pass's cells through its number, wherever a sort has put its row.
-  SortPasses(kProfit, true, 4, report.table);
+  // The map finds each pass's cells through its number, whatever order a sort lists the rows in.
+  RowOrder order(4);
+  SortRows(report.table, kProfit, true, order);
   const ParameterSpace space = ParameterSpace::Read(report.table, report.count);
   const ColumnValues values = ColumnValues::Read(report.table, report.count, c.column);
   const ParameterMap map = BuildParameterMap(space, values, 0, 1, c.aggregate);
@@ -107,20 +107,21 @@ TEST(ParameterMap, OneOptimizedParameterGivesAProfile) {
   EXPECT_EQ(overX.At(1, 0).figure.text, "5.00");
 }
 
-TEST(PassRows, FindTheRowAPassStandsInAfterASort) {
-  MapReport report(TwoByTwo());
+TEST(RowOrder, FindsTheRowAPassStandsInAfterASort) {
+  const MapReport report(TwoByTwo());
   // Smallest first: passes 3 and 4 (-4.00, -4.0), 1 (10.00), 2 (30.5).
-  SortPasses(kProfit, false, 4, report.table);
-  const PassRows rows = PassRows::Read(report.table, report.count);
+  RowOrder order(4);
+  SortRows(report.table, kProfit, false, order);
   std::vector<std::size_t> rowOfPass;
-  for (std::size_t pass = 1; pass <= report.count; ++pass) rowOfPass.push_back(*rows.RowOf(pass));
-  EXPECT_EQ(rowOfPass, (std::vector<std::size_t>{2, 3, 0, 1, 4, 5}));
-  EXPECT_EQ(rows.RowOf(0), std::nullopt);
-  EXPECT_EQ(rows.RowOf(7), std::nullopt);
-  EXPECT_EQ(PassNumberOf("12"), 12u);
-  for (const std::string_view index : {"", "0", "+3", " 3", "3 ", "x"}) {
-    EXPECT_EQ(PassNumberOf(index), std::nullopt) << index;
+  for (std::size_t pass = 1; pass <= 4; ++pass) {
+    rowOfPass.push_back(order.RowOf(PassNumber{pass}).value().value);
   }
+  EXPECT_EQ(rowOfPass, (std::vector<std::size_t>{2, 3, 0, 1}));
+  EXPECT_EQ(order.RowOf(PassNumber{0}), std::nullopt);
+  EXPECT_EQ(order.RowOf(PassNumber{5}), std::nullopt);
+  // The table keeps each pass in its slot: its parameters and cells are found by its number.
+  EXPECT_EQ(report.table[SlotOf(order.PassAt(Row{0}))].Profit, "-4.00");
+  EXPECT_EQ(report.table[SlotOf(order.PassAt(Row{3}))].Profit, "30.5");
 }
 
 TEST(ParameterMap, AggregatesHaveTheirCommandLineNames) {
