@@ -10,6 +10,7 @@
 #include <core/Exceptions.h>
 #include <ui/mainwindow/MainWindow.h>
 #include "TestFiles.h"
+#include "WindowFixture.h"
 
 namespace {
 

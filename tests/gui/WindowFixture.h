@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QString>
 #include <memory>
 #include <string>
@@ -9,6 +14,8 @@
 #include <ui/messages/ErrorReport.h>
 #include "GeneratedPasses.h"
 #include <ui/mainwindow/MainWindow.h>
+#include <ui/widgets/EnterButton.h>
+#include <ui/widgets/FileDialog.h>
 #include <ui/widgets/LinkLabel.h>
 #include <ui/widgets/ParameterPanel.h>
 #include <ui/widgets/ResultsView.h>
