@@ -8,13 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include <cli/CommandDispatch.h>
+#include <cli/selection/PassSelection.h>
+#include <cli/setfiles/BatchExport.h>
+#include <core/ReportLoader.h>
+#include <core/SetFile.h>
+
 #include "BenchReport.h"
-#include "CommandDispatch.h"
-#include "ReportLoader.h"
-#include "SetFile.h"
 #include "TestFiles.h"
-#include "selection/PassSelection.h"
-#include "setfiles/BatchExport.h"
 
 namespace {
 

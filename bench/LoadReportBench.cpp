@@ -15,12 +15,13 @@
 #include <stdexcept>
 #include <string>
 
+#include <core/ReportFile.h>
+#include <core/ReportLoader.h>
+#include <core/sort/RowOrder.h>
+
 #include "BenchReport.h"
 #include "BenchTimes.h"
 #include "HeapCounter.h"
-#include "ReportFile.h"
-#include "ReportLoader.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

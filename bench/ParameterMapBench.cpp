@@ -9,12 +9,13 @@
 #include <memory>
 #include <string>
 
+#include <core/ReportLoader.h>
+#include <core/parametermap/Neighbourhoods.h>
+#include <core/parametermap/ParameterMap.h>
+
 #include "BenchReport.h"
 #include "BenchTimes.h"
 #include "HeapCounter.h"
-#include "ReportLoader.h"
-#include "parametermap/Neighbourhoods.h"
-#include "parametermap/ParameterMap.h"
 
 namespace {
 

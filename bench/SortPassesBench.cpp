@@ -10,12 +10,13 @@
 #include <utility>
 #include <vector>
 
+#include <core/CellConvert.h>
+#include <core/PassTable.h>
+#include <core/ReportLoader.h>
+#include <core/sort/ExchangeSortOrder.h>
+#include <core/sort/RowOrder.h>
+
 #include "BenchReport.h"
-#include "CellConvert.h"
-#include "PassTable.h"
-#include "ReportLoader.h"
-#include "sort/ExchangeSortOrder.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

@@ -11,13 +11,14 @@
 #include <QTest>
 #include <memory>
 
-#include "BenchReport.h"
-#include <ui/mainwindow/MainWindow.h>
 #include <core/ReportLoader.h>
 #include <core/sort/RowOrder.h>
+#include <ui/mainwindow/MainWindow.h>
+#include <ui/parametermap/ParameterMapWindow.h>
 #include <ui/widgets/FileDialog.h>
 #include <ui/widgets/ResultsView.h>
-#include <ui/parametermap/ParameterMapWindow.h>
+
+#include "BenchReport.h"
 
 namespace {
 

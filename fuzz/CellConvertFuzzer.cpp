@@ -9,9 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "CellConvert.h"
-#include "CodePage.h"
-#include "Exceptions.h"
+#include <core/CellConvert.h>
+#include <core/CodePage.h>
+#include <core/Exceptions.h>
+
 #include "FuzzCheck.h"
 
 namespace {

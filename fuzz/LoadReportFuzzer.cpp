@@ -14,11 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
+#include <core/PassTable.h>
+#include <core/ReportLoader.h>
+
 #include "FuzzCheck.h"
-#include "PassTable.h"
 #include "ReferenceParser.h"
-#include "ReportLoader.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "CodePage.h"
-#include "PassTable.h"
-#include "ReportFile.h"
-#include "ReportLineScan.h"
-#include "ReportLoader.h"
-#include "ResultColumns.h"
+#include <core/CodePage.h>
+#include <core/PassTable.h>
+#include <core/ReportFile.h>
+#include <core/ReportLineScan.h>
+#include <core/ReportLoader.h>
+#include <core/ResultColumns.h>
 
 namespace {
 

@@ -8,12 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include <core/PanelText.h>
+#include <core/ReportRowScan.h>
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
+
 #include "FuzzCheck.h"
-#include "PanelText.h"
 #include "ReferenceParser.h"
-#include "ReportRowScan.h"
-#include "parameters/ParameterLines.h"
-#include "parameters/ParameterPair.h"
 
 namespace {
 

@@ -13,12 +13,13 @@
 #include <string_view>
 #include <vector>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
+#include <core/PassTable.h>
+#include <core/ResultColumns.h>
+#include <core/sort/RowOrder.h>
+
 #include "ExchangeSortOracle.h"
 #include "FuzzCheck.h"
-#include "PassTable.h"
-#include "ResultColumns.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "ApplicationEntry.h"
 
-#include "Application.h"
 #include <ui/look/Artwork.h>
 #include <ui/messages/ErrorReport.h>
+
+#include "Application.h"
 #include "StartArguments.h"
 #include "Translations.h"
 

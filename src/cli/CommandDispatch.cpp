@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "ErrorText.h"
-#include "Exceptions.h"
+#include <cli/commands/CheckCommand.h>
+#include <cli/commands/ExportCommand.h>
+#include <cli/commands/ListCommand.h>
+#include <cli/commands/MapCommand.h>
+#include <cli/commands/ParamsCommand.h>
+#include <core/ErrorText.h>
+#include <core/Exceptions.h>
+
 #include "HelpFormatter.h"
 #include "UsageError.h"
-#include "commands/CheckCommand.h"
-#include "commands/ExportCommand.h"
-#include "commands/ListCommand.h"
-#include "commands/MapCommand.h"
-#include "commands/ParamsCommand.h"
 
 namespace {
 

@@ -4,8 +4,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include <core/platform/CodePageBackend.h>
+
 #include "CodePagePieces.h"
-#include "platform/CodePageBackend.h"
 
 namespace {
 

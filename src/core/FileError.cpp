@@ -1,6 +1,6 @@
 #include "FileError.h"
 
-#include "platform/FileErrorParts.h"
+#include <core/platform/FileErrorParts.h>
 
 std::string FileErrorMessage(const char* action, const std::string& path, SystemError error) {
   return std::string("Cannot ") + action + " file \"" + FullPath(path) + "\". " +

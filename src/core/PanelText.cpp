@@ -1,6 +1,6 @@
 #include "PanelText.h"
 
-#include "parameters/ParameterLines.h"
+#include <core/parameters/ParameterLines.h>
 
 std::string FormatParameters(std::string_view params) {
   std::string text;

@@ -1,7 +1,8 @@
 #include "ReportFile.h"
 
+#include <core/platform/FileRead.h>
+
 #include "CodePage.h"
-#include "platform/FileRead.h"
 
 namespace {
 

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "PassTable.h"
+#include <cli/UsageError.h>
+#include <cli/setfiles/FileNameTemplate.h>
+#include <core/PassTable.h>
+
 #include "RunTool.h"
 #include "TestFiles.h"
-#include "UsageError.h"
-#include "setfiles/FileNameTemplate.h"
 
 namespace fs = std::filesystem;
 

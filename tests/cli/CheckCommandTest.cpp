@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <cli/check/PassNumbers.h>
+
 #include "RunTool.h"
 #include "TestFiles.h"
-#include "check/PassNumbers.h"
 
 namespace {
 

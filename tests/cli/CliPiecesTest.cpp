@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/ListFormats.h"
+#include <cli/formats/ListFormats.h>
 
 namespace {
 

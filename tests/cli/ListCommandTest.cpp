@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
+#include <core/ReportLoader.h>
+#include <core/sort/RowOrder.h>
+
 #include "ListingText.h"
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include <cli/UsageError.h>
+#include <cli/selection/WhereCondition.h>
+
 #include "ListingText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
-#include "UsageError.h"
-#include "selection/WhereCondition.h"
 
 namespace {
 

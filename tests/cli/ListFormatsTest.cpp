@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <cli/formats/ListFormats.h>
+
 #include "RunTool.h"
 #include "TestFiles.h"
-#include "formats/ListFormats.h"
 
 namespace {
 

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "PanelText.h"
+#include <cli/setfiles/SetFileTemplate.h>
+#include <core/PanelText.h>
+
 #include "RunTool.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
-#include "setfiles/SetFileTemplate.h"
 
 namespace {
 

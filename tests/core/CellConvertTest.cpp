@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CellConvert.h"
-#include "Exceptions.h"
+#include <core/CellConvert.h>
+#include <core/Exceptions.h>
 
 namespace {
 

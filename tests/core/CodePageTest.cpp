@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CodePage.h"
-#include "CodePagePieces.h"
+#include <core/CodePage.h>
+#include <core/CodePagePieces.h>
 
 namespace {
 

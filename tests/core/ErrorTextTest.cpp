@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ErrorText.h"
+#include <core/ErrorText.h>
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "CellConvert.h"
+#include <core/CellConvert.h>
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
 
 // The window's column sort exactly as the user-visible behaviour is defined: a quadratic exchange
 // sort over the rows that converts both rows' keys afresh for every comparison, row i's first,

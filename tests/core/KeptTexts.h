@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
 
 // A view of `text` that stays valid until the test program ends, for pass fields set by tests.
 inline PassText Kept(std::string text) {

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
+#include <core/ReportLoader.h>
+
 #include "GeneratedPasses.h"
 #include "PassFields.h"
 #include "ReferenceParser.h"
 #include "ReportGenerator.h"
 #include "ReportLines.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {

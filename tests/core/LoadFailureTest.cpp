@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include <core/ReportLoader.h>
+
 #include "AllocationGate.h"
 #include "PassFields.h"
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {

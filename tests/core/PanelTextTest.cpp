@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "PanelText.h"
+#include <core/PanelText.h>
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
 
 // All eight fields of a pass in declaration order, so that a failed comparison prints them.
 inline std::vector<std::string> AllFields(const CItem_OPT& p) {

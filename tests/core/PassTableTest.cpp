@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <core/PassTable.h>
+
 #include "KeptTexts.h"
-#include "PassTable.h"
 
 namespace {
 

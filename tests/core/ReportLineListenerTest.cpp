@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
+#include <core/ReportLoader.h>
+
 #include "PassFields.h"
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {

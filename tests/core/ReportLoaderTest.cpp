@@ -2,11 +2,12 @@
 
 #include <filesystem>
 
-#include "CodePage.h"
-#include "Exceptions.h"
+#include <core/CodePage.h>
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+
 #include "PassFields.h"
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
 

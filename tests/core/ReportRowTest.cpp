@@ -2,8 +2,9 @@
 // into the same fields.
 #include <gtest/gtest.h>
 
+#include <core/ReportRowScan.h>
+
 #include "ReferenceParser.h"
-#include "ReportRowScan.h"
 
 namespace {
 

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
+#include <core/ReportHeader.h>
+#include <core/ReportLineScan.h>
+#include <core/ReportRowScan.h>
+
 #include "PassFields.h"
 #include "ReferenceParser.h"
-#include "ReportHeader.h"
-#include "ReportLineScan.h"
 #include "ReportLines.h"
-#include "ReportRowScan.h"
 
 namespace {
 

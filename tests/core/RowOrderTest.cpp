@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "CellConvert.h"
-#include "Exceptions.h"
+#include <core/CellConvert.h>
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+#include <core/sort/RowOrder.h>
+
 #include "ExchangeSortOracle.h"
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "SetFile.h"
+#include <core/SetFile.h>
+
 #include "TestFiles.h"
 
 namespace {

@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
+#include <core/ReportLoader.h>
+
 #include "PassFields.h"
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {

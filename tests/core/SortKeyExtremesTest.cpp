@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <core/sort/RowOrder.h>
+
 #include "ExchangeSortOracle.h"
 #include "KeptTexts.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

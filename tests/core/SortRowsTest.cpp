@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
+#include <core/sort/RowOrder.h>
+
 #include "ExchangeSortOracle.h"
 #include "KeptTexts.h"
 #include "PassFields.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

@@ -71,8 +71,9 @@ class DropTest : public WindowTest {
     if (!urls.isEmpty()) data.setUrls(urls);
     if (!text.isNull()) data.setText(text);
 
-    QWidget& onto =
-        target == Target::List ? *ControlOf<ResultsView>(form, "RzListView1")->viewport() : *ControlOf<ParameterPanel>(form, "RzMemo1")->viewport();
+    QWidget& onto = target == Target::List
+                        ? *ControlOf<ResultsView>(form, "RzListView1")->viewport()
+                        : *ControlOf<ParameterPanel>(form, "RzMemo1")->viewport();
     DragAndDrop(onto, data);
     QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), rows);
     QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), text.isNull() ? QString() : text);

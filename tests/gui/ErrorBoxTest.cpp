@@ -3,8 +3,9 @@
 #include <stdexcept>
 
 #include <app/Application.h>
-#include <ui/messages/ErrorReport.h>
 #include <core/Exceptions.h>
+#include <ui/messages/ErrorReport.h>
+
 #include "WindowTest.h"
 
 namespace {

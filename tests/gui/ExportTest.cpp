@@ -149,7 +149,8 @@ class ExportTest : public WindowTest {
 
   void textTypedIntoThePanelOnItsOwnProposesNoName() {
     MainWindow& form = window_->Form();
-    ClickBelowRows(*ControlOf<ResultsView>(form, "RzListView1"));  // opens the export, fills nothing
+    ClickBelowRows(
+        *ControlOf<ResultsView>(form, "RzListView1"));  // opens the export, fills nothing
     ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("A=1\r\n");
     window_->SaveDialog().Confirm("manual");
     QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
@@ -157,7 +158,8 @@ class ExportTest : public WindowTest {
     ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1);
     window_->SaveDialog().Confirm();
     QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
-    ControlOf<ParameterPanel>(form, "RzMemo1")->SetText("B=2\r\n");  // after an export the panel holds no pass
+    ControlOf<ParameterPanel>(form, "RzMemo1")
+        ->SetText("B=2\r\n");  // after an export the panel holds no pass
     window_->SaveDialog().Confirm("typed");
     QTest::mouseClick(ControlOf<QPushButton>(form, "RzBitBtn2"), Qt::LeftButton);
 

@@ -17,7 +17,9 @@ class KeyboardTest : public WindowTest {
  private slots:
   void onlyTheFourControlsTakeTheFocus() {
     MainWindow& form = window_->Form();
-    const QList<QWidget*> stops = {ControlOf<QPushButton>(form, "RzBitBtn2"), ControlOf<QPushButton>(form, "RzButton1"), ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1")};
+    const QList<QWidget*> stops = {
+        ControlOf<QPushButton>(form, "RzBitBtn2"), ControlOf<QPushButton>(form, "RzButton1"),
+        ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1")};
     for (QWidget* widget : form.findChildren<QWidget*>()) {
       const bool takesFocus = (widget->focusPolicy() & Qt::TabFocus) != 0 ||
                               (widget->focusPolicy() & Qt::ClickFocus) != 0;
@@ -37,8 +39,10 @@ class KeyboardTest : public WindowTest {
     MainWindow& form = window_->Form();
     // A window shorter than its content, where a hidden stop would scroll the box.
     form.resize(form.width(), 400);
-    QList<QWidget*> cycle = {ControlOf<QPushButton>(form, "RzBitBtn2"), ControlOf<QPushButton>(form, "RzButton1"), ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1"),
-                             ControlOf<QPushButton>(form, "RzBitBtn2")};
+    QList<QWidget*> cycle = {
+        ControlOf<QPushButton>(form, "RzBitBtn2"), ControlOf<QPushButton>(form, "RzButton1"),
+        ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1"),
+        ControlOf<QPushButton>(form, "RzBitBtn2")};
     if (modifiers & Qt::ShiftModifier) std::reverse(cycle.begin(), cycle.end());
     QCOMPARE(QApplication::focusWidget(), ControlOf<QPushButton>(form, "RzBitBtn2"));
     for (qsizetype step = 1; step < cycle.size(); ++step) {

@@ -145,9 +145,10 @@ class LayoutTest : public WindowTest {
     MainWindow& form = window_->Form();
     auto* control = form.findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
-    QWidget* expectedParent = parent.isEmpty()                 ? &form
-                              : parent == "scroll box content" ? ControlOf<QScrollArea>(form, "ScrollBox1")->widget()
-                                                               : form.findChild<QWidget*>(parent);
+    QWidget* expectedParent = parent.isEmpty() ? &form
+                              : parent == "scroll box content"
+                                  ? ControlOf<QScrollArea>(form, "ScrollBox1")->widget()
+                                  : form.findChild<QWidget*>(parent);
     QCOMPARE(control->parentWidget(), expectedParent);
     if (text.isEmpty()) {
       QCOMPARE(control->geometry(), geometry);
@@ -219,12 +220,15 @@ class LayoutTest : public WindowTest {
   void looks() {
     MainWindow& form = window_->Form();
     QCOMPARE(ControlOf<QLabel>(form, "Image2")->pixmap().size(), QSize(537, 94));
-    QCOMPARE(ControlOf<QLabel>(form, "RzLabel2")->palette().color(QPalette::WindowText), QColor(161, 198, 17));
-    QCOMPARE(QColor(PixelOf(*ControlOf<QPushButton>(form, "RzBitBtn2"), {4, 4})), QColor(12, 149, 203));
+    QCOMPARE(ControlOf<QLabel>(form, "RzLabel2")->palette().color(QPalette::WindowText),
+             QColor(161, 198, 17));
+    QCOMPARE(QColor(PixelOf(*ControlOf<QPushButton>(form, "RzBitBtn2"), {4, 4})),
+             QColor(12, 149, 203));
     QCOMPARE(QColor(PixelOf(*ControlOf<QFrame>(form, "RzPanel2"), {600, 106})), QColor(Qt::white));
     QVERIFY(ControlOf<QStatusBar>(form, "RzStatusBar1")->isSizeGripEnabled());
     QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), QString());
-    QCOMPARE(ControlOf<QScrollArea>(form, "ScrollBox1")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(ControlOf<QScrollArea>(form, "ScrollBox1")->horizontalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOff);
 
     LinkLabel& link = *ControlOf<LinkLabel>(form, "RzURLLabel2");
     QCOMPARE(link.pos(), QPoint(419, 84));
@@ -268,7 +272,8 @@ class LayoutTest : public WindowTest {
     form.resize(1200, 400);
     QCOMPARE(form.width(), 894);
     QCOMPARE(form.height(), 400);
-    QCOMPARE(ControlOf<QScrollArea>(form, "ScrollBox1")->geometry(), QRect(0, 113, 894, 400 - 113 - 25));
+    QCOMPARE(ControlOf<QScrollArea>(form, "ScrollBox1")->geometry(),
+             QRect(0, 113, 894, 400 - 113 - 25));
     QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->geometry(), QRect(0, 375, 894, 25));
   }
 
@@ -281,7 +286,8 @@ class LayoutTest : public WindowTest {
 
     form.resize(894, 400);
     QTest::qWait(20);
-    const int bottom = ControlOf<QScrollArea>(form, "ScrollBox1")->widget()->height() - ControlOf<QScrollArea>(form, "ScrollBox1")->viewport()->height();
+    const int bottom = ControlOf<QScrollArea>(form, "ScrollBox1")->widget()->height() -
+                       ControlOf<QScrollArea>(form, "ScrollBox1")->viewport()->height();
     QCOMPARE(box.maximum(), bottom);
     for (int expected = 10; expected < bottom + 20; expected += 10) {
       TurnWheel(*ControlOf<ResultsView>(form, "RzListView1")->viewport(), true);
@@ -296,7 +302,8 @@ class LayoutTest : public WindowTest {
     QTest::qWait(20);  // the list lays out its rows
     TurnWheel(form, true);
     for (QAbstractScrollArea* control :
-         std::initializer_list<QAbstractScrollArea*>{ControlOf<ResultsView>(form, "RzListView1"), ControlOf<ParameterPanel>(form, "RzMemo1")}) {
+         std::initializer_list<QAbstractScrollArea*>{ControlOf<ResultsView>(form, "RzListView1"),
+                                                     ControlOf<ParameterPanel>(form, "RzMemo1")}) {
       control->setFocus();
       TurnWheel(*ControlOf<QPushButton>(form, "RzButton1"), true);
       QCOMPARE(box.value(), 10);

@@ -4,9 +4,10 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <ui/mainwindow/LoadedReport.h>
+
 #include "ReportText.h"
 #include "UserActions.h"
-#include <ui/mainwindow/LoadedReport.h>
 #include "WindowTest.h"
 
 namespace {
@@ -41,15 +42,19 @@ class LoadAndSortTest : public WindowTest {
     QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->model()->rowCount(), 0);
 
     window_->LoadThroughButton(report_);
-    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0), QStringList({"1", "2", "3", "4"}));
-    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 1), QStringList({"3.00", "-5.00", "10.50", "9"}));
-    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 6), QStringList({"1.00", "12.50", "0.10", "9.99"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0),
+             QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 1),
+             QStringList({"3.00", "-5.00", "10.50", "9"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 6),
+             QStringList({"1.00", "12.50", "0.10", "9.99"}));
 
     ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 2);
     window_->OpenDialog().Cancel();
     QTest::mouseClick(ControlOf<QPushButton>(form, "RzButton1"), Qt::LeftButton);
     QCOMPARE(window_->OpenDialog().Proposed().size(), 2);
-    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0), QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(ColumnTexts(*ControlOf<ResultsView>(form, "RzListView1"), 0),
+             QStringList({"1", "2", "3", "4"}));
     QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->SelectedRow(), 2);
 
     window_->LoadThroughButton(report_);

@@ -1,7 +1,8 @@
 #include <QTest>
 
-#include "AllocationLimit.h"
 #include <app/Application.h>
+
+#include "AllocationLimit.h"
 #include "GeneratedPasses.h"
 #include "UserActions.h"
 #include "WindowTest.h"

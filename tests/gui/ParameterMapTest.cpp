@@ -8,12 +8,13 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "UserActions.h"
 #include <ui/mainwindow/LoadedReport.h>
-#include "WindowTest.h"
 #include <ui/parametermap/MapCanvas.h>
 #include <ui/parametermap/ParameterMapWindow.h>
 #include <ui/parametermap/ProfileChart.h>
+
+#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -251,7 +252,8 @@ class ParameterMapTest : public WindowTest {
     QVERIFY(row >= 0);
     QCOMPARE(window_->Form().Report().PassAt(row).value, std::size_t{10});
     QCOMPARE(ControlOf<ResultsView>(form, "RzListView1")->currentIndex().row(), row);
-    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(),
+             QString("A=2\r\nB=20\r\nD=0\r\nC=x\r\n"));
     QVERIFY(window_->Form().Report().RowChosen());
     QCOMPARE(map.Map->Marked(), QPoint(1, 1));
     QCOMPARE(map.NeighbourhoodLine->text(),
@@ -269,7 +271,8 @@ class ParameterMapTest : public WindowTest {
     ParameterMapWindow& map = Opened();
     QVERIFY(ChooseItem(*map.AggregateBox, "минимум"));
     QTest::mouseClick(map.Map, Qt::LeftButton, {}, map.Map->CellRect(0, 0).center());
-    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(), QString("A=1\r\nB=10\r\nD=1\r\nC=x\r\n"));
+    QCOMPARE(ControlOf<ParameterPanel>(form, "RzMemo1")->Text(),
+             QString("A=1\r\nB=10\r\nD=1\r\nC=x\r\n"));
   }
 
   void aPassChosenInTheListIsMarked() {

@@ -12,11 +12,12 @@
 #include <functional>
 #include <memory>
 
-#include <ui/messages/ErrorReport.h>
 #include <app/Translations.h>
+#include <ui/messages/ErrorReport.h>
+#include <ui/parametermap/ParameterMapWindow.h>
+
 #include "UserActions.h"
 #include "WindowTest.h"
-#include <ui/parametermap/ParameterMapWindow.h>
 
 namespace {
 

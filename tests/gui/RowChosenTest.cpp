@@ -2,8 +2,9 @@
 #include <QTest>
 
 #include <ui/encoding/AnsiText.h>
-#include "UserActions.h"
 #include <ui/mainwindow/LoadedReport.h>
+
+#include "UserActions.h"
 #include "WindowTest.h"
 
 namespace {

@@ -6,11 +6,12 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "UserActions.h"
-#include "WindowFixture.h"
 #include <ui/parametermap/MapCanvas.h>
 #include <ui/parametermap/ParameterMapWindow.h>
 #include <ui/parametermap/ProfileChart.h>
+
+#include "UserActions.h"
+#include "WindowFixture.h"
 
 // Pictures of the windows with the sample report loaded, sorted by profit and a pass chosen:
 // the main window, the parameter map and a profile. Written to the folder that KVL_SCREENSHOTS

@@ -5,10 +5,11 @@
 #include <QTimer>
 
 #include <app/ApplicationEntry.h>
-#include "DialogStandIns.h"
-#include <ui/messages/ErrorReport.h>
 #include <core/Exceptions.h>
 #include <ui/mainwindow/MainWindow.h>
+#include <ui/messages/ErrorReport.h>
+
+#include "DialogStandIns.h"
 #include "TestFiles.h"
 #include "WindowFixture.h"
 

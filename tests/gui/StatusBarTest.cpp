@@ -1,8 +1,9 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "UserActions.h"
 #include <ui/messages/UserTexts.h>
+
+#include "UserActions.h"
 #include "WindowTest.h"
 
 class StatusBarTest : public WindowTest {

@@ -9,9 +9,9 @@
 #include <QMenu>
 #include <QTest>
 
-#include <ui/widgets/ResultsView.h>
 #include <ui/mainwindow/MainWindow.h>
 #include <ui/parametermap/MapTexts.h>
+#include <ui/widgets/ResultsView.h>
 
 #include "WindowFixture.h"
 

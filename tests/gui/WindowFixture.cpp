@@ -5,8 +5,9 @@
 #include <QSettings>
 #include <QTest>
 
-#include "ReportText.h"
 #include <ui/mainwindow/LoadedReport.h>
+
+#include "ReportText.h"
 
 WindowFixture::WindowFixture() {
   const QString settings = QString::fromStdString(settingsFolder_.Path().string());

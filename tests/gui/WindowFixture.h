@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "DialogStandIns.h"
-#include <ui/messages/ErrorReport.h>
-#include "GeneratedPasses.h"
 #include <ui/mainwindow/MainWindow.h>
+#include <ui/messages/ErrorReport.h>
 #include <ui/widgets/EnterButton.h>
 #include <ui/widgets/FileDialog.h>
 #include <ui/widgets/LinkLabel.h>
 #include <ui/widgets/ParameterPanel.h>
 #include <ui/widgets/ResultsView.h>
+
+#include "DialogStandIns.h"
+#include "GeneratedPasses.h"
 #include "TestFiles.h"
 
 // A shown main window over fresh process state (no row chosen, every sort flag clear), with a

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
 
 // The row format of the optimization report read the plain way, by position arithmetic on 1-based
 // positions where 0 means "not found": the reference that the loader's one-pass scan is tested

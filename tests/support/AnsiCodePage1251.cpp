@@ -1,4 +1,4 @@
-#include "platform/CodePageBackend.h"
+#include <core/platform/CodePageBackend.h>
 
 // Windows-1251, the code page of the reports and of the tests' fixtures.
 unsigned SystemAnsiCodePage() {

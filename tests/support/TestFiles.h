@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Utf8Path.h"
+#include <core/Utf8Path.h>
 
 // A fresh directory under the system's temporary folder, removed with everything in it.
 class TempDir {

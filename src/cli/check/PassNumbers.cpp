@@ -1,9 +1,9 @@
-#include "check/PassNumbers.h"
+#include "PassNumbers.h"
 
 #include <algorithm>
 
-#include "CellConvert.h"
-#include "Exceptions.h"
+#include <core/CellConvert.h>
+#include <core/Exceptions.h>
 
 PassNumbers CheckPassNumbers(const std::vector<std::string_view>& firstCells) {
   PassNumbers result;

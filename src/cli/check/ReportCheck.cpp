@@ -1,12 +1,12 @@
-#include "check/ReportCheck.h"
+#include "ReportCheck.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "CellKey.h"
-#include "CodePage.h"
-#include "Exceptions.h"
-#include "ReportLoader.h"
+#include <core/CellKey.h>
+#include <core/CodePage.h>
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
 
 namespace {
 

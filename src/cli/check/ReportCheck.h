@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ReportFile.h"
-#include "ResultColumns.h"
-#include "check/PassNumbers.h"
+#include <core/ReportFile.h>
+#include <core/ResultColumns.h>
+
+#include "PassNumbers.h"
 
 // Everything a user needs to trust what the tool and the window make of a report: how it was
 // read, which of its lines became passes, and what the sort would refuse.

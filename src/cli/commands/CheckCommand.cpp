@@ -1,13 +1,13 @@
-#include "commands/CheckCommand.h"
+#include "CheckCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <string>
 
-#include "CodePage.h"
-#include "HelpFormatter.h"
-#include "check/ReportCheck.h"
+#include <cli/HelpFormatter.h>
+#include <cli/check/ReportCheck.h>
+#include <core/CodePage.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "commands/ExportCommand.h"
+#include "ExportCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "Exceptions.h"
-#include "HelpFormatter.h"
-#include "ReportLoader.h"
-#include "SetFile.h"
-#include "UsageError.h"
-#include "Utf8Path.h"
-#include "selection/SelectionArguments.h"
-#include "setfiles/BatchExport.h"
-#include "setfiles/SetFileTemplate.h"
+#include <cli/HelpFormatter.h>
+#include <cli/UsageError.h>
+#include <cli/selection/SelectionArguments.h>
+#include <cli/setfiles/BatchExport.h>
+#include <cli/setfiles/SetFileTemplate.h>
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+#include <core/SetFile.h>
+#include <core/Utf8Path.h>
 
 namespace {
 

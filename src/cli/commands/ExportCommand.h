@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/ToolCommand.h"
+#include "ToolCommand.h"
 
 // export REPORT PASS -o FILE: the set file of one pass, as the window exports it unedited.
 // export REPORT --top N --dir DIR: the set files of the first N passes, sorted and filtered.

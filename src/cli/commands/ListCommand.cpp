@@ -1,4 +1,4 @@
-#include "commands/ListCommand.h"
+#include "ListCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "HelpFormatter.h"
-#include "ReportLoader.h"
-#include "UsageError.h"
-#include "formats/ListFormats.h"
-#include "parametermap/RobustColumns.h"
-#include "selection/SelectionArguments.h"
+#include <cli/HelpFormatter.h>
+#include <cli/UsageError.h>
+#include <cli/formats/ListFormats.h>
+#include <cli/parametermap/RobustColumns.h>
+#include <cli/selection/SelectionArguments.h>
+#include <core/ReportLoader.h>
 
 namespace {
 

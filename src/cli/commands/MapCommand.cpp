@@ -1,15 +1,15 @@
-#include "commands/MapCommand.h"
+#include "MapCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "HelpFormatter.h"
-#include "UsageError.h"
-#include "parametermap/MapView.h"
-#include "parametermap/ReportParameters.h"
-#include "rows/ListedColumns.h"
+#include <cli/HelpFormatter.h>
+#include <cli/UsageError.h>
+#include <cli/parametermap/MapView.h>
+#include <cli/parametermap/ReportParameters.h>
+#include <cli/rows/ListedColumns.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/ToolCommand.h"
+#include "ToolCommand.h"
 
 // map REPORT --x NAME [--y NAME]: a result column over one or two optimized parameters.
 ToolCommand AddMapCommand(CLI::App& tool);

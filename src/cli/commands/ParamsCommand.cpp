@@ -1,13 +1,13 @@
-#include "commands/ParamsCommand.h"
+#include "ParamsCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <string>
 
-#include "CodePage.h"
-#include "HelpFormatter.h"
-#include "parametermap/ReportParameters.h"
+#include <cli/HelpFormatter.h>
+#include <cli/parametermap/ReportParameters.h>
+#include <core/CodePage.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/ToolCommand.h"
+#include "ToolCommand.h"
 
 // params REPORT: the parameters of a report's passes, optimized and constant, and the passes
 // that the parameter map leaves out.

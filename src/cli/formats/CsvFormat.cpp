@@ -1,9 +1,10 @@
 #include <algorithm>
 #include <ostream>
 
-#include "formats/ListFormats.h"
-#include "formats/OutputBuffer.h"
-#include "rows/ListedRows.h"
+#include <cli/rows/ListedRows.h>
+
+#include "ListFormats.h"
+#include "OutputBuffer.h"
 
 namespace {
 

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
-#include "formats/ListFormats.h"
-#include "formats/OutputBuffer.h"
-#include "rows/ListedRows.h"
-#include "rows/PanelParameters.h"
+#include <cli/rows/ListedRows.h>
+#include <cli/rows/PanelParameters.h>
+#include <core/CodePage.h>
+
+#include "ListFormats.h"
+#include "OutputBuffer.h"
 
 namespace {
 

@@ -6,9 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "PassTable.h"
-#include "formats/OutputBuffer.h"
-#include "rows/ListedColumns.h"
+#include <cli/rows/ListedColumns.h>
+#include <core/PassTable.h>
+
+#include "OutputBuffer.h"
 
 // The list command's output formats. Each writes the rows of `table` listed in `slots`, in that
 // order, with `columns`; texts go from the ANSI code page to UTF-8.

@@ -1,4 +1,4 @@
-#include "formats/OutputBuffer.h"
+#include "OutputBuffer.h"
 
 void OutputBuffer::Flush() {
   out_.write(text_.data(), static_cast<std::streamsize>(used_));

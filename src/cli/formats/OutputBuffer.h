@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
 
 // Collects a listing's text and hands it to the stream in large pieces, so that a report of many
 // passes is not written a field at a time. Texts are written straight into its memory, which

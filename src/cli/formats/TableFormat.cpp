@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "formats/ListFormats.h"
-#include "formats/OutputBuffer.h"
-#include "rows/ListedRows.h"
+#include <cli/rows/ListedRows.h>
+
+#include "ListFormats.h"
+#include "OutputBuffer.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "formats/ListFormats.h"
-#include "parametermap/MapView.h"
+#include <cli/formats/ListFormats.h>
+
+#include "MapView.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "parametermap/MapView.h"
+#include "MapView.h"
 
-#include "CodePage.h"
-#include "ResultColumns.h"
+#include <core/CodePage.h>
+#include <core/ResultColumns.h>
 
 namespace {
 

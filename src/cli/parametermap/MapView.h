@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "parametermap/ParameterMap.h"
+#include <core/parametermap/ParameterMap.h>
 
 // A map or a profile as the map command prints it. Texts are UTF-8; an empty figure is nullopt.
 struct MapView {

@@ -1,8 +1,8 @@
-#include "parametermap/ReportParameters.h"
+#include "ReportParameters.h"
 
-#include "CodePage.h"
-#include "Exceptions.h"
-#include "ReportLoader.h"
+#include <core/CodePage.h>
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "PassTable.h"
-#include "parametermap/ParameterSpace.h"
+#include <core/PassTable.h>
+#include <core/parametermap/ParameterSpace.h>
 
 // A report loaded for the parameter commands, with the parameters of its passes.
 struct ReportParameters {

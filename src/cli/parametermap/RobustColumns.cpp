@@ -1,8 +1,8 @@
-#include "parametermap/RobustColumns.h"
+#include "RobustColumns.h"
 
-#include "UsageError.h"
-#include "parametermap/ColumnValues.h"
-#include "parametermap/Neighbourhoods.h"
+#include <cli/UsageError.h>
+#include <core/parametermap/ColumnValues.h>
+#include <core/parametermap/Neighbourhoods.h>
 
 namespace {
 

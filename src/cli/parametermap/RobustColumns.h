@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "PassTable.h"
-#include "rows/ListedColumns.h"
-#include "selection/PassSelection.h"
+#include <cli/rows/ListedColumns.h>
+#include <cli/selection/PassSelection.h>
+#include <core/PassTable.h>
 
 // The neighbourhood figures of every pass for one result column, as the three columns that
 // list --robust COLUMN adds: COLUMN-neighbours (the number of neighbours found), COLUMN-min and

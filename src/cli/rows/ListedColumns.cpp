@@ -1,4 +1,4 @@
-#include "rows/ListedColumns.h"
+#include "ListedColumns.h"
 
 std::vector<ListedColumn> ListedColumns(bool withParams) {
   std::vector<ListedColumn> columns;

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "PassTable.h"
-#include "ResultColumns.h"
+#include <core/PassTable.h>
+#include <core/ResultColumns.h>
 
 // A field of a pass record, whatever type the table keeps its texts in.
 using PassField = decltype(ResultColumn::field);

@@ -4,8 +4,9 @@
 #include <span>
 #include <vector>
 
-#include "PassTable.h"
-#include "rows/ListedColumns.h"
+#include <core/PassTable.h>
+
+#include "ListedColumns.h"
 
 // How many rows ahead of the one in hand their cells are asked for; their records are asked for
 // twice as far ahead, so that each is at hand when its cells' addresses are read from it.

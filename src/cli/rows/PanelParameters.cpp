@@ -1,9 +1,9 @@
-#include "rows/PanelParameters.h"
+#include "PanelParameters.h"
 
 #include <algorithm>
 
-#include "parameters/ParameterLines.h"
-#include "parameters/ParameterPair.h"
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
 
 std::vector<PanelParameter> PanelParameters(std::string_view params) {
   std::vector<PanelParameter> parameters;

@@ -1,4 +1,4 @@
-#include "selection/PassSelection.h"
+#include "PassSelection.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,14 +7,14 @@
 #include <span>
 #include <string>
 
-#include "CellConvert.h"
-#include "CodePage.h"
-#include "Exceptions.h"
-#include "ReportLoader.h"
-#include "UsageError.h"
-#include "rows/ListedColumns.h"
-#include "rows/ListedRows.h"
-#include "sort/RowOrder.h"
+#include <cli/UsageError.h>
+#include <cli/rows/ListedColumns.h>
+#include <cli/rows/ListedRows.h>
+#include <core/CellConvert.h>
+#include <core/CodePage.h>
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+#include <core/sort/RowOrder.h>
 
 namespace {
 

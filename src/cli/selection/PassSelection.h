@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "PassTable.h"
-#include "selection/SortOption.h"
-#include "selection/WhereCondition.h"
+#include <core/PassTable.h>
+
+#include "SortOption.h"
+#include "WhereCondition.h"
 
 // A column of figures per pass that the table does not hold, which --sort may name.
 struct FigureColumn {

@@ -1,9 +1,9 @@
-#include "selection/SelectionArguments.h"
+#include "SelectionArguments.h"
 
 #include <CLI/CLI.hpp>
 #include <charconv>
 
-#include "UsageError.h"
+#include <cli/UsageError.h>
 
 // Each --sort and --where takes one value, so that the report may follow them.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments) {

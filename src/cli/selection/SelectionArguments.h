@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "selection/PassSelection.h"
+#include "PassSelection.h"
 
 namespace CLI {
 class App;

@@ -1,10 +1,10 @@
-#include "selection/SortOption.h"
+#include "SortOption.h"
 
 #include <optional>
 #include <string>
 
-#include "ResultColumns.h"
-#include "UsageError.h"
+#include <cli/UsageError.h>
+#include <core/ResultColumns.h>
 
 namespace {
 

@@ -1,12 +1,13 @@
-#include "selection/WhereCondition.h"
+#include "WhereCondition.h"
 
-#include "CellConvert.h"
-#include "CellKey.h"
-#include "CodePage.h"
-#include "Exceptions.h"
-#include "UsageError.h"
-#include "rows/ListedColumns.h"
-#include "selection/SortOption.h"
+#include <cli/UsageError.h>
+#include <cli/rows/ListedColumns.h>
+#include <core/CellConvert.h>
+#include <core/CellKey.h>
+#include <core/CodePage.h>
+#include <core/Exceptions.h>
+
+#include "SortOption.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "PassTable.h"
-#include "ResultColumns.h"
-#include "rows/PanelParameters.h"
+#include <cli/rows/PanelParameters.h>
+#include <core/PassTable.h>
+#include <core/ResultColumns.h>
 
 // One `--where` condition: a result column or a parameter of the pass compared with a number.
 struct WhereCondition {

@@ -1,15 +1,16 @@
-#include "setfiles/BatchExport.h"
+#include "BatchExport.h"
 
 #include <ostream>
 #include <system_error>
 #include <unordered_map>
 #include <vector>
 
-#include "Exceptions.h"
-#include "SetFile.h"
-#include "Utf8Path.h"
-#include "rows/ListedColumns.h"
-#include "setfiles/SetFileTemplate.h"
+#include <cli/rows/ListedColumns.h>
+#include <core/Exceptions.h>
+#include <core/SetFile.h>
+#include <core/Utf8Path.h>
+
+#include "SetFileTemplate.h"
 
 namespace fs = std::filesystem;
 

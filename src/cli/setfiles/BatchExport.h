@@ -7,8 +7,9 @@
 #include <span>
 #include <string>
 
-#include "PassTable.h"
-#include "setfiles/FileNameTemplate.h"
+#include <core/PassTable.h>
+
+#include "FileNameTemplate.h"
 
 // Where and how the export of many passes writes their set files.
 struct BatchExport {

@@ -1,8 +1,8 @@
-#include "setfiles/FileNameTemplate.h"
+#include "FileNameTemplate.h"
 
-#include "CodePage.h"
-#include "UsageError.h"
-#include "rows/ListedColumns.h"
+#include <cli/UsageError.h>
+#include <cli/rows/ListedColumns.h>
+#include <core/CodePage.h>
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "PassTable.h"
-#include "ResultColumns.h"
+#include <core/PassTable.h>
+#include <core/ResultColumns.h>
 
 // A file name made from a row's cells: "{index}_pf{profit-factor}.set" names the pass numbered 7
 // whose profit factor is 1.84 "7_pf1.84.set".

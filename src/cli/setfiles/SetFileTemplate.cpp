@@ -1,11 +1,11 @@
-#include "setfiles/SetFileTemplate.h"
+#include "SetFileTemplate.h"
 
 #include <unordered_set>
 
-#include "CodePage.h"
-#include "PanelText.h"
-#include "ReportFile.h"
-#include "parameters/ParameterPair.h"
+#include <core/CodePage.h>
+#include <core/PanelText.h>
+#include <core/ReportFile.h>
+#include <core/parameters/ParameterPair.h>
 
 namespace {
 

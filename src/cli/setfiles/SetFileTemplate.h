@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rows/PanelParameters.h"
+#include <cli/rows/PanelParameters.h>
 
 // The user's own set file, whose lines an export keeps with the pass's values put in.
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "CodePage.h"
-#include "CommandDispatch.h"
+#include <cli/CommandDispatch.h>
+#include <core/CodePage.h>
 
 namespace {
 

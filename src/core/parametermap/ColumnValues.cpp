@@ -1,11 +1,12 @@
-#include "parametermap/ColumnValues.h"
+#include "ColumnValues.h"
 
 #include <optional>
 
-#include "CellKey.h"
-#include "Exceptions.h"
-#include "ResultColumns.h"
-#include "parametermap/ExactDecimal.h"
+#include <core/CellKey.h>
+#include <core/Exceptions.h>
+#include <core/ResultColumns.h>
+
+#include "ExactDecimal.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
 
 // The cells of one result column, looked up by pass number, whatever order a sort has listed the
 // passes in. Each cell converts as the column's sort converts it (CellKey).

@@ -1,4 +1,4 @@
-#include "parametermap/ExactDecimal.h"
+#include "ExactDecimal.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "parametermap/GridFigures.h"
+#include "GridFigures.h"
 
 #include <cstdint>
 #include <limits>

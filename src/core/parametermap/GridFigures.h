@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "parametermap/ColumnValues.h"
-#include "parametermap/Neighbourhoods.h"
-#include "parametermap/PassesByCoordinates.h"
+#include "ColumnValues.h"
+#include "Neighbourhoods.h"
+#include "PassesByCoordinates.h"
 
 // Sets the min's pass and the mean over found + 1 passes of `sum`.
 void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double sum);

@@ -1,9 +1,9 @@
-#include "parametermap/MapFigure.h"
+#include "MapFigure.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "parametermap/ExactDecimal.h"
+#include "ExactDecimal.h"
 
 namespace {
 

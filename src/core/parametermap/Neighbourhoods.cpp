@@ -1,8 +1,8 @@
-#include "parametermap/Neighbourhoods.h"
+#include "Neighbourhoods.h"
 
 #include <algorithm>
 
-#include "parametermap/GridFigures.h"
+#include "GridFigures.h"
 
 Neighbourhoods Neighbourhoods::Find(const ParameterSpace& space) {
   return Neighbourhoods(space);

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "parametermap/ColumnValues.h"
-#include "parametermap/ExactDecimal.h"
-#include "parametermap/MapFigure.h"
-#include "parametermap/ParameterSpace.h"
-#include "parametermap/PassesByCoordinates.h"
+#include "ColumnValues.h"
+#include "ExactDecimal.h"
+#include "MapFigure.h"
+#include "ParameterSpace.h"
+#include "PassesByCoordinates.h"
 
 // The neighbours of the passes of the map: the passes that differ from a pass in exactly one
 // optimized parameter, and there by one step in that parameter's ordered values. A report that

@@ -1,10 +1,10 @@
-#include "parametermap/ParameterMap.h"
+#include "ParameterMap.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
-#include "parametermap/ExactDecimal.h"
+#include "ExactDecimal.h"
 
 namespace {
 

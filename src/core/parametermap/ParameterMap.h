@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "parametermap/ColumnValues.h"
-#include "parametermap/MapFigure.h"
-#include "parametermap/ParameterSpace.h"
+#include "ColumnValues.h"
+#include "MapFigure.h"
+#include "ParameterSpace.h"
 
 enum class MapAggregate { kMax, kMean, kMin, kCount };
 

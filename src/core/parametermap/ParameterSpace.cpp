@@ -1,12 +1,13 @@
-#include "parametermap/ParameterSpace.h"
+#include "ParameterSpace.h"
 
 #include <algorithm>
 #include <map>
 #include <numeric>
 
-#include "CellConvert.h"
-#include "Exceptions.h"
-#include "parametermap/PassReadings.h"
+#include <core/CellConvert.h>
+#include <core/Exceptions.h>
+
+#include "PassReadings.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
 
 // The parameters of a report's passes as a grid: which parameters the optimization varied, the
 // ordered values of each, and where every pass stands. Built from the Params texts of the passes

@@ -1,4 +1,4 @@
-#include "parametermap/PassReadings.h"
+#include "PassReadings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "parameters/ParameterLines.h"
-#include "parameters/ParameterPair.h"
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
 
 namespace {
 

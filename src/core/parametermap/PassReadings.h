@@ -5,8 +5,9 @@
 #include <limits>
 #include <vector>
 
-#include "PassTable.h"
-#include "parametermap/TextNumbers.h"
+#include <core/PassTable.h>
+
+#include "TextNumbers.h"
 
 inline constexpr std::uint32_t kNoNumber = std::numeric_limits<std::uint32_t>::max();
 

@@ -1,4 +1,4 @@
-#include "parametermap/PassesByCoordinates.h"
+#include "PassesByCoordinates.h"
 
 #include <algorithm>
 #include <bit>

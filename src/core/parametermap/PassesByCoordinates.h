@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "parametermap/ParameterSpace.h"
+#include "ParameterSpace.h"
 
 // The passes of the map found by their coordinates. A key folds the coordinates in the mixed
 // radix of the value counts. A grid of not many more points than passes is an array indexed by

@@ -1,4 +1,4 @@
-#include "parametermap/TextNumbers.h"
+#include "TextNumbers.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FileError.h"
+#include <core/FileError.h>
 
 // The parts of a file error's message that the system knows, in UTF-8.
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "TextBuffer.h"
+#include <core/TextBuffer.h>
 
 // The bytes of a file as read, up to the size it had when it was opened.
 struct FileBytes {

@@ -1,11 +1,12 @@
-#include "sort/RowOrder.h"
+#include "RowOrder.h"
 
 #include <stdexcept>
 #include <string>
 #include <utility>
 
-#include "CellKey.h"
-#include "sort/ExchangeSortOrder.h"
+#include <core/CellKey.h>
+
+#include "ExchangeSortOrder.h"
 
 namespace {
 
@@ -97,11 +98,9 @@ void SortRows(const PassTable& table, int columnId, bool largestFirst, RowOrder&
 }
 
 void SortRows(const PassKey& keyOf, bool largestFirst, RowOrder& order) {
-  RowSort::By<long double>(
-      [&keyOf](std::span<const std::size_t> passes, std::size_t row) {
-        return keyOf(PassNumber{passes[row]});
-      },
-      largestFirst, order);
+  RowSort::By<long double>([&keyOf](std::span<const std::size_t> passes,
+                                    std::size_t row) { return keyOf(PassNumber{passes[row]}); },
+                           largestFirst, order);
 }
 
 void SortColumnInNextDirection(const PassTable& table, int columnId, RowOrder& order,

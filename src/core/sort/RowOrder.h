@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "PassNumbering.h"
-#include "PassTable.h"
-#include "ResultColumns.h"
+#include <core/PassNumbering.h>
+#include <core/PassTable.h>
+#include <core/ResultColumns.h>
 
 // Which pass each row of a listing shows, and which row each pass stands in; both look-ups take
 // constant time. The table is never reordered: its slot p holds the pass numbered p+1 for as long

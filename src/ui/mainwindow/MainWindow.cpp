@@ -26,9 +26,8 @@ constexpr int kWheelStep = 10;
 // Connects `signal` of `sender` to `handler`, run guarded.
 template <class Sender, class Signal, class Handler>
 void ConnectGuarded(Sender* sender, Signal signal, QObject* receiver, Handler handler) {
-  QObject::connect(sender, signal, receiver, [handler](auto&&... arguments) {
-    GuardEvent([&] { handler(arguments...); });
-  });
+  QObject::connect(sender, signal, receiver,
+                   [handler](auto&&... arguments) { GuardEvent([&] { handler(arguments...); }); });
 }
 
 }  // namespace
@@ -98,8 +97,8 @@ void MainWindow::HeaderClicked(int column) {
   // A sort that fails leaves the rows in no column's order.
   resultsView_->HideSortIndicator();
   report_.SortColumn(column);
-  resultsView_->ShowSortIndicator(column, report_.SortedLargestFirst(column) ? Qt::DescendingOrder
-                                                                             : Qt::AscendingOrder);
+  resultsView_->ShowSortIndicator(
+      column, report_.SortedLargestFirst(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void MainWindow::ExportClicked() {

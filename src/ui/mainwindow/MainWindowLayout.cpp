@@ -169,12 +169,10 @@ void MainWindow::CreateControls() {
   saveDialog_->DefaultExt = QStringLiteral("set");
 
   const std::pair<QObject*, const char*> names[] = {
-      {statusBar_, "RzStatusBar1"}, {topPanel_, "RzPanel2"},
-      {exportButton_, "RzBitBtn2"},       {scrollBox_, "ScrollBox1"},
-      {contentPanel_, "OptPanel1"},       {parametersCaption_, "RzLabel2"},
-      {resultsView_, "RzListView1"},   {parameterPanel_, "RzMemo1"},
-      {loadButton_, "RzButton1"},       {banner_, "Image2"},
-      {guideLink_, "RzURLLabel2"},
+      {statusBar_, "RzStatusBar1"},  {topPanel_, "RzPanel2"},      {exportButton_, "RzBitBtn2"},
+      {scrollBox_, "ScrollBox1"},    {contentPanel_, "OptPanel1"}, {parametersCaption_, "RzLabel2"},
+      {resultsView_, "RzListView1"}, {parameterPanel_, "RzMemo1"}, {loadButton_, "RzButton1"},
+      {banner_, "Image2"},           {guideLink_, "RzURLLabel2"},
   };
   for (const auto& [control, name] : names) control->setObjectName(QString::fromLatin1(name));
 

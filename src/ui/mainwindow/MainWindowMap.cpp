@@ -1,7 +1,6 @@
 #include <QMenu>
 
 #include <ui/messages/ErrorReport.h>
-
 #include <ui/parametermap/MapTexts.h>
 #include <ui/parametermap/ParameterMapWindow.h>
 #include <ui/widgets/ResultsView.h>

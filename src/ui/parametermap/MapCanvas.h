@@ -26,7 +26,6 @@ class MapCanvas : public QWidget {
   // The whole map, also where it is scrolled out of sight.
   QImage Image() const;
 
-
   QSize sizeHint() const override;
 
  signals:

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "MapPicture.h"
 #include <core/parametermap/ParameterMap.h>
+
+#include "MapPicture.h"
 
 // The values of a parameter as the axes show them.
 QStringList ValueTexts(const MapParameter& parameter);

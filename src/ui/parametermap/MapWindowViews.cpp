@@ -6,13 +6,14 @@
 #include <optional>
 
 #include <ui/encoding/AnsiText.h>
+#include <ui/mainwindow/LoadedReport.h>
 #include <ui/widgets/EnterButton.h>
+
 #include "MapCanvas.h"
 #include "MapPictureOf.h"
 #include "MapTexts.h"
 #include "MappedReport.h"
 #include "ParameterMapWindow.h"
-#include <ui/mainwindow/LoadedReport.h>
 #include "ProfileChart.h"
 
 namespace {

@@ -8,16 +8,17 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
-#include <ui/widgets/EnterButton.h>
-#include <ui/messages/ErrorReport.h>
 #include <core/Exceptions.h>
+#include <core/ResultColumns.h>
+#include <ui/mainwindow/LoadedReport.h>
+#include <ui/messages/ErrorReport.h>
+#include <ui/widgets/EnterButton.h>
 #include <ui/widgets/FileDialog.h>
+
 #include "MapCanvas.h"
 #include "MapTexts.h"
 #include "MappedReport.h"
 #include "ProfileChart.h"
-#include <core/ResultColumns.h>
-#include <ui/mainwindow/LoadedReport.h>
 
 namespace {
 
@@ -114,7 +115,8 @@ void ParameterMapWindow::BindEvents() {
           [this] { GuardEvent([this] { SavePictureClick(); }); });
   connect(Map, &MapCanvas::cellClicked, this,
           [this](int x, int y) { GuardEvent([&] { CellClick(x, y); }); });
-  connect(&report_, &LoadedReport::loaded, this, [this] { GuardEvent([this] { FollowReport(); }); });
+  connect(&report_, &LoadedReport::loaded, this,
+          [this] { GuardEvent([this] { FollowReport(); }); });
   connect(&report_, &LoadedReport::passChosen, this,
           [this] { GuardEvent([this] { MarkChosenPass(); }); });
 }

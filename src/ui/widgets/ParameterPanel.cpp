@@ -3,11 +3,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <ui/encoding/AnsiText.h>
-#include "DisplayedLines.h"
-#include <ui/encoding/NativePath.h>
 #include <core/PanelText.h>
 #include <core/SetFile.h>
+#include <ui/encoding/AnsiText.h>
+#include <ui/encoding/NativePath.h>
+
+#include "DisplayedLines.h"
 
 int PanelLines::Count() const {
   const std::vector<int> starts = Starts();

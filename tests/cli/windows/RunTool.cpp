@@ -4,7 +4,8 @@
 
 #include <stdexcept>
 
-#include "CodePage.h"
+#include <core/CodePage.h>
+
 #include "TestFiles.h"
 
 namespace {

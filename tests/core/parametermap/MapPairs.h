@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "parameters/ParameterLines.h"
-#include "parameters/ParameterPair.h"
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
 
 // A pass's name=value pairs as the parameter map takes them, read the plain way: every kept line
 // split at its first '=', names and values trimmed. False when no line is kept, or when one has

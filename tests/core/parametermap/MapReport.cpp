@@ -1,6 +1,7 @@
 #include "MapReport.h"
 
-#include "ReportLoader.h"
+#include <core/ReportLoader.h>
+
 #include "ReportText.h"
 
 MapReport::MapReport(const std::vector<MapPass>& passes) {

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
+
 #include "TestFiles.h"
 
 // A pass of a small hand-made report: its parameter title ("A=1; B=2; ") and two result cells.

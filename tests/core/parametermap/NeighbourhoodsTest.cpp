@@ -4,14 +4,15 @@
 #include <string>
 #include <vector>
 
+#include <core/ResultColumns.h>
+#include <core/parametermap/ColumnValues.h>
+#include <core/parametermap/Neighbourhoods.h>
+#include <core/parametermap/ParameterSpace.h>
+#include <core/sort/RowOrder.h>
+
 #include "GeneratedPasses.h"
 #include "MapReport.h"
 #include "PlateauGrid.h"
-#include "ResultColumns.h"
-#include "parametermap/ColumnValues.h"
-#include "parametermap/Neighbourhoods.h"
-#include "parametermap/ParameterSpace.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

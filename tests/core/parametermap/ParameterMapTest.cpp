@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "CellConvert.h"
+#include <core/CellConvert.h>
+#include <core/parametermap/ExactDecimal.h>
+#include <core/parametermap/ParameterMap.h>
+#include <core/sort/RowOrder.h>
+
 #include "MapReport.h"
-#include "parametermap/ExactDecimal.h"
-#include "parametermap/ParameterMap.h"
-#include "sort/RowOrder.h"
 
 namespace {
 

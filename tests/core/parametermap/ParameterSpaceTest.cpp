@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
+#include <core/parametermap/ParameterSpace.h>
+
 #include "MapReport.h"
-#include "parametermap/ParameterSpace.h"
 
 namespace {
 

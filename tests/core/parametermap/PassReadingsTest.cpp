@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <core/PassTable.h>
+#include <core/parametermap/PassReadings.h>
+
 #include "MapPairs.h"
-#include "PassTable.h"
-#include "parametermap/PassReadings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "parametermap/TextNumbers.h"
+#include <core/parametermap/TextNumbers.h>
 
 namespace {
 

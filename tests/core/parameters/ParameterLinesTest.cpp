@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "parameters/ParameterLines.h"
-#include "parameters/ParameterPair.h"
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
 
 namespace {
 

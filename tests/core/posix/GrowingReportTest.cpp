@@ -8,9 +8,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "PassTable.h"
+#include <core/PassTable.h>
+#include <core/ReportLoader.h>
+
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {

@@ -3,9 +3,10 @@
 
 #include <filesystem>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
 #include "TestFiles.h"
 
 namespace {

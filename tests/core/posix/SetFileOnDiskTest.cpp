@@ -14,8 +14,9 @@
 #include <tuple>
 #include <vector>
 
-#include "Exceptions.h"
-#include "SetFile.h"
+#include <core/Exceptions.h>
+#include <core/SetFile.h>
+
 #include "TestFiles.h"
 #include "WriteOutcome.h"
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <typeinfo>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
 
 namespace {
 

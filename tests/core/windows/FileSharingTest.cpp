@@ -4,13 +4,14 @@
 #include <filesystem>
 #include <string>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+#include <core/SetFile.h>
+#include <core/platform/FileErrorParts.h>
+
 #include "ReportGenerator.h"
-#include "ReportLoader.h"
-#include "SetFile.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
-#include "platform/FileErrorParts.h"
 
 namespace {
 

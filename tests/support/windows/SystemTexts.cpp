@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/FileErrorParts.h"
+#include <core/platform/FileErrorParts.h>
 
 std::string SystemText(Failure failure) {
   switch (failure) {

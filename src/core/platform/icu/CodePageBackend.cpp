@@ -1,5 +1,3 @@
-#include "platform/CodePageBackend.h"
-
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/unorm2.h>
@@ -9,7 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
+#include <core/platform/CodePageBackend.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/CodePageBackend.h"
+#include <core/platform/CodePageBackend.h>
 
 // A system without ANSI code pages reads reports in the code page they are made in.
 unsigned SystemAnsiCodePage() {

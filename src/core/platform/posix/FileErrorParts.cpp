@@ -1,8 +1,8 @@
-#include "platform/FileErrorParts.h"
-
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include <core/platform/FileErrorParts.h>
 
 std::string FullPath(const std::string& path) {
   std::error_code ignored;

@@ -1,14 +1,14 @@
-#include "platform/FileRead.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "Exceptions.h"
-#include "FileError.h"
-#include "platform/posix/FileDescriptor.h"
+#include <core/Exceptions.h>
+#include <core/FileError.h>
+#include <core/platform/FileRead.h>
+
+#include "FileDescriptor.h"
 
 namespace {
 

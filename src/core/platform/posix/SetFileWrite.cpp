@@ -8,10 +8,11 @@
 #include <optional>
 #include <random>
 
-#include "Exceptions.h"
-#include "FileError.h"
-#include "SetFile.h"
-#include "platform/posix/FileDescriptor.h"
+#include <core/Exceptions.h>
+#include <core/FileError.h>
+#include <core/SetFile.h>
+
+#include "FileDescriptor.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
-#include "platform/CodePageBackend.h"
-
 #include <windows.h>
 
 #include <limits>
 #include <string>
 
-#include "Exceptions.h"
+#include <core/Exceptions.h>
+#include <core/platform/CodePageBackend.h>
 
 struct CodePageBackend::Converter {
   UINT codePage;

@@ -1,8 +1,8 @@
-#include "platform/FileErrorParts.h"
-
 #include <windows.h>
 
-#include "platform/windows/WideText.h"
+#include <core/platform/FileErrorParts.h>
+
+#include "WideText.h"
 
 std::string FullPath(const std::string& path) {
   const std::wstring wide = WideText(path);

@@ -1,13 +1,13 @@
-#include "platform/FileRead.h"
-
 #include <windows.h>
 
 #include <algorithm>
 
-#include "Exceptions.h"
-#include "FileError.h"
-#include "platform/windows/FileHandle.h"
-#include "platform/windows/WideText.h"
+#include <core/Exceptions.h>
+#include <core/FileError.h>
+#include <core/platform/FileRead.h>
+
+#include "FileHandle.h"
+#include "WideText.h"
 
 namespace {
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <random>
 
-#include "Exceptions.h"
-#include "FileError.h"
-#include "SetFile.h"
-#include "platform/windows/FileHandle.h"
-#include "platform/windows/WideText.h"
+#include <core/Exceptions.h>
+#include <core/FileError.h>
+#include <core/SetFile.h>
+
+#include "FileHandle.h"
+#include "WideText.h"
 
 namespace {
 

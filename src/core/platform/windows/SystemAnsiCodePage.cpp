@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/CodePageBackend.h"
+#include <core/platform/CodePageBackend.h>
 
 // A multi-byte ANSI code page (Japanese, Chinese, Korean, or UTF-8 where the system is set to it)
 // cannot hold a text one byte per character; reports are then read in the code page they are

@@ -1,6 +1,6 @@
-#include "platform/windows/WideText.h"
+#include "WideText.h"
 
-#include "CodePage.h"
+#include <core/CodePage.h>
 
 std::wstring WideText(std::string_view utf8) {
   const std::u16string text = Utf8ToUtf16(utf8);
