@@ -17,6 +17,9 @@
 #include "BenchReport.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+using namespace kvl::cli;
+
 namespace {
 
 constexpr std::size_t kExportedPasses = 1000;

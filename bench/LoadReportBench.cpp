@@ -23,6 +23,8 @@
 #include "BenchTimes.h"
 #include "HeapCounter.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr double kMegabyte = 1e6;

@@ -17,6 +17,8 @@
 #include "BenchTimes.h"
 #include "HeapCounter.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // The generator's expert for this seed has 15 inputs, 5 of them optimized.

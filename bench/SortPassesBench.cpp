@@ -18,6 +18,8 @@
 
 #include "BenchReport.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr int kProfitColumn = 1;
@@ -39,13 +41,13 @@ PassText Kept(std::string text) {
 
 // A full report as an optimization leaves it: profits and drawdowns in cents, trade counts from a
 // narrow band so that many passes share one.
-const std::vector<CItem_OPT>& ReportRows() {
-  static const std::vector<CItem_OPT> rows = [] {
+const std::vector<PassRecord>& ReportRows() {
+  static const std::vector<PassRecord> rows = [] {
     std::mt19937 rng(42);
     std::normal_distribution<double> profit(1500.0, 2500.0);
     std::uniform_int_distribution<int> trades(40, 260);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    std::vector<CItem_OPT> result(kPasses);
+    std::vector<PassRecord> result(kPasses);
     for (int pass = 0; pass < kPasses; ++pass) {
       auto& row = result[static_cast<std::size_t>(pass)];
       const double p = profit(rng);
@@ -137,7 +139,7 @@ void BM_SortLoadedReportAfterASort(benchmark::State& state) {
 
 // The floor to measure against: each cell converted once and the keys ordered by a library sort.
 template <class Key>
-void ConvertAndStableSort(benchmark::State& state, PassText CItem_OPT::*field,
+void ConvertAndStableSort(benchmark::State& state, PassText PassRecord::*field,
                           Key (*convert)(std::string_view)) {
   static PassTable table;
   LoadInto(table);
@@ -155,7 +157,7 @@ void ConvertAndStableSort(benchmark::State& state, PassText CItem_OPT::*field,
 
 // The order alone, from keys already converted: what the sort adds to converting.
 template <class Key>
-void ExchangeOrderOnly(benchmark::State& state, PassText CItem_OPT::*field,
+void ExchangeOrderOnly(benchmark::State& state, PassText PassRecord::*field,
                        Key (*convert)(std::string_view)) {
   std::vector<Key> keys;
   for (const auto& row : ReportRows()) keys.push_back(convert(row.*field));
@@ -165,19 +167,19 @@ void ExchangeOrderOnly(benchmark::State& state, PassText CItem_OPT::*field,
 }
 
 void BM_ExchangeSortOrderProfit(benchmark::State& state) {
-  ExchangeOrderOnly<long double>(state, &CItem_OPT::Profit, CellToFloat);
+  ExchangeOrderOnly<long double>(state, &PassRecord::Profit, CellToFloat);
 }
 
 void BM_ExchangeSortOrderTrades(benchmark::State& state) {
-  ExchangeOrderOnly<std::int32_t>(state, &CItem_OPT::Trades, CellToInt);
+  ExchangeOrderOnly<std::int32_t>(state, &PassRecord::Trades, CellToInt);
 }
 
 void BM_ConvertAndStableSortProfit(benchmark::State& state) {
-  ConvertAndStableSort<long double>(state, &CItem_OPT::Profit, CellToFloat);
+  ConvertAndStableSort<long double>(state, &PassRecord::Profit, CellToFloat);
 }
 
 void BM_ConvertAndStableSortTrades(benchmark::State& state) {
-  ConvertAndStableSort<std::int32_t>(state, &CItem_OPT::Trades, CellToInt);
+  ConvertAndStableSort<std::int32_t>(state, &PassRecord::Trades, CellToInt);
 }
 
 BENCHMARK(BM_SortPasses)

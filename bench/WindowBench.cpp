@@ -20,6 +20,9 @@
 
 #include "BenchReport.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 namespace {
 
 constexpr int kIndexColumn = 0;

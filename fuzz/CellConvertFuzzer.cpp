@@ -15,6 +15,8 @@
 
 #include "FuzzCheck.h"
 
+using namespace kvl::core;
+
 namespace {
 
 template <class Number>

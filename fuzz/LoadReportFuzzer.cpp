@@ -21,6 +21,8 @@
 #include "FuzzCheck.h"
 #include "ReferenceParser.h"
 
+using namespace kvl::core;
+
 namespace {
 
 std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
@@ -60,7 +62,7 @@ std::vector<std::u16string> Lines(std::u16string text) {
 
 // What the model makes of each line of a report: 'h' a header, 's' skipped, 'p' stored as a pass.
 struct ModelReport {
-  std::vector<CItem_OPT> passes;  // views into the lines they were cut from
+  std::vector<PassRecord> passes;  // views into the lines they were cut from
   std::string verdicts;
   std::deque<std::string> passLines;  // in the ANSI code page
 };
@@ -84,7 +86,7 @@ ModelReport ReadModel(std::string_view bytes) {
       continue;
     }
     std::string line = afterHeader ? Utf16ToAnsi(lines[k]) : std::string();
-    const CItem_OPT row = ParseReportRow(line);
+    const PassRecord row = ParseReportRow(line);
     if (row.Profit.empty()) {
       model.verdicts += 's';
       continue;
@@ -108,7 +110,7 @@ class HeardLines final : public ReportLineListener {
   void TextEncoding(ReportFile::Encoding told) override { encoding = told; }
   void Header(std::size_t line) override { Hear(line, 'h'); }
   void Skipped(std::size_t line) override { Hear(line, 's'); }
-  void Stored(std::size_t line, std::string_view text, const CItem_OPT& pass) override {
+  void Stored(std::size_t line, std::string_view text, const PassRecord& pass) override {
     Hear(line, 'p');
     FUZZ_CHECK(pass.Index.empty());
     passLines.emplace_back(text);
@@ -125,7 +127,7 @@ class HeardLines final : public ReportLineListener {
   }
 };
 
-bool SameRow(const CItem_OPT& a, const CItem_OPT& b) {
+bool SameRow(const PassRecord& a, const PassRecord& b) {
   return a.Params == b.Params && a.Profit == b.Profit && a.Trades == b.Trades &&
          a.ProfitFactor == b.ProfitFactor && a.ExpectedPayoff == b.ExpectedPayoff &&
          a.DrawdownMoney == b.DrawdownMoney && a.DrawdownPercent == b.DrawdownPercent;
@@ -153,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteReport(ReportPath(), bytes);
   const ModelReport model = ReadModel(bytes);
-  const std::vector<CItem_OPT>& expected = model.passes;
+  const std::vector<PassRecord>& expected = model.passes;
 
   HeardLines heard;
   PassTable heardTable;

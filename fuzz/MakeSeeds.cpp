@@ -18,6 +18,8 @@
 #include <core/ReportLoader.h>
 #include <core/ResultColumns.h>
 
+using namespace kvl::core;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -16,6 +16,8 @@
 #include "FuzzCheck.h"
 #include "ReferenceParser.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr auto npos = std::string_view::npos;
@@ -70,7 +72,7 @@ std::string ModelFormat(std::string_view text) {
   return out;
 }
 
-void CheckRow(const CItem_OPT& row, const ModelRow& model) {
+void CheckRow(const PassRecord& row, const ModelRow& model) {
   FUZZ_CHECK(row.Index.empty());
   FUZZ_CHECK(row.Params == model.params);
   FUZZ_CHECK(row.Profit == model.cells[0]);

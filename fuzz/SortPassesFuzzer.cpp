@@ -21,6 +21,8 @@
 #include "ExchangeSortOracle.h"
 #include "FuzzCheck.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // The literal procedure makes n*n/2 comparisons; this keeps a run fast.
@@ -32,7 +34,7 @@ std::size_t FillTable(PassTable& table, int columnId, std::string_view cells) {
   std::size_t n = 0;
   for (; n < kMaxRows && !cells.empty(); ++n) {
     const std::size_t end = std::min(cells.find('\n'), cells.size());
-    table[n] = CItem_OPT{};
+    table[n] = PassRecord{};
     table[n].*kResultColumns[static_cast<std::size_t>(columnId)].field = cells.substr(0, end);
     cells.remove_prefix(std::min(end + 1, cells.size()));
   }

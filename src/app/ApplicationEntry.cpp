@@ -7,6 +7,8 @@
 #include "StartArguments.h"
 #include "Translations.h"
 
+namespace kvl::app {
+
 int RunApplication(int argc, char** argv, const MainWindowFactory& createWindow) {
   Application application(argc, argv);
   try {
@@ -14,12 +16,14 @@ int RunApplication(int argc, char** argv, const MainWindowFactory& createWindow)
     QApplication::setApplicationVersion(QStringLiteral(KVL_VERSION));
     const StartArguments start = ReadStartArguments(QApplication::arguments());
     if (start.exitCode) return *start.exitCode;
-    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setWindowIcon(ui::ApplicationIcon());
     const std::unique_ptr<QWidget> window = createWindow(start.report);
     window->show();
     QApplication::exec();
   } catch (...) {
-    ReportCurrentException();
+    ui::ReportCurrentException();
   }
   return 0;
 }
+
+}  // namespace kvl::app

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+namespace kvl::app {
+
 // Creates the main window; a `report` that is not empty is to be opened once the loop runs.
 using MainWindowFactory = std::function<std::unique_ptr<QWidget>(const QString& report)>;
 
@@ -13,3 +15,5 @@ using MainWindowFactory = std::function<std::unique_ptr<QWidget>(const QString& 
 // main window, shows it and runs the event loop until it is closed. A failure that escapes
 // start-up or the loop is shown in the error box. Returns 0 once a window has been asked for.
 int RunApplication(int argc, char** argv, const MainWindowFactory& createWindow);
+
+}  // namespace kvl::app

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
+namespace kvl::app {
+
 StartArguments ReadStartArguments(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -26,3 +28,5 @@ StartArguments ReadStartArguments(const QStringList& arguments) {
   if (reports.isEmpty()) return {};
   return {QFileInfo(reports.first()).absoluteFilePath(), std::nullopt};
 }
+
+}  // namespace kvl::app

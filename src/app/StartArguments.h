@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace kvl::app {
+
 // What the program's command line asks for.
 struct StartArguments {
   // The report to open once the window is shown; empty for none.
@@ -16,3 +18,5 @@ struct StartArguments {
 // and end the process with code 0, as a mistake with an unknown option ends it with code 1, both
 // without a window. A report given by a relative name is found from the working folder.
 StartArguments ReadStartArguments(const QStringList& arguments);
+
+}  // namespace kvl::app

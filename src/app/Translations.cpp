@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+namespace kvl::app {
+
 bool InstallRussianTranslations() {
   auto* translator = new QTranslator(QCoreApplication::instance());
   if (!translator->load(QStringLiteral("qtbase_ru"),
@@ -13,3 +15,5 @@ bool InstallRussianTranslations() {
   }
   return QCoreApplication::installTranslator(translator);
 }
+
+}  // namespace kvl::app

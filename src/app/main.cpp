@@ -3,5 +3,5 @@
 #include "ApplicationEntry.h"
 
 int main(int argc, char** argv) {
-  return RunApplication(argc, argv, &CreateMainWindow);
+  return kvl::app::RunApplication(argc, argv, &kvl::ui::CreateMainWindow);
 }

@@ -19,6 +19,8 @@
 #include "HelpFormatter.h"
 #include "UsageError.h"
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr const char* kProgram = "kvl-ridavu-cli";
@@ -72,7 +74,7 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
     for (const ToolCommand& command : commands) {
       if (command.app->parsed()) status = command.run(out, err);
     }
-    if (!out.flush()) throw EWriteError("Cannot write to standard output");
+    if (!out.flush()) throw core::EWriteError("Cannot write to standard output");
     return status;
   } catch (const CLI::Success&) {  // --help
     out << tool.help();
@@ -83,11 +85,13 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
     return WrongUse(tool, error.what(), err);
   } catch (const std::bad_alloc&) {
     out.flush();
-    err << ErrorBoxText(EOutOfMemory().Message()) << '\n';
+    err << core::ErrorBoxText(core::EOutOfMemory().Message()) << '\n';
     return kFailed;
   } catch (const std::exception& error) {  // an Exception's what() is its message
     out.flush();
-    err << ErrorBoxText(error.what()) << '\n';
+    err << core::ErrorBoxText(error.what()) << '\n';
     return kFailed;
   }
 }
+
+}  // namespace kvl::cli

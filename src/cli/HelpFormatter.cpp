@@ -3,6 +3,8 @@
 #include <memory>
 #include <utility>
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr std::size_t kOptionColumnWidth = 28;
@@ -40,3 +42,5 @@ std::string HelpFormatter::make_help(const CLI::App* app, std::string name,
 void UseHelpLayout(CLI::App& app, std::string synopsis) {
   app.formatter(std::make_shared<HelpFormatter>(std::move(synopsis)));
 }
+
+}  // namespace kvl::cli

@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+namespace kvl::cli {
+
 // The tool's help layout: the usage line first, as "usage: PROGRAM COMMAND SYNOPSIS", then the
 // description, the arguments and options, and the footer. One per command, since each has its own
 // synopsis.
@@ -22,3 +24,5 @@ class HelpFormatter : public CLI::Formatter {
 // a synopsis of several lines is a usage line of its own, and one that starts with a blank goes
 // on with the line before it.
 void UseHelpLayout(CLI::App& app, std::string synopsis);
+
+}  // namespace kvl::cli

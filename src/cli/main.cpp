@@ -7,5 +7,5 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  return DispatchCommand(args, std::cout, std::cerr);
+  return kvl::cli::DispatchCommand(args, std::cout, std::cerr);
 }

@@ -7,6 +7,8 @@
 #include "CodePage.h"
 #include "Exceptions.h"
 
+namespace kvl::core {
+
 namespace {
 
 [[noreturn]] void RefuseInt(std::string_view text) {
@@ -127,3 +129,5 @@ long double CellToFloat(std::string_view text) {
   if (!std::isfinite(value)) RefuseFloat(text);
   return negative ? -value : value;
 }
+
+}  // namespace kvl::core

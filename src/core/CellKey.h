@@ -7,6 +7,8 @@
 #include "CellConvert.h"
 #include "ResultColumns.h"
 
+namespace kvl::core {
+
 // What a cell of a result column is compared by: an integer column's cells read with CellToInt,
 // every other column's with CellToFloat. Both raise EConvertError, naming the cell, for a text
 // they refuse.
@@ -33,3 +35,5 @@ decltype(auto) VisitCellKey(const ResultColumn& column, Visit&& visit) {
 inline long double CellKey(const ResultColumn& column, std::string_view cell) {
   return VisitCellKey(column, [cell](auto key) -> long double { return key.Of(cell); });
 }
+
+}  // namespace kvl::core

@@ -8,6 +8,8 @@
 
 #include "CodePagePieces.h"
 
+namespace kvl::core {
+
 namespace {
 
 constexpr char16_t kNoByte = 0;
@@ -205,3 +207,5 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
 std::string Utf16ToUtf8(std::u16string_view text) {
   return Utf16ToUtf8InPieces(text, kMaxUtf16Piece);
 }
+
+}  // namespace kvl::core

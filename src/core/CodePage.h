@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace kvl::core {
+
 // Conversions between the ANSI code page and Unicode. The ANSI code page is the system's where
 // the system has a single-byte one (Windows), else Windows-1251, the code page of the reports.
 // Every byte 0x00-0xFF decodes to one UTF-16 unit and encodes back to itself, so byte texts
@@ -28,3 +30,5 @@ std::size_t AnsiToUtf8(std::string_view ansi, char* out);
 // Malformed UTF-8 becomes U+FFFD, never an error.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view text);
+
+}  // namespace kvl::core

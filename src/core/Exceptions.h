@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+namespace kvl::core {
+
 // The failure family that handlers let through to the top-level error report. Messages are UTF-8.
 class Exception : public std::exception {
  public:
@@ -45,3 +47,5 @@ class EWriteError : public Exception {
  public:
   using Exception::Exception;
 };
+
+}  // namespace kvl::core

@@ -4,6 +4,8 @@
 #include <sys/mman.h>
 #endif
 
+namespace kvl::core {
+
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
@@ -29,3 +31,5 @@ void ReleaseHugePageMemory(void* memory, std::size_t bytes) noexcept {
     ::operator delete (memory, std::align_val_t{kHugePage});
   }
 }
+
+}  // namespace kvl::core

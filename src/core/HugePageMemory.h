@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <new>
 
+namespace kvl::core {
+
 // Memory for the large arrays of a loaded report. From the huge page size on, an allocation is
 // aligned to it and offered to the kernel for transparent huge pages, which spares most of the
 // page faults of filling it. The memory is handed out as it comes: never zero-filled.
@@ -28,3 +30,5 @@ struct HugePageAllocator {
     return true;
   }
 };
+
+}  // namespace kvl::core

@@ -2,6 +2,8 @@
 
 #include <core/parameters/ParameterLines.h>
 
+namespace kvl::core {
+
 std::string FormatParameters(std::string_view params) {
   std::string text;
   text.reserve(params.size() + 1);
@@ -19,3 +21,5 @@ std::string SetFileTextForParams(std::string_view params) {
   ForEachKeptLine(params, [&text](std::string_view line) { text.append(line).append("\r\n"); });
   return text;
 }
+
+}  // namespace kvl::core

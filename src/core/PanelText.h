@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kvl::core {
+
 // The parameter panel's text of a chosen pass, and what the panel keeps of it: its formatted
 // parameters less the last line, which holds the rest of the report cell rather than a parameter.
 
@@ -28,3 +30,5 @@ Position StartOfLastLine(const std::vector<Position>& lineStarts, Position lengt
 // The set file of a pass exported without edits: each kept line of `params` followed by CR LF,
 // which is FormatParameters less its last line.
 std::string SetFileTextForParams(std::string_view params);
+
+}  // namespace kvl::core

@@ -3,6 +3,8 @@
 #include <compare>
 #include <cstddef>
 
+namespace kvl::core {
+
 // A pass by its number in the report, from 1: the loader numbers the data rows in file order.
 struct PassNumber {
   std::size_t value = 0;  // from 1
@@ -20,3 +22,5 @@ struct Row {
 constexpr std::size_t SlotOf(PassNumber pass) noexcept {
   return pass.value - 1;
 }
+
+}  // namespace kvl::core

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-const CItem_OPT PassTable::kNoRecord{};
+namespace kvl::core {
 
-CItem_OPT& PassTable::MakeRecord(std::size_t slot) {
+const PassRecord PassTable::kNoRecord{};
+
+PassRecord& PassTable::MakeRecord(std::size_t slot) {
   const std::size_t b = slot / kPassBlockRecords;
   if (b >= blocks_.size()) blocks_.resize(b + 1);
   PassBlock& block = blocks_[b];
@@ -53,3 +55,5 @@ void PassTable::Replace(LoadedPasses passes) {
   blocks_.swap(blocks);
   texts_.swap(texts);
 }
+
+}  // namespace kvl::core

@@ -9,13 +9,15 @@
 #include "HugePageMemory.h"
 #include "TextBuffer.h"
 
+namespace kvl::core {
+
 // Pass texts are byte strings in the ANSI code page; positions and lengths count bytes.
 using AnsiString = std::string;
 
 // A field of a pass: a view of text that the table keeps alive (a loaded report's bytes).
 using PassText = std::string_view;
 
-struct CItem_OPT {
+struct PassRecord {
   PassText Index;
   PassText Params;
   PassText Profit;
@@ -27,8 +29,8 @@ struct CItem_OPT {
 };
 
 // Records in blocks of a fixed number, so that they grow without ever being copied.
-using PassBlock = std::vector<CItem_OPT, HugePageAllocator<CItem_OPT>>;
-inline constexpr std::size_t kPassBlockRecords = (std::size_t{2} << 20) / sizeof(CItem_OPT);
+using PassBlock = std::vector<PassRecord, HugePageAllocator<PassRecord>>;
+inline constexpr std::size_t kPassBlockRecords = (std::size_t{2} << 20) / sizeof(PassRecord);
 
 // The passes of one load, numbered from slot 0, and the text their fields point into. Every
 // block is reserved whole.
@@ -47,13 +49,13 @@ class PassTable {
   static constexpr std::size_t kCapacity = 120000;
 
   // Writing a slot that holds no record yet makes one, empty.
-  CItem_OPT& operator[](std::size_t slot) {
+  PassRecord& operator[](std::size_t slot) {
     const std::size_t b = slot / kPassBlockRecords;
     const std::size_t at = slot % kPassBlockRecords;
     if (b < blocks_.size() && at < blocks_[b].size()) return blocks_[b][at];
     return MakeRecord(slot);
   }
-  const CItem_OPT& operator[](std::size_t slot) const noexcept {
+  const PassRecord& operator[](std::size_t slot) const noexcept {
     const std::size_t b = slot / kPassBlockRecords;
     const std::size_t at = slot % kPassBlockRecords;
     if (b < blocks_.size() && at < blocks_[b].size()) return blocks_[b][at];
@@ -68,11 +70,13 @@ class PassTable {
   void Replace(LoadedPasses passes);
 
  private:
-  static const CItem_OPT kNoRecord;
+  static const PassRecord kNoRecord;
 
-  CItem_OPT& MakeRecord(std::size_t slot);
+  PassRecord& MakeRecord(std::size_t slot);
   std::size_t Stored() const noexcept;
 
   std::vector<PassBlock> blocks_;
   std::vector<std::shared_ptr<const TextBuffer>> texts_;
 };
+
+}  // namespace kvl::core

@@ -4,6 +4,8 @@
 
 #include "CodePage.h"
 
+namespace kvl::core {
+
 namespace {
 
 std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
@@ -57,3 +59,5 @@ std::u16string DecodeUnicodeBody(const ReportFile& file) {
   }
   return AnsiToUtf16(file.body);
 }
+
+}  // namespace kvl::core

@@ -5,6 +5,8 @@
 
 #include "TextBuffer.h"
 
+namespace kvl::core {
+
 // A report file's contents: its bytes as read, and how they decode.
 struct ReportFile {
   enum class Encoding { Ansi, Utf8, Utf16LE, Utf16BE };
@@ -22,3 +24,5 @@ ReportFile ReadReportFile(const std::string& path);
 
 // The body as UTF-16; malformed UTF-8 and an odd trailing byte of UTF-16 become U+FFFD.
 std::u16string DecodeUnicodeBody(const ReportFile& file);
+
+}  // namespace kvl::core

@@ -5,6 +5,8 @@
 
 #include "CodePage.h"
 
+namespace kvl::core {
+
 namespace {
 
 // "align=right><td>Проход<" in Windows-1251, as the report's results header carries it.
@@ -35,3 +37,5 @@ bool IsHeaderLine(std::u16string_view line) {
   const std::size_t at = line.find(marker);
   return at != std::u16string_view::npos && at > 0;
 }
+
+}  // namespace kvl::core

@@ -4,6 +4,8 @@
 #include <emmintrin.h>
 #endif
 
+namespace kvl::core {
+
 namespace {
 
 template <class CharT>
@@ -39,3 +41,5 @@ const char* FindLineEnd(const char* from, const char* end) noexcept {
 const char16_t* FindLineEnd(const char16_t* from, const char16_t* end) noexcept {
   return FindLineEndOneByOne(from, end);
 }
+
+}  // namespace kvl::core

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace kvl::core {
+
 // The end of the line that starts at `from`: its first CR, LF or NUL, or `end`.
 const char* FindLineEnd(const char* from, const char* end) noexcept;
 const char16_t* FindLineEnd(const char16_t* from, const char16_t* end) noexcept;
@@ -25,3 +27,5 @@ void ForEachReportLine(std::basic_string_view<CharT> text, Visit&& visit) {
     line = next;
   }
 }
+
+}  // namespace kvl::core

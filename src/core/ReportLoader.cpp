@@ -11,6 +11,8 @@
 #include "ReportLineScan.h"
 #include "ReportRowScan.h"
 
+namespace kvl::core {
+
 namespace {
 
 constexpr std::size_t kMostPasses = std::numeric_limits<int>::max();
@@ -24,7 +26,7 @@ constexpr std::size_t kShortestRow = 24;
 struct Unheard {
   void Header() {}
   void Skipped() {}
-  void Stored(std::string_view, const CItem_OPT&) {}
+  void Stored(std::string_view, const PassRecord&) {}
 };
 
 // Numbers the lines for a listener, which the load tells about every line once, in order.
@@ -34,7 +36,7 @@ class NumberedLines {
 
   void Header() { listener_.Header(++line_); }
   void Skipped() { listener_.Skipped(++line_); }
-  void Stored(std::string_view text, const CItem_OPT& pass) {
+  void Stored(std::string_view text, const PassRecord& pass) {
     listener_.Stored(++line_, text, pass);
   }
 
@@ -44,7 +46,7 @@ class NumberedLines {
 };
 
 // A line after the header is a data row when its Profit is not empty.
-bool IsDataRow(const CItem_OPT& row) {
+bool IsDataRow(const PassRecord& row) {
   return !row.Profit.empty();
 }
 
@@ -59,13 +61,13 @@ class PassCollector {
 
   // Stores the record of `line`, a line of the text, when it is a data row, numbering it after
   // the rows before it.
-  void Add(char* line, const CItem_OPT& row) {
+  void Add(char* line, const PassRecord& row) {
     if (!IsDataRow(row)) return;
     if (passes_.count == kMostPasses) throw std::length_error("too many passes in the report");
     if (passes_.count % kPassBlockRecords == 0) {
       passes_.blocks.emplace_back().reserve(kPassBlockRecords);
     }
-    CItem_OPT& stored = passes_.blocks.back().emplace_back(row);
+    PassRecord& stored = passes_.blocks.back().emplace_back(row);
     // The number is not in the report. A data row's first ten bytes belong to none of its fields
     // (Params starts at its 11th byte at the earliest, the cells at its 15th), and ten digits
     // hold every pass number, so the number is written there.
@@ -87,7 +89,7 @@ class PassCollector {
 // the collector runs as on its own.
 template <class Lines>
 void Collect(PassCollector& passes, Lines& lines, char* line, std::size_t length,
-             const CItem_OPT& row) {
+             const PassRecord& row) {
   if (IsDataRow(row)) {
     lines.Stored(std::string_view(line, length), row);
   } else {
@@ -167,3 +169,5 @@ int LoadReport(const std::string& path, PassTable& table, ReportLineListener& li
   NumberedLines lines(listener);
   return Load(std::move(file), table, lines);
 }
+
+}  // namespace kvl::core

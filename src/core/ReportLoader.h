@@ -7,6 +7,8 @@
 #include "PassTable.h"
 #include "ReportFile.h"
 
+namespace kvl::core {
+
 // Told, as a load reads, what it makes of each line of the report, numbered from 1: a results
 // header (the first one, or a further one, which the load passes over), a line it skips (every
 // line before the first header, and every later one that is no data row) or a line it stores as
@@ -19,7 +21,7 @@ class ReportLineListener {
   virtual void Skipped(std::size_t line) = 0;
   // `text` is the line in the ANSI code page and `pass` its fields, Index still empty. Both hold
   // the report's bytes only during the call: the pass's number is written over the line's start.
-  virtual void Stored(std::size_t line, std::string_view text, const CItem_OPT& pass) = 0;
+  virtual void Stored(std::size_t line, std::string_view text, const PassRecord& pass) = 0;
 
  protected:
   ~ReportLineListener() = default;
@@ -33,3 +35,5 @@ int LoadReport(const std::string& path, PassTable& table);
 
 // The same, telling `listener` about every line.
 int LoadReport(const std::string& path, PassTable& table, ReportLineListener& listener);
+
+}  // namespace kvl::core

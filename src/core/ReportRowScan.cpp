@@ -7,6 +7,8 @@
 #include <emmintrin.h>
 #endif
 
+namespace kvl::core {
+
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
@@ -33,13 +35,13 @@ enum class NextCell { kPlain, kMspt, kLast };
 
 // The six cells in line order.
 struct Cell {
-  PassText CItem_OPT::*field;
+  PassText PassRecord::*field;
   NextCell next;
 };
 constexpr Cell kCells[] = {
-    {&CItem_OPT::Profit, NextCell::kPlain},       {&CItem_OPT::Trades, NextCell::kMspt},
-    {&CItem_OPT::ProfitFactor, NextCell::kMspt},  {&CItem_OPT::ExpectedPayoff, NextCell::kMspt},
-    {&CItem_OPT::DrawdownMoney, NextCell::kMspt}, {&CItem_OPT::DrawdownPercent, NextCell::kLast},
+    {&PassRecord::Profit, NextCell::kPlain},       {&PassRecord::Trades, NextCell::kMspt},
+    {&PassRecord::ProfitFactor, NextCell::kMspt},  {&PassRecord::ExpectedPayoff, NextCell::kMspt},
+    {&PassRecord::DrawdownMoney, NextCell::kMspt}, {&PassRecord::DrawdownPercent, NextCell::kLast},
 };
 constexpr std::size_t kCellCount = std::size(kCells);
 
@@ -96,7 +98,7 @@ bool CellEndsAt(std::string_view line, std::size_t at, const Cell& cell) {
 // Takes cells `next` onwards by searching for each one's end from `rest` on. A missing end
 // empties its cell and moves the start one byte short of the end's length on, as cutting a cell
 // at a position of 0 does.
-void TakeCellsBySearch(std::string_view line, std::size_t next, std::size_t rest, CItem_OPT& row) {
+void TakeCellsBySearch(std::string_view line, std::size_t next, std::size_t rest, PassRecord& row) {
   for (; next < kCellCount; ++next) {
     const Cell& cell = kCells[next];
     const std::string_view cellEnd = EndOf(cell);
@@ -112,8 +114,8 @@ void TakeCellsBySearch(std::string_view line, std::size_t next, std::size_t rest
 
 }  // namespace
 
-CItem_OPT ScanReportRow(std::string_view line) {
-  CItem_OPT row;
+PassRecord ScanReportRow(std::string_view line) {
+  PassRecord row;
   std::size_t title = kNone;
   std::size_t firstCellEnd = kNone;
   std::size_t mspt = kNone;
@@ -148,3 +150,5 @@ CItem_OPT ScanReportRow(std::string_view line) {
   }
   return row;
 }
+
+}  // namespace kvl::core

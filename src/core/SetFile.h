@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace kvl::core {
+
 // Writes `bytes` as the file at `path` (UTF-8), creating it or replacing an existing one whole or
 // not at all: the bytes go to a new file in the same folder, reach the disk, and are then renamed
 // over the old one, which keeps its permissions. A symlink at `path` is followed and the file it
@@ -47,3 +49,5 @@ class SetFileBatch {
   struct Folder;  // what the system needs to sync the folder's files at once
   std::unique_ptr<Folder> folder_;
 };
+
+}  // namespace kvl::core

@@ -5,6 +5,8 @@
 
 #include "HugePageMemory.h"
 
+namespace kvl::core {
+
 struct ReleaseHugePageBytes {
   std::size_t bytes = 0;
   void operator()(char* p) const noexcept { ReleaseHugePageMemory(p, bytes); }
@@ -24,3 +26,5 @@ class TextBuffer {
  private:
   std::unique_ptr<char[], ReleaseHugePageBytes> bytes_;
 };
+
+}  // namespace kvl::core

@@ -13,13 +13,16 @@
 #include "RunTool.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+using namespace kvl::cli;
+
 namespace fs = std::filesystem;
 
 namespace {
 
 TEST(FileNameTemplateTest, FillsInTheRowsCellsAndReplacesUnsafeCharacters) {
   PassTable table;
-  CItem_OPT& row = table[0];
+  PassRecord& row = table[0];
   row.Index = "5";
   row.Profit = "87,40";
   row.Trades = "21";

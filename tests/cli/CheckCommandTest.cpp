@@ -9,6 +9,9 @@
 #include "RunTool.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+using namespace kvl::cli;
+
 namespace {
 
 struct CheckCase {

@@ -5,6 +5,9 @@
 
 #include <cli/formats/ListFormats.h>
 
+using namespace kvl::core;
+using namespace kvl::cli;
+
 namespace {
 
 TEST(EscapeFieldTest, WritesBackslashTabCrAndLfAsTwoCharacters) {

@@ -7,6 +7,8 @@
 #include "SystemTexts.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // Names outside ASCII reach the system whole: UTF-8 arguments on Linux, UTF-16 ones on Windows.

@@ -15,6 +15,8 @@
 #include "RunTool.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr const char* kTsvNames =

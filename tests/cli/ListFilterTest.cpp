@@ -11,6 +11,9 @@
 #include "RunTool.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+using namespace kvl::cli;
+
 namespace {
 
 using Comparison = WhereCondition::Comparison;

@@ -7,6 +7,8 @@
 #include "RunTool.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 struct OutputCase {

@@ -12,6 +12,9 @@
 #include "SystemTexts.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+using namespace kvl::cli;
+
 namespace {
 
 TEST(MergeSetFileTemplateTest, PutsThePassIntoTheTemplateKeepingItsOtherLines) {

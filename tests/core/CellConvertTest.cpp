@@ -3,6 +3,8 @@
 #include <core/CellConvert.h>
 #include <core/Exceptions.h>
 
+using namespace kvl::core;
+
 namespace {
 
 TEST(CellToInt, AcceptedForms) {

@@ -3,6 +3,8 @@
 #include <core/CodePage.h>
 #include <core/CodePagePieces.h>
 
+using namespace kvl::core;
+
 namespace {
 
 TEST(CodePage, EveryByteSurvivesARoundTrip) {

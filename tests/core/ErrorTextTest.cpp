@@ -2,6 +2,8 @@
 
 #include <core/ErrorText.h>
 
+using namespace kvl::core;
+
 namespace {
 
 TEST(ErrorBoxTextTest, AppendsAPeriodAfterACharacterAboveTheCodeOfThePeriod) {

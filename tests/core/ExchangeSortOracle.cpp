@@ -4,9 +4,11 @@
 
 #include <core/CellConvert.h>
 
+using namespace kvl::core;
+
 namespace {
 
-long double ColumnKey(int columnId, const CItem_OPT& pass) {
+long double ColumnKey(int columnId, const PassRecord& pass) {
   switch (columnId) {
     case 0:
       return CellToInt(pass.Index);

@@ -12,7 +12,7 @@
 // pass each row shows (row r's at rows[r]), and the cell of a pass numbered k is that of slot
 // k-1 of `table`. Whatever a key raises ends the sort with the exchanges made so far. Test code
 // only, kept apart from the code it checks; it needs about n*n conversions.
-void ExchangeSortLiterally(int columnId, bool largestFirst, const PassTable& table,
+void ExchangeSortLiterally(int columnId, bool largestFirst, const kvl::core::PassTable& table,
                            std::vector<std::size_t>& rows);
 
 // The same over a key per pass number.

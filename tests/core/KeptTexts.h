@@ -7,7 +7,7 @@
 #include <core/PassTable.h>
 
 // A view of `text` that stays valid until the test program ends, for pass fields set by tests.
-inline PassText Kept(std::string text) {
+inline kvl::core::PassText Kept(std::string text) {
   static std::set<std::string, std::less<>> texts;
   return *texts.insert(std::move(text)).first;
 }

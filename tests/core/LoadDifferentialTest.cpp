@@ -19,6 +19,8 @@
 #include "ReportLines.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 using Passes = std::vector<std::vector<std::string>>;
@@ -41,7 +43,7 @@ Passes PlainPasses(std::basic_string_view<CharT> text, std::basic_string_view<Ch
   for (std::size_t k = header + 1; k < lines.size(); ++k) {
     if (k + 1 < lines.size() && isHeader(k)) continue;
     const std::string line = toAnsi(lines[k]);
-    CItem_OPT row = ParseReportRow(line);
+    PassRecord row = ParseReportRow(line);
     if (row.Profit.empty()) continue;
     const std::string index = std::to_string(passes.size() + 1);
     row.Index = index;

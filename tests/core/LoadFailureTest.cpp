@@ -14,6 +14,8 @@
 #include "ReportGenerator.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // The number of allocations to grant before one fails.

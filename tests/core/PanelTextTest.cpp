@@ -4,6 +4,8 @@
 
 #include <core/PanelText.h>
 
+using namespace kvl::core;
+
 namespace {
 
 TEST(FormatParameters, TurnsEachSemicolonAndTheByteAfterIntoALineBreak) {

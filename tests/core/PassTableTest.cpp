@@ -4,9 +4,11 @@
 
 #include "KeptTexts.h"
 
+using namespace kvl::core;
+
 namespace {
 
-CItem_OPT Pass(const std::string& tag) {
+PassRecord Pass(const std::string& tag) {
   return {Kept(tag + "i"), Kept(tag + "p"), Kept(tag + "1"), Kept(tag + "2"),
           Kept(tag + "3"), Kept(tag + "4"), Kept(tag + "5"), Kept(tag + "6")};
 }
@@ -15,7 +17,7 @@ TEST(PassTable, StartsWithItsCapacityOfEmptyRecords) {
   const PassTable table;
   ASSERT_EQ(table.Size(), PassTable::kCapacity);
   for (const std::size_t slot : {std::size_t{0}, PassTable::kCapacity - 1}) {
-    const CItem_OPT& p = table[slot];
+    const PassRecord& p = table[slot];
     EXPECT_TRUE(p.Index.empty() && p.Params.empty() && p.Profit.empty() && p.Trades.empty() &&
                 p.ProfitFactor.empty() && p.ExpectedPayoff.empty() && p.DrawdownMoney.empty() &&
                 p.DrawdownPercent.empty());

@@ -11,6 +11,8 @@
 #include "ReportGenerator.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // What a load told, one text per line, and the fields of each pass as they were told.
@@ -19,7 +21,7 @@ class Transcript final : public ReportLineListener {
   void TextEncoding(ReportFile::Encoding told) override { encoding = told; }
   void Header(std::size_t line) override { lines.push_back(std::to_string(line) + " header"); }
   void Skipped(std::size_t line) override { lines.push_back(std::to_string(line) + " skipped"); }
-  void Stored(std::size_t line, std::string_view text, const CItem_OPT& pass) override {
+  void Stored(std::size_t line, std::string_view text, const PassRecord& pass) override {
     lines.push_back(std::to_string(line) + " stored " + std::string(text));
     passes.push_back(AllFields(pass));
   }

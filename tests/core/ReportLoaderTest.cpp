@@ -11,6 +11,8 @@
 #include "SystemTexts.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 const std::string kHeader = ResultsHeaderLine();

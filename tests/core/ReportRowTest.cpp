@@ -6,17 +6,19 @@
 
 #include "ReferenceParser.h"
 
+using namespace kvl::core;
+
 namespace {
 
 struct RowParser {
   const char* name;
-  CItem_OPT (*parse)(std::string_view line);
+  PassRecord (*parse)(std::string_view line);
 };
 
 class ReportRowTest : public testing::TestWithParam<RowParser> {};
 
 TEST_P(ReportRowTest, WorkedExample) {
-  const CItem_OPT row = GetParam().parse(
+  const PassRecord row = GetParam().parse(
       "<tr><td title=\"A=1; B=2; \">3</td><td class=mspt>150.00</td><td>12</td>"
       "<td class=mspt>1.50</td><td class=mspt>12.50</td><td class=mspt>40.00</td>"
       "<td class=mspt>2.10</td></tr>");
@@ -57,7 +59,7 @@ TEST_P(ReportRowTest, LinesWithoutTheUsualMarkers) {
        "0", "", "", "", ""},
   };
   for (const Case& c : cases) {
-    const CItem_OPT row = GetParam().parse(c.line);
+    const PassRecord row = GetParam().parse(c.line);
     SCOPED_TRACE(std::string(c.line));
     EXPECT_EQ(row.Index, "");
     EXPECT_EQ(row.Params, c.params);

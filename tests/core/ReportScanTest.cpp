@@ -16,6 +16,8 @@
 #include "ReferenceParser.h"
 #include "ReportLines.h"
 
+using namespace kvl::core;
+
 namespace {
 
 const std::string kHeaderMarker = "align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<";

@@ -13,6 +13,8 @@
 #include "ReportGenerator.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr int kProfitColumn = 1;

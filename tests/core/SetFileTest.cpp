@@ -6,6 +6,8 @@
 
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 TEST(WriteSetFile, WritesExactlyTheBytesAndReplacesAnExistingFile) {

@@ -9,6 +9,8 @@
 #include "ExchangeSortOracle.h"
 #include "KeptTexts.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr int kProfitColumn = 1;
@@ -41,7 +43,7 @@ TEST(SortKeyExtremes, OrderAsTheExchangeSortDoes) {
     const std::size_t n = 2 + rng() % 14;
     PassTable table;
     for (std::size_t slot = 0; slot < n; ++slot) {
-      CItem_OPT row;
+      PassRecord row;
       row.Index = Kept(std::to_string(slot + 1));
       row.Params = Kept("params " + std::to_string(slot));
       row.Profit = Kept(kExtremeProfits[rng() % kExtremeProfits.size()]);

@@ -18,12 +18,14 @@
 #include "KeptTexts.h"
 #include "PassFields.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr int kProfitColumn = 1;
 constexpr int kTradesColumn = 2;
 
-PassText CItem_OPT::*ColumnField(int column) {
+PassText PassRecord::*ColumnField(int column) {
   return kResultColumns[static_cast<std::size_t>(column)].field;
 }
 
@@ -127,7 +129,7 @@ class SortRowsTest : public ::testing::Test {
     return table;
   }
 
-  static void SetRow(int slot, const CItem_OPT& row) {
+  static void SetRow(int slot, const PassRecord& row) {
     Table()[static_cast<std::size_t>(slot)] = row;
   }
 
@@ -140,7 +142,7 @@ class SortRowsTest : public ::testing::Test {
   // no conversion accepts and that nothing may read.
   static void FillRandom(int n, int keyRange, std::mt19937& rng) {
     for (int slot = 0; slot < n; ++slot) {
-      CItem_OPT row;
+      PassRecord row;
       row.Params = Kept(ParamsOfSlot(slot));
       for (int column = 0; column < kSortColumnCount; ++column) {
         const int spread = IsIntegerColumn(column) && keyRange > 4 ? (1 << 22) : 1;
@@ -153,7 +155,7 @@ class SortRowsTest : public ::testing::Test {
   }
 
   static void SetSentinel(int slot) {
-    CItem_OPT sentinel;
+    PassRecord sentinel;
     sentinel.Params = "beyond the live slots";
     for (const ResultColumn& column : kResultColumns) sentinel.*column.field = "not a number";
     SetRow(slot, sentinel);
@@ -209,7 +211,7 @@ TEST_F(SortRowsTest, EqualKeysEndInTheExchangeSortsOrder) {
   };
   for (const auto& c : cases) {
     for (int slot = 0; slot < 3; ++slot) {
-      CItem_OPT row;
+      PassRecord row;
       row.Index = Kept(std::to_string(slot + 1));
       row.Params = Kept(ParamsOfSlot(slot));
       row.Profit = c.profits[static_cast<std::size_t>(slot)];
@@ -239,7 +241,7 @@ TEST_F(SortRowsTest, MatchesTheExchangeSortOnEverySmallTable) {
         for (bool largestFirst : {true, false}) {
           int rest = code;
           for (int slot = 0; slot < n; ++slot, rest /= 4) {
-            CItem_OPT row;
+            PassRecord row;
             row.Index = Kept(std::to_string(slot + 1));
             row.Params = Kept(ParamsOfSlot(slot));
             row.*ColumnField(column) = Kept(Spell(column, rest % 4, rng));
@@ -330,7 +332,7 @@ TEST_F(SortRowsTest, ARefusedCellIsNamedInTheConversionsMessage) {
 }
 
 TEST_F(SortRowsTest, FewerThanTwoRowsAreNeitherConvertedNorMoved) {
-  CItem_OPT refused;
+  PassRecord refused;
   refused.Index = "first";
   refused.Profit = "";
   SetRow(0, refused);
@@ -347,7 +349,7 @@ TEST_F(SortRowsTest, FewerThanTwoRowsAreNeitherConvertedNorMoved) {
 
 // Nothing is read before the column is known: the cells here would all be refused.
 TEST_F(SortRowsTest, RefusesAColumnOutsideTheListBeforeReadingACell) {
-  CItem_OPT refused;
+  PassRecord refused;
   SetRow(0, refused);
   SetRow(1, refused);
   RowOrder order(2);
@@ -396,7 +398,7 @@ class SortColumnInNextDirectionTest : public SortRowsTest {
  protected:
   void SetUp() override {
     for (int slot = 0; slot < 3; ++slot) {
-      CItem_OPT row;
+      PassRecord row;
       row.Index = Kept(std::to_string(slot + 1));
       row.Profit = Kept(std::to_string(slot * 10));
       row.Trades = Kept(std::to_string(5 - slot));

@@ -6,6 +6,8 @@
 
 #include <ui/widgets/FileDialog.h>
 
+using namespace kvl::ui;
+
 FileDialogUser::FileDialogUser(FileDialog& dialog, QString folder)
     : dialog_(dialog), folder_(std::move(folder)) {
   dialog_.Chooser = [this](FileDialog& shown) { return Answer(shown); };

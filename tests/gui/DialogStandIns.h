@@ -8,14 +8,16 @@
 
 #include <ui/messages/MessageBoxes.h>
 
+namespace kvl::ui {
 class FileDialog;
+}
 
 // Stands in for the user of one of the window's file dialogs, which shows `folder`. Each answer
 // given beforehand serves one showing, in order; a showing that finds no answer left is
 // cancelled and counted.
 class FileDialogUser {
  public:
-  FileDialogUser(FileDialog& dialog, QString folder);
+  FileDialogUser(kvl::ui::FileDialog& dialog, QString folder);
   ~FileDialogUser();
   FileDialogUser(const FileDialogUser&) = delete;
   FileDialogUser& operator=(const FileDialogUser&) = delete;
@@ -31,9 +33,9 @@ class FileDialogUser {
   int ShowingsWithoutAnswer() const { return withoutAnswer_; }
 
  private:
-  bool Answer(FileDialog& shown);
+  bool Answer(kvl::ui::FileDialog& shown);
 
-  FileDialog& dialog_;
+  kvl::ui::FileDialog& dialog_;
   QString folder_;
   std::deque<std::optional<QString>> answers_;
   QStringList proposed_;
@@ -52,7 +54,7 @@ char* toString(const ShownBox& box);
 // box would have shown.
 class ShownBoxes {
  public:
-  explicit ShownBoxes(BoxStandIn& seam);
+  explicit ShownBoxes(kvl::ui::BoxStandIn& seam);
   ~ShownBoxes();
   ShownBoxes(const ShownBoxes&) = delete;
   ShownBoxes& operator=(const ShownBoxes&) = delete;
@@ -63,6 +65,6 @@ class ShownBoxes {
   QStringList TakeTexts();
 
  private:
-  BoxStandIn& seam_;
+  kvl::ui::BoxStandIn& seam_;
   QList<ShownBox> shown_;
 };

@@ -7,6 +7,8 @@
 
 #include "WindowTest.h"
 
+using namespace kvl::ui;
+
 namespace {
 
 // Drags `data` onto `target` and drops it there, as the window system delivers a drop.

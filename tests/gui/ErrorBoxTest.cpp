@@ -8,6 +8,10 @@
 
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+using namespace kvl::app;
+
 namespace {
 
 // A widget whose event handling fails the way a handler called from inside Qt would.

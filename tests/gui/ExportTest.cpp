@@ -7,6 +7,8 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::ui;
+
 class ExportTest : public WindowTest {
   Q_OBJECT
 

@@ -4,6 +4,8 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::ui;
+
 class KeyboardTest : public WindowTest {
   Q_OBJECT
 

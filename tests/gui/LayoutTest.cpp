@@ -11,6 +11,8 @@
 
 #include "WindowTest.h"
 
+using namespace kvl::ui;
+
 namespace {
 
 constexpr int kNotch = 120;

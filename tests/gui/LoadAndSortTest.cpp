@@ -10,6 +10,9 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 namespace {
 
 // Four passes whose figures order differently in every column, and differently as numbers

@@ -5,6 +5,8 @@
 
 #include "WindowTest.h"
 
+using namespace kvl::ui;
+
 namespace {
 
 const QString kLongLine =

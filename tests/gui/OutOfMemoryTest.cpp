@@ -7,6 +7,10 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::app;
+using namespace kvl::ui;
+
 namespace {
 
 constexpr std::size_t kRefusedFrom = 1 << 20;

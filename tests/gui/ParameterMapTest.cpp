@@ -16,6 +16,9 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 namespace {
 
 // Eleven passes over A (1, 2, 3), B (10, 20) and D (0, 1, 2), with C constant; the cell A=3,

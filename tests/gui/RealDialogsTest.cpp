@@ -19,6 +19,10 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+using namespace kvl::app;
+
 namespace {
 
 constexpr int kPollMs = 10;

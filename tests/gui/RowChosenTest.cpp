@@ -7,6 +7,9 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 namespace {
 
 std::vector<GeneratedPass> FivePasses() {

@@ -13,6 +13,9 @@
 #include "UserActions.h"
 #include "WindowFixture.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 // Pictures of the windows with the sample report loaded, sorted by profit and a pass chosen:
 // the main window, the parameter map and a profile. Written to the folder that KVL_SCREENSHOTS
 // names (scripts/screenshot), else to a temporary one.

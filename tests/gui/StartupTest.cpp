@@ -13,6 +13,10 @@
 #include "TestFiles.h"
 #include "WindowFixture.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+using namespace kvl::app;
+
 namespace {
 
 // Runs the whole program life with `arguments` after the program's name; `inspect` sees the

@@ -6,6 +6,9 @@
 #include "UserActions.h"
 #include "WindowTest.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 class StatusBarTest : public WindowTest {
   Q_OBJECT
 

@@ -15,6 +15,9 @@
 
 #include "WindowFixture.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 void ClickRow(ResultsView& list, int row) {
   list.scrollTo(list.model()->index(row, 0));
   const QRect cell = list.visualRect(list.model()->index(row, 0));

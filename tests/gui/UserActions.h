@@ -5,24 +5,27 @@
 
 class QComboBox;
 class QWidget;
-class ParameterMapWindow;
+namespace kvl::ui {
 class MainWindow;
+class ParameterMapWindow;
 class ResultsView;
+}  // namespace kvl::ui
 
 // Clicks row `row` of the list, or the rows area below the last row.
-void ClickRow(ResultsView& list, int row);
-void ClickBelowRows(ResultsView& list);
-void ClickHeader(ResultsView& list, int column);
+void ClickRow(kvl::ui::ResultsView& list, int row);
+void ClickBelowRows(kvl::ui::ResultsView& list);
+void ClickHeader(kvl::ui::ResultsView& list, int column);
 
 // Types `text` key by key, any script: each key press carries one character.
 void TypeText(QWidget& widget, const QString& text);
 
 // The texts of a column, top row first.
-QStringList ColumnTexts(ResultsView& list, int column);
+QStringList ColumnTexts(kvl::ui::ResultsView& list, int column);
 
 // Opens the list's menu over row `row`, by the right button or by the Menu key, and chooses
 // "Карта параметров…" in it; returns the map's window, or null when the menu had no such item.
-ParameterMapWindow* OpenParameterMap(MainWindow& form, int row, bool byKeyboard = false);
+kvl::ui::ParameterMapWindow* OpenParameterMap(kvl::ui::MainWindow& form, int row,
+                                              bool byKeyboard = false);
 
 // Chooses the item `text` of a drop-down with the keys, as a user does; false when it has none.
 bool ChooseItem(QComboBox& box, const QString& text);

@@ -9,6 +9,9 @@
 
 #include "ReportText.h"
 
+using namespace kvl::core;
+using namespace kvl::ui;
+
 WindowFixture::WindowFixture() {
   const QString settings = QString::fromStdString(settingsFolder_.Path().string());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);

@@ -34,7 +34,7 @@ class WindowFixture {
   WindowFixture(const WindowFixture&) = delete;
   WindowFixture& operator=(const WindowFixture&) = delete;
 
-  MainWindow& Form() { return *form_; }
+  kvl::ui::MainWindow& Form() { return *form_; }
   FileDialogUser& OpenDialog() { return *openDialog_; }
   FileDialogUser& SaveDialog() { return *saveDialog_; }
   ShownBoxes& ErrorBoxes() { return errorBoxes_; }
@@ -54,9 +54,9 @@ class WindowFixture {
  private:
   TempDir folder_;
   TempDir settingsFolder_;
-  ShownBoxes errorBoxes_{ErrorBoxStandIn};
-  ShownBoxes informationBoxes_{InformationBoxStandIn};
-  std::unique_ptr<MainWindow> form_;
+  ShownBoxes errorBoxes_{kvl::ui::ErrorBoxStandIn};
+  ShownBoxes informationBoxes_{kvl::ui::InformationBoxStandIn};
+  std::unique_ptr<kvl::ui::MainWindow> form_;
   std::unique_ptr<FileDialogUser> openDialog_;
   std::unique_ptr<FileDialogUser> saveDialog_;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace kvl::core;
+
 namespace {
 
 using Pos = long long;
@@ -67,8 +69,8 @@ AnsiString TailAfterFirstMspt(std::string_view line) {
   return AnsiString(TailView(line));
 }
 
-CItem_OPT ParseReportRow(std::string_view line) {
-  CItem_OPT row;
+PassRecord ParseReportRow(std::string_view line) {
+  PassRecord row;
   row.Params = TitleView(line);
   std::string_view rest = TailView(line);
   row.Profit = TakeCell(rest, kPlainSeparator);

@@ -11,14 +11,14 @@
 
 // The substring from `start` (raised to 1 when below) of at most `count` bytes, clamped to the
 // text; empty when start lies past the end or count < 1.
-AnsiString SubStr(std::string_view text, long long start, long long count);
+kvl::core::AnsiString SubStr(std::string_view text, long long start, long long count);
 
 // The parameter text of a row: from the second byte after the first "<td title=" up to the first
 // "</td>" of the line.
-AnsiString ExtractTitle(std::string_view line);
+kvl::core::AnsiString ExtractTitle(std::string_view line);
 
 // Everything after the first "<td class=mspt>" (the line less its first 14 bytes without one).
-AnsiString TailAfterFirstMspt(std::string_view line);
+kvl::core::AnsiString TailAfterFirstMspt(std::string_view line);
 
 // Cuts a report line into a pass record whose fields point into `line`; Index stays empty.
-CItem_OPT ParseReportRow(std::string_view line);
+kvl::core::PassRecord ParseReportRow(std::string_view line);

@@ -5,6 +5,8 @@
 #include <random>
 #include <stdexcept>
 
+using namespace kvl::core;
+
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {

@@ -5,14 +5,16 @@
 #include <core/CellConvert.h>
 #include <core/Exceptions.h>
 
+namespace kvl::cli {
+
 PassNumbers CheckPassNumbers(const std::vector<std::string_view>& firstCells) {
   PassNumbers result;
   std::vector<std::int64_t> numbers;
   numbers.reserve(firstCells.size());
   for (std::size_t row = 0; row < firstCells.size(); ++row) {
     try {
-      numbers.push_back(CellToInt(firstCells[row]));
-    } catch (const EConvertError&) {
+      numbers.push_back(core::CellToInt(firstCells[row]));
+    } catch (const core::EConvertError&) {
       result.notNumbers.push_back(row + 1);
     }
   }
@@ -39,3 +41,5 @@ std::string_view FirstCellText(std::string_view line) {
   if (open == std::string_view::npos) return {};
   return line.substr(open + 1, close - open - 1);
 }
+
+}  // namespace kvl::cli

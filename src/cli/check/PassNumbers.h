@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kvl::cli {
+
 // What the report's own pass numbers, the texts of the rows' first cells, say about its rows.
 struct PassNumbers {
   struct Range {
@@ -30,3 +32,5 @@ PassNumbers CheckPassNumbers(const std::vector<std::string_view>& firstCells);
 // The text of a report row's first cell, "17" in <td title="...">17</td>: what stands between the
 // last '>' before the line's first "</td>" and that "</td>"; empty without one.
 std::string_view FirstCellText(std::string_view line);
+
+}  // namespace kvl::cli

@@ -8,6 +8,8 @@
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
 
+namespace kvl::cli {
+
 namespace {
 
 // A results row as MT4 writes it: "<tr ...><td title=...>N</td>" and six more cells, "</tr>".
@@ -22,31 +24,31 @@ bool LooksLikeDataRow(std::string_view line) {
     ++cells;
   }
   return line.starts_with("<tr") && line.ends_with("</tr>") &&
-         line.find("<td title=") != std::string_view::npos && cells == kResultColumns.size();
+         line.find("<td title=") != std::string_view::npos && cells == core::kResultColumns.size();
 }
 
-void CheckCells(const CItem_OPT& row, std::size_t pass, ReportCheck& check) {
-  for (std::size_t id = 1; id < kResultColumns.size(); ++id) {
-    const ResultColumn& column = kResultColumns[id];
+void CheckCells(const core::PassRecord& row, std::size_t pass, ReportCheck& check) {
+  for (std::size_t id = 1; id < core::kResultColumns.size(); ++id) {
+    const core::ResultColumn& column = core::kResultColumns[id];
     const std::string_view cell = row.*column.field;
     try {
-      static_cast<void>(CellKey(column, cell));
-    } catch (const EConvertError&) {
+      static_cast<void>(core::CellKey(column, cell));
+    } catch (const core::EConvertError&) {
       ReportCheck::Refusals& refusals = check.refusals[id];
       if (refusals.count++ == 0) {
         refusals.firstPass = pass;
-        refusals.firstText = AnsiToUtf8(cell);
+        refusals.firstText = core::AnsiToUtf8(cell);
       }
     }
   }
 }
 
 // Gathers the findings from what the load tells of each line.
-class CheckingListener final : public ReportLineListener {
+class CheckingListener final : public core::ReportLineListener {
  public:
   explicit CheckingListener(ReportCheck& check) : check_(check) {}
 
-  void TextEncoding(ReportFile::Encoding encoding) override { check_.encoding = encoding; }
+  void TextEncoding(core::ReportFile::Encoding encoding) override { check_.encoding = encoding; }
 
   void Header(std::size_t line) override {
     if (check_.headerLine) {
@@ -60,7 +62,7 @@ class CheckingListener final : public ReportLineListener {
     if (check_.headerLine) check_.skippedLines.push_back(line);
   }
 
-  void Stored(std::size_t line, std::string_view text, const CItem_OPT& pass) override {
+  void Stored(std::size_t line, std::string_view text, const core::PassRecord& pass) override {
     ++check_.passes;
     if (!LooksLikeDataRow(text)) check_.oddStoredLines.push_back(line);
     // Copied: the pass's number is written over the start of the line once it is stored.
@@ -85,8 +87,10 @@ bool ReportCheck::Clean() const {
 ReportCheck CheckReport(const std::string& path) {
   ReportCheck check;
   CheckingListener listener(check);
-  PassTable table;
-  LoadReport(path, table, listener);
+  core::PassTable table;
+  core::LoadReport(path, table, listener);
   listener.Finish();
   return check;
 }
+
+}  // namespace kvl::cli

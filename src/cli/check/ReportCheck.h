@@ -11,6 +11,8 @@
 
 #include "PassNumbers.h"
 
+namespace kvl::cli {
+
 // Everything a user needs to trust what the tool and the window make of a report: how it was
 // read, which of its lines became passes, and what the sort would refuse.
 struct ReportCheck {
@@ -21,7 +23,7 @@ struct ReportCheck {
     std::string firstText;      // UTF-8
   };
 
-  ReportFile::Encoding encoding = ReportFile::Encoding::Ansi;
+  core::ReportFile::Encoding encoding = core::ReportFile::Encoding::Ansi;
   std::optional<std::size_t> headerLine;  // the first results header, from line 1
   std::size_t passes = 0;
   // Lines after the header that the loader skips: not data rows, and further header lines.
@@ -29,7 +31,8 @@ struct ReportCheck {
   // Lines the loader stores as passes although they do not look like data rows.
   std::vector<std::size_t> oddStoredLines;
   PassNumbers numbers;
-  std::array<Refusals, kResultColumns.size()> refusals;  // by column id; the index never fails
+  std::array<Refusals, core::kResultColumns.size()>
+      refusals;  // by column id; the index never fails
 
   // A header was found, every cell converts, and every pass number is a number with no gap.
   bool Clean() const;
@@ -38,3 +41,5 @@ struct ReportCheck {
 // Loads the report at `path` and gathers the findings from what the load tells of each line.
 // Raises EFOpenError when it cannot be opened.
 ReportCheck CheckReport(const std::string& path);
+
+}  // namespace kvl::cli

@@ -9,30 +9,32 @@
 #include <cli/check/ReportCheck.h>
 #include <core/CodePage.h>
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr std::size_t kMostShown = 10;
 
 constexpr std::string_view kReportCodePage = "Windows-1251";
 
-std::string EncodingName(ReportFile::Encoding encoding) {
+std::string EncodingName(core::ReportFile::Encoding encoding) {
   switch (encoding) {
-    case ReportFile::Encoding::Utf8:
+    case core::ReportFile::Encoding::Utf8:
       return "UTF-8, with a byte-order mark";
-    case ReportFile::Encoding::Utf16LE:
+    case core::ReportFile::Encoding::Utf16LE:
       return "UTF-16 little-endian, with a byte-order mark";
-    case ReportFile::Encoding::Utf16BE:
+    case core::ReportFile::Encoding::Utf16BE:
       return "UTF-16 big-endian, with a byte-order mark";
-    case ReportFile::Encoding::Ansi:
+    case core::ReportFile::Encoding::Ansi:
       break;
   }
-  return AnsiCodePageName() + ", no byte-order mark";
+  return core::AnsiCodePageName() + ", no byte-order mark";
 }
 
 // A system whose ANSI code page is not the reports' still reads them in its own: the header's
 // word and the texts of a report with a byte-order mark then come out as other letters.
 void WriteCodePage(std::ostream& out) {
-  const std::string codePage = AnsiCodePageName();
+  const std::string codePage = core::AnsiCodePageName();
   if (codePage != kReportCodePage) {
     out << "Code page: " << codePage << ", the system's, not the reports' " << kReportCodePage
         << '\n';
@@ -95,9 +97,9 @@ void WritePassNumbers(std::ostream& out, const PassNumbers& numbers) {
 
 void WriteRefusals(std::ostream& out, const ReportCheck& check) {
   out << "Cells the sort would refuse:\n";
-  for (std::size_t id = 1; id < kResultColumns.size(); ++id) {
+  for (std::size_t id = 1; id < core::kResultColumns.size(); ++id) {
     const ReportCheck::Refusals& refusals = check.refusals[id];
-    out << "  " << kResultColumns[id].name << ": " << refusals.count;
+    out << "  " << core::kResultColumns[id].name << ": " << refusals.count;
     if (refusals.count > 0) {
       out << " (first: pass " << refusals.firstPass << ", '" << refusals.firstText << "')";
     }
@@ -146,3 +148,5 @@ ToolCommand AddCheckCommand(CLI::App& tool) {
       ->type_name("");
   return {command, [report](std::ostream& out, std::ostream&) { return RunCheck(*report, out); }};
 }
+
+}  // namespace kvl::cli

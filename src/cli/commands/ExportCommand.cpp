@@ -18,6 +18,8 @@
 #include <core/SetFile.h>
 #include <core/Utf8Path.h>
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr const char* kDefaultName = "{index}.set";
@@ -46,7 +48,7 @@ struct ExportOptions {
 };
 
 // The pass numbered `text`: decimal digits naming one of the report's passes 1 to count.
-std::size_t PassNumber(std::string_view text, std::size_t count) {
+std::size_t PassOfArgument(std::string_view text, std::size_t count) {
   std::size_t number = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, number);
@@ -54,7 +56,8 @@ std::size_t PassNumber(std::string_view text, std::size_t count) {
     return number;
   }
   const std::string passes = count == 0 ? "no passes" : "passes 1 to " + std::to_string(count);
-  throw Exception("Pass \"" + std::string(text) + "\" does not exist: the report holds " + passes);
+  throw core::Exception("Pass \"" + std::string(text) + "\" does not exist: the report holds " +
+                        passes);
 }
 
 // Which of the two forms was called; raises UsageError for a mix of both or neither.
@@ -81,15 +84,15 @@ std::optional<std::string> SetTemplate(const ExportArguments& args, const Export
 
 void ExportOnePass(const ExportArguments& args, const std::optional<std::string>& setTemplate,
                    std::ostream& out) {
-  PassTable table;
-  const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
-  const std::size_t pass = PassNumber(args.pass, count);
+  core::PassTable table;
+  const auto count = static_cast<std::size_t>(core::LoadReport(args.report, table));
+  const std::size_t pass = PassOfArgument(args.pass, count);
   // The pass numbered n stays in slot n-1.
   const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);
   if (args.output == "-") {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
   } else {
-    WriteSetFile(args.output, text);
+    core::WriteSetFile(args.output, text);
   }
 }
 
@@ -101,12 +104,12 @@ void RunExport(const ExportArguments& args, const ExportOptions& options, std::o
   }
   PassSelection selection = ReadSelection(args.selection);
   selection.limit = PassCount("--top", args.top, 1);
-  BatchExport batch{PathFromUtf8(args.folder), FileNameTemplate(args.name), args.force,
+  BatchExport batch{core::PathFromUtf8(args.folder), FileNameTemplate(args.name), args.force,
                     std::nullopt};
   // Read after the arguments are known to be right and before the report, so that a template
   // that cannot be read stops the export before anything is written.
   batch.setTemplate = SetTemplate(args, options);
-  PassTable table;
+  core::PassTable table;
   const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
   ExportSetFiles(table, rows.slots, batch, out);
 }
@@ -181,3 +184,5 @@ ToolCommand AddExportCommand(CLI::App& tool) {
             return 0;
           }};
 }
+
+}  // namespace kvl::cli

@@ -14,6 +14,8 @@
 #include <cli/selection/SelectionArguments.h>
 #include <core/ReportLoader.h>
 
+namespace kvl::cli {
+
 namespace {
 
 struct ListArguments {
@@ -37,7 +39,7 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
   const ListWriter write = WriterOf(args.format);
   PassSelection selection = ReadSelection(args.selection);
   if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
-  PassTable table;
+  core::PassTable table;
   std::vector<ListedColumn> columns = ListedColumns(args.params);
   if (!args.robust) {
     const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
@@ -45,7 +47,7 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
     return;
   }
   // The figures are read by pass, before the sorts list the passes in their order.
-  const auto count = static_cast<std::size_t>(LoadReport(args.report, table));
+  const auto count = static_cast<std::size_t>(core::LoadReport(args.report, table));
   const RobustColumns robust(table, count, *args.robust);
   const std::vector<ListedColumn> figures = robust.Listed();
   columns.insert(columns.end(), figures.begin(), figures.end());
@@ -101,3 +103,5 @@ ToolCommand AddListCommand(CLI::App& tool) {
             return 0;
           }};
 }
+
+}  // namespace kvl::cli

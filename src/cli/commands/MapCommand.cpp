@@ -11,6 +11,8 @@
 #include <cli/parametermap/ReportParameters.h>
 #include <cli/rows/ListedColumns.h>
 
+namespace kvl::cli {
+
 namespace {
 
 struct MapArguments {
@@ -36,19 +38,19 @@ MapWriter WriterOf(std::string_view name) {
 
 // A result column the map can show: any but the index.
 int MapColumnId(std::string_view name) {
-  const ResultColumn* column = ResultColumnNamed(name);
-  if (column == nullptr || column == &kResultColumns[0]) {
+  const core::ResultColumn* column = ResultColumnNamed(name);
+  if (column == nullptr || column == &core::kResultColumns[0]) {
     throw UsageError("unknown column " + std::string(name) +
                      " (profit, trades, profit-factor, expected-payoff, drawdown or "
                      "drawdown-percent)");
   }
-  return static_cast<int>(column - kResultColumns.data());
+  return static_cast<int>(column - core::kResultColumns.data());
 }
 
 void RunMap(const MapArguments& args, std::ostream& out) {
   const MapWriter write = WriterOf(args.format);
   const int columnId = MapColumnId(args.column);
-  const std::optional<MapAggregate> aggregate = AggregateNamed(args.aggregate);
+  const std::optional<core::MapAggregate> aggregate = core::AggregateNamed(args.aggregate);
   if (!aggregate) {
     throw UsageError("unknown aggregate " + args.aggregate + " (max, mean, min or count)");
   }
@@ -57,12 +59,13 @@ void RunMap(const MapArguments& args, std::ostream& out) {
   const std::size_t x = OptimizedAxis(report.space, "--x", args.x);
   const std::optional<std::size_t> y =
       args.y ? std::optional(OptimizedAxis(report.space, "--y", *args.y)) : std::nullopt;
-  const ColumnValues values = ColumnValues::Read(report.table, report.count, columnId);
+  const core::ColumnValues values = core::ColumnValues::Read(report.table, report.count, columnId);
   if (y) {
-    write(out, ViewOfMap(report.space, BuildParameterMap(report.space, values, x, y, *aggregate)));
+    write(out,
+          ViewOfMap(report.space, core::BuildParameterMap(report.space, values, x, y, *aggregate)));
   } else {
     write(out, ViewOfProfile(report.space, x, columnId, *aggregate,
-                             BuildProfile(report.space, values, x)));
+                             core::BuildProfile(report.space, values, x)));
   }
 }
 
@@ -108,3 +111,5 @@ ToolCommand AddMapCommand(CLI::App& tool) {
             return 0;
           }};
 }
+
+}  // namespace kvl::cli

@@ -9,14 +9,17 @@
 #include <cli/parametermap/ReportParameters.h>
 #include <core/CodePage.h>
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr std::size_t kMostValues = 20;
 
-void WriteParameter(std::ostream& out, const MapParameter& parameter, std::string_view kind) {
-  out << AnsiToUtf8(parameter.name) << '\t' << kind << '\t' << parameter.values.size() << '\t';
+void WriteParameter(std::ostream& out, const core::MapParameter& parameter, std::string_view kind) {
+  out << core::AnsiToUtf8(parameter.name) << '\t' << kind << '\t' << parameter.values.size()
+      << '\t';
   for (std::size_t v = 0; v < parameter.values.size() && v < kMostValues; ++v) {
-    out << (v ? ", " : "") << AnsiToUtf8(parameter.values[v]);
+    out << (v ? ", " : "") << core::AnsiToUtf8(parameter.values[v]);
   }
   if (parameter.values.size() > kMostValues) out << ", …";
   out << '\n';
@@ -24,15 +27,15 @@ void WriteParameter(std::ostream& out, const MapParameter& parameter, std::strin
 
 void RunParams(const std::string& report, std::ostream& out) {
   const ReportParameters parameters(report);
-  const ParameterSpace& space = parameters.space;
+  const core::ParameterSpace& space = parameters.space;
   out << "parameter\tkind\tvalues\tfirst values\n";
-  for (const MapParameter& parameter : space.Optimized()) {
+  for (const core::MapParameter& parameter : space.Optimized()) {
     WriteParameter(out, parameter, "optimized");
   }
-  for (const MapParameter& parameter : space.Constants())
+  for (const core::MapParameter& parameter : space.Constants())
     WriteParameter(out, parameter, "constant");
   out << "\nPasses left out: " << space.LeftOut().size() << " of " << space.PassCount() << '\n';
-  for (const LeftOutPass& pass : space.LeftOut()) {
+  for (const core::LeftOutPass& pass : space.LeftOut()) {
     out << "pass " << pass.pass << ": " << LeftOutText(pass) << '\n';
   }
 }
@@ -59,3 +62,5 @@ ToolCommand AddParamsCommand(CLI::App& tool) {
             return 0;
           }};
 }
+
+}  // namespace kvl::cli

@@ -6,6 +6,8 @@
 #include "ListFormats.h"
 #include "OutputBuffer.h"
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr std::string_view kRecordEnd = "\r\n";
@@ -25,7 +27,7 @@ void AppendField(OutputBuffer& out, std::string_view ansi) {
 
 }  // namespace
 
-void WriteCsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteCsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns) {
   OutputBuffer buffer(out);
   for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -43,3 +45,5 @@ void WriteCsv(std::ostream& out, const PassTable& table, std::span<const std::si
   });
   buffer.Flush();
 }
+
+}  // namespace kvl::cli

@@ -10,6 +10,8 @@
 #include "ListFormats.h"
 #include "OutputBuffer.h"
 
+namespace kvl::cli {
+
 namespace {
 
 bool IsDigit(char c) {
@@ -32,8 +34,9 @@ std::string JsonText(const nlohmann::json& value) {
 std::string ParametersJson(std::string_view params) {
   nlohmann::json pairs = nlohmann::json::array();
   for (const PanelParameter& parameter : PanelParameters(params)) {
-    pairs.push_back({AnsiToUtf8(parameter.name),
-                     parameter.value ? nlohmann::json(AnsiToUtf8(*parameter.value)) : nullptr});
+    pairs.push_back(
+        {core::AnsiToUtf8(parameter.name),
+         parameter.value ? nlohmann::json(core::AnsiToUtf8(*parameter.value)) : nullptr});
   }
   return JsonText(pairs);
 }
@@ -57,7 +60,7 @@ bool IsJsonNumber(std::string_view text) {
   return i == text.size();
 }
 
-void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
                std::span<const ListedColumn> columns) {
   std::vector<std::string> keys;
   for (const ListedColumn& column : columns) {
@@ -77,7 +80,7 @@ void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::s
       } else if (IsJsonNumber(cell)) {
         buffer << cell;  // ASCII, so its UTF-8 as it stands
       } else {
-        buffer << JsonText(AnsiToUtf8(cell));
+        buffer << JsonText(core::AnsiToUtf8(cell));
       }
     }
     buffer << '}';
@@ -86,3 +89,5 @@ void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::s
   buffer << (slots.empty() ? "]\n" : "\n]\n");
   buffer.Flush();
 }
+
+}  // namespace kvl::cli

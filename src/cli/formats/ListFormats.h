@@ -11,26 +11,28 @@
 
 #include "OutputBuffer.h"
 
+namespace kvl::cli {
+
 // The list command's output formats. Each writes the rows of `table` listed in `slots`, in that
 // order, with `columns`; texts go from the ANSI code page to UTF-8.
-using ListWriter = void (*)(std::ostream& out, const PassTable& table,
+using ListWriter = void (*)(std::ostream& out, const core::PassTable& table,
                             std::span<const std::size_t> slots,
                             std::span<const ListedColumn> columns);
 
 // Aligned under the captions for reading; fields escaped as in tsv.
-void WriteTable(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteTable(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
                 std::span<const ListedColumn> columns);
 // A line of column names, then a line per row, fields separated by tabs and escaped (EscapeField).
-void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteTsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns);
 // RFC 4180: a header row of column names, CR LF after every record, a field that holds a comma,
 // a quote, CR or LF in quotes with its quotes doubled.
-void WriteCsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteCsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns);
 // One array of objects keyed by column name. A cell that is a JSON number is written as that
 // number, its text unchanged, any other as a string; the parameter text as [name, value] pairs of
 // the parameter panel's lines, value null for a line without '='.
-void WriteJson(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
                std::span<const ListedColumn> columns);
 
 struct ListFormat {
@@ -49,3 +51,5 @@ std::size_t TsvFieldWidth(std::string_view ansi);
 
 // Whether `text` is a number as JSON writes one: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(std::string_view text);
+
+}  // namespace kvl::cli

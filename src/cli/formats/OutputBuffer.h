@@ -8,6 +8,8 @@
 
 #include <core/CodePage.h>
 
+namespace kvl::cli {
+
 // Collects a listing's text and hands it to the stream in large pieces, so that a report of many
 // passes is not written a field at a time. Texts are written straight into its memory, which
 // only grows when a line is longer than a piece.
@@ -27,18 +29,18 @@ class OutputBuffer {
   }
   // Appends an ANSI text as UTF-8.
   void AppendUtf8(std::string_view ansi) {
-    used_ += AnsiToUtf8(ansi, Room(ansi.size() * kMaxUtf8PerAnsi));
+    used_ += core::AnsiToUtf8(ansi, Room(ansi.size() * core::kMaxUtf8PerAnsi));
   }
   // Appends an ANSI text as UTF-8 with the escapes of `escapeOf`, which must escape only ASCII
   // bytes, each as at most kMaxUtf8PerAnsi ASCII bytes: no byte of a converted character is
   // ASCII, so escaping before the conversion writes what escaping after it would.
   template <class EscapeOf>
   void AppendUtf8(std::string_view ansi, EscapeOf escapeOf) {
-    char* const start = Room(ansi.size() * kMaxUtf8PerAnsi);
+    char* const start = Room(ansi.size() * core::kMaxUtf8PerAnsi);
     char* out = start;
     for (const char& c : ansi) {
       if ((c & 0x80) != 0) {
-        out += AnsiToUtf8(std::string_view(&c, 1), out);
+        out += core::AnsiToUtf8(std::string_view(&c, 1), out);
       } else if (const std::string_view escape = escapeOf(c); !escape.empty()) {
         out = std::ranges::copy(escape, out).out;
       } else {
@@ -67,3 +69,5 @@ class OutputBuffer {
   std::string text_;  // the first used_ bytes are the text
   std::size_t used_ = 0;
 };
+
+}  // namespace kvl::cli

@@ -8,6 +8,8 @@
 #include "ListFormats.h"
 #include "OutputBuffer.h"
 
+namespace kvl::cli {
+
 namespace {
 
 // Characters, not bytes, so that Cyrillic texts line up.
@@ -20,7 +22,7 @@ constexpr std::string_view kColumnGap = "  ";
 
 }  // namespace
 
-void WriteTable(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteTable(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
                 std::span<const ListedColumn> columns) {
   std::vector<std::size_t> widths;
   for (const ListedColumn& column : columns) widths.push_back(DisplayWidth(column.caption));
@@ -50,3 +52,5 @@ void WriteTable(std::ostream& out, const PassTable& table, std::span<const std::
   });
   buffer.Flush();
 }
+
+}  // namespace kvl::cli

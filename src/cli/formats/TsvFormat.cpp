@@ -6,6 +6,8 @@
 #include "ListFormats.h"
 #include "OutputBuffer.h"
 
+namespace kvl::cli {
+
 namespace {
 
 // A lambda rather than a function, so that the loops it is handed to inline it.
@@ -50,7 +52,7 @@ std::size_t TsvFieldWidth(std::string_view ansi) {
                            ansi, [](char c) { return !EscapeOf(c).empty(); }));
 }
 
-void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::size_t> slots,
+void WriteTsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns) {
   OutputBuffer buffer(out);
   for (std::size_t c = 0; c < columns.size(); ++c) buffer << (c ? "\t" : "") << columns[c].name;
@@ -65,3 +67,5 @@ void WriteTsv(std::ostream& out, const PassTable& table, std::span<const std::si
   });
   buffer.Flush();
 }
+
+}  // namespace kvl::cli

@@ -5,6 +5,8 @@
 
 #include "MapView.h"
 
+namespace kvl::cli {
+
 namespace {
 
 using Line = std::vector<std::string>;
@@ -128,3 +130,5 @@ void WriteMapJson(std::ostream& out, const MapView& view) {
   }
   out << (view.rows.empty() ? "]" : "\n  ]") << ",\n  \"leftOut\": " << view.leftOut << "\n}\n";
 }
+
+}  // namespace kvl::cli

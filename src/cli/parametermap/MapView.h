@@ -7,6 +7,8 @@
 
 #include <core/parametermap/ParameterMap.h>
 
+namespace kvl::cli {
+
 // A map or a profile as the map command prints it. Texts are UTF-8; an empty figure is nullopt.
 struct MapView {
   std::string x;
@@ -23,12 +25,14 @@ struct MapView {
   bool IsProfile() const { return !y.has_value(); }
 };
 
-MapView ViewOfMap(const ParameterSpace& space, const ParameterMap& map);
-MapView ViewOfProfile(const ParameterSpace& space, std::size_t x, int columnId,
-                      MapAggregate aggregate, const std::vector<ProfilePoint>& profile);
+MapView ViewOfMap(const core::ParameterSpace& space, const core::ParameterMap& map);
+MapView ViewOfProfile(const core::ParameterSpace& space, std::size_t x, int columnId,
+                      core::MapAggregate aggregate, const std::vector<core::ProfilePoint>& profile);
 
 // The map's formats: the header line and the lines of tsv, csv and table, and the json object.
 void WriteMapTsv(std::ostream& out, const MapView& view);
 void WriteMapCsv(std::ostream& out, const MapView& view);
 void WriteMapTable(std::ostream& out, const MapView& view);
 void WriteMapJson(std::ostream& out, const MapView& view);
+
+}  // namespace kvl::cli

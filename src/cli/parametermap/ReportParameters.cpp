@@ -4,12 +4,14 @@
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
 
+namespace kvl::cli {
+
 namespace {
 
-std::string NameList(const std::vector<MapParameter>& parameters) {
+std::string NameList(const std::vector<core::MapParameter>& parameters) {
   std::string names;
-  for (const MapParameter& parameter : parameters) {
-    names += (names.empty() ? "" : ", ") + AnsiToUtf8(parameter.name);
+  for (const core::MapParameter& parameter : parameters) {
+    names += (names.empty() ? "" : ", ") + core::AnsiToUtf8(parameter.name);
   }
   return names.empty() ? "none" : names;
 }
@@ -17,42 +19,45 @@ std::string NameList(const std::vector<MapParameter>& parameters) {
 }  // namespace
 
 ReportParameters::ReportParameters(const std::string& path)
-    : count(static_cast<std::size_t>(LoadReport(path, table))),
-      space(ParameterSpace::Read(table, count)) {}
+    : count(static_cast<std::size_t>(core::LoadReport(path, table))),
+      space(core::ParameterSpace::Read(table, count)) {}
 
-std::string LeftOutText(const LeftOutPass& pass) {
-  const std::string name = AnsiToUtf8(pass.name);
+std::string LeftOutText(const core::LeftOutPass& pass) {
+  const std::string name = core::AnsiToUtf8(pass.name);
   switch (pass.reason) {
-    case LeftOutReason::kNotPairs:
+    case core::LeftOutReason::kNotPairs:
       break;
-    case LeftOutReason::kRepeatedName:
+    case core::LeftOutReason::kRepeatedName:
       return "it names the parameter " + name + " twice";
-    case LeftOutReason::kMissingName:
+    case core::LeftOutReason::kMissingName:
       return "it lacks the parameter " + name;
-    case LeftOutReason::kExtraName:
+    case core::LeftOutReason::kExtraName:
       return "it has the parameter " + name + ", which the other passes lack";
   }
   return "its parameter text does not split into name=value pairs";
 }
 
-void RequireOptimized(const ParameterSpace& space) {
+void RequireOptimized(const core::ParameterSpace& space) {
   if (space.Optimized().empty()) {
-    throw Exception("The report has no optimized parameters: every pass has the same values");
+    throw core::Exception("The report has no optimized parameters: every pass has the same values");
   }
 }
 
-std::size_t OptimizedAxis(const ParameterSpace& space, std::string_view option,
+std::size_t OptimizedAxis(const core::ParameterSpace& space, std::string_view option,
                           std::string_view utf8Name) {
   RequireOptimized(space);
-  const std::string name = Utf16ToAnsi(Utf8ToUtf16(utf8Name));
+  const std::string name = core::Utf16ToAnsi(core::Utf8ToUtf16(utf8Name));
   if (const std::optional<std::size_t> axis = space.OptimizedNamed(name)) return *axis;
   const std::string optimized = NameList(space.Optimized());
-  if (const MapParameter* constant = space.ConstantNamed(name)) {
-    throw Exception(std::string(option) + " " + std::string(utf8Name) +
-                    ": the parameter is constant (" + AnsiToUtf8(constant->values.front()) +
-                    " in every pass); the optimized parameters are " + optimized);
+  if (const core::MapParameter* constant = space.ConstantNamed(name)) {
+    throw core::Exception(std::string(option) + " " + std::string(utf8Name) +
+                          ": the parameter is constant (" +
+                          core::AnsiToUtf8(constant->values.front()) +
+                          " in every pass); the optimized parameters are " + optimized);
   }
-  throw Exception(std::string(option) + " " + std::string(utf8Name) +
-                  ": no such parameter; the optimized parameters are " + optimized +
-                  ", the constant ones " + NameList(space.Constants()));
+  throw core::Exception(std::string(option) + " " + std::string(utf8Name) +
+                        ": no such parameter; the optimized parameters are " + optimized +
+                        ", the constant ones " + NameList(space.Constants()));
 }
+
+}  // namespace kvl::cli

@@ -7,23 +7,27 @@
 #include <core/PassTable.h>
 #include <core/parametermap/ParameterSpace.h>
 
+namespace kvl::cli {
+
 // A report loaded for the parameter commands, with the parameters of its passes.
 struct ReportParameters {
   explicit ReportParameters(const std::string& path);
 
-  PassTable table;
+  core::PassTable table;
   std::size_t count = 0;
-  ParameterSpace space;
+  core::ParameterSpace space;
 };
 
 // Why a pass is left out of the map, as a phrase after "pass N: ". UTF-8.
-std::string LeftOutText(const LeftOutPass& pass);
+std::string LeftOutText(const core::LeftOutPass& pass);
 
 // The position in space.Optimized() of the parameter a command names in UTF-8 after `option`.
 // Raises Exception, naming the parameters that exist, when there is no such parameter, and
 // saying so when it is constant.
-std::size_t OptimizedAxis(const ParameterSpace& space, std::string_view option,
+std::size_t OptimizedAxis(const core::ParameterSpace& space, std::string_view option,
                           std::string_view utf8Name);
 
 // Raises Exception when the report has no optimized parameter.
-void RequireOptimized(const ParameterSpace& space);
+void RequireOptimized(const core::ParameterSpace& space);
+
+}  // namespace kvl::cli

@@ -4,14 +4,16 @@
 #include <core/parametermap/ColumnValues.h>
 #include <core/parametermap/Neighbourhoods.h>
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr std::string_view kSuffixes[] = {"-neighbours", "-min", "-mean"};
 constexpr std::string_view kCaptionSuffixes[] = {": соседей", ": мин. окр.", ": средн. окр."};
 
-const ResultColumn& FigureSource(std::string_view name) {
-  const ResultColumn* column = ResultColumnNamed(name);
-  if (column == nullptr || column == &kResultColumns[0]) {
+const core::ResultColumn& FigureSource(std::string_view name) {
+  const core::ResultColumn* column = ResultColumnNamed(name);
+  if (column == nullptr || column == &core::kResultColumns[0]) {
     throw UsageError("--robust " + std::string(name) +
                      ": COLUMN is profit, trades, profit-factor, expected-payoff, drawdown or "
                      "drawdown-percent");
@@ -21,21 +23,21 @@ const ResultColumn& FigureSource(std::string_view name) {
 
 }  // namespace
 
-RobustColumns::RobustColumns(const PassTable& table, std::size_t count,
+RobustColumns::RobustColumns(const core::PassTable& table, std::size_t count,
                              std::string_view columnName) {
-  const ResultColumn& column = FigureSource(columnName);
+  const core::ResultColumn& column = FigureSource(columnName);
   for (std::size_t f = 0; f < kFigures; ++f) {
     names_[f] = std::string(column.name) + std::string(kSuffixes[f]);
     captions_[f] = std::string(column.caption) + std::string(kCaptionSuffixes[f]);
   }
-  const int columnId = static_cast<int>(&column - kResultColumns.data());
-  const ParameterSpace space = ParameterSpace::Read(table, count);
-  const ColumnValues values = ColumnValues::Read(table, count, columnId);
-  const std::vector<NeighbourhoodFigures> figures =
-      FiguresOfEveryPass(Neighbourhoods::Find(space), values);
+  const int columnId = static_cast<int>(&column - core::kResultColumns.data());
+  const core::ParameterSpace space = core::ParameterSpace::Read(table, count);
+  const core::ColumnValues values = core::ColumnValues::Read(table, count, columnId);
+  const std::vector<core::NeighbourhoodFigures> figures =
+      core::FiguresOfEveryPass(core::Neighbourhoods::Find(space), values);
   neighbours_.reserve(count);
   means_.reserve(count);
-  for (const NeighbourhoodFigures& pass : figures) {
+  for (const core::NeighbourhoodFigures& pass : figures) {
     neighbours_.push_back(pass.inMap ? std::to_string(pass.found) : std::string());
     means_.push_back(pass.Mean());
   }
@@ -62,3 +64,5 @@ std::vector<FigureColumn> RobustColumns::Sortable() const {
   }
   return columns;
 }
+
+}  // namespace kvl::cli

@@ -10,6 +10,8 @@
 #include <cli/selection/PassSelection.h>
 #include <core/PassTable.h>
 
+namespace kvl::cli {
+
 // The neighbourhood figures of every pass for one result column, as the three columns that
 // list --robust COLUMN adds: COLUMN-neighbours (the number of neighbours found), COLUMN-min and
 // COLUMN-mean over the pass and its neighbours. A pass left out of the map, or whose
@@ -17,7 +19,7 @@
 class RobustColumns {
  public:
   // Raises UsageError for a name that is not a result column other than the index.
-  RobustColumns(const PassTable& table, std::size_t count, std::string_view columnName);
+  RobustColumns(const core::PassTable& table, std::size_t count, std::string_view columnName);
   RobustColumns(const RobustColumns&) = delete;
   RobustColumns& operator=(const RobustColumns&) = delete;
 
@@ -33,3 +35,5 @@ class RobustColumns {
   std::vector<std::string> means_;
   std::array<std::vector<std::string_view>, kFigures> texts_;
 };
+
+}  // namespace kvl::cli

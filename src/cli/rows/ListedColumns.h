@@ -8,8 +8,10 @@
 #include <core/PassTable.h>
 #include <core/ResultColumns.h>
 
+namespace kvl::cli {
+
 // A field of a pass record, whatever type the table keeps its texts in.
-using PassField = decltype(ResultColumn::field);
+using PassField = decltype(core::ResultColumn::field);
 
 // A column of the tool's listing: a result column, the parameter text, or a figure of each pass
 // that the table does not hold.
@@ -20,7 +22,7 @@ struct ListedColumn {
   // A figure column's texts, ANSI, of the pass numbered k at k-1; empty for a field of the table.
   std::span<const std::string_view> passTexts = {};
 
-  bool IsParams() const { return field == &CItem_OPT::Params; }
+  bool IsParams() const { return field == &core::PassRecord::Params; }
   bool IsFigure() const { return field == nullptr; }
 };
 
@@ -29,18 +31,21 @@ struct ListedColumn {
 std::vector<ListedColumn> ListedColumns(bool withParams);
 
 // The result column with this tab-separated name; null when there is none.
-const ResultColumn* ResultColumnNamed(std::string_view name);
+const core::ResultColumn* ResultColumnNamed(std::string_view name);
 
 // The result columns' tab-separated names, separated by ", ".
 std::string ResultColumnNames();
 
 // The parameter text of the pass in `slot`: the pass numbered k stays in slot k-1 whatever order
 // the rows are listed in.
-std::string_view RowParams(const PassTable& table, std::size_t slot);
+std::string_view RowParams(const core::PassTable& table, std::size_t slot);
 
 // The text in `texts` (of the pass numbered k at k-1) of the pass in `slot`: a figure column's
 // cell. Empty for a slot beyond `texts`.
 std::string_view PassFigureText(std::size_t slot, std::span<const std::string_view> texts);
 
 // The text of `column` of the pass in `slot`, in the ANSI code page.
-std::string_view CellText(const PassTable& table, std::size_t slot, const ListedColumn& column);
+std::string_view CellText(const core::PassTable& table, std::size_t slot,
+                          const ListedColumn& column);
+
+}  // namespace kvl::cli

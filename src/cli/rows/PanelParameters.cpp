@@ -5,10 +5,12 @@
 #include <core/parameters/ParameterLines.h>
 #include <core/parameters/ParameterPair.h>
 
+namespace kvl::cli {
+
 std::vector<PanelParameter> PanelParameters(std::string_view params) {
   std::vector<PanelParameter> parameters;
-  ForEachKeptLine(params, [&parameters](std::string_view line) {
-    const ParameterPair pair = SplitParameterPair(line, Blanks::kKept);
+  core::ForEachKeptLine(params, [&parameters](std::string_view line) {
+    const core::ParameterPair pair = core::SplitParameterPair(line, core::Blanks::kKept);
     parameters.push_back({std::string(pair.name),
                           pair.value ? std::optional<std::string>(*pair.value) : std::nullopt});
   });
@@ -22,3 +24,5 @@ std::optional<std::string_view> ParameterValue(const std::vector<PanelParameter>
   if (it == parameters.end()) return std::nullopt;
   return *it->value;
 }
+
+}  // namespace kvl::cli

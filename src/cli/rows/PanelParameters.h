@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kvl::cli {
+
 // One line of the parameter panel, split at its first '='. A line without '=' has no value.
 struct PanelParameter {
   std::string name;
@@ -22,3 +24,5 @@ std::vector<PanelParameter> PanelParameters(std::string_view params);
 // `name`=value.
 std::optional<std::string_view> ParameterValue(const std::vector<PanelParameter>& parameters,
                                                std::string_view name);
+
+}  // namespace kvl::cli

@@ -16,6 +16,8 @@
 #include <core/ReportLoader.h>
 #include <core/sort/RowOrder.h>
 
+namespace kvl::cli {
+
 namespace {
 
 bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
@@ -26,14 +28,15 @@ bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
 // The field of the table a condition reads: its column's, or the parameters; none for a figure.
 std::optional<PassField> FieldRead(const WhereCondition& condition) {
   if (condition.column != nullptr) return condition.column->field;
-  if (condition.figureColumn.empty()) return &CItem_OPT::Params;
+  if (condition.figureColumn.empty()) return &core::PassRecord::Params;
   return std::nullopt;
 }
 
-[[noreturn]] void RefuseRow(std::size_t row, const CItem_OPT& pass, const WhereCondition& condition,
-                            const EConvertError& error) {
-  throw EConvertError("Row " + std::to_string(row) + " (pass " + AnsiToUtf8(pass.Index) + "), " +
-                      condition.cell + ": " + error.Message());
+[[noreturn]] void RefuseRow(std::size_t row, const core::PassRecord& pass,
+                            const WhereCondition& condition, const core::EConvertError& error) {
+  throw core::EConvertError("Row " + std::to_string(row) + " (pass " +
+                            core::AnsiToUtf8(pass.Index) + "), " + condition.cell + ": " +
+                            error.Message());
 }
 
 const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::string_view name) {
@@ -48,7 +51,7 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
 
 // Keeps the rows of `selected` that meet every condition, in their order, counting those left out
 // for a cell that does not convert.
-void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
+void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selection,
                       SelectedRows& selected) {
   std::vector<std::size_t>& slots = selected.slots;
   const bool needsParameters = NeedsParameters(selection.conditions);
@@ -65,7 +68,7 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
   for (std::size_t row = 0; row < slots.size(); ++row) {
     PrefetchAhead(table, slots, row, fieldsRead);
     const std::size_t slot = slots[row];
-    const CItem_OPT& pass = table[slot];
+    const core::PassRecord& pass = table[slot];
     const std::vector<PanelParameter> parameters =
         needsParameters ? PanelParameters(pass.Params) : std::vector<PanelParameter>();
     bool holds = true;
@@ -75,9 +78,9 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
       try {
         const long double operand = condition.figureColumn.empty()
                                         ? ConditionOperand(condition, pass, parameters)
-                                        : CellToFloat(PassFigureText(slot, figureTexts[c]));
+                                        : core::CellToFloat(PassFigureText(slot, figureTexts[c]));
         holds = Satisfies(condition, operand) && holds;
-      } catch (const EConvertError& error) {
+      } catch (const core::EConvertError& error) {
         if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
         bad = true;
       }
@@ -93,14 +96,15 @@ void KeepRowsThatHold(const PassTable& table, const PassSelection& selection,
 
 }  // namespace
 
-SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection) {
+SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
+                        const PassSelection& selection) {
   for (const SortRequest& sort : selection.sorts) {
     if (!sort.figureColumn.empty()) FigureColumnNamed(selection, sort.figureColumn);
   }
-  RowOrder order(count);
+  core::RowOrder order(count);
   for (const SortRequest& sort : selection.sorts) {
     if (sort.figureColumn.empty()) {
-      SortRows(table, sort.columnId, sort.largestFirst, order);
+      core::SortRows(table, sort.columnId, sort.largestFirst, order);
       continue;
     }
     // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
@@ -109,17 +113,17 @@ SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSel
         FigureColumnNamed(selection, sort.figureColumn).texts;
     const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
                                                    : std::numeric_limits<long double>::infinity();
-    SortRows(
-        [texts, emptyKey](PassNumber pass) {
-          const std::string_view text = PassFigureText(SlotOf(pass), texts);
-          return text.empty() ? emptyKey : CellToFloat(text);
+    core::SortRows(
+        [texts, emptyKey](core::PassNumber pass) {
+          const std::string_view text = PassFigureText(core::SlotOf(pass), texts);
+          return text.empty() ? emptyKey : core::CellToFloat(text);
         },
         sort.largestFirst, order);
   }
   SelectedRows selected;
   selected.slots.reserve(order.Count());
   for (std::size_t row = 0; row < order.Count(); ++row) {
-    selected.slots.push_back(SlotOf(order.PassAt(Row{row})));
+    selected.slots.push_back(core::SlotOf(order.PassAt(core::Row{row})));
   }
   if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
   if (selection.limit && selected.slots.size() > *selection.limit) {
@@ -128,9 +132,9 @@ SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSel
   return selected;
 }
 
-SelectedRows SelectReportRows(const std::string& path, PassTable& table,
+SelectedRows SelectReportRows(const std::string& path, core::PassTable& table,
                               const PassSelection& selection, std::ostream& err) {
-  const auto count = static_cast<std::size_t>(LoadReport(path, table));
+  const auto count = static_cast<std::size_t>(core::LoadReport(path, table));
   SelectedRows rows = SelectRows(table, count, selection);
   ReportLeftOut(selection, rows, err);
   return rows;
@@ -142,3 +146,5 @@ void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std
         << " whose cells do not convert.\n";
   }
 }
+
+}  // namespace kvl::cli

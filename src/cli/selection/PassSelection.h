@@ -13,6 +13,8 @@
 #include "SortOption.h"
 #include "WhereCondition.h"
 
+namespace kvl::cli {
+
 // A column of figures per pass that the table does not hold, which --sort may name.
 struct FigureColumn {
   std::string_view name;
@@ -41,12 +43,15 @@ struct SelectedRows {
 // conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
 // listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell raises
 // EConvertError as the window's sort does.
-SelectedRows SelectRows(const PassTable& table, std::size_t count, const PassSelection& selection);
+SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
+                        const PassSelection& selection);
 
 // Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how
 // many were left out. Raises EFOpenError when the report cannot be opened.
-SelectedRows SelectReportRows(const std::string& path, PassTable& table,
+SelectedRows SelectReportRows(const std::string& path, core::PassTable& table,
                               const PassSelection& selection, std::ostream& err);
 
 // With skipBad, says on `err` how many rows were left out.
 void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err);
+
+}  // namespace kvl::cli

@@ -5,6 +5,8 @@
 
 #include <cli/UsageError.h>
 
+namespace kvl::cli {
+
 // Each --sort and --where takes one value, so that the report may follow them.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments) {
   command.add_option("--sort", arguments.sorts, "sort largest (desc) or smallest (asc) first")
@@ -57,3 +59,5 @@ const char* const kSelectionHelp =
     "      the pass lacks, fails the command naming its row and cell, unless --skip-bad\n"
     "      leaves the row out and says on standard error how many were left out.\n"
     "  The sorts apply first, then the conditions, then --limit or --top.\n";
+
+}  // namespace kvl::cli

@@ -11,6 +11,8 @@ namespace CLI {
 class App;
 }
 
+namespace kvl::cli {
+
 // The options shared by the commands that choose passes, as typed.
 struct SelectionArguments {
   std::vector<std::string> sorts;
@@ -30,3 +32,5 @@ PassSelection ReadSelection(const SelectionArguments& arguments);
 // The number of passes an option such as --limit N gives: decimal digits of a number from
 // `least`. Raises UsageError naming `option` for anything else.
 std::size_t PassCount(std::string_view option, std::string_view text, std::size_t least);
+
+}  // namespace kvl::cli

@@ -6,11 +6,13 @@
 #include <cli/UsageError.h>
 #include <core/ResultColumns.h>
 
+namespace kvl::cli {
+
 namespace {
 
 std::optional<int> ColumnId(std::string_view column) {
-  for (std::size_t id = 0; id < kResultColumns.size(); ++id) {
-    if (column == kResultColumns[id].name || column == std::to_string(id)) {
+  for (std::size_t id = 0; id < core::kResultColumns.size(); ++id) {
+    if (column == core::kResultColumns[id].name || column == std::to_string(id)) {
       return static_cast<int>(id);
     }
   }
@@ -42,3 +44,5 @@ SortRequest ParseSortRequest(std::string_view value) {
   if (IsFigureColumn(column)) return {0, direction == "desc", std::string(column)};
   throw UsageError("unknown sort column " + std::string(column));
 }
+
+}  // namespace kvl::cli

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace kvl::cli {
+
 // One `--sort COLUMN:desc|asc` of the list command: COLUMN is a column's tab-separated name or
 // its number 0 to 6, or a neighbourhood figure of a result column (profit-min and the like).
 struct SortRequest {
@@ -18,3 +20,5 @@ SortRequest ParseSortRequest(std::string_view value);
 // Whether `column` names a neighbourhood figure: a result column's name other than index, "-",
 // and neighbours, min or mean.
 bool IsFigureColumn(std::string_view column);
+
+}  // namespace kvl::cli

@@ -9,6 +9,8 @@
 
 #include "SortOption.h"
 
+namespace kvl::cli {
+
 namespace {
 
 using Comparison = WhereCondition::Comparison;
@@ -62,7 +64,7 @@ WhereCondition ParseWhereCondition(std::string_view text) {
     const std::string_view name = TrimBlanks(cell.substr(kParamPrefix.size()));
     if (name.empty()) RefuseCondition(text);
     condition.cell = std::string(kParamPrefix) + std::string(name);
-    condition.parameter = Utf16ToAnsi(Utf8ToUtf16(name));
+    condition.parameter = core::Utf16ToAnsi(core::Utf8ToUtf16(name));
   } else {
     condition.column = ResultColumnNamed(condition.cell);
     if (IsFigureColumn(condition.cell)) {
@@ -72,21 +74,21 @@ WhereCondition ParseWhereCondition(std::string_view text) {
     }
   }
   try {
-    condition.number = CellToFloat(rest.substr(op->text.size()));
-  } catch (const EConvertError&) {
+    condition.number = core::CellToFloat(rest.substr(op->text.size()));
+  } catch (const core::EConvertError&) {
     RefuseCondition(text);
   }
   return condition;
 }
 
-long double ConditionOperand(const WhereCondition& condition, const CItem_OPT& row,
+long double ConditionOperand(const WhereCondition& condition, const core::PassRecord& row,
                              const std::vector<PanelParameter>& parameters) {
   if (condition.column != nullptr) {
-    return CellKey(*condition.column, row.*condition.column->field);
+    return core::CellKey(*condition.column, row.*condition.column->field);
   }
   const auto value = ParameterValue(parameters, condition.parameter);
-  if (!value) throw EConvertError("the pass has no such parameter");
-  return CellToFloat(*value);
+  if (!value) throw core::EConvertError("the pass has no such parameter");
+  return core::CellToFloat(*value);
 }
 
 bool Satisfies(const WhereCondition& condition, long double operand) {
@@ -106,3 +108,5 @@ bool Satisfies(const WhereCondition& condition, long double operand) {
   }
   return false;
 }
+
+}  // namespace kvl::cli

@@ -8,14 +8,16 @@
 #include <core/PassTable.h>
 #include <core/ResultColumns.h>
 
+namespace kvl::cli {
+
 // One `--where` condition: a result column or a parameter of the pass compared with a number.
 struct WhereCondition {
   enum class Comparison { kLess, kLessOrEqual, kGreater, kGreaterOrEqual, kEqual, kNotEqual };
 
-  std::string cell;                      // "profit", "param:Lots": names the cell in messages
-  const ResultColumn* column = nullptr;  // null when a parameter is compared
-  std::string parameter;                 // the parameter's name in the ANSI code page
-  std::string figureColumn;              // a neighbourhood figure compared, such as profit-min
+  std::string cell;                            // "profit", "param:Lots": names the cell in messages
+  const core::ResultColumn* column = nullptr;  // null when a parameter is compared
+  std::string parameter;                       // the parameter's name in the ANSI code page
+  std::string figureColumn;  // a neighbourhood figure compared, such as profit-min
   Comparison comparison = Comparison::kEqual;
   long double number = 0;
 };
@@ -29,7 +31,9 @@ WhereCondition ParseWhereCondition(std::string_view text);
 // The number the condition compares in one row: its column's cell read with that column's sort
 // conversion, or the value of its parameter in `parameters` read with CellToFloat. Raises
 // EConvertError for a cell that does not convert and for a parameter the pass lacks.
-long double ConditionOperand(const WhereCondition& condition, const CItem_OPT& row,
+long double ConditionOperand(const WhereCondition& condition, const core::PassRecord& row,
                              const std::vector<PanelParameter>& parameters);
 
 bool Satisfies(const WhereCondition& condition, long double operand);
+
+}  // namespace kvl::cli

@@ -12,36 +12,39 @@
 
 #include "SetFileTemplate.h"
 
+namespace kvl::cli {
+
 namespace fs = std::filesystem;
 
 namespace {
 
 std::string Quoted(const fs::path& path) {
-  return "\"" + Utf8FromPath(fs::absolute(path).lexically_normal()) + "\"";
+  return "\"" + core::Utf8FromPath(fs::absolute(path).lexically_normal()) + "\"";
 }
 
-std::string PassOf(const PassTable& table, std::size_t slot) {
+std::string PassOf(const core::PassTable& table, std::size_t slot) {
   return "pass " + std::string(std::string_view(table[slot].Index));
 }
 
 // The path of every row's file, checked before anything is written.
-std::vector<fs::path> PlannedFiles(const PassTable& table, std::span<const std::size_t> slots,
+std::vector<fs::path> PlannedFiles(const core::PassTable& table, std::span<const std::size_t> slots,
                                    const BatchExport& batch) {
   std::vector<fs::path> files;
   std::unordered_map<std::string, std::size_t> rowOfName;
   for (const std::size_t slot : slots) {
     const std::string name = batch.names.NameFor(table, slot);
     if (name.empty() || name == "." || name == "..") {
-      throw Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
-                      name + "\", which names no file");
+      throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
+                            name + "\", which names no file");
     }
     const auto [it, fresh] = rowOfName.emplace(name, slot);
     if (!fresh) {
-      throw Exception("The name template gives " + PassOf(table, it->second) + " and " +
-                      PassOf(table, slot) + " the same file " +
-                      Quoted(batch.folder / PathFromUtf8(name)) + "; put {index} into it");
+      throw core::Exception("The name template gives " + PassOf(table, it->second) + " and " +
+                            PassOf(table, slot) + " the same file " +
+                            Quoted(batch.folder / core::PathFromUtf8(name)) +
+                            "; put {index} into it");
     }
-    files.push_back(batch.folder / PathFromUtf8(name));
+    files.push_back(batch.folder / core::PathFromUtf8(name));
   }
   if (batch.force) return files;
   std::size_t existing = 0;
@@ -52,9 +55,10 @@ std::vector<fs::path> PlannedFiles(const PassTable& table, std::span<const std::
     if (++existing == 1) first = &file;
   }
   if (first != nullptr) {
-    throw Exception("The file " + Quoted(*first) + " exists" +
-                    (existing > 1 ? " and so do " + std::to_string(existing - 1) + " more" : "") +
-                    "; --force replaces them");
+    throw core::Exception(
+        "The file " + Quoted(*first) + " exists" +
+        (existing > 1 ? " and so do " + std::to_string(existing - 1) + " more" : "") +
+        "; --force replaces them");
   }
   return files;
 }
@@ -64,21 +68,23 @@ void CreateFolder(const fs::path& folder) {
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder)) {
     const std::string why = error ? error.message() : "A file of that name exists";
-    throw EFCreateError("Cannot create folder " + Quoted(folder) + ". " + why);
+    throw core::EFCreateError("Cannot create folder " + Quoted(folder) + ". " + why);
   }
 }
 
 }  // namespace
 
-void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
+void ExportSetFiles(const core::PassTable& table, std::span<const std::size_t> slots,
                     const BatchExport& batch, std::ostream& out) {
   const std::vector<fs::path> files = PlannedFiles(table, slots, batch);
   CreateFolder(batch.folder);
-  SetFileBatch written(Utf8FromPath(batch.folder));
+  core::SetFileBatch written(core::Utf8FromPath(batch.folder));
   for (std::size_t k = 0; k < slots.size(); ++k) {
-    const std::string file = Utf8FromPath(files[k]);
+    const std::string file = core::Utf8FromPath(files[k]);
     written.Write(file, PassSetFileText(RowParams(table, slots[k]), batch.setTemplate));
     out << file << '\n';
   }
   written.Finish();
 }
+
+}  // namespace kvl::cli

@@ -11,6 +11,8 @@
 
 #include "FileNameTemplate.h"
 
+namespace kvl::cli {
+
 // Where and how the export of many passes writes their set files.
 struct BatchExport {
   std::filesystem::path folder;  // created when missing
@@ -25,5 +27,7 @@ struct BatchExport {
 // naming the file otherwise. A failure to write names the file and stops; the files written before
 // it stay, each whole (each is written to a temporary file and renamed). The new files reach the
 // disk together at the end (SetFileBatch).
-void ExportSetFiles(const PassTable& table, std::span<const std::size_t> slots,
+void ExportSetFiles(const core::PassTable& table, std::span<const std::size_t> slots,
                     const BatchExport& batch, std::ostream& out);
+
+}  // namespace kvl::cli

@@ -4,6 +4,8 @@
 #include <cli/rows/ListedColumns.h>
 #include <core/CodePage.h>
 
+namespace kvl::cli {
+
 namespace {
 
 [[noreturn]] void RefuseTemplate(std::string_view text, const std::string& why) {
@@ -30,7 +32,7 @@ FileNameTemplate::FileNameTemplate(std::string_view text) {
     const std::size_t close = rest.find('}');
     if (close == std::string_view::npos) RefuseTemplate(text, "a \"{\" is not closed");
     const std::string_view name = rest.substr(1, close - 1);
-    const ResultColumn* column = ResultColumnNamed(name);
+    const core::ResultColumn* column = ResultColumnNamed(name);
     if (column == nullptr)
       RefuseTemplate(text, std::string("{").append(name).append("} is no column"));
     pieces_.push_back({{}, column});
@@ -38,13 +40,15 @@ FileNameTemplate::FileNameTemplate(std::string_view text) {
   }
 }
 
-std::string FileNameTemplate::NameFor(const PassTable& table, std::size_t slot) const {
+std::string FileNameTemplate::NameFor(const core::PassTable& table, std::size_t slot) const {
   std::string name;
   for (const Piece& piece : pieces_) {
-    name += piece.column ? AnsiToUtf8(table[slot].*piece.column->field) : piece.text;
+    name += piece.column ? core::AnsiToUtf8(table[slot].*piece.column->field) : piece.text;
   }
   for (char& c : name) {
     if (IsUnsafe(c)) c = '_';
   }
   return name;
 }
+
+}  // namespace kvl::cli

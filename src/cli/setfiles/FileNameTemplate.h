@@ -7,6 +7,8 @@
 #include <core/PassTable.h>
 #include <core/ResultColumns.h>
 
+namespace kvl::cli {
+
 // A file name made from a row's cells: "{index}_pf{profit-factor}.set" names the pass numbered 7
 // whose profit factor is 1.84 "7_pf1.84.set".
 class FileNameTemplate {
@@ -17,12 +19,14 @@ class FileNameTemplate {
 
   // The name for the row listed in `slot`, UTF-8, with every character that is not safe in a file
   // name (controls and < > : " / \ | ? *) replaced by '_'.
-  std::string NameFor(const PassTable& table, std::size_t slot) const;
+  std::string NameFor(const core::PassTable& table, std::size_t slot) const;
 
  private:
   struct Piece {
-    std::string text;                      // taken as it stands
-    const ResultColumn* column = nullptr;  // or this column's cell
+    std::string text;                            // taken as it stands
+    const core::ResultColumn* column = nullptr;  // or this column's cell
   };
   std::vector<Piece> pieces_;
 };
+
+}  // namespace kvl::cli

@@ -7,6 +7,8 @@
 #include <core/ReportFile.h>
 #include <core/parameters/ParameterPair.h>
 
+namespace kvl::cli {
+
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -28,9 +30,9 @@ std::vector<std::string_view> SetFileLines(std::string_view text) {
 }  // namespace
 
 std::string ReadSetFileTemplate(const std::string& path) {
-  const ReportFile file = ReadReportFile(path);
-  if (file.encoding == ReportFile::Encoding::Ansi) return std::string(file.body);
-  return Utf16ToAnsi(DecodeUnicodeBody(file));
+  const core::ReportFile file = core::ReadReportFile(path);
+  if (file.encoding == core::ReportFile::Encoding::Ansi) return std::string(file.body);
+  return core::Utf16ToAnsi(core::DecodeUnicodeBody(file));
 }
 
 std::string MergeSetFileTemplate(std::string_view setTemplate,
@@ -38,7 +40,7 @@ std::string MergeSetFileTemplate(std::string_view setTemplate,
   std::string merged;
   std::unordered_set<std::string_view> present;
   for (const std::string_view line : SetFileLines(setTemplate)) {
-    const ParameterPair pair = SplitParameterPair(line, Blanks::kKept);
+    const core::ParameterPair pair = core::SplitParameterPair(line, core::Blanks::kKept);
     const auto value = pair.value ? ParameterValue(parameters, pair.name) : std::nullopt;
     if (value) {
       present.insert(pair.name);
@@ -56,6 +58,8 @@ std::string MergeSetFileTemplate(std::string_view setTemplate,
 
 std::string PassSetFileText(std::string_view params,
                             const std::optional<std::string>& setTemplate) {
-  if (!setTemplate) return SetFileTextForParams(params);
+  if (!setTemplate) return core::SetFileTextForParams(params);
   return MergeSetFileTemplate(*setTemplate, PanelParameters(params));
 }
+
+}  // namespace kvl::cli

@@ -7,6 +7,8 @@
 
 #include <cli/rows/PanelParameters.h>
 
+namespace kvl::cli {
+
 // The user's own set file, whose lines an export keeps with the pass's values put in.
 
 // Reads the set file at `path` as text in the ANSI code page; a file that starts with a
@@ -23,3 +25,5 @@ std::string MergeSetFileTemplate(std::string_view setTemplate,
 // The set file of a pass: its parameter lines as the window exports them unedited, or merged into
 // `setTemplate` when there is one.
 std::string PassSetFileText(std::string_view params, const std::optional<std::string>& setTemplate);
+
+}  // namespace kvl::cli

@@ -35,7 +35,8 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> utf8;
   for (int k = 1; k < argc; ++k) {
     const std::wstring_view arg(argv[k]);
-    utf8.push_back(Utf16ToUtf8({reinterpret_cast<const char16_t*>(arg.data()), arg.size()}));
+    utf8.push_back(
+        kvl::core::Utf16ToUtf8({reinterpret_cast<const char16_t*>(arg.data()), arg.size()}));
   }
   const std::vector<std::string_view> args(utf8.begin(), utf8.end());
 
@@ -44,5 +45,5 @@ int wmain(int argc, wchar_t** argv) {
   ::_setmode(::_fileno(stderr), _O_BINARY);
   const Utf8Console console;
   std::ios::sync_with_stdio(false);
-  return DispatchCommand(args, std::cout, std::cerr);
+  return kvl::cli::DispatchCommand(args, std::cout, std::cerr);
 }

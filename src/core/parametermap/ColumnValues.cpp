@@ -8,6 +8,8 @@
 
 #include "ExactDecimal.h"
 
+namespace kvl::core {
+
 namespace {
 
 constexpr int kDrawdownColumn = 5;
@@ -69,3 +71,5 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
 bool LowerIsBetter(int columnId) noexcept {
   return columnId == kDrawdownColumn || columnId == kDrawdownPercentColumn;
 }
+
+}  // namespace kvl::core

@@ -6,6 +6,8 @@
 
 #include <core/PassTable.h>
 
+namespace kvl::core {
+
 // The cells of one result column, looked up by pass number, whatever order a sort has listed the
 // passes in. Each cell converts as the column's sort converts it (CellKey).
 struct PassCell {
@@ -48,3 +50,5 @@ inline constexpr std::int64_t kNotExact = INT64_MIN;
 // Whether a lower value is the better one in the column: the two drawdowns. In every other
 // column a higher value is better.
 bool LowerIsBetter(int columnId) noexcept;
+
+}  // namespace kvl::core

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace kvl::core {
+
 namespace {
 
 constexpr int kMostWholeDigits = 9;
@@ -61,3 +63,5 @@ std::string HundredthsText(std::int64_t hundredths) {
   *end++ = static_cast<char>('0' + magnitude % 10);
   return std::string(text, end);
 }
+
+}  // namespace kvl::core

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace kvl::core {
+
 // Report cells are mostly plain decimals of two places. Held as whole ten-thousandths, their sums
 // and means are exact, so a mean halfway between two hundredths rounds as written (37.525 to
 // 37.53) rather than as its binary approximation happens to fall, and integer arithmetic spares
@@ -24,3 +26,5 @@ std::int64_t MeanHundredths(std::int64_t sum, std::size_t count) noexcept;
 
 // Hundredths as text with two decimals: -1230 gives "-12.30".
 std::string HundredthsText(std::int64_t hundredths);
+
+}  // namespace kvl::core

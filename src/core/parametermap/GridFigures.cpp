@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace kvl::core {
+
 namespace {
 
 // The value of the pass at each point of the grid when that value is exact, by key: the
@@ -114,3 +116,5 @@ std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoo
   return FitsNarrow(values) ? SweepPasses<std::int32_t>(neighbourhoods, values)
                             : SweepPasses<std::int64_t>(neighbourhoods, values);
 }
+
+}  // namespace kvl::core

@@ -7,6 +7,8 @@
 #include "Neighbourhoods.h"
 #include "PassesByCoordinates.h"
 
+namespace kvl::core {
+
 // Sets the min's pass and the mean over found + 1 passes of `sum`.
 void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double sum);
 // The same from values in ten-thousandths, exact.
@@ -18,3 +20,5 @@ void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, st
 // several passes share, are left to FiguresOf.
 std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,
                                               const ColumnValues& values);
+
+}  // namespace kvl::core

@@ -5,6 +5,8 @@
 
 #include "ExactDecimal.h"
 
+namespace kvl::core {
+
 namespace {
 
 // Below this, value * 100 rounds to a whole number that a long long holds exactly.
@@ -20,3 +22,5 @@ std::string TwoDecimals(long double value) {
   }
   return HundredthsText(std::llround(value * 100));
 }
+
+}  // namespace kvl::core

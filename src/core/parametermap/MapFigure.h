@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kvl::core {
+
 // A figure of the map as shown: its text, and its value for the colour scale. A figure that
 // cannot be given (an empty cell, or a cell whose passes do not all convert) has an empty text.
 struct MapFigure {
@@ -13,3 +15,5 @@ struct MapFigure {
 
 // A mean as the map shows it: two decimals, rounded half away from zero; never "-0.00".
 std::string TwoDecimals(long double value);
+
+}  // namespace kvl::core

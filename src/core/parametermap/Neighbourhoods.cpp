@@ -4,6 +4,8 @@
 
 #include "GridFigures.h"
 
+namespace kvl::core {
+
 Neighbourhoods Neighbourhoods::Find(const ParameterSpace& space) {
   return Neighbourhoods(space);
 }
@@ -69,3 +71,5 @@ std::vector<NeighbourhoodFigures> FiguresOfEveryPass(const Neighbourhoods& neigh
   }
   return figures;
 }
+
+}  // namespace kvl::core

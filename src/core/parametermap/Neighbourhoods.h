@@ -12,6 +12,8 @@
 #include "ParameterSpace.h"
 #include "PassesByCoordinates.h"
 
+namespace kvl::core {
+
 // The neighbours of the passes of the map: the passes that differ from a pass in exactly one
 // optimized parameter, and there by one step in that parameter's ordered values. A report that
 // holds one combination twice gives both passes as neighbours. Refers to `space`, which must
@@ -67,3 +69,5 @@ NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const Colum
 // The figures of passes 1 to values.PassCount(), at position pass-1.
 std::vector<NeighbourhoodFigures> FiguresOfEveryPass(const Neighbourhoods& neighbourhoods,
                                                      const ColumnValues& values);
+
+}  // namespace kvl::core

@@ -6,6 +6,8 @@
 
 #include "ExactDecimal.h"
 
+namespace kvl::core {
+
 namespace {
 
 constexpr std::array<std::pair<std::string_view, MapAggregate>, 4> kAggregateNames = {{
@@ -155,3 +157,5 @@ std::vector<ProfilePoint> BuildProfile(const ParameterSpace& space, const Column
   }
   return profile;
 }
+
+}  // namespace kvl::core

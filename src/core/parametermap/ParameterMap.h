@@ -9,6 +9,8 @@
 #include "MapFigure.h"
 #include "ParameterSpace.h"
 
+namespace kvl::core {
+
 enum class MapAggregate { kMax, kMean, kMin, kCount };
 
 // The command-line names: "max", "mean", "min", "count".
@@ -57,3 +59,5 @@ struct ProfilePoint {
 // Min, mean and max of the column per value of X, in the order of its values.
 std::vector<ProfilePoint> BuildProfile(const ParameterSpace& space, const ColumnValues& values,
                                        std::size_t x);
+
+}  // namespace kvl::core

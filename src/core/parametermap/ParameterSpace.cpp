@@ -9,6 +9,8 @@
 
 #include "PassReadings.h"
 
+namespace kvl::core {
+
 namespace {
 
 // Gives every sequence without a repeated name the number of its set of names, and returns the
@@ -196,3 +198,5 @@ const MapParameter* ParameterSpace::ConstantNamed(std::string_view name) const n
   }
   return nullptr;
 }
+
+}  // namespace kvl::core

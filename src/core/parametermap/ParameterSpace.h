@@ -9,6 +9,8 @@
 
 #include <core/PassTable.h>
 
+namespace kvl::core {
+
 // The parameters of a report's passes as a grid: which parameters the optimization varied, the
 // ordered values of each, and where every pass stands. Built from the Params texts of the passes
 // in their slots, so it stays right whatever order a sort lists the rows in. Every text is a view
@@ -70,3 +72,5 @@ class ParameterSpace {
   std::vector<std::uint32_t> coordinates_;
   std::vector<bool> inMap_;
 };
+
+}  // namespace kvl::core

@@ -9,6 +9,8 @@
 #include <core/parameters/ParameterLines.h>
 #include <core/parameters/ParameterPair.h>
 
+namespace kvl::core {
+
 namespace {
 
 // Inline, for the short lines of parameter texts, where a call to memcmp costs more than the
@@ -240,3 +242,5 @@ PassReadings ReadPasses(const PassTable& table, std::size_t count) {
   }
   return readings;
 }
+
+}  // namespace kvl::core

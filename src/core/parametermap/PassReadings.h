@@ -9,6 +9,8 @@
 
 #include "TextNumbers.h"
 
+namespace kvl::core {
+
 inline constexpr std::uint32_t kNoNumber = std::numeric_limits<std::uint32_t>::max();
 
 // A sequence of names as passes carry them, by name number.
@@ -40,3 +42,5 @@ struct PassReadings {
 // name=value pairs, names and values trimmed of blanks. A text splits when it has a kept line and
 // each is a pair with a name.
 PassReadings ReadPasses(const PassTable& table, std::size_t count);
+
+}  // namespace kvl::core

@@ -4,6 +4,8 @@
 #include <bit>
 #include <limits>
 
+namespace kvl::core {
+
 namespace {
 
 // An array of up to this many entries per pass of the map costs less than a hash table's lookups.
@@ -95,3 +97,5 @@ bool PassesByCoordinates::SameCoordinates(std::uint32_t pass,
   }
   return true;
 }
+
+}  // namespace kvl::core

@@ -7,6 +7,8 @@
 
 #include "ParameterSpace.h"
 
+namespace kvl::core {
+
 // The passes of the map found by their coordinates. A key folds the coordinates in the mixed
 // radix of the value counts. A grid of not many more points than passes is an array indexed by
 // key; a larger one is a hash table, whose keys are exact while the grid has fewer than 2^64
@@ -67,3 +69,5 @@ class PassesByCoordinates {
   std::vector<Entry> entries_;           // the hash form
   std::vector<std::uint32_t> nextTwin_;  // per pass number
 };
+
+}  // namespace kvl::core

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace kvl::core {
+
 namespace {
 
 constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
@@ -57,3 +59,5 @@ void TextNumbers::Grow() {
     slots_[at] = slot;
   }
 }
+
+}  // namespace kvl::core

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kvl::core {
+
 // Up to 8 bytes as one word that, with their count, tells any two such texts apart: the first
 // and the last four, or the first, the middle and the last of fewer. Loads of fixed size, as a
 // copy of a variable length would be stored byte by byte and then read back slowly.
@@ -76,3 +78,5 @@ class TextNumbers {
   std::vector<Slot> slots_;
   std::array<Recent, std::size_t{1} << kRecentBits> recent_{};
 };
+
+}  // namespace kvl::core

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+namespace kvl::core {
+
 // A pass's parameter text, as the report's title cell carries it ("A=1; B=2; \">17"), in lines as
 // the parameter panel shows them: every ';' and the byte after it, the report's blank, make one
 // break. What follows the last break is the rest of the cell, not a parameter, so the last line is
@@ -55,3 +57,5 @@ void ForEachKeptLine(std::string_view params, Take&& take) {
     take(params.substr(start, end - start));
   }
 }
+
+}  // namespace kvl::core

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+namespace kvl::core {
+
 // What to do with the blanks (spaces and tabs) at either end of a name or a value: each reader
 // says. The panel, the tool's listing and the set files keep them, as the user sees them; the
 // parameter map trims them, so that "A = 1" and "A=1" are one parameter with one value.
@@ -31,3 +33,5 @@ inline ParameterPair SplitParameterPair(std::string_view line, Blanks blanks) {
   if (equals == std::string_view::npos) return {WithBlanks(line, blanks), std::nullopt};
   return {WithBlanks(line.substr(0, equals), blanks), WithBlanks(line.substr(equals + 1), blanks)};
 }
+
+}  // namespace kvl::core

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+namespace kvl::core {
+
 // What the system offers for converting texts: ICU on Linux, the Win32 API on Windows. The tables
 // and the cutting of long texts into pieces are CodePage.cpp's; a backend converts single bytes,
 // single characters and pieces short enough for its 32-bit counts.
@@ -44,3 +46,5 @@ extern const std::size_t kMaxUtf16Piece;
 // the system fails.
 std::size_t Utf8PieceToUtf16(std::string_view utf8, char16_t* out);
 std::size_t Utf16PieceToUtf8(std::u16string_view text, char* out);
+
+}  // namespace kvl::core

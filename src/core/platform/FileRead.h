@@ -5,6 +5,8 @@
 
 #include <core/TextBuffer.h>
 
+namespace kvl::core {
+
 // The bytes of a file as read, up to the size it had when it was opened.
 struct FileBytes {
   TextBuffer bytes;
@@ -14,3 +16,5 @@ struct FileBytes {
 // Reads the regular file at `path` (UTF-8). Raises EFOpenError ("Cannot open file "<full path>".
 // <system text>") when it cannot be opened or read, or is not a regular file.
 FileBytes ReadRegularFile(const std::string& path);
+
+}  // namespace kvl::core

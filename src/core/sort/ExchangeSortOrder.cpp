@@ -6,6 +6,8 @@
 #include "FreePlaces.h"
 #include "SlotsByKey.h"
 
+namespace kvl::core {
+
 namespace {
 
 // Arranges one group of equal keys. Within the group, the exchange sort's order depends only on
@@ -94,3 +96,5 @@ template std::vector<std::size_t> ExchangeSortOrder<std::int32_t>(std::span<cons
                                                                   bool);
 template std::vector<std::size_t> ExchangeSortOrder<long double>(std::span<const long double>,
                                                                  bool);
+
+}  // namespace kvl::core

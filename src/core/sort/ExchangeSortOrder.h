@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+namespace kvl::core {
+
 // Whether a row with key `a` belongs before a row with key `b` in the requested direction.
 template <class Key>
 bool Precedes(const Key& a, const Key& b, bool largestFirst) noexcept {
@@ -22,3 +24,5 @@ extern template std::vector<std::size_t> ExchangeSortOrder<std::int32_t>(
     std::span<const std::int32_t>, bool);
 extern template std::vector<std::size_t> ExchangeSortOrder<long double>(
     std::span<const long double>, bool);
+
+}  // namespace kvl::core

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace kvl::core {
+
 // Counts over positions 0 to size-1 with O(log size) update and prefix sum.
 class FenwickTree {
  public:
@@ -16,3 +18,5 @@ class FenwickTree {
  private:
   std::vector<int> tree_;
 };
+
+}  // namespace kvl::core

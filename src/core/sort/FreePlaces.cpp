@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace kvl::core {
+
 void FreePlaces::Reset(std::size_t size) {
   leaves_ = std::bit_ceil(size);
   freeBelow_.assign(2 * leaves_, 0);
@@ -25,3 +27,5 @@ std::size_t FreePlaces::Take(std::size_t rank) noexcept {
   --freeBelow_[node];
   return node - leaves_;
 }
+
+}  // namespace kvl::core

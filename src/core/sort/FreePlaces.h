@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace kvl::core {
+
 // A row of places, each free or taken. Takes the free place that has a given number of free
 // places before it in O(log size), in one descent of a tree of free counts.
 class FreePlaces {
@@ -19,3 +21,5 @@ class FreePlaces {
   // Node 1 is the root; node k has the children 2k and 2k+1; place p is the leaf leaves_ + p.
   std::vector<int> freeBelow_;
 };
+
+}  // namespace kvl::core

@@ -8,6 +8,8 @@
 
 #include "ExchangeSortOrder.h"
 
+namespace kvl::core {
+
 namespace {
 
 // How many rows ahead of the one converted their cells are asked for; their records are asked
@@ -80,7 +82,8 @@ void SortRows(const PassTable& table, int columnId, bool largestFirst, RowOrder&
   if (columnId < 0 || columnId >= kSortColumnCount) {
     throw std::out_of_range("no sort column " + std::to_string(columnId));
   }
-  const PassText CItem_OPT::*const field = kResultColumns[static_cast<std::size_t>(columnId)].field;
+  const PassText PassRecord::*const field =
+      kResultColumns[static_cast<std::size_t>(columnId)].field;
   VisitCellKey(kResultColumns[static_cast<std::size_t>(columnId)], [&](auto key) {
     using CellKeyOf = decltype(key);
     // The pass numbered p is in slot p-1.
@@ -109,3 +112,5 @@ void SortColumnInNextDirection(const PassTable& table, int columnId, RowOrder& o
   SortRows(table, columnId, largestFirst, order);
   flags[static_cast<std::size_t>(columnId)] = largestFirst;
 }
+
+}  // namespace kvl::core

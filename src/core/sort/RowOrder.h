@@ -11,6 +11,8 @@
 #include <core/PassTable.h>
 #include <core/ResultColumns.h>
 
+namespace kvl::core {
+
 // Which pass each row of a listing shows, and which row each pass stands in; both look-ups take
 // constant time. The table is never reordered: its slot p holds the pass numbered p+1 for as long
 // as the load lasts, and a sort reorders only this.
@@ -75,3 +77,5 @@ using SortFlags = std::array<bool, kSortColumnCount>;
 // same direction again.
 void SortColumnInNextDirection(const PassTable& table, int columnId, RowOrder& order,
                                SortFlags& flags);
+
+}  // namespace kvl::core

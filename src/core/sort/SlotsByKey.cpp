@@ -6,6 +6,8 @@
 
 #include "ExchangeSortOrder.h"
 
+namespace kvl::core {
+
 namespace {
 
 // Items that hold a key's order-keeping image above its slot, in key order: the slots and the
@@ -125,3 +127,5 @@ KeyOrder SlotsByKey(std::span<const long double> keys, bool largestFirst) {
     return SlotsByComparedKey(keys, largestFirst);
   }
 }
+
+}  // namespace kvl::core

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+namespace kvl::core {
+
 // The slots of a column in key order, as the exchange sort's order is built from them.
 struct KeyOrder {
   // The most extreme key first (largest when largest first), equal keys in slot order.
@@ -15,3 +17,5 @@ struct KeyOrder {
 
 KeyOrder SlotsByKey(std::span<const std::int32_t> keys, bool largestFirst);
 KeyOrder SlotsByKey(std::span<const long double> keys, bool largestFirst);
+
+}  // namespace kvl::core

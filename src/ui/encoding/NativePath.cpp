@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace kvl::ui {
+
 std::string NativePath(const QString& path) {
 #ifdef Q_OS_WIN
   // The core takes UTF-8 there and hands it to the system as UTF-16; the local 8-bit encoding
@@ -11,3 +13,5 @@ std::string NativePath(const QString& path) {
   return QFile::encodeName(path).toStdString();
 #endif
 }
+
+}  // namespace kvl::ui

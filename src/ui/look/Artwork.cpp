@@ -1,5 +1,7 @@
 #include "Artwork.h"
 
+namespace kvl::ui {
+
 QIcon ApplicationIcon() {
   QIcon icon;
   for (const int size : {16, 24, 32, 48}) {
@@ -11,3 +13,5 @@ QIcon ApplicationIcon() {
 QPixmap Banner() {
   return QPixmap(QStringLiteral(":/kvl/banner.jpg"));
 }
+
+}  // namespace kvl::ui

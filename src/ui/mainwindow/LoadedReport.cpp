@@ -3,13 +3,15 @@
 #include <core/ReportLoader.h>
 #include <ui/encoding/NativePath.h>
 
+namespace kvl::ui {
+
 LoadedReport::LoadedReport(QObject* parent) : QObject(parent) {}
 
 int LoadedReport::Load(const QString& path) {
-  const int n = LoadReport(NativePath(path), passes_);
+  const int n = core::LoadReport(NativePath(path), passes_);
   // No pass was stored, so the table still holds the passes that the rows show.
   if (n == 0) return 0;
-  rows_ = RowOrder(static_cast<std::size_t>(n));
+  rows_ = core::RowOrder(static_cast<std::size_t>(n));
   chosenPass_.reset();
   emit loaded();
   return n;
@@ -17,7 +19,7 @@ int LoadedReport::Load(const QString& path) {
 
 void LoadedReport::SortColumn(int columnId) {
   try {
-    SortColumnInNextDirection(passes_, columnId, rows_, sortFlags_);
+    core::SortColumnInNextDirection(passes_, columnId, rows_, sortFlags_);
   } catch (...) {
     emit reordered();
     throw;
@@ -25,12 +27,12 @@ void LoadedReport::SortColumn(int columnId) {
   emit reordered();
 }
 
-PassNumber LoadedReport::PassAt(int row) const {
-  return rows_.PassAt(Row{static_cast<std::size_t>(row)});
+core::PassNumber LoadedReport::PassAt(int row) const {
+  return rows_.PassAt(core::Row{static_cast<std::size_t>(row)});
 }
 
-std::optional<int> LoadedReport::RowOf(PassNumber pass) const {
-  const std::optional<Row> row = rows_.RowOf(pass);
+std::optional<int> LoadedReport::RowOf(core::PassNumber pass) const {
+  const std::optional<core::Row> row = rows_.RowOf(pass);
   if (!row) return std::nullopt;
   return static_cast<int>(row->value);
 }
@@ -39,7 +41,9 @@ bool LoadedReport::SortedLargestFirst(int columnId) const {
   return sortFlags_.at(static_cast<std::size_t>(columnId));
 }
 
-void LoadedReport::ChoosePass(PassNumber pass) {
+void LoadedReport::ChoosePass(core::PassNumber pass) {
   chosenPass_ = pass;
   emit passChosen(pass);
 }
+
+}  // namespace kvl::ui

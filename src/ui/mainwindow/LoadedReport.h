@@ -7,6 +7,8 @@
 #include <core/PassTable.h>
 #include <core/sort/RowOrder.h>
 
+namespace kvl::ui {
+
 // The report the main window shows: its passes as loaded, the order its rows stand in, the
 // direction of each column's next sort, and the pass chosen in it. The main window owns it and
 // hands it to the windows that show the same report.
@@ -24,13 +26,13 @@ class LoadedReport : public QObject {
   // column's direction stays for the next click.
   void SortColumn(int columnId);
 
-  const PassTable& Passes() const { return passes_; }
-  const RowOrder& Rows() const { return rows_; }
+  const core::PassTable& Passes() const { return passes_; }
+  const core::RowOrder& Rows() const { return rows_; }
   int Count() const { return static_cast<int>(rows_.Count()); }
   // The pass shown in `row`, from 0 to Count()-1.
-  PassNumber PassAt(int row) const;
+  core::PassNumber PassAt(int row) const;
   // The row that shows `pass`; none for a pass the report does not hold.
-  std::optional<int> RowOf(PassNumber pass) const;
+  std::optional<int> RowOf(core::PassNumber pass) const;
   // Whether the last completed sort of column `columnId` put the largest value first.
   bool SortedLargestFirst(int columnId) const;
 
@@ -39,8 +41,8 @@ class LoadedReport : public QObject {
   bool RowChosen() const { return rowChosen_; }
   void MarkRowChosen() { rowChosen_ = true; }
   // The pass last chosen in this report; none after a load.
-  std::optional<PassNumber> ChosenPass() const { return chosenPass_; }
-  void ChoosePass(PassNumber pass);
+  std::optional<core::PassNumber> ChosenPass() const { return chosenPass_; }
+  void ChoosePass(core::PassNumber pass);
 
  signals:
   // A new report's passes are in, in file order.
@@ -48,12 +50,14 @@ class LoadedReport : public QObject {
   // The rows stand in another order; also after a sort that a cell stopped.
   void reordered();
   // A pass was chosen in the list.
-  void passChosen(PassNumber pass);
+  void passChosen(core::PassNumber pass);
 
  private:
-  PassTable passes_;
-  RowOrder rows_;
-  SortFlags sortFlags_{};
+  core::PassTable passes_;
+  core::RowOrder rows_;
+  core::SortFlags sortFlags_{};
   bool rowChosen_ = false;
-  std::optional<PassNumber> chosenPass_;
+  std::optional<core::PassNumber> chosenPass_;
 };
+
+}  // namespace kvl::ui

@@ -19,6 +19,8 @@
 
 #include "SetFileName.h"
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kWheelStep = 10;
@@ -78,8 +80,9 @@ void MainWindow::RowChosen() {
   try {
     const int row = resultsView_->SelectedRow();
     if (row < 0) return;
-    const PassNumber pass = report_.PassAt(row);
-    const AnsiString lines = FormatParameters(report_.Passes()[SlotOf(pass)].Params);
+    const core::PassNumber pass = report_.PassAt(row);
+    const core::AnsiString lines =
+        core::FormatParameters(report_.Passes()[core::SlotOf(pass)].Params);
     parameterPanel_->SetText(AnsiToQString(lines));
     panelPass_ = pass;
     // The last line holds the rest of the report cell, not a parameter.
@@ -123,3 +126,5 @@ void MainWindow::WheelNotch(int direction) {
   QScrollBar* bar = scrollBox_->verticalScrollBar();
   bar->setValue(bar->value() - direction * kWheelStep);
 }
+
+}  // namespace kvl::ui

@@ -8,17 +8,20 @@
 
 #include "LoadedReport.h"
 
-class EnterButton;
-class FileDialog;
-class LinkLabel;
-class ParameterMapWindow;
-class ParameterPanel;
 class QDropEvent;
 class QFrame;
 class QLabel;
 class QScrollArea;
 class QStatusBar;
 class QWheelEvent;
+
+namespace kvl::ui {
+
+class EnterButton;
+class FileDialog;
+class LinkLabel;
+class ParameterMapWindow;
+class ParameterPanel;
 class ResultsModel;
 class ResultsView;
 
@@ -49,7 +52,7 @@ class MainWindow : public QWidget {
   ParameterMapWindow* ParameterMap() const;
   // Chooses the row that shows `pass` as a click on it would: the list scrolls to it and selects
   // it, and the panel shows its parameters. A pass that no row shows changes nothing.
-  void ChoosePass(PassNumber pass);
+  void ChoosePass(core::PassNumber pass);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,7 +95,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<FileDialog> saveDialog_;
 
   // The pass whose parameters the panel shows, none once it shows none.
-  std::optional<PassNumber> panelPass_;
+  std::optional<core::PassNumber> panelPass_;
   int wheelRemainder_ = 0;
   bool forwardingWheel_ = false;
   QPointer<ParameterMapWindow> parameterMap_;
@@ -100,3 +103,5 @@ class MainWindow : public QWidget {
 
 // Creates the main window; a `report` that is not empty opens once the event loop runs.
 std::unique_ptr<MainWindow> CreateMainWindow(const QString& report);
+
+}  // namespace kvl::ui

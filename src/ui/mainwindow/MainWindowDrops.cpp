@@ -4,6 +4,8 @@
 
 #include "MainWindow.h"
 
+namespace kvl::ui {
+
 namespace {
 
 // The local file that `data` carries, when it carries exactly one and nothing else.
@@ -26,3 +28,5 @@ bool MainWindow::RouteDrop(QDropEvent* event) {
   if (event->type() == QEvent::Drop) OpenReportLater(file);
   return true;
 }
+
+}  // namespace kvl::ui

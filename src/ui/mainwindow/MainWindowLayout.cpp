@@ -25,6 +25,8 @@
 #include "MainWindow.h"
 #include "ResultsModel.h"
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kClientWidth = 894;
@@ -35,7 +37,7 @@ const QPoint kDesignedPosition(439, 0);
 
 // Widths of the results list's columns, in the order of kResultColumns.
 constexpr int kColumnWidths[] = {60, 75, 95, 95, 95, 80, 139};
-static_assert(std::size(kColumnWidths) == kResultColumns.size());
+static_assert(std::size(kColumnWidths) == core::kResultColumns.size());
 
 const char* const kExportButtonStyle =
     "QPushButton { background-color: #0C95CB; color: white; border: 1px solid #0C95CB; }"
@@ -196,3 +198,5 @@ void MainWindow::PlaceDockedControls() {
   scrollBox_->setGeometry(0, kTopPanelHeight, w,
                           std::max(0, h - kTopPanelHeight - kStatusBarHeight));
 }
+
+}  // namespace kvl::ui

@@ -7,6 +7,8 @@
 
 #include "MainWindow.h"
 
+namespace kvl::ui {
+
 void MainWindow::ListMenuRequested(const QPoint& place) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -18,7 +20,7 @@ void MainWindow::ShowParameterMap() {
   if (!parameterMap_) {
     parameterMap_ = new ParameterMapWindow(report_, this);
     connect(parameterMap_, &ParameterMapWindow::passClicked, this,
-            [this](PassNumber pass) { GuardEvent([&] { ChoosePass(pass); }); });
+            [this](core::PassNumber pass) { GuardEvent([&] { ChoosePass(pass); }); });
   }
   parameterMap_->show();
   parameterMap_->raise();
@@ -29,10 +31,12 @@ ParameterMapWindow* MainWindow::ParameterMap() const {
   return parameterMap_;
 }
 
-void MainWindow::ChoosePass(PassNumber pass) {
+void MainWindow::ChoosePass(core::PassNumber pass) {
   const std::optional<int> row = report_.RowOf(pass);
   if (!row) return;
   // Selects the row, gives it the focus mark and scrolls it into view, as a click would.
   resultsView_->setCurrentIndex(resultsView_->model()->index(*row, 0));
   RowChosen();
 }
+
+}  // namespace kvl::ui

@@ -8,6 +8,8 @@
 
 #include "MainWindow.h"
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kWheelNotch = 120;
@@ -56,3 +58,5 @@ void MainWindow::RouteWheel(QWheelEvent* event) {
     GuardEvent([&] { WheelNotch(-1); });
   }
 }
+
+}  // namespace kvl::ui

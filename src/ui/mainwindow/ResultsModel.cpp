@@ -5,6 +5,8 @@
 
 #include "LoadedReport.h"
 
+namespace kvl::ui {
+
 ResultsModel::ResultsModel(const LoadedReport& report, QObject* parent)
     : QAbstractTableModel(parent), report_(report) {
   connect(&report, &LoadedReport::loaded, this, [this] {
@@ -36,13 +38,13 @@ int ResultsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ResultsModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(kResultColumns.size());
+  return parent.isValid() ? 0 : static_cast<int>(core::kResultColumns.size());
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count_) return {};
-  const CItem_OPT& pass = report_.Passes()[SlotOf(report_.PassAt(index.row()))];
-  return AnsiToQString(pass.*kResultColumns[static_cast<std::size_t>(index.column())].field);
+  const core::PassRecord& pass = report_.Passes()[core::SlotOf(report_.PassAt(index.row()))];
+  return AnsiToQString(pass.*core::kResultColumns[static_cast<std::size_t>(index.column())].field);
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -50,6 +52,8 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
       section >= columnCount()) {
     return {};
   }
-  const std::string_view caption = kResultColumns[static_cast<std::size_t>(section)].caption;
+  const std::string_view caption = core::kResultColumns[static_cast<std::size_t>(section)].caption;
   return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
+
+}  // namespace kvl::ui

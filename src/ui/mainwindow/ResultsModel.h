@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+namespace kvl::ui {
+
 class LoadedReport;
 
 // The results list's rows: the seven columns of each pass of the loaded report, in the order its
@@ -27,3 +29,5 @@ class ResultsModel : public QAbstractTableModel {
   const LoadedReport& report_;
   int count_ = 0;
 };
+
+}  // namespace kvl::ui

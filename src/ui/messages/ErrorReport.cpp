@@ -6,24 +6,28 @@
 #include <core/ErrorText.h>
 #include <core/Exceptions.h>
 
+namespace kvl::ui {
+
 BoxStandIn ErrorBoxStandIn;
 
-void ShowException(const Exception& failure) {
-  ShowOkBox(QMessageBox::Critical, QString::fromStdString(ErrorBoxText(failure.Message())),
+void ShowException(const core::Exception& failure) {
+  ShowOkBox(QMessageBox::Critical, QString::fromStdString(core::ErrorBoxText(failure.Message())),
             ErrorBoxStandIn);
 }
 
 void ReportCurrentException() {
   try {
     throw;
-  } catch (const EAbort&) {
-  } catch (const Exception& failure) {
+  } catch (const core::EAbort&) {
+  } catch (const core::Exception& failure) {
     ShowException(failure);
   } catch (const std::bad_alloc&) {
-    ShowException(EOutOfMemory());
+    ShowException(core::EOutOfMemory());
   } catch (const std::exception& failure) {
-    ShowException(Exception(failure.what()));
+    ShowException(core::Exception(failure.what()));
   } catch (...) {
-    ShowException(Exception(""));
+    ShowException(core::Exception(""));
   }
 }
+
+}  // namespace kvl::ui

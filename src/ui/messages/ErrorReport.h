@@ -4,10 +4,14 @@
 
 #include "MessageBoxes.h"
 
+namespace kvl::core {
 class Exception;
+}
+
+namespace kvl::ui {
 
 // A modal box with the error icon, one OK button and the application title as caption.
-void ShowException(const Exception& failure);
+void ShowException(const core::Exception& failure);
 
 // When set, answers in place of the error box.
 extern BoxStandIn ErrorBoxStandIn;
@@ -26,3 +30,5 @@ void GuardEvent(Handler&& handler) {
     ReportCurrentException();
   }
 }
+
+}  // namespace kvl::ui

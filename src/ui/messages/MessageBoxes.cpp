@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
+namespace kvl::ui {
+
 QString ApplicationTitle() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
@@ -21,3 +23,5 @@ BoxStandIn InformationBoxStandIn;
 void ShowInformation(const QString& text) {
   ShowOkBox(QMessageBox::Information, text, InformationBoxStandIn);
 }
+
+}  // namespace kvl::ui

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+namespace kvl::ui {
+
 // Answers in place of a message box (for runs without a user, such as tests): it is given the
 // caption and the text that the box would show.
 using BoxStandIn = std::function<void(const QString& caption, const QString& text)>;
@@ -20,3 +22,5 @@ extern BoxStandIn InformationBoxStandIn;
 
 // A modal box with the information icon, one OK button and the application title as caption.
 void ShowInformation(const QString& text);
+
+}  // namespace kvl::ui

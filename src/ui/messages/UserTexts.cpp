@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+namespace kvl::ui {
+
 QString PassCountText(int passes) {
   const int lastTwo = passes % 100;
   const int last = passes % 10;
@@ -30,3 +32,5 @@ QString NotAReportText(const QString& path) {
   return QStringLiteral(u"В файле «%1» нет таблицы результатов оптимизации.")
       .arg(QDir::toNativeSeparators(path));
 }
+
+}  // namespace kvl::ui

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace kvl::ui {
+
 // The window's own texts beyond its captions: the status bar's and the information box's.
 
 // "1 проход", "2 прохода", "5 проходов": the Russian plural that goes with the number.
@@ -18,3 +20,5 @@ QString NothingToExportText();
 
 // A file chosen for loading that holds no optimization results.
 QString NotAReportText(const QString& path);
+
+}  // namespace kvl::ui

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kvl::ui {
+
 namespace {
 
 const QColor kRed(215, 48, 39);
@@ -54,3 +56,5 @@ QColor ColourScale::ColourOf(double figure) const {
   }
   return Between(kPaleBlue, kBlue, t);
 }
+
+}  // namespace kvl::ui

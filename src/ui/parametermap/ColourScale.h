@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+namespace kvl::ui {
+
 // Which way a figure's colour runs.
 enum class ScaleKind {
   AroundZero,  // losses red, profits green, zero pale
@@ -29,3 +31,5 @@ class ColourScale {
   double lowest_ = 0;
   double highest_ = 0;
 };
+
+}  // namespace kvl::ui

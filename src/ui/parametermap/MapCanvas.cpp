@@ -10,6 +10,8 @@
 #include "MapLegend.h"
 #include "MapTexts.h"
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kMargin = 8;
@@ -188,3 +190,5 @@ bool MapCanvas::event(QEvent* event) {
                      CellRect(cell.x(), cell.y()));
   return true;
 }
+
+}  // namespace kvl::ui

@@ -6,6 +6,8 @@
 
 #include "MapPicture.h"
 
+namespace kvl::ui {
+
 // The map drawn as a grid of coloured cells: the X values as column headers, the Y values as row
 // headers, the figure in each cell and the legend under the grid. A cell's tooltip names its
 // passes; a click on a cell that holds passes is reported.
@@ -56,3 +58,5 @@ class MapCanvas : public QWidget {
   Geometry geometry_;
   QPoint marked_{-1, -1};
 };
+
+}  // namespace kvl::ui

@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kBarHeight = 14;
@@ -43,3 +45,5 @@ void PaintMapLegend(QPainter& painter, const ColourScale& scale, const QRect& ar
     painter.drawText(figures, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("0"));
   }
 }
+
+}  // namespace kvl::ui

@@ -8,6 +8,8 @@
 class QPainter;
 class QFontMetrics;
 
+namespace kvl::ui {
+
 // The legend's height in `metrics`' font: the bar and a line of figures under it.
 int MapLegendHeight(const QFontMetrics& metrics);
 
@@ -17,3 +19,5 @@ void PaintMapLegend(QPainter& painter, const ColourScale& scale, const QRect& ar
 
 // A figure of the legend: a count as a whole number, any other with two decimals.
 QString LegendFigure(const ColourScale& scale, double figure);
+
+}  // namespace kvl::ui

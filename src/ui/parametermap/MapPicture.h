@@ -6,6 +6,8 @@
 
 #include "ColourScale.h"
 
+namespace kvl::ui {
+
 // One cell of the map as it is drawn.
 struct MapCellPicture {
   int passes = 0;    // 0 for an empty cell, which stays blank
@@ -28,3 +30,5 @@ struct MapPicture {
                  static_cast<std::size_t>(x)];
   }
 };
+
+}  // namespace kvl::ui

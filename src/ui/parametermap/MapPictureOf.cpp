@@ -4,6 +4,8 @@
 
 #include <ui/encoding/AnsiText.h>
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kProfitColumn = 1;
@@ -11,31 +13,31 @@ constexpr int kExpectedPayoffColumn = 4;
 
 }  // namespace
 
-QStringList ValueTexts(const MapParameter& parameter) {
+QStringList ValueTexts(const core::MapParameter& parameter) {
   QStringList texts;
   for (const std::string_view value : parameter.values) texts.append(AnsiToQString(value));
   return texts;
 }
 
-ColourScale ScaleOf(int columnId, MapAggregate aggregate, double lowest, double highest) {
+ColourScale ScaleOf(int columnId, core::MapAggregate aggregate, double lowest, double highest) {
   ScaleKind kind = ScaleKind::HighIsGood;
-  if (aggregate == MapAggregate::kCount) {
+  if (aggregate == core::MapAggregate::kCount) {
     kind = ScaleKind::Amount;
   } else if (columnId == kProfitColumn || columnId == kExpectedPayoffColumn) {
     kind = ScaleKind::AroundZero;
-  } else if (LowerIsBetter(columnId)) {
+  } else if (core::LowerIsBetter(columnId)) {
     kind = ScaleKind::HighIsBad;
   }
   return {kind, lowest, highest};
 }
 
-MapPicture MapPictureOf(const ParameterMap& map, const ParameterSpace& space) {
+MapPicture MapPictureOf(const core::ParameterMap& map, const core::ParameterSpace& space) {
   MapPicture picture;
-  const MapParameter& x = space.Optimized().at(map.x);
+  const core::MapParameter& x = space.Optimized().at(map.x);
   picture.xName = AnsiToQString(x.name);
   picture.xValues = ValueTexts(x);
   if (map.y) {
-    const MapParameter& y = space.Optimized().at(*map.y);
+    const core::MapParameter& y = space.Optimized().at(*map.y);
     picture.yName = AnsiToQString(y.name);
     picture.yValues = ValueTexts(y);
   }
@@ -43,7 +45,7 @@ MapPicture MapPictureOf(const ParameterMap& map, const ParameterSpace& space) {
   double highest = 0;
   bool any = false;
   picture.cells.reserve(map.cells.size());
-  for (const MapCell& cell : map.cells) {
+  for (const core::MapCell& cell : map.cells) {
     MapCellPicture& shown = picture.cells.emplace_back();
     shown.passes = static_cast<int>(cell.passes);
     shown.bestPass = static_cast<int>(cell.bestPass);
@@ -57,3 +59,5 @@ MapPicture MapPictureOf(const ParameterMap& map, const ParameterSpace& space) {
   picture.scale = ScaleOf(map.columnId, map.aggregate, lowest, highest);
   return picture;
 }
+
+}  // namespace kvl::ui

@@ -7,6 +7,8 @@
 #include <core/ResultColumns.h>
 #include <ui/messages/UserTexts.h>
 
+namespace kvl::ui {
+
 QString ParameterMapMenuText() {
   return QStringLiteral(u"Карта параметров…");
 }
@@ -24,7 +26,8 @@ QString NoYAxisText() {
 }
 
 QString ColumnCaption(int columnId) {
-  const std::string_view caption = kResultColumns.at(static_cast<std::size_t>(columnId)).caption;
+  const std::string_view caption =
+      core::kResultColumns.at(static_cast<std::size_t>(columnId)).caption;
   return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
@@ -76,22 +79,22 @@ QString PassNotOnMapText(int pass) {
   return QStringLiteral(u"Проход %1 не вошёл в карту.").arg(pass);
 }
 
-QString PassesOnMapText(std::size_t onMap, const std::vector<LeftOutPass>& leftOut) {
+QString PassesOnMapText(std::size_t onMap, const std::vector<core::LeftOutPass>& leftOut) {
   QString text = QStringLiteral(u"На карте: %1; не вошли: %2")
                      .arg(PassCountText(static_cast<int>(onMap)))
                      .arg(leftOut.size());
   if (leftOut.empty()) return text;
-  const std::pair<LeftOutReason, const char16_t*> reasons[] = {
-      {LeftOutReason::kNotPairs, u"параметры не разбираются"},
-      {LeftOutReason::kRepeatedName, u"имя параметра повторяется"},
-      {LeftOutReason::kMissingName, u"не хватает параметра"},
-      {LeftOutReason::kExtraName, u"лишний параметр"},
+  const std::pair<core::LeftOutReason, const char16_t*> reasons[] = {
+      {core::LeftOutReason::kNotPairs, u"параметры не разбираются"},
+      {core::LeftOutReason::kRepeatedName, u"имя параметра повторяется"},
+      {core::LeftOutReason::kMissingName, u"не хватает параметра"},
+      {core::LeftOutReason::kExtraName, u"лишний параметр"},
   };
   QStringList why;
   for (const auto& [reason, words] : reasons) {
     const auto count =
         std::count_if(leftOut.begin(), leftOut.end(),
-                      [reason](const LeftOutPass& pass) { return pass.reason == reason; });
+                      [reason](const core::LeftOutPass& pass) { return pass.reason == reason; });
     if (count > 0)
       why.append(QString::fromUtf16(words) + QStringLiteral(u" — ") + QString::number(count));
   }
@@ -120,3 +123,5 @@ QString PictureNotSavedText(const QString& path, const QString& reason) {
   return QStringLiteral(u"Не удалось сохранить картинку в файл «%1»: %2")
       .arg(QDir::toNativeSeparators(path), reason);
 }
+
+}  // namespace kvl::ui

@@ -6,6 +6,8 @@
 
 #include <core/parametermap/ParameterSpace.h>
 
+namespace kvl::ui {
+
 // The parameter map's own texts.
 
 // The results list's menu item that opens the map.
@@ -41,7 +43,9 @@ QString PassNotOnMapText(int pass);
 QString PictureFileName(const QString& xName, const QString& yName);
 QString PictureNotSavedText(const QString& path, const QString& reason);
 // How many passes the map holds, how many it leaves out and why.
-QString PassesOnMapText(std::size_t onMap, const std::vector<LeftOutPass>& leftOut);
+QString PassesOnMapText(std::size_t onMap, const std::vector<core::LeftOutPass>& leftOut);
 QString NoReportText();
 QString NoOptimizedParametersText();
 QString SameAxesText();
+
+}  // namespace kvl::ui

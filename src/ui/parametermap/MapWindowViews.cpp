@@ -16,6 +16,8 @@
 #include "ParameterMapWindow.h"
 #include "ProfileChart.h"
 
+namespace kvl::ui {
+
 namespace {
 
 // Offers `names` for X and, after "—", for Y. The choices that `names` still hold stay (a new
@@ -47,15 +49,16 @@ void ParameterMapWindow::Rebuild() {
   NeighbourhoodLine->clear();
   if (report_.Count() == 0) return ShowMessage(NoReportText());
   auto mapped = std::make_unique<MappedReport>();
-  mapped->space = ParameterSpace::Read(report_.Passes(), static_cast<std::size_t>(report_.Count()));
-  const ParameterSpace& space = mapped->space;
+  mapped->space =
+      core::ParameterSpace::Read(report_.Passes(), static_cast<std::size_t>(report_.Count()));
+  const core::ParameterSpace& space = mapped->space;
   LeftOutLine->setText(
       PassesOnMapText(space.PassCount() - space.LeftOut().size(), space.LeftOut()));
   if (space.Optimized().empty()) return ShowMessage(NoOptimizedParametersText());
   mapped_ = std::move(mapped);
 
   QStringList names;
-  for (const MapParameter& parameter : space.Optimized())
+  for (const core::MapParameter& parameter : space.Optimized())
     names.append(AnsiToQString(parameter.name));
   rebuilding_ = true;
   Offer(*XBox, *YBox, names);
@@ -67,8 +70,8 @@ void ParameterMapWindow::Redraw() {
   if (!mapped_) return;
   const int columnId = ColumnBox->currentIndex() + 1;
   if (mapped_->values.ColumnId() != columnId) {
-    mapped_->values =
-        ColumnValues::Read(report_.Passes(), static_cast<std::size_t>(report_.Count()), columnId);
+    mapped_->values = core::ColumnValues::Read(report_.Passes(),
+                                               static_cast<std::size_t>(report_.Count()), columnId);
   }
   const auto x = static_cast<std::size_t>(XBox->currentIndex());
   const std::optional<std::size_t> y =
@@ -78,14 +81,14 @@ void ParameterMapWindow::Redraw() {
   if (y == x) return ShowMessage(SameAxesText());
   SaveButton->setEnabled(true);
   if (y) {
-    const auto aggregate = static_cast<MapAggregate>(AggregateBox->currentIndex());
-    Map->Show(MapPictureOf(BuildParameterMap(mapped_->space, mapped_->values, x, y, aggregate),
-                           mapped_->space));
+    const auto aggregate = static_cast<core::MapAggregate>(AggregateBox->currentIndex());
+    Map->Show(MapPictureOf(
+        core::BuildParameterMap(mapped_->space, mapped_->values, x, y, aggregate), mapped_->space));
     Pages->setCurrentWidget(MapArea);
   } else {
     Profile->Show(XBox->currentText(), ColumnCaption(columnId),
                   ValueTexts(mapped_->space.Optimized()[x]),
-                  BuildProfile(mapped_->space, mapped_->values, x));
+                  core::BuildProfile(mapped_->space, mapped_->values, x));
     Pages->setCurrentWidget(Profile);
   }
   ShowMark();
@@ -106,12 +109,13 @@ void ParameterMapWindow::ShowMark() {
   if (YBox->currentIndex() > 0) {
     Map->Mark(static_cast<int>(at[x]),
               static_cast<int>(at[static_cast<std::size_t>(YBox->currentIndex() - 1)]));
-  } else if (const PassCell& cell = mapped_->values.OfPass(pass); cell.converts) {
+  } else if (const core::PassCell& cell = mapped_->values.OfPass(pass); cell.converts) {
     Profile->Mark(static_cast<int>(at[x]), static_cast<double>(cell.value));
   }
   if (!mapped_->neighbourhoods)
-    mapped_->neighbourhoods.emplace(Neighbourhoods::Find(mapped_->space));
-  const NeighbourhoodFigures figures = FiguresOf(*mapped_->neighbourhoods, mapped_->values, pass);
+    mapped_->neighbourhoods.emplace(core::Neighbourhoods::Find(mapped_->space));
+  const core::NeighbourhoodFigures figures =
+      core::FiguresOf(*mapped_->neighbourhoods, mapped_->values, pass);
   NeighbourhoodLine->setText(NeighbourhoodText(
       static_cast<int>(figures.found), static_cast<int>(figures.possible),
       ColumnCaption(mapped_->values.ColumnId()), AnsiToQString(figures.Min(mapped_->values)),
@@ -120,5 +124,7 @@ void ParameterMapWindow::ShowMark() {
 
 void ParameterMapWindow::CellClick(int x, int y) {
   const int pass = Map->Picture().Cell(x, y).bestPass;
-  if (pass > 0) emit passClicked(PassNumber{static_cast<std::size_t>(pass)});
+  if (pass > 0) emit passClicked(core::PassNumber{static_cast<std::size_t>(pass)});
 }
+
+}  // namespace kvl::ui

@@ -20,6 +20,8 @@
 #include "MappedReport.h"
 #include "ProfileChart.h"
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kInitialWidth = 820;
@@ -50,7 +52,7 @@ void ParameterMapWindow::CreateControls() {
   XBox = new QComboBox(this);
   YBox = new QComboBox(this);
   ColumnBox = new QComboBox(this);
-  for (int columnId = 1; columnId < static_cast<int>(kResultColumns.size()); ++columnId) {
+  for (int columnId = 1; columnId < static_cast<int>(core::kResultColumns.size()); ++columnId) {
     ColumnBox->addItem(ColumnCaption(columnId));
   }
   AggregateBox = new QComboBox(this);
@@ -166,6 +168,8 @@ void ParameterMapWindow::SavePictureClick() {
   const QImage picture = profile ? Profile->Image() : Map->Image();
   QImageWriter writer(path, "png");
   if (!writer.write(picture)) {
-    throw Exception(PictureNotSavedText(path, writer.errorString()).toStdString());
+    throw core::Exception(PictureNotSavedText(path, writer.errorString()).toStdString());
   }
 }
+
+}  // namespace kvl::ui

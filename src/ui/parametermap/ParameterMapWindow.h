@@ -6,11 +6,14 @@
 
 #include <core/sort/RowOrder.h>
 
-class LoadedReport;
 class QComboBox;
 class QLabel;
 class QScrollArea;
 class QStackedWidget;
+
+namespace kvl::ui {
+
+class LoadedReport;
 class MapCanvas;
 struct MappedReport;
 class ProfileChart;
@@ -46,7 +49,7 @@ class ParameterMapWindow : public QWidget {
 
  signals:
   // A click on a cell: the cell's best pass on the column and the aggregate shown.
-  void passClicked(PassNumber pass);
+  void passClicked(core::PassNumber pass);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -73,5 +76,7 @@ class ParameterMapWindow : public QWidget {
   bool stale_ = false;
   bool rebuilding_ = false;
   bool fitted_ = false;
-  std::optional<PassNumber> markedPass_;
+  std::optional<core::PassNumber> markedPass_;
 };
+
+}  // namespace kvl::ui

@@ -9,6 +9,8 @@
 
 #include "MapTexts.h"
 
+namespace kvl::ui {
+
 namespace {
 
 // More labels than this along X would run into each other; every n-th value is labelled.
@@ -43,12 +45,12 @@ ProfileChart::ProfileChart(QWidget* parent) : QChartView(new QChart, parent) {
 }
 
 void ProfileChart::Show(const QString& xName, const QString& column, const QStringList& xValues,
-                        const std::vector<ProfilePoint>& points) {
+                        const std::vector<core::ProfilePoint>& points) {
   QList<QPointF> lows;
   QList<QPointF> means;
   QList<QPointF> highs;
   for (std::size_t x = 0; x < points.size(); ++x) {
-    const ProfilePoint& point = points[x];
+    const core::ProfilePoint& point = points[x];
     // A value without passes, or with a figure that is no number, breaks no line: it is left out.
     if (point.mean.Empty()) continue;
     const auto at = static_cast<double>(x);
@@ -112,3 +114,5 @@ void ProfileChart::ShowAxes(const QString& xName, const QStringList& xValues) {
 QImage ProfileChart::Image() {
   return grab().toImage();
 }
+
+}  // namespace kvl::ui

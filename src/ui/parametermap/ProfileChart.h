@@ -10,6 +10,8 @@
 class QLineSeries;
 class QScatterSeries;
 
+namespace kvl::ui {
+
 // The profile as a line chart: the minimum, the mean and the maximum of the column over the
 // passes of each value of X, and a point for the chosen pass.
 class ProfileChart : public QChartView {
@@ -18,7 +20,7 @@ class ProfileChart : public QChartView {
 
   // The figures of `column` per value of the parameter `xName`, one point per value.
   void Show(const QString& xName, const QString& column, const QStringList& xValues,
-            const std::vector<ProfilePoint>& points);
+            const std::vector<core::ProfilePoint>& points);
   // Puts the chosen pass's point at X value `x` and figure `figure`; x < 0 shows none.
   void Mark(int x, double figure);
 
@@ -36,3 +38,5 @@ class ProfileChart : public QChartView {
   QLineSeries* maximum_;
   QScatterSeries* chosen_;
 };
+
+}  // namespace kvl::ui

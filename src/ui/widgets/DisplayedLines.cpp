@@ -2,6 +2,8 @@
 
 #include <QTextLayout>
 
+namespace kvl::ui {
+
 std::vector<int> DisplayedLineStarts(const QString& text, const QFont& font,
                                      const QTextOption& option, qreal width) {
   std::vector<int> starts;
@@ -26,3 +28,5 @@ std::vector<int> DisplayedLineStarts(const QString& text, const QFont& font,
   }
   return starts;
 }
+
+}  // namespace kvl::ui

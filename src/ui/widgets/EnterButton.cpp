@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+namespace kvl::ui {
+
 EnterButton::EnterButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 void EnterButton::keyPressEvent(QKeyEvent* event) {
@@ -11,3 +13,5 @@ void EnterButton::keyPressEvent(QKeyEvent* event) {
   }
   QPushButton::keyPressEvent(event);
 }
+
+}  // namespace kvl::ui

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+namespace kvl::ui {
+
 // A push button that Enter and the keypad's Enter press, as Space does. Qt's own buttons take
 // Enter only inside a dialog.
 class EnterButton : public QPushButton {
@@ -11,3 +13,5 @@ class EnterButton : public QPushButton {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 };
+
+}  // namespace kvl::ui

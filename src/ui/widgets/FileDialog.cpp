@@ -5,6 +5,8 @@
 
 #include "LastFolder.h"
 
+namespace kvl::ui {
+
 QStringList NameFiltersOf(const QString& filter) {
   const QStringList parts = filter.split(u'|');
   QStringList nameFilters;
@@ -40,3 +42,5 @@ bool FileDialog::Execute() {
   RememberLastFolder(QFileInfo(FileName).absolutePath());
   return true;
 }
+
+}  // namespace kvl::ui

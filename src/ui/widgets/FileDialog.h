@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace kvl::ui {
+
 // An open or save dialog as the window's commands use it: set Filter, DefaultExt and a
 // proposed FileName, then Execute; on confirmation FileName holds the full path chosen.
 class FileDialog {
@@ -36,3 +38,5 @@ class FileDialog {
 
 // The Qt name filters of a Filter text: "MT4|*.set" gives "MT4 (*.set)".
 QStringList NameFiltersOf(const QString& filter);
+
+}  // namespace kvl::ui

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+namespace kvl::ui {
+
 namespace {
 
 // The band above the captions that holds the indicator, and the indicator's size. The styles'
@@ -71,3 +73,5 @@ void HeaderStyle::drawControl(ControlElement element, const QStyleOption* option
   }
   painter->restore();
 }
+
+}  // namespace kvl::ui

@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+namespace kvl::ui {
+
 // The results list's column header with the sort indicator centred above the caption, as list
 // views on Windows draw it. At the right end, where Qt's styles put it, the indicator would
 // cover the end of a caption that fills its column ("Мат. выигрыша").
@@ -15,3 +17,5 @@ class HeaderStyle : public QProxyStyle {
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override;
 };
+
+}  // namespace kvl::ui

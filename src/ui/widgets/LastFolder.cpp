@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QSettings>
 
+namespace kvl::ui {
+
 namespace {
 
 // ~/.config/kvl-ridavu/kvl-ridavu.conf on Linux.
@@ -22,3 +24,5 @@ void RememberLastFolder(const QString& folder) {
   QSettings settings(kOrganisation, kApplication);
   settings.setValue(kKey, folder);
 }
+
+}  // namespace kvl::ui

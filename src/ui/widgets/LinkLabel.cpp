@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QMouseEvent>
 
+namespace kvl::ui {
+
 namespace {
 const QColor kVisitedColour(128, 0, 128);
 }
@@ -25,3 +27,5 @@ void LinkLabel::ShowColour(const QColor& colour) {
   colours.setColor(QPalette::WindowText, colour);
   setPalette(colours);
 }
+
+}  // namespace kvl::ui

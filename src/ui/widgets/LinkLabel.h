@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <functional>
 
+namespace kvl::ui {
+
 // A link that opens its address through the desktop's URL handler when clicked, and turns
 // purple once it has been opened. A failure to open is silent.
 class LinkLabel : public QLabel {
@@ -20,3 +22,5 @@ class LinkLabel : public QLabel {
  private:
   void ShowColour(const QColor& colour);
 };
+
+}  // namespace kvl::ui

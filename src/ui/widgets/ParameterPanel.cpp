@@ -10,6 +10,8 @@
 
 #include "DisplayedLines.h"
 
+namespace kvl::ui {
+
 int PanelLines::Count() const {
   const std::vector<int> starts = Starts();
   const bool lastIsEmpty = starts.back() == panel_.document()->characterCount() - 1;
@@ -18,7 +20,7 @@ int PanelLines::Count() const {
 
 void PanelLines::DeleteLastLine() {
   const int length = panel_.document()->characterCount() - 1;
-  Remove(StartOfLastLine(Starts(), length), length);
+  Remove(core::StartOfLastLine(Starts(), length), length);
 }
 
 void PanelLines::Clear() {
@@ -26,7 +28,7 @@ void PanelLines::Clear() {
 }
 
 void PanelLines::SaveToFile(const QString& path) const {
-  WriteSetFile(NativePath(path), QStringToAnsi(panel_.Text()));
+  core::WriteSetFile(NativePath(path), QStringToAnsi(panel_.Text()));
 }
 
 void PanelLines::Remove(int from, int to) {
@@ -70,3 +72,5 @@ void ParameterPanel::SetText(const QString& text) {
 qreal ParameterPanel::WrapWidth() const {
   return contentsRect().width() - 2 * document()->documentMargin();
 }
+
+}  // namespace kvl::ui

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+namespace kvl::ui {
+
 class ParameterPanel;
 
 // The memo's lines as it displays them: a line that wraps counts as several.
@@ -40,3 +42,5 @@ class ParameterPanel : public QPlainTextEdit {
 
   PanelLines Lines;
 };
+
+}  // namespace kvl::ui

@@ -8,6 +8,8 @@
 
 #include "HeaderStyle.h"
 
+namespace kvl::ui {
+
 namespace {
 
 constexpr int kNarrowestFittedColumn = 5;
@@ -116,3 +118,5 @@ void ResultsView::FitLastColumn() {
   setColumnWidth(last, rest);
   fittingLastColumn_ = false;
 }
+
+}  // namespace kvl::ui

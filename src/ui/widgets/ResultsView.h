@@ -3,6 +3,8 @@
 #include <QTreeView>
 #include <span>
 
+namespace kvl::ui {
+
 // The results list: a report list of rows with single whole-row selection, whose header's
 // clicks, left clicks in the rows area, keys and menu requests it signals to the window.
 class ResultsView : public QTreeView {
@@ -44,3 +46,5 @@ class ResultsView : public QTreeView {
   bool leftPressed_ = false;
   bool fittingLastColumn_ = false;
 };
+
+}  // namespace kvl::ui

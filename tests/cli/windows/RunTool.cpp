@@ -8,6 +8,8 @@
 
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 std::wstring Wide(const std::string& utf8) {

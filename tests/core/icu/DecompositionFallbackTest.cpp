@@ -2,6 +2,8 @@
 
 #include <core/CodePage.h>
 
+using namespace kvl::core;
+
 namespace {
 
 // Where ICU knows no similar character, the base letter under a character's marks stands in,

@@ -9,11 +9,12 @@
 // A pass's name=value pairs as the parameter map takes them, read the plain way: every kept line
 // split at its first '=', names and values trimmed. False when no line is kept, or when one has
 // no '=' or no name; `pairs` is meaningful only when true.
-inline bool SplitMapPairs(std::string_view params, std::vector<ParameterPair>& pairs) {
+inline bool SplitMapPairs(std::string_view params, std::vector<kvl::core::ParameterPair>& pairs) {
   pairs.clear();
   bool allPairs = true;
-  ForEachKeptLine(params, [&](std::string_view line) {
-    const ParameterPair pair = SplitParameterPair(line, Blanks::kTrimmed);
+  kvl::core::ForEachKeptLine(params, [&](std::string_view line) {
+    const kvl::core::ParameterPair pair =
+        kvl::core::SplitParameterPair(line, kvl::core::Blanks::kTrimmed);
     allPairs = allPairs && pair.value && !pair.name.empty();
     pairs.push_back(pair);
   });

@@ -5,6 +5,8 @@
 
 #include "MapPairs.h"
 
+using namespace kvl::core;
+
 namespace {
 
 struct SplitCase {

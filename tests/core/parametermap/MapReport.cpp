@@ -4,6 +4,8 @@
 
 #include "ReportText.h"
 
+using namespace kvl::core;
+
 MapReport::MapReport(const std::vector<MapPass>& passes) {
   std::vector<GeneratedPass> rows;
   for (std::size_t p = 0; p < passes.size(); ++p) {

@@ -20,7 +20,7 @@ class MapReport {
  public:
   explicit MapReport(const std::vector<MapPass>& passes);
 
-  PassTable table;
+  kvl::core::PassTable table;
   std::size_t count = 0;
 
  private:

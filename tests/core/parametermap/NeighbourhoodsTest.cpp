@@ -14,6 +14,8 @@
 #include "MapReport.h"
 #include "PlateauGrid.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr int kProfit = 1;

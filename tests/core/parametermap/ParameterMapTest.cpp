@@ -12,6 +12,8 @@
 
 #include "MapReport.h"
 
+using namespace kvl::core;
+
 namespace {
 
 constexpr int kProfit = 1;

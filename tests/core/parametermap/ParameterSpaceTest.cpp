@@ -7,6 +7,8 @@
 
 #include "MapReport.h"
 
+using namespace kvl::core;
+
 namespace {
 
 std::vector<std::string> Texts(const std::vector<std::string_view>& views) {

@@ -9,6 +9,8 @@
 
 #include "MapPairs.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // Texts that share lines, names or nothing with one another, so that reading one after another

@@ -5,6 +5,8 @@
 
 #include <core/parametermap/TextNumbers.h>
 
+using namespace kvl::core;
+
 namespace {
 
 // Texts that agree in their first eight bytes, in their length or in both, short texts whose

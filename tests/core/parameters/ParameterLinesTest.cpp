@@ -7,6 +7,8 @@
 #include <core/parameters/ParameterLines.h>
 #include <core/parameters/ParameterPair.h>
 
+using namespace kvl::core;
+
 namespace {
 
 std::vector<std::string> KeptLines(std::string_view params) {

@@ -14,6 +14,8 @@
 #include "ReportGenerator.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 // Enough rows that reading them takes longer than the writer waits before it appends.

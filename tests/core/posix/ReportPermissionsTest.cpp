@@ -9,6 +9,8 @@
 #include "ReportGenerator.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 TEST(LoadReport, UnreadableFileIsRefused) {

@@ -20,6 +20,8 @@
 #include "TestFiles.h"
 #include "WriteOutcome.h"
 
+using namespace kvl::core;
+
 namespace {
 
 namespace fs = std::filesystem;

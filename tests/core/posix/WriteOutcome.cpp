@@ -9,6 +9,8 @@
 
 #include <core/Exceptions.h>
 
+using namespace kvl::core;
+
 namespace {
 
 // nobody:nogroup on Debian.

@@ -13,6 +13,8 @@
 #include "SystemTexts.h"
 #include "TestFiles.h"
 
+using namespace kvl::core;
+
 namespace {
 
 namespace fs = std::filesystem;

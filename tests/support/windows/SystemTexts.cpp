@@ -4,6 +4,8 @@
 
 #include <core/platform/FileErrorParts.h>
 
+using namespace kvl::core;
+
 std::string SystemText(Failure failure) {
   switch (failure) {
     case Failure::kNoSuchFile:

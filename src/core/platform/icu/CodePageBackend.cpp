@@ -10,6 +10,8 @@
 #include <core/Exceptions.h>
 #include <core/platform/CodePageBackend.h>
 
+namespace kvl::core {
+
 namespace {
 
 constexpr char kDefaultChar = '?';
@@ -120,3 +122,5 @@ std::size_t Utf8PieceToUtf16(std::string_view utf8, char16_t* out) {
 std::size_t Utf16PieceToUtf8(std::u16string_view text, char* out) {
   return ConvertPiece(text, out, 3 * text.size(), u_strToUTF8WithSub);
 }
+
+}  // namespace kvl::core

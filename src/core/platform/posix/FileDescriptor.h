@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+namespace kvl::core {
+
 // Owns an open file descriptor and closes it when it goes; -1 owns nothing.
 class FileDescriptor {
  public:
@@ -31,3 +33,5 @@ class FileDescriptor {
  private:
   int fd_;
 };
+
+}  // namespace kvl::core

@@ -4,6 +4,8 @@
 
 #include <core/platform/FileErrorParts.h>
 
+namespace kvl::core {
+
 std::string FullPath(const std::string& path) {
   std::error_code ignored;
   const std::filesystem::path full = std::filesystem::absolute(path, ignored);
@@ -13,3 +15,5 @@ std::string FullPath(const std::string& path) {
 std::string SystemErrorText(SystemError error) {
   return std::strerror(static_cast<int>(error));
 }
+
+}  // namespace kvl::core

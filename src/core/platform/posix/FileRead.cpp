@@ -10,6 +10,8 @@
 
 #include "FileDescriptor.h"
 
+namespace kvl::core {
+
 namespace {
 
 [[noreturn]] void RefuseOpen(const std::string& path, int errorNumber) {
@@ -41,3 +43,5 @@ FileBytes ReadRegularFile(const std::string& path) {
   }
   return read;
 }
+
+}  // namespace kvl::core

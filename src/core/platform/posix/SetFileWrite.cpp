@@ -14,6 +14,8 @@
 
 #include "FileDescriptor.h"
 
+namespace kvl::core {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -187,3 +189,5 @@ void SetFileBatch::Finish() {
                       std::strerror(error));
   }
 }
+
+}  // namespace kvl::core

@@ -6,6 +6,8 @@
 #include <core/Exceptions.h>
 #include <core/platform/CodePageBackend.h>
 
+namespace kvl::core {
+
 struct CodePageBackend::Converter {
   UINT codePage;
 };
@@ -62,3 +64,5 @@ std::size_t Utf16PieceToUtf8(std::u16string_view text, char* out) {
   if (length == 0) RefuseConversion(text.size());
   return static_cast<std::size_t>(length);
 }
+
+}  // namespace kvl::core

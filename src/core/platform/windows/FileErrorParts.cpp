@@ -4,6 +4,8 @@
 
 #include "WideText.h"
 
+namespace kvl::core {
+
 std::string FullPath(const std::string& path) {
   const std::wstring wide = WideText(path);
   std::wstring full(MAX_PATH, L'\0');
@@ -31,3 +33,5 @@ std::string SystemErrorText(SystemError error) {
   ::LocalFree(text);
   return utf8;
 }
+
+}  // namespace kvl::core

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace kvl::core {
+
 // Owns an open file handle and closes it when it goes; INVALID_HANDLE_VALUE owns nothing.
 class FileHandle {
  public:
@@ -32,3 +34,5 @@ class FileHandle {
  private:
   HANDLE handle_;
 };
+
+}  // namespace kvl::core

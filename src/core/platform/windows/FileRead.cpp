@@ -9,6 +9,8 @@
 #include "FileHandle.h"
 #include "WideText.h"
 
+namespace kvl::core {
+
 namespace {
 
 [[noreturn]] void RefuseOpen(const std::string& path, DWORD error) {
@@ -41,3 +43,5 @@ FileBytes ReadRegularFile(const std::string& path) {
   }
   return read;
 }
+
+}  // namespace kvl::core

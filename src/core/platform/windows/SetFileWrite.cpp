@@ -10,6 +10,8 @@
 #include "FileHandle.h"
 #include "WideText.h"
 
+namespace kvl::core {
+
 namespace {
 
 [[noreturn]] void RefuseCreate(const std::string& path, DWORD error) {
@@ -121,3 +123,5 @@ void SetFileBatch::Write(const std::string& path, std::string_view bytes) {
 }
 
 void SetFileBatch::Finish() {}
+
+}  // namespace kvl::core

@@ -2,6 +2,8 @@
 
 #include <core/platform/CodePageBackend.h>
 
+namespace kvl::core {
+
 // A multi-byte ANSI code page (Japanese, Chinese, Korean, or UTF-8 where the system is set to it)
 // cannot hold a text one byte per character; reports are then read in the code page they are
 // made in.
@@ -10,3 +12,5 @@ unsigned SystemAnsiCodePage() {
   CPINFO info{};
   return ::GetCPInfo(system, &info) && info.MaxCharSize == 1 ? system : 1251;
 }
+
+}  // namespace kvl::core

@@ -2,6 +2,8 @@
 
 #include <core/CodePage.h>
 
+namespace kvl::core {
+
 std::wstring WideText(std::string_view utf8) {
   const std::u16string text = Utf8ToUtf16(utf8);
   return {text.begin(), text.end()};
@@ -10,3 +12,5 @@ std::wstring WideText(std::string_view utf8) {
 std::string Utf8Text(std::wstring_view wide) {
   return Utf16ToUtf8({reinterpret_cast<const char16_t*>(wide.data()), wide.size()});
 }
+
+}  // namespace kvl::core
