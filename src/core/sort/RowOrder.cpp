@@ -58,7 +58,13 @@ class RowSort {
   }
 };
 
-RowOrder::RowOrder(std::size_t count) : passes_(count), rows_(count) {
+RowOrder::RowOrder(std::size_t count) {
+  Reset(count);
+}
+
+void RowOrder::Reset(std::size_t count) {
+  passes_.resize(count);
+  rows_.resize(count);
   for (std::size_t r = 0; r < count; ++r) {
     passes_[r] = r + 1;
     rows_[r] = r;

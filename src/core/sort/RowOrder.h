@@ -21,6 +21,10 @@ class RowOrder {
   RowOrder() = default;  // no rows
   // The load order: row r shows pass r+1.
   explicit RowOrder(std::size_t count);
+  // The load order again, for `count` rows, in the memory the order already holds where it is
+  // large enough: a program that loads report after report, or a sort's scratch after it, finds
+  // that memory still at hand instead of the system's fresh pages.
+  void Reset(std::size_t count);
 
   std::size_t Count() const noexcept { return passes_.size(); }
   // row.value below Count().

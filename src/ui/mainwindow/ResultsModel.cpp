@@ -10,8 +10,9 @@ namespace kvl::ui {
 ResultsModel::ResultsModel(const LoadedReport& report, QObject* parent)
     : QAbstractTableModel(parent), report_(report) {
   connect(&report, &LoadedReport::loaded, this, [this] {
+    const bool rowsStay = count_ > 0;
     FollowCount();
-    ShowNewTexts();
+    if (rowsStay) ShowNewTexts();
   });
   connect(&report, &LoadedReport::reordered, this, &ResultsModel::ShowNewTexts);
 }
@@ -29,8 +30,12 @@ void ResultsModel::FollowCount() {
   }
 }
 
+// Told as a change of layout, as a sort is, and not as changed data: a tree view answers a change
+// of data by measuring every row in it, which for a large report takes longer than the sort.
+// Persistent indexes, the selection's among them, keep their row numbers.
 void ResultsModel::ShowNewTexts() {
-  if (count_ > 0) emit dataChanged(index(0, 0), index(count_ - 1, columnCount() - 1));
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const {
