@@ -16,6 +16,7 @@
 #include <core/ResultColumns.h>
 #include <ui/look/Artwork.h>
 #include <ui/look/Fonts.h>
+#include <ui/parametermap/ParameterMapWindow.h>
 #include <ui/widgets/EnterButton.h>
 #include <ui/widgets/FileDialog.h>
 #include <ui/widgets/LinkLabel.h>
@@ -98,11 +99,13 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  // QWidget destroys the controls after this part of the window is gone: nothing may reach the
-  // handlers from here on.
+  // QWidget destroys the controls after this part of the window, the report among it, is gone:
+  // nothing may reach the handlers from here on, and nothing that reads the report may outlive it.
   qApp->removeEventFilter(this);
   for (QObject* sender : std::initializer_list<QObject*>{loadButton_, exportButton_, resultsView_})
     disconnect(sender, nullptr, this, nullptr);
+  delete parameterMap_;
+  resultsView_->setModel(nullptr);
 }
 
 void MainWindow::CreateControls() {
