@@ -87,7 +87,7 @@ void BM_SortPassesAlone(benchmark::State& state) {
   SortFlags flags{};
   for (auto _ : state) {
     state.PauseTiming();
-    order = RowOrder(n);
+    order.Reset(n);
     flags = {};
     state.ResumeTiming();
     SortColumnInNextDirection(table, kProfitColumn, order, flags);
