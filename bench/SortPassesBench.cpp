@@ -79,36 +79,32 @@ const PassTable& LoadedTable() {
   return table;
 }
 
-// The first sort after a load: the rows in the load order, so in the table's.
-void BM_SortPasses(benchmark::State& state) {
-  const int column = static_cast<int>(state.range(0));
-  const PassTable& table = LoadedTable();
-  const RowOrder loadOrder(kPasses);
-  // Kept as a window keeps its order, so that the sort takes its memory as the window's would.
+// Times a largest-first sort by column `column` of the rows as `start` orders them, each
+// iteration from `start` again. The sorted order is kept as a window keeps its order, so that the
+// sort takes its memory as the window's would.
+void TimeSortsFrom(benchmark::State& state, const PassTable& table, const RowOrder& start,
+                   int column) {
   RowOrder order;
   for (auto _ : state) {
     state.PauseTiming();
-    order = loadOrder;
+    order = start;
     state.ResumeTiming();
     SortRows(table, column, true, order);
     benchmark::DoNotOptimize(order.PassAt(Row{0}));
   }
 }
 
+// The first sort after a load: the rows in the load order, so in the table's.
+void BM_SortPasses(benchmark::State& state) {
+  TimeSortsFrom(state, LoadedTable(), RowOrder(kPasses), static_cast<int>(state.range(0)));
+}
+
 // A sort of rows that an earlier sort, by drawdown, has put all over the table.
 void BM_SortPassesAfterASort(benchmark::State& state) {
-  const int column = static_cast<int>(state.range(0));
   const PassTable& table = LoadedTable();
   RowOrder sorted(kPasses);
   SortRows(table, kDrawdownColumn, true, sorted);
-  RowOrder order;
-  for (auto _ : state) {
-    state.PauseTiming();
-    order = sorted;
-    state.ResumeTiming();
-    SortRows(table, column, true, order);
-    benchmark::DoNotOptimize(order.PassAt(Row{0}));
-  }
+  TimeSortsFrom(state, table, sorted, static_cast<int>(state.range(0)));
 }
 
 // A report as a load leaves it, its cells in the report's text: sorted by profit once loaded, and
@@ -119,14 +115,7 @@ void SortLoadedReport(benchmark::State& state, bool afterASort) {
   const RowOrder loadOrder(static_cast<std::size_t>(LoadReport(BenchReportPath(passes), table)));
   RowOrder sorted = loadOrder;
   if (afterASort) SortRows(table, kDrawdownColumn, true, sorted);
-  RowOrder order;
-  for (auto _ : state) {
-    state.PauseTiming();
-    order = sorted;
-    state.ResumeTiming();
-    SortRows(table, kProfitColumn, true, order);
-    benchmark::DoNotOptimize(order.PassAt(Row{0}));
-  }
+  TimeSortsFrom(state, table, sorted, kProfitColumn);
 }
 
 void BM_SortLoadedReport(benchmark::State& state) {

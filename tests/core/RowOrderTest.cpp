@@ -51,15 +51,21 @@ TEST(RowOrder, PassNumbersAndRowsCompareAmongThemselves) {
   EXPECT_EQ(SlotOf(PassNumber{7}), 6u);
 }
 
+// Loads a generated report of `passes` passes made from `seed` into `table`; returns how many it
+// holds.
+std::size_t LoadGenerated(std::size_t passes, std::uint64_t seed, PassTable& table) {
+  const TempDir dir;
+  const std::string report = (dir.Path() / "generated.htm").string();
+  WriteReportFile(report, passes, seed);
+  return static_cast<std::size_t>(LoadReport(report, table));
+}
+
 // A generated report, with many equal keys, sorted in turn as header clicks would sort it: each
 // sort orders the rows as the one before left them, in the literal exchange sort's order, and the
 // order finds every pass's row and every row's pass.
 TEST(RowOrder, SuccessiveSortsOfAGeneratedReportFollowTheExchangeSort) {
-  const TempDir dir;
-  const std::string report = (dir.Path() / "generated.htm").string();
-  WriteReportFile(report, 1500, 7);
   PassTable table;
-  const auto n = static_cast<std::size_t>(LoadReport(report, table));
+  const std::size_t n = LoadGenerated(1500, 7, table);
   struct Sort {
     int columnId;
     bool largestFirst;
@@ -88,11 +94,8 @@ TEST(RowOrder, SuccessiveSortsOfAGeneratedReportFollowTheExchangeSort) {
 
 // Keys of passes that the table does not hold sort as the table's own cells do.
 TEST(RowOrder, KeysOfPassesSortAsTheirColumn) {
-  const TempDir dir;
-  const std::string report = (dir.Path() / "generated.htm").string();
-  WriteReportFile(report, 800, 3);
   PassTable table;
-  const auto n = static_cast<std::size_t>(LoadReport(report, table));
+  const std::size_t n = LoadGenerated(800, 3, table);
   RowOrder byColumn(n);
   RowOrder byKeys(n);
   for (const bool largestFirst : {false, true}) {
