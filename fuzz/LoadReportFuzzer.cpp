@@ -108,7 +108,7 @@ ReportFile::Encoding ModelEncoding(std::string_view bytes) {
 class HeardLines final : public ReportLineListener {
  public:
   void TextEncoding(ReportFile::Encoding told) override { encoding = told; }
-  void Header(std::size_t line) override { Hear(line, 'h'); }
+  void Header(std::size_t line, HeaderLanguage, std::string_view) override { Hear(line, 'h'); }
   void Skipped(std::size_t line) override { Hear(line, 's'); }
   void Stored(std::size_t line, std::string_view text, const PassRecord& pass) override {
     Hear(line, 'p');

@@ -24,7 +24,8 @@ constexpr std::size_t kShortestRow = 24;
 // A load that nobody listens to: every call compiles to nothing, and so does the numbering of
 // lines that only a listener needs.
 struct Unheard {
-  void Header() {}
+  template <class Line>
+  void Header(Line) {}
   void Skipped() {}
   void Stored(std::string_view, const PassRecord&) {}
 };
@@ -34,7 +35,10 @@ class NumberedLines {
  public:
   explicit NumberedLines(ReportLineListener& listener) : listener_(listener) {}
 
-  void Header() { listener_.Header(++line_); }
+  void Header(std::string_view text) {
+    listener_.Header(++line_, HeaderLanguage::kRussian, text);
+  }
+  void Header(std::u16string_view text) { Header(Utf16ToAnsi(text)); }
   void Skipped() { listener_.Skipped(++line_); }
   void Stored(std::string_view text, const PassRecord& pass) {
     listener_.Stored(++line_, text, pass);
@@ -108,7 +112,7 @@ void ForEachLineAfterHeader(std::basic_string_view<CharT> text, Lines& lines, Ta
     if (headerSeen && !header) {
       take(line);
     } else if (header) {
-      lines.Header();
+      lines.Header(line);
     } else {
       lines.Skipped();
     }

@@ -6,6 +6,7 @@
 
 #include "PassTable.h"
 #include "ReportFile.h"
+#include "resultsheader/HeaderLanguage.h"
 
 namespace kvl::core {
 
@@ -17,7 +18,9 @@ class ReportLineListener {
  public:
   // Before any line: how the report's text was decoded.
   virtual void TextEncoding(ReportFile::Encoding encoding) = 0;
-  virtual void Header(std::size_t line) = 0;
+  // `text` is the header line in the ANSI code page, held only during the call; a further header
+  // is told with the language of the first.
+  virtual void Header(std::size_t line, HeaderLanguage language, std::string_view text) = 0;
   virtual void Skipped(std::size_t line) = 0;
   // `text` is the line in the ANSI code page and `pass` its fields, Index still empty. Both hold
   // the report's bytes only during the call: the pass's number is written over the line's start.

@@ -19,7 +19,7 @@ namespace {
 class Transcript final : public ReportLineListener {
  public:
   void TextEncoding(ReportFile::Encoding told) override { encoding = told; }
-  void Header(std::size_t line) override { lines.push_back(std::to_string(line) + " header"); }
+  void Header(std::size_t line, HeaderLanguage, std::string_view) override { lines.push_back(std::to_string(line) + " header"); }
   void Skipped(std::size_t line) override { lines.push_back(std::to_string(line) + " skipped"); }
   void Stored(std::size_t line, std::string_view text, const PassRecord& pass) override {
     lines.push_back(std::to_string(line) + " stored " + std::string(text));

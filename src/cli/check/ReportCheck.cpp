@@ -50,7 +50,7 @@ class CheckingListener final : public core::ReportLineListener {
 
   void TextEncoding(core::ReportFile::Encoding encoding) override { check_.encoding = encoding; }
 
-  void Header(std::size_t line) override {
+  void Header(std::size_t line, core::HeaderLanguage, std::string_view) override {
     if (check_.headerLine) {
       check_.skippedLines.push_back(line);
     } else {
