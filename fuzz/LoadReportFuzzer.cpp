@@ -10,8 +10,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <core/CodePage.h>
@@ -19,6 +21,7 @@
 #include <core/ReportLoader.h>
 
 #include "FuzzCheck.h"
+#include "ReferenceHeader.h"
 #include "ReferenceParser.h"
 
 using namespace kvl::core;
@@ -64,25 +67,23 @@ std::vector<std::u16string> Lines(std::u16string text) {
 struct ModelReport {
   std::vector<PassRecord> passes;  // views into the lines they were cut from
   std::string verdicts;
-  std::deque<std::string> passLines;  // in the ANSI code page
+  std::deque<std::string> passLines;                            // in the ANSI code page
+  std::vector<std::pair<HeaderLanguage, std::string>> headers;  // each header line's
 };
 
-// The passes of a report: every row after the first header line whose Profit is not empty, a
+// The passes of a report: every row after the results header whose Profit is not empty, a
 // further header line left out.
 ModelReport ReadModel(std::string_view bytes) {
   const std::vector<std::u16string> lines = Lines(Decode(bytes));
-  const std::u16string marker = AnsiToUtf16("align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<");
-  // The last line is never taken for a header.
-  auto isHeader = [&](std::size_t k) {
-    const std::size_t at = lines[k].find(marker);
-    return k + 1 < lines.size() && at != std::u16string::npos && at > 0;
-  };
+  const std::optional<ReferenceHeader> header = FindReferenceHeader(lines);
   ModelReport model;
-  bool afterHeader = false;
   for (std::size_t k = 0; k < lines.size(); ++k) {
-    if (isHeader(k)) {
-      afterHeader = true;
+    const bool afterHeader = header && k > header->line;
+    // The last line is never taken for a header.
+    if ((header && k == header->line) ||
+        (afterHeader && k + 1 < lines.size() && CarriesMarker(lines[k], header->marker))) {
       model.verdicts += 'h';
+      model.headers.emplace_back(header->language, Utf16ToAnsi(lines[k]));
       continue;
     }
     std::string line = afterHeader ? Utf16ToAnsi(lines[k]) : std::string();
@@ -108,7 +109,10 @@ ReportFile::Encoding ModelEncoding(std::string_view bytes) {
 class HeardLines final : public ReportLineListener {
  public:
   void TextEncoding(ReportFile::Encoding told) override { encoding = told; }
-  void Header(std::size_t line, HeaderLanguage, std::string_view) override { Hear(line, 'h'); }
+  void Header(std::size_t line, HeaderLanguage language, std::string_view text) override {
+    Hear(line, 'h');
+    headers.emplace_back(language, text);
+  }
   void Skipped(std::size_t line) override { Hear(line, 's'); }
   void Stored(std::size_t line, std::string_view text, const PassRecord& pass) override {
     Hear(line, 'p');
@@ -119,6 +123,7 @@ class HeardLines final : public ReportLineListener {
   ReportFile::Encoding encoding = ReportFile::Encoding::Ansi;
   std::string verdicts;
   std::vector<std::string> passLines;
+  std::vector<std::pair<HeaderLanguage, std::string>> headers;
 
  private:
   void Hear(std::size_t line, char verdict) {
@@ -162,6 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(LoadReport(ReportPath(), heardTable, heard) == static_cast<int>(expected.size()));
   FUZZ_CHECK(heard.encoding == ModelEncoding(bytes));
   FUZZ_CHECK(heard.verdicts == model.verdicts);
+  FUZZ_CHECK(heard.headers == model.headers);
   FUZZ_CHECK(std::equal(heard.passLines.begin(), heard.passLines.end(), model.passLines.begin(),
                         model.passLines.end()));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <type_traits>
 
 namespace kvl::core {
 
@@ -8,7 +9,8 @@ namespace kvl::core {
 const char* FindLineEnd(const char* from, const char* end) noexcept;
 const char16_t* FindLineEnd(const char16_t* from, const char16_t* end) noexcept;
 
-// Calls visit(line, isLast) for every line of `text`, in order, as one pass over it. A line ends
+// Calls visit(line, isLast) for every line of `text`, in order, as one pass over it, or until a
+// visit that returns bool returns false. A line ends
 // at CR LF, a lone LF or a lone CR; the text ends at its first NUL, and a break at the very end
 // adds no empty last line. The views point into `text`.
 template <class CharT, class Visit>
@@ -22,7 +24,12 @@ void ForEachReportLine(std::basic_string_view<CharT> text, Visit&& visit) {
     const CharT* next = broken ? stop + 1 : end;
     if (broken && *stop == CharT{'\r'} && next != end && *next == CharT{'\n'}) ++next;
     const bool last = next == end || *next == CharT{0};
-    visit(std::basic_string_view<CharT>(line, static_cast<std::size_t>(stop - line)), last);
+    const std::basic_string_view<CharT> view(line, static_cast<std::size_t>(stop - line));
+    if constexpr (std::is_same_v<decltype(visit(view, last)), bool>) {
+      if (!visit(view, last)) return;
+    } else {
+      visit(view, last);
+    }
     if (last) return;
     line = next;
   }

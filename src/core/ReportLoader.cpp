@@ -2,14 +2,15 @@
 
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
 #include "CodePage.h"
 #include "ReportFile.h"
-#include "ReportHeader.h"
 #include "ReportLineScan.h"
 #include "ReportRowScan.h"
+#include "resultsheader/ResultsHeader.h"
 
 namespace kvl::core {
 
@@ -25,7 +26,7 @@ constexpr std::size_t kShortestRow = 24;
 // lines that only a listener needs.
 struct Unheard {
   template <class Line>
-  void Header(Line) {}
+  void Header(Line, HeaderLanguage) {}
   void Skipped() {}
   void Stored(std::string_view, const PassRecord&) {}
 };
@@ -35,10 +36,12 @@ class NumberedLines {
  public:
   explicit NumberedLines(ReportLineListener& listener) : listener_(listener) {}
 
-  void Header(std::string_view text) {
-    listener_.Header(++line_, HeaderLanguage::kRussian, text);
+  void Header(std::string_view text, HeaderLanguage language) {
+    listener_.Header(++line_, language, text);
   }
-  void Header(std::u16string_view text) { Header(Utf16ToAnsi(text)); }
+  void Header(std::u16string_view text, HeaderLanguage language) {
+    Header(Utf16ToAnsi(text), language);
+  }
   void Skipped() { listener_.Skipped(++line_); }
   void Stored(std::string_view text, const PassRecord& pass) {
     listener_.Stored(++line_, text, pass);
@@ -102,21 +105,29 @@ void Collect(PassCollector& passes, Lines& lines, char* line, std::size_t length
   passes.Add(line, row);
 }
 
-// Calls take(line) for every line after the first header line but further header lines, and
-// tells `lines` of the others. The last line is never taken for a header.
+// Calls take(line) for every line after the results header but further header lines, and tells
+// `lines` of the others. The last line is never taken for a header.
 template <class CharT, class Lines, class Take>
 void ForEachLineAfterHeader(std::basic_string_view<CharT> text, Lines& lines, Take take) {
+  const std::optional<ResultsHeader<CharT>> header = FindResultsHeader(text);
+  if (!header) {
+    ForEachReportLine(text, [&](std::basic_string_view<CharT>, bool) { lines.Skipped(); });
+    return;
+  }
   bool headerSeen = false;
   ForEachReportLine(text, [&](std::basic_string_view<CharT> line, bool last) {
-    const bool header = !last && IsHeaderLine(line);
-    if (headerSeen && !header) {
-      take(line);
-    } else if (header) {
-      lines.Header(line);
+    if (!headerSeen) {
+      headerSeen = line.data() == header->line;
+      if (headerSeen) {
+        lines.Header(line, header->language);
+      } else {
+        lines.Skipped();
+      }
+    } else if (!last && header->marker.OnLine(line)) {
+      lines.Header(line, header->language);
     } else {
-      lines.Skipped();
+      take(line);
     }
-    headerSeen = headerSeen || header;
   });
 }
 

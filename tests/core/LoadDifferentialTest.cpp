@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 
 #include "GeneratedPasses.h"
 #include "PassFields.h"
+#include "ReferenceHeader.h"
 #include "ReferenceParser.h"
 #include "ReportGenerator.h"
 #include "ReportLines.h"
@@ -26,22 +28,36 @@ namespace {
 using Passes = std::vector<std::vector<std::string>>;
 
 const std::string kMarker = "align=right><td>\xCF\xF0\xEE\xF5\xEE\xE4<";
-const std::string kHeader = "<tr bgcolor=\"#C0C0C0\" " + kMarker + "/td><td>X</td></tr>";
+// Results headers that the loader knows by the Russian caption, by the English one, and by the
+// row's structure alone, in German in Windows-1252; and a caption row one cell short.
+const std::string kHeaders[] = {
+    "<tr bgcolor=\"#C0C0C0\" " + kMarker + "/td><td>X</td></tr>",
+    "<tr bgcolor=\"#C0C0C0\" align=right><td>Pass</td><td>Profit</td><td>Total trades</td>"
+    "<td>Profit factor</td><td>Expected Payoff</td><td>Drawdown $</td><td>Drawdown %</td></tr>",
+    "<tr bgcolor=\"#C0C0C0\" align=right><td>Durchlauf</td><td>Gewinn</td><td>Trades</td>"
+    "<td>Profitfaktor</td><td>Erwartung</td><td>R\xFC"
+    "ckgang $</td><td>R\xFC"
+    "ckgang %</td></tr>",
+    "<tr align=right><td>a</td><td>b</td><td>c</td><td>d</td><td>e</td><td>f</td></tr>"};
+
+std::u16string Decoded(std::string_view ansiLine) {
+  return AnsiToUtf16(ansiLine);
+}
+
+std::u16string Decoded(std::u16string_view line) {
+  return std::u16string(line);
+}
 
 template <class CharT, class ToAnsi>
-Passes PlainPasses(std::basic_string_view<CharT> text, std::basic_string_view<CharT> marker,
-                   ToAnsi toAnsi) {
+Passes PlainPasses(std::basic_string_view<CharT> text, ToAnsi toAnsi) {
   const auto lines = SplitReportLines(text);
-  const auto isHeader = [&](std::size_t k) {
-    const std::size_t at = lines[k].find(marker);
-    return at != std::basic_string_view<CharT>::npos && at > 0;
-  };
+  std::vector<std::u16string> decoded;
+  for (const auto line : lines) decoded.push_back(Decoded(line));
   Passes passes;
-  if (lines.size() < 2) return passes;
-  std::size_t header = 0;
-  while (header + 1 < lines.size() && !isHeader(header)) ++header;
-  for (std::size_t k = header + 1; k < lines.size(); ++k) {
-    if (k + 1 < lines.size() && isHeader(k)) continue;
+  const std::optional<ReferenceHeader> header = FindReferenceHeader(decoded);
+  if (!header) return passes;
+  for (std::size_t k = header->line + 1; k < lines.size(); ++k) {
+    if (k + 1 < lines.size() && CarriesMarker(decoded[k], header->marker)) continue;
     const std::string line = toAnsi(lines[k]);
     PassRecord row = ParseReportRow(line);
     if (row.Profit.empty()) continue;
@@ -71,11 +87,9 @@ Passes PlainPassesOfFile(const std::string& bytes) {
   } else if (view.starts_with("\xFF\xFE") || view.starts_with("\xFE\xFF")) {
     text = DecodeUtf16(view.substr(2), view[0] == '\xFF');
   } else {
-    return PlainPasses(view, std::string_view(kMarker),
-                       [](std::string_view line) { return std::string(line); });
+    return PlainPasses(view, [](std::string_view line) { return std::string(line); });
   }
-  const std::u16string marker = AnsiToUtf16(kMarker);
-  return PlainPasses(std::u16string_view(text), std::u16string_view(marker),
+  return PlainPasses(std::u16string_view(text),
                      [](std::u16string_view line) { return Utf16ToAnsi(line); });
 }
 
@@ -92,13 +106,14 @@ int Chance(std::mt19937& rng, int percent) {
 }
 
 // One line of an awkward report, in Windows-1251.
-std::string AwkwardLine(std::mt19937& rng, const std::vector<GeneratedPass>& passes) {
+std::string AwkwardLine(std::mt19937& rng, const std::vector<GeneratedPass>& passes,
+                        const std::string& header) {
   const GeneratedPass& pass = passes[rng() % passes.size()];
   std::string row = ReportRow(pass, rng() % 2);
   row.resize(row.size() - 2);  // its CR LF
   switch (rng() % 12) {
     case 0:
-      return kHeader;
+      return Chance(rng, 50) ? header : kHeaders[rng() % std::size(kHeaders)];
     case 1:
       return kMarker + "<td>at the start of the line</td>";
     case 2: {
@@ -122,7 +137,7 @@ std::string AwkwardLine(std::mt19937& rng, const std::vector<GeneratedPass>& pas
       return "<tr align=right><td>" + pass.number + "</td><td class=mspt></td><td></td>" +
              "<td class=mspt></td><td class=mspt></td><td class=mspt></td><td class=mspt></td>";
     case 6:
-      return row + kHeader;
+      return row + header;
     default:
       return row;
   }
@@ -130,10 +145,11 @@ std::string AwkwardLine(std::mt19937& rng, const std::vector<GeneratedPass>& pas
 
 // The Windows-1251 text of a report: lines in every form the loader must cope with.
 std::string AwkwardReport(std::mt19937& rng, const std::vector<GeneratedPass>& passes) {
+  const std::string& header = kHeaders[rng() % 3];
   std::vector<std::string> lines;
-  for (std::size_t k = rng() % 30; k > 0; --k) lines.push_back(AwkwardLine(rng, passes));
-  if (Chance(rng, 80)) lines.insert(lines.begin() + rng() % (lines.size() + 1), kHeader);
-  if (Chance(rng, 10)) lines.push_back(kHeader);
+  for (std::size_t k = rng() % 30; k > 0; --k) lines.push_back(AwkwardLine(rng, passes, header));
+  if (Chance(rng, 80)) lines.insert(lines.begin() + rng() % (lines.size() + 1), header);
+  if (Chance(rng, 10)) lines.push_back(header);
   if (Chance(rng, 10) && !lines.empty()) {
     std::string& line = lines[rng() % lines.size()];
     line.insert(std::min<std::size_t>(30, line.size()), std::string(300000, 'T'));
