@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "Cp1251Text.h"
+#include "CodePageText.h"
 
 namespace {
 
@@ -65,12 +65,14 @@ constexpr const char* kLineBreak = "\r\n";
 
 std::string ReportHead() {
   std::string head;
-  for (const char* line : kHeadLines) head += Cp1251FromUtf8(line) + kLineBreak;
+  for (const char* line : kHeadLines) {
+    head += CodePageTextFromUtf8(line, WindowsCodePage::k1251) + kLineBreak;
+  }
   return head;
 }
 
 std::string ResultsHeaderLine() {
-  return Cp1251FromUtf8(std::end(kHeadLines)[-1]);
+  return CodePageTextFromUtf8(std::end(kHeadLines)[-1], WindowsCodePage::k1251);
 }
 
 std::string ReportRow(const GeneratedPass& pass, std::size_t rowIndex) {
