@@ -6,7 +6,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "Cp1251Text.h"
+#include "CodePageText.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ std::string TitleOf(std::int64_t number, std::size_t inputCount) {
     title += input.name;
     title += '=';
     title += input.fixed.empty() ? std::to_string(input.first + input.step * steps[i])
-                                 : Cp1251FromUtf8(input.fixed);
+                                 : CodePageTextFromUtf8(input.fixed, WindowsCodePage::k1251);
     title += "; ";
   }
   return title;

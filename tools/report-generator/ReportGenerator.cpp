@@ -5,7 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "Cp1251Text.h"
+#include "CodePageText.h"
+#include "ReportTranslation.h"
 
 namespace {
 
@@ -63,14 +64,17 @@ constexpr const char* kLineBreak = "\r\n";
 
 }  // namespace
 
-std::string ReportHead() {
+std::string ReportHead(ReportLanguage language) {
   std::string head;
-  for (const char* line : kHeadLines) head += Cp1251FromUtf8(line) + kLineBreak;
-  return head;
+  for (const char* line : kHeadLines) {
+    head += CodePageTextFromUtf8(line, WindowsCodePage::k1251) + kLineBreak;
+  }
+  return TranslatedReport(head, language);
 }
 
-std::string ResultsHeaderLine() {
-  return Cp1251FromUtf8(std::end(kHeadLines)[-1]);
+std::string ResultsHeaderLine(ReportLanguage language) {
+  return TranslatedReport(CodePageTextFromUtf8(std::end(kHeadLines)[-1], WindowsCodePage::k1251),
+                          language);
 }
 
 std::string ReportRow(const GeneratedPass& pass, std::size_t rowIndex) {
@@ -100,8 +104,9 @@ std::string StoredParams(const GeneratedPass& pass) {
   return pass.title + "\">" + pass.number;
 }
 
-void WriteReport(std::ostream& out, std::size_t passes, std::uint64_t seed) {
-  out << ReportHead();
+void WriteReport(std::ostream& out, std::size_t passes, std::uint64_t seed,
+                 ReportLanguage language) {
+  out << ReportHead(language);
   std::size_t rowIndex = 0;
   ForEachGeneratedPass(passes, seed, [&out, &rowIndex](const GeneratedPass& pass) {
     out << ReportRow(pass, rowIndex++);
@@ -109,16 +114,17 @@ void WriteReport(std::ostream& out, std::size_t passes, std::uint64_t seed) {
   out << ReportTail();
 }
 
-std::string GenerateReport(std::size_t passes, std::uint64_t seed) {
+std::string GenerateReport(std::size_t passes, std::uint64_t seed, ReportLanguage language) {
   std::ostringstream out;
-  WriteReport(out, passes, seed);
+  WriteReport(out, passes, seed, language);
   return std::move(out).str();
 }
 
-void WriteReportFile(const std::string& path, std::size_t passes, std::uint64_t seed) {
+void WriteReportFile(const std::string& path, std::size_t passes, std::uint64_t seed,
+                     ReportLanguage language) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot create \"" + path + "\"");
-  WriteReport(out, passes, seed);
+  WriteReport(out, passes, seed, language);
   out.close();
   if (!out) throw std::runtime_error("cannot write \"" + path + "\"");
 }
