@@ -5,8 +5,10 @@
 #include <QTest>
 
 #include <ui/mainwindow/LoadedReport.h>
+#include <ui/widgets/ParameterPanel.h>
 
 #include "ReportText.h"
+#include "TestFiles.h"
 #include "UserActions.h"
 #include "WindowTest.h"
 
@@ -96,6 +98,25 @@ class LoadAndSortTest : public WindowTest {
     QCOMPARE(list.SelectedRow(), 1);
     QVERIFY(list.header()->isSortIndicatorShown());
     QCOMPARE(ControlOf<QStatusBar>(form, "RzStatusBar1")->currentMessage(), status);
+  }
+
+  void anEnglishReportShowsTheRowsOfItsRussianTwin() {
+    MainWindow& form = window_->Form();
+    ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
+    const auto shown = [&](const std::string& fixture) {
+      window_->LoadThroughButton(QString::fromStdString(DataPath(fixture)));
+      QList<QStringList> texts;
+      for (int column = 0; column < list.model()->columnCount(); ++column) {
+        texts.append(ColumnTexts(list, column));
+      }
+      ClickRow(list, 7);
+      texts.append({ControlOf<ParameterPanel>(form, "RzMemo1")->Text()});
+      return texts;
+    };
+    const QList<QStringList> russian = shown("report-cp1251.htm");
+    QCOMPARE(russian.front().size(), 12);
+    QCOMPARE(shown("report-english.htm"), russian);
+    QVERIFY(window_->InformationBoxes().Take().isEmpty());
   }
 
   void aNewReportIsShownFromItsFirstRowInFileOrder() {
