@@ -4,9 +4,14 @@
 #include <cstdint>
 #include <string>
 
-// The benchmarks' reports: generated ones of a given number of passes and generator seed, each
-// written once per run to a temporary file when first asked for and removed at exit.
+#include "ReportLanguage.h"
+
+// The benchmarks' reports: generated ones of a given number of passes, generator seed and
+// terminal language, each written once per run to a temporary file when first asked for and removed
+// at exit.
 inline constexpr std::size_t kBenchPasses = 120000;
 
-const std::string& BenchReportPath(std::size_t passes = kBenchPasses, std::uint64_t seed = 1);
-double BenchReportMegabytes(std::size_t passes = kBenchPasses, std::uint64_t seed = 1);
+const std::string& BenchReportPath(std::size_t passes = kBenchPasses, std::uint64_t seed = 1,
+                                   ReportLanguage language = ReportLanguage::kRussian);
+double BenchReportMegabytes(std::size_t passes = kBenchPasses, std::uint64_t seed = 1,
+                            ReportLanguage language = ReportLanguage::kRussian);
