@@ -12,25 +12,24 @@ std::u16string MarkerOf(const std::u16string& caption) {
   return kMarkerStart + caption + u"<";
 }
 
-// The first caption of "<td>A</td>" seven times and "</tr>" after the line's first
+// The first caption of "<td>A</td>" seven or more times and "</tr>" after the line's first
 // "align=right>", which does not start the line; each caption non-empty and without '<'.
 std::optional<std::u16string> FirstCaption(const std::u16string& line) {
   const std::size_t start = line.find(u"align=right>");
   if (start == std::u16string::npos || start == 0) return std::nullopt;
   std::u16string rest = line.substr(start + 12);
-  std::optional<std::u16string> first;
-  for (int cell = 0; cell < 7; ++cell) {
+  std::vector<std::u16string> captions;
+  while (rest.rfind(u"</tr>", 0) != 0) {
     if (rest.rfind(u"<td>", 0) != 0) return std::nullopt;
     rest = rest.substr(4);
     const std::size_t end = rest.find(u"</td>");
     if (end == std::u16string::npos || end == 0) return std::nullopt;
-    const std::u16string caption = rest.substr(0, end);
-    if (caption.find(u'<') != std::u16string::npos) return std::nullopt;
-    if (!first) first = caption;
+    captions.push_back(rest.substr(0, end));
+    if (captions.back().find(u'<') != std::u16string::npos) return std::nullopt;
     rest = rest.substr(end + 5);
   }
-  if (rest.rfind(u"</tr>", 0) != 0) return std::nullopt;
-  return first;
+  if (captions.size() < 7) return std::nullopt;
+  return captions.front();
 }
 
 // "<td title=" before the first "</td>", and from that "</td>" on the separators of a data row

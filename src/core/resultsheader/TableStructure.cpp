@@ -6,7 +6,7 @@ namespace kvl::core {
 
 namespace {
 
-constexpr std::size_t kCaptions = 7;
+constexpr std::size_t kLeastCaptions = 7;
 
 // An ASCII marker in the report's character type, kept for the life of the program.
 template <class CharT, std::size_t N>
@@ -65,13 +65,17 @@ std::optional<std::basic_string_view<CharT>> FirstCaptionOfCaptionRow(
   if (start == 0 || start == line.npos) return std::nullopt;
   LineReader<CharT> row(line.substr(start + kRowStart.size()));
   std::optional<std::basic_string_view<CharT>> first;
-  for (std::size_t k = 0; k < kCaptions; ++k) {
+  std::size_t captions = 0;
+  while (!row.Take(kRowEnd)) {
     if (!row.Take(kCellStart)) return std::nullopt;
     const auto caption = row.TakeCell(kCellEnd);
     if (!caption || caption->empty()) return std::nullopt;
     if (!first) first = caption;
+    ++captions;
   }
-  if (!row.Take(kRowEnd)) return std::nullopt;
+  // Further columns, as a terminal that adds one to its results may write, are passed over like
+  // a data row's further cells.
+  if (captions < kLeastCaptions) return std::nullopt;
   return first;
 }
 

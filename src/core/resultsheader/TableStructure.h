@@ -8,7 +8,7 @@ namespace kvl::core {
 // The form of the results table that every terminal writes, whatever its language, with the
 // markers in ASCII and the texts in the report's encoding.
 
-// A caption row: "align=right>" after at least one other character, then seven cells
+// A caption row: "align=right>" after at least one other character, then seven or more cells
 // "<td>caption</td>", each caption at least one character long and without '<', then "</tr>".
 // Returns the first caption, or nothing when `line` is no caption row.
 template <class CharT>

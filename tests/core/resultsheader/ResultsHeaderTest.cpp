@@ -123,7 +123,7 @@ TEST(ResultsHeader, IsFoundByTheFirstCaptionOrByTheTablesStructure) {
        {kGerman, "<br>", Row(1), kGerman, Row(2), Row(3)},
        Found(4, kAny, {"2", "3"})},
       {"six cells", {sixCells, Row(1)}, none},
-      {"eight cells", {eightCells, Row(1)}, none},
+      {"eight cells, the further one passed over", {eightCells, Row(1)}, Found(1, kAny, {"1"})},
       {"an empty caption", {emptyCaption, Row(1)}, none},
       {"a caption row at the line's start", {atLineStart, Row(1)}, none},
       {"a further caption row with the same first caption is passed over",
