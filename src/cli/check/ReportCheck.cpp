@@ -8,6 +8,8 @@
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
 
+#include "HeaderCaptions.h"
+
 namespace kvl::cli {
 
 namespace {
@@ -50,16 +52,21 @@ class CheckingListener final : public core::ReportLineListener {
 
   void TextEncoding(core::ReportFile::Encoding encoding) override { check_.encoding = encoding; }
 
-  void Header(std::size_t line, core::HeaderLanguage, std::string_view) override {
-    if (check_.headerLine) {
+  void Header(std::size_t line, core::HeaderLanguage language, std::string_view text) override {
+    if (check_.header) {
       check_.skippedLines.push_back(line);
-    } else {
-      check_.headerLine = line;
+      return;
+    }
+    ReportCheck::Header& header = check_.header.emplace();
+    header.line = line;
+    header.language = language;
+    for (const std::string_view caption : HeaderCaptions(text)) {
+      header.captions.push_back(core::AnsiToUtf8(caption));
     }
   }
 
   void Skipped(std::size_t line) override {
-    if (check_.headerLine) check_.skippedLines.push_back(line);
+    if (check_.header) check_.skippedLines.push_back(line);
   }
 
   void Stored(std::size_t line, std::string_view text, const core::PassRecord& pass) override {
@@ -80,7 +87,7 @@ class CheckingListener final : public core::ReportLineListener {
 }  // namespace
 
 bool ReportCheck::Clean() const {
-  return headerLine && numbers.gaps.empty() && numbers.notNumbers.empty() &&
+  return header && numbers.gaps.empty() && numbers.notNumbers.empty() &&
          std::ranges::all_of(refusals, [](const Refusals& r) { return r.count == 0; });
 }
 

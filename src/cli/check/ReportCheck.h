@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <core/ReportFile.h>
+#include <core/ReportLoader.h>
 #include <core/ResultColumns.h>
 
 #include "PassNumbers.h"
@@ -23,8 +24,15 @@ struct ReportCheck {
     std::string firstText;      // UTF-8
   };
 
+  // The first results header.
+  struct Header {
+    std::size_t line = 0;  // from 1
+    core::HeaderLanguage language = core::HeaderLanguage::kRussian;
+    std::vector<std::string> captions;  // UTF-8, HeaderCaptions; none when they cannot be read
+  };
+
   core::ReportFile::Encoding encoding = core::ReportFile::Encoding::Ansi;
-  std::optional<std::size_t> headerLine;  // the first results header, from line 1
+  std::optional<Header> header;
   std::size_t passes = 0;
   // Lines after the header that the loader skips: not data rows, and further header lines.
   std::vector<std::size_t> skippedLines;

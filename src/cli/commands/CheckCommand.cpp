@@ -6,6 +6,7 @@
 #include <string>
 
 #include <cli/HelpFormatter.h>
+#include <cli/check/HeaderDescription.h>
 #include <cli/check/ReportCheck.h>
 #include <core/CodePage.h>
 
@@ -111,12 +112,8 @@ int RunCheck(const std::string& report, std::ostream& out) {
   const ReportCheck check = CheckReport(report);
   out << "Encoding: " << EncodingName(check.encoding) << '\n';
   WriteCodePage(out);
-  out << "Results header: ";
-  if (check.headerLine) {
-    out << "line " << *check.headerLine << '\n';
-  } else {
-    out << "not found\n";
-  }
+  out << "Results header: " << (check.header ? HeaderDescription(*check.header) : "not found")
+      << '\n';
   out << "Passes: " << check.passes << '\n';
   out << "Skipped lines after the header: ";
   WriteLines(out, check.skippedLines);
@@ -137,8 +134,9 @@ ToolCommand AddCheckCommand(CLI::App& tool) {
   command->footer(
       "Reads the optimization report REPORT as \"list\" does and tells what it found: the\n"
       "encoding (and the system's code page where that is not Windows-1251, the reports' own),\n"
-      "the line of the results header, the number of passes, the lines after the header that\n"
-      "were skipped, the lines stored as passes that do not look like data rows,\n"
+      "the results header's line, how it was recognised (by its Russian or English captions, or\n"
+      "by the table's structure) and its captions, the number of passes, the lines after the\n"
+      "header that were skipped, the lines stored as passes that do not look like data rows,\n"
       "gaps and repeats in the report's own pass numbers (the first cell of each row), and per\n"
       "column the cells a sort would refuse. At most 10 of each are shown.\n"
       "Exits with 0 when a header was found, every cell converts and no pass number is missing,\n"
