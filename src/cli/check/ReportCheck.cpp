@@ -7,6 +7,7 @@
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
+#include <core/Utf8Text.h>
 
 #include "HeaderCaptions.h"
 
@@ -84,15 +85,24 @@ class CheckingListener final : public core::ReportLineListener {
   std::vector<std::string> firstCells_;
 };
 
+// The load keeps no skipped line's bytes and writes the pass numbers over the stored lines'
+// starts, so the bytes are read once more, before the load, so that the two copies are never
+// held at once.
+bool IsUtf8WithoutMark(const std::string& path) {
+  const core::ReportFile file = core::ReadReportFile(path);
+  return file.encoding == core::ReportFile::Encoding::Ansi && core::LooksLikeUtf8(file.body);
+}
+
 }  // namespace
 
 bool ReportCheck::Clean() const {
-  return header && numbers.gaps.empty() && numbers.notNumbers.empty() &&
+  return header && !utf8WithoutMark && numbers.gaps.empty() && numbers.notNumbers.empty() &&
          std::ranges::all_of(refusals, [](const Refusals& r) { return r.count == 0; });
 }
 
 ReportCheck CheckReport(const std::string& path) {
   ReportCheck check;
+  check.utf8WithoutMark = IsUtf8WithoutMark(path);
   CheckingListener listener(check);
   core::PassTable table;
   core::LoadReport(path, table, listener);

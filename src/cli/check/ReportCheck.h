@@ -32,6 +32,9 @@ struct ReportCheck {
   };
 
   core::ReportFile::Encoding encoding = core::ReportFile::Encoding::Ansi;
+  // Read as the ANSI code page, for want of a byte-order mark, the text is well-formed UTF-8
+  // beyond ASCII (LooksLikeUtf8): what an editor saves, and its texts come out wrong.
+  bool utf8WithoutMark = false;
   std::optional<Header> header;
   std::size_t passes = 0;
   // Lines after the header that the loader skips: not data rows, and further header lines.
@@ -42,7 +45,8 @@ struct ReportCheck {
   std::array<Refusals, core::kResultColumns.size()>
       refusals;  // by column id; the index never fails
 
-  // A header was found, every cell converts, and every pass number is a number with no gap.
+  // A header was found, the text is not UTF-8 read as ANSI, every cell converts, and every pass
+  // number is a number with no gap.
   bool Clean() const;
 };
 

@@ -32,6 +32,16 @@ std::string EncodingName(core::ReportFile::Encoding encoding) {
   return core::AnsiCodePageName() + ", no byte-order mark";
 }
 
+// An editor that saved the report again wrote it in UTF-8 without a mark, which reads as the ANSI
+// code page.
+void WriteUtf8WithoutMark(std::ostream& out, const ReportCheck& check) {
+  if (!check.utf8WithoutMark) return;
+  out << "Text: looks like UTF-8 without a byte-order mark, not " << core::AnsiCodePageName()
+      << ", so its Cyrillic texts come out wrong; save the report again as UTF-8 with a "
+         "byte-order mark or in "
+      << kReportCodePage << ", or export it again from the terminal\n";
+}
+
 // A system whose ANSI code page is not the reports' still reads them in its own: the header's
 // word and the texts of a report with a byte-order mark then come out as other letters.
 void WriteCodePage(std::ostream& out) {
@@ -111,6 +121,7 @@ void WriteRefusals(std::ostream& out, const ReportCheck& check) {
 int RunCheck(const std::string& report, std::ostream& out) {
   const ReportCheck check = CheckReport(report);
   out << "Encoding: " << EncodingName(check.encoding) << '\n';
+  WriteUtf8WithoutMark(out, check);
   WriteCodePage(out);
   out << "Results header: " << (check.header ? HeaderDescription(*check.header) : "not found")
       << '\n';
@@ -134,13 +145,15 @@ ToolCommand AddCheckCommand(CLI::App& tool) {
   command->footer(
       "Reads the optimization report REPORT as \"list\" does and tells what it found: the\n"
       "encoding (and the system's code page where that is not Windows-1251, the reports' own),\n"
-      "the results header's line, how it was recognised (by its Russian or English captions, or\n"
-      "by the table's structure) and its captions, the number of passes, the lines after the\n"
-      "header that were skipped, the lines stored as passes that do not look like data rows,\n"
-      "gaps and repeats in the report's own pass numbers (the first cell of each row), and per\n"
-      "column the cells a sort would refuse. At most 10 of each are shown.\n"
-      "Exits with 0 when a header was found, every cell converts and no pass number is missing,\n"
-      "and with 1 otherwise.");
+      "whether a text without a byte-order mark is in fact UTF-8, as an editor saves a report,\n"
+      "which reads as the code page with its Cyrillic texts wrong, the results header's line,\n"
+      "how it was recognised (by its Russian or English captions, or by the table's structure)\n"
+      "and its captions, the number of passes, the lines after the header that were skipped,\n"
+      "the lines stored as passes that do not look like data rows, gaps and repeats in the\n"
+      "report's own pass numbers (the first cell of each row), and per column the cells a sort\n"
+      "would refuse. At most 10 of each are shown.\n"
+      "Exits with 0 when a header was found, the text is not UTF-8 read as the code page, every\n"
+      "cell converts and no pass number is missing, and with 1 otherwise.");
   command->add_option("REPORT", *report, "the MT4 optimization report (.htm)")
       ->required()
       ->type_name("");
