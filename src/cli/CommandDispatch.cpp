@@ -47,7 +47,10 @@ int WrongUse(CLI::App& tool, std::string_view message, std::ostream& err) {
 int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   CLI::App tool("Reads MT4 optimization reports without the window.", kProgram);
   UseHelpLayout(tool, "COMMAND ARGUMENTS");
-  tool.footer("\"" + std::string(kProgram) + " COMMAND --help\" describes a command.");
+  tool.footer(
+      "Every command but check stops, writing nothing, on a file without a results table or\n"
+      "without passes.\n\"" +
+      std::string(kProgram) + " COMMAND --help\" describes a command.");
   tool.require_subcommand(1);
   // Paths such as /reports/a.htm are paths on every system, never options.
   tool.allow_windows_style_options(false);

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include <cli/check/PassNumbers.h>
+#include <core/CodePage.h>
 
+#include "ReportGenerator.h"
 #include "RunTool.h"
 #include "TestFiles.h"
 
@@ -51,6 +53,28 @@ TEST(CheckCommandTest, NamesTheEncodingItFound) {
     const ToolRun run = RunTool({"check", DataPath(report)});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, encoding + afterEncoding) << report;
+  }
+}
+
+// What an editor writes when a user opens the report and saves it: the Russian report, and a clean
+// one whose English header the code page cannot misread, so that the text alone makes it unclean.
+TEST(CheckCommandTest, SaysWhenTheTextIsUtf8WithoutAByteOrderMark) {
+  std::string english = ReadBytes(DataPath("report-clean.htm"));
+  english.replace(english.find(ResultsHeaderLine()), ResultsHeaderLine().size(),
+                  "<tr bgcolor=\"#C0C0C0\" align=right><td>Pass</td><td>Profit</td><td>Total "
+                  "trades</td><td>Profit factor</td><td>Expected Payoff</td><td>Drawdown "
+                  "$</td><td>Drawdown %</td></tr>");
+  const TempDir dir;
+  for (const std::string& ansi : {ReadBytes(DataPath("report-cp1251.htm")), english}) {
+    const ToolRun run = RunTool({"check", dir.Write("resaved.htm", AnsiToUtf8(ansi))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.starts_with(
+        "Encoding: Windows-1251, no byte-order mark\n"
+        "Text: looks like UTF-8 without a byte-order mark, not Windows-1251, so its Cyrillic texts "
+        "come out wrong; save the report again as UTF-8 with a byte-order mark or in "
+        "Windows-1251, or export it again from the terminal\n"))
+        << run.out;
+    EXPECT_TRUE(run.out.ends_with("The report is not clean.\n")) << run.out;
   }
 }
 

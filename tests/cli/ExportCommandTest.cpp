@@ -87,15 +87,6 @@ INSTANTIATE_TEST_SUITE_P(PassNumbers, ExportCommandFailureTest,
                                          NotAPass("Huge", "99999999999999999999999")),
                          [](const auto& testCase) { return std::string(testCase.param.name); });
 
-TEST(ExportCommandFailureTest, ReportWithoutPassesHasNoPassOne) {
-  const TempDir dir;
-  const std::string report = dir.Write("empty.htm", "<html>\r\n</html>\r\n");
-  const ToolRun run = RunTool({"export", report, "1", "-o", "-"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "Pass \"1\" does not exist: the report holds no passes.\n");
-}
-
 TEST(ExportCommandFailureTest, UncreatableFileIsReportedWithItsFullPath) {
   const TempDir dir;
   const std::string setPath = (dir.Path() / "missing" / "pass.set").string();

@@ -107,12 +107,6 @@ TEST(ListTest, EscapesTabsAndBackslashesInsideFields) {
                          "1\t1\\t5\t3\t\\\\\t4\t5\t6\tA=1\\t2; B=\\\\; \">7\n");
 }
 
-TEST(ListTest, ReportWithoutPassesPrintsTheNamesOnly) {
-  const TempDir dir;
-  const std::string report = dir.Write("empty.htm", "<html>\r\n<body></body>\r\n</html>\r\n");
-  EXPECT_EQ(RunTool({"list", report, "--format", "tsv"}).out, std::string(kTsvNames) + "\n");
-}
-
 TEST(ListTest, GeneratedReportListsEveryPassInFileOrder) {
   const TempDir dir;
   const std::string report = (dir.Path() / "generated.htm").string();

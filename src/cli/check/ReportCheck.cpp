@@ -7,6 +7,9 @@
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
+#include <core/Utf8Text.h>
+
+#include "HeaderCaptions.h"
 
 namespace kvl::cli {
 
@@ -50,16 +53,21 @@ class CheckingListener final : public core::ReportLineListener {
 
   void TextEncoding(core::ReportFile::Encoding encoding) override { check_.encoding = encoding; }
 
-  void Header(std::size_t line, core::HeaderLanguage, std::string_view) override {
-    if (check_.headerLine) {
+  void Header(std::size_t line, core::HeaderLanguage language, std::string_view text) override {
+    if (check_.header) {
       check_.skippedLines.push_back(line);
-    } else {
-      check_.headerLine = line;
+      return;
+    }
+    ReportCheck::Header& header = check_.header.emplace();
+    header.line = line;
+    header.language = language;
+    for (const std::string_view caption : HeaderCaptions(text)) {
+      header.captions.push_back(core::AnsiToUtf8(caption));
     }
   }
 
   void Skipped(std::size_t line) override {
-    if (check_.headerLine) check_.skippedLines.push_back(line);
+    if (check_.header) check_.skippedLines.push_back(line);
   }
 
   void Stored(std::size_t line, std::string_view text, const core::PassRecord& pass) override {
@@ -77,15 +85,24 @@ class CheckingListener final : public core::ReportLineListener {
   std::vector<std::string> firstCells_;
 };
 
+// The load keeps no skipped line's bytes and writes the pass numbers over the stored lines'
+// starts, so the bytes are read once more, before the load, so that the two copies are never
+// held at once.
+bool IsUtf8WithoutMark(const std::string& path) {
+  const core::ReportFile file = core::ReadReportFile(path);
+  return file.encoding == core::ReportFile::Encoding::Ansi && core::LooksLikeUtf8(file.body);
+}
+
 }  // namespace
 
 bool ReportCheck::Clean() const {
-  return headerLine && numbers.gaps.empty() && numbers.notNumbers.empty() &&
+  return header && !utf8WithoutMark && numbers.gaps.empty() && numbers.notNumbers.empty() &&
          std::ranges::all_of(refusals, [](const Refusals& r) { return r.count == 0; });
 }
 
 ReportCheck CheckReport(const std::string& path) {
   ReportCheck check;
+  check.utf8WithoutMark = IsUtf8WithoutMark(path);
   CheckingListener listener(check);
   core::PassTable table;
   core::LoadReport(path, table, listener);

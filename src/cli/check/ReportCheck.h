@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <core/ReportFile.h>
+#include <core/ReportLoader.h>
 #include <core/ResultColumns.h>
 
 #include "PassNumbers.h"
@@ -23,8 +24,18 @@ struct ReportCheck {
     std::string firstText;      // UTF-8
   };
 
+  // The first results header.
+  struct Header {
+    std::size_t line = 0;  // from 1
+    core::HeaderLanguage language = core::HeaderLanguage::kRussian;
+    std::vector<std::string> captions;  // UTF-8, HeaderCaptions; none when they cannot be read
+  };
+
   core::ReportFile::Encoding encoding = core::ReportFile::Encoding::Ansi;
-  std::optional<std::size_t> headerLine;  // the first results header, from line 1
+  // Read as the ANSI code page, for want of a byte-order mark, the text is well-formed UTF-8
+  // beyond ASCII (LooksLikeUtf8): what an editor saves, and its texts come out wrong.
+  bool utf8WithoutMark = false;
+  std::optional<Header> header;
   std::size_t passes = 0;
   // Lines after the header that the loader skips: not data rows, and further header lines.
   std::vector<std::size_t> skippedLines;
@@ -34,7 +45,8 @@ struct ReportCheck {
   std::array<Refusals, core::kResultColumns.size()>
       refusals;  // by column id; the index never fails
 
-  // A header was found, every cell converts, and every pass number is a number with no gap.
+  // A header was found, the text is not UTF-8 read as ANSI, every cell converts, and every pass
+  // number is a number with no gap.
   bool Clean() const;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <cli/HelpFormatter.h>
+#include <cli/check/HeaderDescription.h>
 #include <cli/check/ReportCheck.h>
 #include <core/CodePage.h>
 
@@ -29,6 +30,16 @@ std::string EncodingName(core::ReportFile::Encoding encoding) {
       break;
   }
   return core::AnsiCodePageName() + ", no byte-order mark";
+}
+
+// An editor that saved the report again wrote it in UTF-8 without a mark, which reads as the ANSI
+// code page.
+void WriteUtf8WithoutMark(std::ostream& out, const ReportCheck& check) {
+  if (!check.utf8WithoutMark) return;
+  out << "Text: looks like UTF-8 without a byte-order mark, not " << core::AnsiCodePageName()
+      << ", so its Cyrillic texts come out wrong; save the report again as UTF-8 with a "
+         "byte-order mark or in "
+      << kReportCodePage << ", or export it again from the terminal\n";
 }
 
 // A system whose ANSI code page is not the reports' still reads them in its own: the header's
@@ -110,13 +121,10 @@ void WriteRefusals(std::ostream& out, const ReportCheck& check) {
 int RunCheck(const std::string& report, std::ostream& out) {
   const ReportCheck check = CheckReport(report);
   out << "Encoding: " << EncodingName(check.encoding) << '\n';
+  WriteUtf8WithoutMark(out, check);
   WriteCodePage(out);
-  out << "Results header: ";
-  if (check.headerLine) {
-    out << "line " << *check.headerLine << '\n';
-  } else {
-    out << "not found\n";
-  }
+  out << "Results header: " << (check.header ? HeaderDescription(*check.header) : "not found")
+      << '\n';
   out << "Passes: " << check.passes << '\n';
   out << "Skipped lines after the header: ";
   WriteLines(out, check.skippedLines);
@@ -137,12 +145,15 @@ ToolCommand AddCheckCommand(CLI::App& tool) {
   command->footer(
       "Reads the optimization report REPORT as \"list\" does and tells what it found: the\n"
       "encoding (and the system's code page where that is not Windows-1251, the reports' own),\n"
-      "the line of the results header, the number of passes, the lines after the header that\n"
-      "were skipped, the lines stored as passes that do not look like data rows,\n"
-      "gaps and repeats in the report's own pass numbers (the first cell of each row), and per\n"
-      "column the cells a sort would refuse. At most 10 of each are shown.\n"
-      "Exits with 0 when a header was found, every cell converts and no pass number is missing,\n"
-      "and with 1 otherwise.");
+      "whether a text without a byte-order mark is in fact UTF-8, as an editor saves a report,\n"
+      "which reads as the code page with its Cyrillic texts wrong, the results header's line,\n"
+      "how it was recognised (by its Russian or English captions, or by the table's structure)\n"
+      "and its captions, the number of passes, the lines after the header that were skipped,\n"
+      "the lines stored as passes that do not look like data rows, gaps and repeats in the\n"
+      "report's own pass numbers (the first cell of each row), and per column the cells a sort\n"
+      "would refuse. At most 10 of each are shown.\n"
+      "Exits with 0 when a header was found, the text is not UTF-8 read as the code page, every\n"
+      "cell converts and no pass number is missing, and with 1 otherwise.");
   command->add_option("REPORT", *report, "the MT4 optimization report (.htm)")
       ->required()
       ->type_name("");

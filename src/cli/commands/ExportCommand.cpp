@@ -10,11 +10,11 @@
 
 #include <cli/HelpFormatter.h>
 #include <cli/UsageError.h>
+#include <cli/reports/ReportPasses.h>
 #include <cli/selection/SelectionArguments.h>
 #include <cli/setfiles/BatchExport.h>
 #include <cli/setfiles/SetFileTemplate.h>
 #include <core/Exceptions.h>
-#include <core/ReportLoader.h>
 #include <core/SetFile.h>
 #include <core/Utf8Path.h>
 
@@ -47,7 +47,8 @@ struct ExportOptions {
   std::vector<CLI::Option*> batchOnly;
 };
 
-// The pass numbered `text`: decimal digits naming one of the report's passes 1 to count.
+// The pass numbered `text`: decimal digits naming one of the report's passes 1 to count, of
+// which there is at least one.
 std::size_t PassOfArgument(std::string_view text, std::size_t count) {
   std::size_t number = 0;
   const char* end = text.data() + text.size();
@@ -55,9 +56,8 @@ std::size_t PassOfArgument(std::string_view text, std::size_t count) {
   if (!text.empty() && error == std::errc() && stop == end && number >= 1 && number <= count) {
     return number;
   }
-  const std::string passes = count == 0 ? "no passes" : "passes 1 to " + std::to_string(count);
-  throw core::Exception("Pass \"" + std::string(text) + "\" does not exist: the report holds " +
-                        passes);
+  throw core::Exception("Pass \"" + std::string(text) +
+                        "\" does not exist: the report holds passes 1 to " + std::to_string(count));
 }
 
 // Which of the two forms was called; raises UsageError for a mix of both or neither.
@@ -85,7 +85,7 @@ std::optional<std::string> SetTemplate(const ExportArguments& args, const Export
 void ExportOnePass(const ExportArguments& args, const std::optional<std::string>& setTemplate,
                    std::ostream& out) {
   core::PassTable table;
-  const auto count = static_cast<std::size_t>(core::LoadReport(args.report, table));
+  const std::size_t count = LoadReportPasses(args.report, table);
   const std::size_t pass = PassOfArgument(args.pass, count);
   // The pass numbered n stays in slot n-1.
   const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);

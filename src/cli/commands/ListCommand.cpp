@@ -11,8 +11,8 @@
 #include <cli/UsageError.h>
 #include <cli/formats/ListFormats.h>
 #include <cli/parametermap/RobustColumns.h>
+#include <cli/reports/ReportPasses.h>
 #include <cli/selection/SelectionArguments.h>
-#include <core/ReportLoader.h>
 
 namespace kvl::cli {
 
@@ -47,7 +47,7 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
     return;
   }
   // The figures are read by pass, before the sorts list the passes in their order.
-  const auto count = static_cast<std::size_t>(core::LoadReport(args.report, table));
+  const std::size_t count = LoadReportPasses(args.report, table);
   const RobustColumns robust(table, count, *args.robust);
   const std::vector<ListedColumn> figures = robust.Listed();
   columns.insert(columns.end(), figures.begin(), figures.end());

@@ -1,8 +1,8 @@
 #include "ReportParameters.h"
 
+#include <cli/reports/ReportPasses.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
-#include <core/ReportLoader.h>
 
 namespace kvl::cli {
 
@@ -19,8 +19,7 @@ std::string NameList(const std::vector<core::MapParameter>& parameters) {
 }  // namespace
 
 ReportParameters::ReportParameters(const std::string& path)
-    : count(static_cast<std::size_t>(core::LoadReport(path, table))),
-      space(core::ParameterSpace::Read(table, count)) {}
+    : count(LoadReportPasses(path, table)), space(core::ParameterSpace::Read(table, count)) {}
 
 std::string LeftOutText(const core::LeftOutPass& pass) {
   const std::string name = core::AnsiToUtf8(pass.name);

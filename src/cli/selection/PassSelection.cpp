@@ -8,12 +8,12 @@
 #include <string>
 
 #include <cli/UsageError.h>
+#include <cli/reports/ReportPasses.h>
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ListedRows.h>
 #include <core/CellConvert.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
-#include <core/ReportLoader.h>
 #include <core/sort/RowOrder.h>
 
 namespace kvl::cli {
@@ -134,7 +134,7 @@ SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
 
 SelectedRows SelectReportRows(const std::string& path, core::PassTable& table,
                               const PassSelection& selection, std::ostream& err) {
-  const auto count = static_cast<std::size_t>(core::LoadReport(path, table));
+  const std::size_t count = LoadReportPasses(path, table);
   SelectedRows rows = SelectRows(table, count, selection);
   ReportLeftOut(selection, rows, err);
   return rows;

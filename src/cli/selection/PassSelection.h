@@ -47,7 +47,7 @@ SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection);
 
 // Loads the report at `path` into `table` and selects its rows; with skipBad, says on `err` how
-// many were left out. Raises EFOpenError when the report cannot be opened.
+// many were left out. Fails as LoadReportPasses does on a file without passes.
 SelectedRows SelectReportRows(const std::string& path, core::PassTable& table,
                               const PassSelection& selection, std::ostream& err);
 

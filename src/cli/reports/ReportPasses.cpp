@@ -1,0 +1,35 @@
+#include "ReportPasses.h"
+
+#include <core/Exceptions.h>
+#include <core/ReportLoader.h>
+
+namespace kvl::cli {
+
+namespace {
+
+class HeaderWatch final : public core::ReportLineListener {
+ public:
+  void TextEncoding(core::ReportFile::Encoding) override {}
+  void Header(std::size_t, core::HeaderLanguage, std::string_view) override { seen = true; }
+  void Skipped(std::size_t) override {}
+  void Stored(std::size_t, std::string_view, const core::PassRecord&) override {}
+
+  bool seen = false;
+};
+
+}  // namespace
+
+std::size_t LoadReportPasses(const std::string& path, core::PassTable& table) {
+  HeaderWatch header;
+  const auto count = static_cast<std::size_t>(core::LoadReport(path, table, header));
+  if (!header.seen) {
+    throw core::Exception("No results table found in " + path +
+                          ": it is not an MT4 optimization report");
+  }
+  if (count == 0) {
+    throw core::Exception("No passes in " + path + ": its results table has no rows");
+  }
+  return count;
+}
+
+}  // namespace kvl::cli
