@@ -40,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"report-cp1251.htm", "report-cp1251-check.txt", 1},
                     // A repeated number, a further header, more than ten skipped lines, a stored
                     // line that is no data row and whose first cell is no number.
-                    CheckCase{"report-faults.htm", "report-faults-check.txt", 1}));
+                    CheckCase{"report-faults.htm", "report-faults-check.txt", 1},
+                    // The same as report-cp1251.htm, its header found by the English caption.
+                    CheckCase{"report-english.htm", "report-english-check.txt", 1}));
 
 TEST(CheckCommandTest, NamesTheEncodingItFound) {
   const std::vector<std::pair<std::string, std::string>> cases = {

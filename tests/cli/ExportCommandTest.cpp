@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ExportCase{"report-cp1251.htm", "1", "report-pass-1.set"},
                     ExportCase{"report-cp1251.htm", "8", "report-pass-8.set"},
                     ExportCase{"report-utf8-bom.htm", "7", "report-pass-7.set"},
-                    ExportCase{"report-utf16le-bom.htm", "012", "report-pass-12.set"}));
+                    ExportCase{"report-utf16le-bom.htm", "012", "report-pass-12.set"},
+                    ExportCase{"report-english.htm", "4", "report-pass-4.set"}));
 
 TEST(ExportCommandTest, ReplacesAnExistingFile) {
   const TempDir dir;

@@ -60,9 +60,9 @@ TEST_P(ListFixtureTest, TsvPrintsEveryPassAsStoredInUtf8) {
   EXPECT_EQ(withParams.out, ReadBytes(DataPath("report-list-params.tsv")));
 }
 
-INSTANTIATE_TEST_SUITE_P(EachEncoding, ListFixtureTest,
+INSTANTIATE_TEST_SUITE_P(EachEncodingAndLanguage, ListFixtureTest,
                          testing::Values("report-cp1251.htm", "report-utf8-bom.htm",
-                                         "report-utf16le-bom.htm"));
+                                         "report-utf16le-bom.htm", "report-english.htm"));
 
 TEST(ListTableTest, AlignsEveryFieldUnderItsCaptionCountingCharacters) {
   const ToolRun run = RunTool({"list", DataPath("report-cp1251.htm"), "--params"});

@@ -20,16 +20,17 @@ class HeaderWatch final : public core::ReportLineListener {
 }  // namespace
 
 std::size_t LoadReportPasses(const std::string& path, core::PassTable& table) {
+  const auto count = static_cast<std::size_t>(core::LoadReport(path, table));
+  if (count > 0) return count;
+  // Only a refusal needs to know why: the report is read again, listened to, rather than every
+  // load paying for a listener.
   HeaderWatch header;
-  const auto count = static_cast<std::size_t>(core::LoadReport(path, table, header));
+  core::LoadReport(path, table, header);
   if (!header.seen) {
     throw core::Exception("No results table found in " + path +
                           ": it is not an MT4 optimization report");
   }
-  if (count == 0) {
-    throw core::Exception("No passes in " + path + ": its results table has no rows");
-  }
-  return count;
+  throw core::Exception("No passes in " + path + ": its results table has no rows");
 }
 
 }  // namespace kvl::cli
