@@ -2,7 +2,8 @@
 // decoded whole to UTF-16 whatever its encoding, cut into lines one character at a time. The
 // count must be the number of rows the table holds, numbered from 1, each the row that the
 // reference parser gives for its line, and the loader must write no slot past them. A listener
-// must hear every line once, in order, with the model's verdict on it.
+// must hear every line once, in order, with the model's verdict on it. The test of the bytes for
+// UTF-8 that the tool's check makes is held against a decoder of its own.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@
 #include <core/CodePage.h>
 #include <core/PassTable.h>
 #include <core/ReportLoader.h>
+#include <core/Utf8Text.h>
 
 #include "FuzzCheck.h"
 #include "ReferenceHeader.h"
@@ -98,6 +100,34 @@ ModelReport ReadModel(std::string_view bytes) {
   return model;
 }
 
+// Well-formed UTF-8 with a character beyond ASCII, by code-point arithmetic: each sequence's
+// value must need its length, and be no surrogate and at most U+10FFFF.
+bool ModelLooksLikeUtf8(std::string_view bytes) {
+  bool beyondAscii = false;
+  for (std::size_t k = 0; k < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[k]);
+    const std::size_t length = lead < 0x80       ? 1
+                               : lead >> 5 == 6  ? 2
+                               : lead >> 4 == 14 ? 3
+                               : lead >> 3 == 30 ? 4
+                                                 : 0;
+    if (length == 0 || k + length > bytes.size()) return false;
+    std::uint32_t value = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t c = 1; c < length; ++c) {
+      const auto next = static_cast<unsigned char>(bytes[k + c]);
+      if (next >> 6 != 2) return false;
+      value = value << 6 | (next & 0x3F);
+    }
+    const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < least[length] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
+      return false;
+    }
+    beyondAscii = beyondAscii || length > 1;
+    k += length;
+  }
+  return beyondAscii;
+}
+
 ReportFile::Encoding ModelEncoding(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) return ReportFile::Encoding::Utf8;
   if (bytes.starts_with("\xFF\xFE")) return ReportFile::Encoding::Utf16LE;
@@ -159,6 +189,7 @@ void WriteReport(const std::string& path, std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteReport(ReportPath(), bytes);
+  FUZZ_CHECK(LooksLikeUtf8(bytes) == ModelLooksLikeUtf8(bytes));
   const ModelReport model = ReadModel(bytes);
   const std::vector<PassRecord>& expected = model.passes;
 
