@@ -10,9 +10,9 @@ const char* FindLineEnd(const char* from, const char* end) noexcept;
 const char16_t* FindLineEnd(const char16_t* from, const char16_t* end) noexcept;
 
 // Calls visit(line, isLast) for every line of `text`, in order, as one pass over it, or until a
-// visit that returns bool returns false. A line ends
-// at CR LF, a lone LF or a lone CR; the text ends at its first NUL, and a break at the very end
-// adds no empty last line. The views point into `text`.
+// visit that returns bool returns false. A line ends at CR LF, a lone LF or a lone CR; the text
+// ends at its first NUL, and a break at the very end adds no empty last line. The views point
+// into `text`.
 template <class CharT, class Visit>
 void ForEachReportLine(std::basic_string_view<CharT> text, Visit&& visit) {
   const CharT* line = text.data();
