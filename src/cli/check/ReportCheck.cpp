@@ -8,8 +8,7 @@
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
 #include <core/Utf8Text.h>
-
-#include "HeaderCaptions.h"
+#include <core/resultsheader/TableStructure.h>
 
 namespace kvl::cli {
 
@@ -61,7 +60,7 @@ class CheckingListener final : public core::ReportLineListener {
     ReportCheck::Header& header = check_.header.emplace();
     header.line = line;
     header.language = language;
-    for (const std::string_view caption : HeaderCaptions(text)) {
+    for (const std::string_view caption : core::CaptionsOfCaptionRow(text)) {
       header.captions.push_back(core::AnsiToUtf8(caption));
     }
   }

@@ -28,7 +28,7 @@ struct ReportCheck {
   struct Header {
     std::size_t line = 0;  // from 1
     core::HeaderLanguage language = core::HeaderLanguage::kRussian;
-    std::vector<std::string> captions;  // UTF-8, HeaderCaptions; none when they cannot be read
+    std::vector<std::string> captions;  // UTF-8; none when the line is no caption row
   };
 
   core::ReportFile::Encoding encoding = core::ReportFile::Encoding::Ansi;

@@ -1,6 +1,7 @@
 #include "ResultsHeader.h"
 
 #include <cstring>
+#include <vector>
 
 #include <core/CodePage.h>
 #include <core/ReportLineScan.h>
@@ -79,9 +80,9 @@ template <class CharT>
 std::optional<ResultsHeader<CharT>> FindResultsHeader(std::basic_string_view<CharT> text) {
   using View = std::basic_string_view<CharT>;
   std::optional<ResultsHeader<CharT>> found;
-  // The line before, and its first caption when it is a caption row.
+  // The line before, and its captions when it is a caption row.
   View before;
-  std::optional<View> captionBefore;
+  std::vector<View> captionsBefore;
   ForEachReportLine(text, [&](View line, bool last) {
     if (!last && RussianMarker<CharT>().OnLine(line)) {
       found = ResultsHeader<CharT>{line.data(), HeaderLanguage::kRussian, RussianMarker<CharT>()};
@@ -93,12 +94,12 @@ std::optional<ResultsHeader<CharT>> FindResultsHeader(std::basic_string_view<Cha
       return true;
     }
     if (!found) {
-      if (captionBefore && IsDataRowOfKnownForm(line)) {
+      if (!captionsBefore.empty() && IsDataRowOfKnownForm(line)) {
         found = ResultsHeader<CharT>{before.data(), HeaderLanguage::kByStructure,
-                                     HeaderMarker<CharT>(*captionBefore)};
+                                     HeaderMarker<CharT>(captionsBefore.front())};
       }
       before = line;
-      captionBefore = FirstCaptionOfCaptionRow(line);
+      captionsBefore = CaptionsOfCaptionRow(line);
     }
     return true;
   });

@@ -1,6 +1,7 @@
 #include "TableStructure.h"
 
 #include <array>
+#include <optional>
 
 namespace kvl::core {
 
@@ -55,28 +56,26 @@ class LineReader {
 }  // namespace
 
 template <class CharT>
-std::optional<std::basic_string_view<CharT>> FirstCaptionOfCaptionRow(
+std::vector<std::basic_string_view<CharT>> CaptionsOfCaptionRow(
     std::basic_string_view<CharT> line) {
   static constexpr auto kRowStart = Ascii<CharT>("align=right>");
   static constexpr auto kCellStart = Ascii<CharT>("<td>");
   static constexpr auto kCellEnd = Ascii<CharT>("</td>");
   static constexpr auto kRowEnd = Ascii<CharT>("</tr>");
   const std::size_t start = line.find(kRowStart);
-  if (start == 0 || start == line.npos) return std::nullopt;
+  if (start == 0 || start == line.npos) return {};
   LineReader<CharT> row(line.substr(start + kRowStart.size()));
-  std::optional<std::basic_string_view<CharT>> first;
-  std::size_t captions = 0;
+  std::vector<std::basic_string_view<CharT>> captions;
   while (!row.Take(kRowEnd)) {
-    if (!row.Take(kCellStart)) return std::nullopt;
+    if (!row.Take(kCellStart)) return {};
     const auto caption = row.TakeCell(kCellEnd);
-    if (!caption || caption->empty()) return std::nullopt;
-    if (!first) first = caption;
-    ++captions;
+    if (!caption || caption->empty()) return {};
+    captions.push_back(*caption);
   }
   // Further columns, as a terminal that adds one to its results may write, are passed over like
   // a data row's further cells.
-  if (captions < kLeastCaptions) return std::nullopt;
-  return first;
+  if (captions.size() < kLeastCaptions) return {};
+  return captions;
 }
 
 template <class CharT>
@@ -99,8 +98,8 @@ bool IsDataRowOfKnownForm(std::basic_string_view<CharT> line) {
   return row.TakeCell(kCellEnd).has_value();
 }
 
-template std::optional<std::string_view> FirstCaptionOfCaptionRow(std::string_view);
-template std::optional<std::u16string_view> FirstCaptionOfCaptionRow(std::u16string_view);
+template std::vector<std::string_view> CaptionsOfCaptionRow(std::string_view);
+template std::vector<std::u16string_view> CaptionsOfCaptionRow(std::u16string_view);
 template bool IsDataRowOfKnownForm(std::string_view);
 template bool IsDataRowOfKnownForm(std::u16string_view);
 

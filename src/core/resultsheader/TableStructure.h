@@ -1,7 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kvl::core {
 
@@ -10,10 +10,9 @@ namespace kvl::core {
 
 // A caption row: "align=right>" after at least one other character, then seven or more cells
 // "<td>caption</td>", each caption at least one character long and without '<', then "</tr>".
-// Returns the first caption, or nothing when `line` is no caption row.
+// Returns its captions, or none when `line` is no caption row.
 template <class CharT>
-std::optional<std::basic_string_view<CharT>> FirstCaptionOfCaptionRow(
-    std::basic_string_view<CharT> line);
+std::vector<std::basic_string_view<CharT>> CaptionsOfCaptionRow(std::basic_string_view<CharT> line);
 
 // A data row: a "<td title=" before the line's first "</td>", which opens the profit cell
 // ("</td><td class=mspt>"), then the profit, trades, profit factor, expected payoff, drawdown and
@@ -22,8 +21,8 @@ std::optional<std::basic_string_view<CharT>> FirstCaptionOfCaptionRow(
 template <class CharT>
 bool IsDataRowOfKnownForm(std::basic_string_view<CharT> line);
 
-extern template std::optional<std::string_view> FirstCaptionOfCaptionRow(std::string_view);
-extern template std::optional<std::u16string_view> FirstCaptionOfCaptionRow(std::u16string_view);
+extern template std::vector<std::string_view> CaptionsOfCaptionRow(std::string_view);
+extern template std::vector<std::u16string_view> CaptionsOfCaptionRow(std::u16string_view);
 extern template bool IsDataRowOfKnownForm(std::string_view);
 extern template bool IsDataRowOfKnownForm(std::u16string_view);
 
