@@ -12,6 +12,7 @@
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ListedRows.h>
 #include <core/CellConvert.h>
+#include <core/CellKey.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/sort/RowOrder.h>
@@ -32,11 +33,28 @@ std::optional<PassField> FieldRead(const WhereCondition& condition) {
   return std::nullopt;
 }
 
-[[noreturn]] void RefuseRow(std::size_t row, const core::PassRecord& pass,
-                            const WhereCondition& condition, const core::EConvertError& error) {
+[[noreturn]] void RefuseRow(std::size_t row, const core::PassRecord& pass, std::string_view cell,
+                            const core::EConvertError& error) {
   throw core::EConvertError("Row " + std::to_string(row) + " (pass " +
-                            core::AnsiToUtf8(pass.Index) + "), " + condition.cell + ": " +
+                            core::AnsiToUtf8(pass.Index) + "), " + std::string(cell) + ": " +
                             error.Message());
+}
+
+// The sort says only which text it refused. It converts the cells in row order and leaves the
+// rows from the refused one on where they stood, and every cell before that one converts: the
+// first row of `order` whose cell is refused is the row it stopped at.
+[[noreturn]] void RefuseSortedRow(const core::PassTable& table, const core::RowOrder& order,
+                                  int columnId, const core::EConvertError& error) {
+  const core::ResultColumn& column = core::kResultColumns.at(static_cast<std::size_t>(columnId));
+  for (std::size_t row = 0; row < order.Count(); ++row) {
+    const core::PassRecord& pass = table[core::SlotOf(order.PassAt(core::Row{row}))];
+    try {
+      core::CellKey(column, pass.*column.field);
+    } catch (const core::EConvertError& refused) {
+      RefuseRow(row + 1, pass, column.name, refused);
+    }
+  }
+  throw error;
 }
 
 const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::string_view name) {
@@ -81,7 +99,7 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
                                         : core::CellToFloat(PassFigureText(slot, figureTexts[c]));
         holds = Satisfies(condition, operand) && holds;
       } catch (const core::EConvertError& error) {
-        if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
+        if (!selection.skipBad) RefuseRow(row + 1, pass, condition.cell, error);
         bad = true;
       }
     }
@@ -104,7 +122,11 @@ SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
   core::RowOrder order(count);
   for (const SortRequest& sort : selection.sorts) {
     if (sort.figureColumn.empty()) {
-      core::SortRows(table, sort.columnId, sort.largestFirst, order);
+      try {
+        core::SortRows(table, sort.columnId, sort.largestFirst, order);
+      } catch (const core::EConvertError& error) {
+        RefuseSortedRow(table, order, sort.columnId, error);
+      }
       continue;
     }
     // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either

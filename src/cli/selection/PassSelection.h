@@ -41,8 +41,8 @@ struct SelectedRows {
 // column's, with the empty figures last; one that no figure column answers raises UsageError. Every
 // condition's cell is read in every row, so the outcome does not hang on the order of the
 // conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
-// listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell raises
-// EConvertError as the window's sort does.
+// listed), its pass and its cell, unless skipBad leaves that row out; a cell that a sort refuses
+// raises EConvertError naming it alike, its row that in the order the sorts before it left.
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection);
 
