@@ -21,11 +21,6 @@ namespace kvl::cli {
 
 namespace {
 
-bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
-  return std::ranges::any_of(
-      conditions, [](const auto& c) { return c.column == nullptr && c.figureColumn.empty(); });
-}
-
 // The field of the table a condition reads: its column's, or the parameters; none for a figure.
 std::optional<PassField> FieldRead(const WhereCondition& condition) {
   if (condition.column != nullptr) return condition.column->field;
@@ -72,7 +67,6 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
 void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selection,
                       SelectedRows& selected) {
   std::vector<std::size_t>& slots = selected.slots;
-  const bool needsParameters = NeedsParameters(selection.conditions);
   std::vector<PassField> fieldsRead;
   // Each condition's figure texts, found once rather than once a row; empty for a table column.
   std::vector<std::span<const std::string_view>> figureTexts;
@@ -87,15 +81,13 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
     PrefetchAhead(table, slots, row, fieldsRead);
     const std::size_t slot = slots[row];
     const core::PassRecord& pass = table[slot];
-    const std::vector<PanelParameter> parameters =
-        needsParameters ? PanelParameters(pass.Params) : std::vector<PanelParameter>();
     bool holds = true;
     bool bad = false;
     for (std::size_t c = 0; c < selection.conditions.size(); ++c) {
       const WhereCondition& condition = selection.conditions[c];
       try {
         const long double operand = condition.figureColumn.empty()
-                                        ? ConditionOperand(condition, pass, parameters)
+                                        ? ConditionOperand(condition, pass)
                                         : core::CellToFloat(PassFigureText(slot, figureTexts[c]));
         holds = Satisfies(condition, operand) && holds;
       } catch (const core::EConvertError& error) {
