@@ -96,6 +96,10 @@ struct FilterCase {
 
 class ListFilterTest : public testing::TestWithParam<FilterCase> {};
 
+constexpr const char* kUnknownLot =
+    "--where param:Lot: no such parameter; the optimized parameters are TakeProfit, StopLoss, "
+    "Lots, Comment, the constant ones none.\n";
+
 TEST_P(ListFilterTest, ListsThePassesThatMeetEveryCondition) {
   const FilterCase& c = GetParam();
   std::vector<std::string> args = {"list", DataPath("report-cp1251.htm"), "--format", "tsv"};
@@ -149,6 +153,12 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {},
                    "Row 1 (pass 1), param:LogFile: the pass has no such parameter.\n"},
+        FilterCase{"UnknownParameter", {"--where", "param:Lot=0.1"}, 1, {}, kUnknownLot},
+        FilterCase{"UnknownParameterIsNoRowToSkip",
+                   {"--where", "trades>0", "--where", "param:Lot=0.1", "--skip-bad"},
+                   1,
+                   {},
+                   kUnknownLot},
         FilterCase{"BadCellsSkipped",
                    {"--where", "profit>0", "--where", "profit-factor>1", "--skip-bad"},
                    0,

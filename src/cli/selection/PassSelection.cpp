@@ -17,6 +17,8 @@
 #include <core/Exceptions.h>
 #include <core/sort/RowOrder.h>
 
+#include "KnownParameters.h"
+
 namespace kvl::cli {
 
 namespace {
@@ -108,6 +110,7 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
 
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection) {
+  RequireKnownParameters(table, count, selection.conditions);
   for (const SortRequest& sort : selection.sorts) {
     if (!sort.figureColumn.empty()) FigureColumnNamed(selection, sort.figureColumn);
   }

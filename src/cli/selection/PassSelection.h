@@ -37,12 +37,14 @@ struct SelectedRows {
 
 // Lists passes 1 to count of `table` in the order that the sorts, applied in turn as header
 // clicks would be (SortRows), leave them, keeps the rows that meet every condition, then takes
-// the limit. A sort by a figure column orders the rows by its numbers as a header click orders a
-// column's, with the empty figures last; one that no figure column answers raises UsageError. Every
-// condition's cell is read in every row, so the outcome does not hang on the order of the
-// conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
-// listed), its pass and its cell, unless skipBad leaves that row out; a cell that a sort refuses
-// raises EConvertError naming it alike, its row that in the order the sorts before it left.
+// the limit. A condition on a parameter that no pass carries raises Exception before anything
+// else (RequireKnownParameters). A sort by a figure column orders the rows by its numbers as a
+// header click orders a column's, with the empty figures last; one that no figure column answers
+// raises UsageError. Every condition's cell is read in every row, so the outcome does not hang on
+// the order of the conditions. A cell that does not convert raises EConvertError naming its row (1
+// for the first listed), its pass and its cell, unless skipBad leaves that row out; a cell that a
+// sort refuses raises EConvertError naming it alike, its row that in the order the sorts before it
+// left.
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection);
 

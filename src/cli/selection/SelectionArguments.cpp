@@ -58,7 +58,9 @@ const char* const kSelectionHelp =
     "      a parameter's name and value are trimmed of blanks, as for params.\n"
     "      Repeated, every condition must hold. A cell that does not convert, or a parameter\n"
     "      the pass lacks, fails the command naming its row and cell, unless --skip-bad\n"
-    "      leaves the row out and says on standard error how many were left out.\n"
+    "      leaves the row out and says on standard error how many were left out. A parameter\n"
+    "      that no pass carries fails the command before anything is written, listing the\n"
+    "      parameters there are.\n"
     "  The sorts apply first, then the conditions, then --limit or --top.\n";
 
 }  // namespace kvl::cli

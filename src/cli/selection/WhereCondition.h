@@ -15,7 +15,7 @@ struct WhereCondition {
 
   std::string cell;                            // "profit", "param:Lots": names the cell in messages
   const core::ResultColumn* column = nullptr;  // null when a parameter is compared
-  std::string parameter;                       // the parameter's name in the ANSI code page
+  std::string parameter;     // the parameter's name in the ANSI code page; empty for a column
   std::string figureColumn;  // a neighbourhood figure compared, such as profit-min
   Comparison comparison = Comparison::kEqual;
   long double number = 0;
