@@ -74,10 +74,12 @@ constexpr const char* kFormatHelp =
     "                     one step of its ordered values\n"
     "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
     "  COLUMN-mean        their mean, with two decimals\n"
-    "They are empty for a pass left out of the parameter map and, but for the neighbours, where\n"
-    "a cell of the neighbourhood does not convert. --sort profit-min:desc ranks the passes by\n"
-    "the worst profit around them, with empty figures last; --where compares them as it\n"
-    "compares a column, and an empty one as a cell that does not convert.\n";
+    "They are empty for a pass left out of the parameter map and, but for the neighbours, for a\n"
+    "pass without neighbours and where a cell of the neighbourhood does not convert.\n"
+    "--sort profit-min:desc ranks the passes by the worst profit around them, with empty\n"
+    "figures last; --where \"profit-neighbours>=2\" keeps those with two neighbours or more.\n"
+    "--where compares the figures as it compares a column, and an empty one as a cell that does\n"
+    "not convert.\n";
 
 }  // namespace
 

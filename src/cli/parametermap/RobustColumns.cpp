@@ -35,16 +35,21 @@ RobustColumns::RobustColumns(const core::PassTable& table, std::size_t count,
   const core::ColumnValues values = core::ColumnValues::Read(table, count, columnId);
   const std::vector<core::NeighbourhoodFigures> figures =
       core::FiguresOfEveryPass(core::Neighbourhoods::Find(space), values);
+  // A pass without neighbours would have its own cell as the min of its neighbourhood, and rank
+  // as if it stood on a plateau: the lone peaks that the figures are there to expose.
+  const auto hasNeighbourhood = [](const core::NeighbourhoodFigures& pass) {
+    return pass.found > 0;
+  };
   neighbours_.reserve(count);
   means_.reserve(count);
   for (const core::NeighbourhoodFigures& pass : figures) {
     neighbours_.push_back(pass.inMap ? std::to_string(pass.found) : std::string());
-    means_.push_back(pass.Mean());
+    means_.push_back(hasNeighbourhood(pass) ? pass.Mean() : std::string());
   }
   // The views are taken once the strings stand still.
   for (std::size_t p = 0; p < figures.size(); ++p) {
     texts_[0].push_back(neighbours_[p]);
-    texts_[1].push_back(figures[p].Min(values));
+    texts_[1].push_back(hasNeighbourhood(figures[p]) ? figures[p].Min(values) : std::string_view());
     texts_[2].push_back(means_[p]);
   }
 }

@@ -14,8 +14,9 @@ namespace kvl::cli {
 
 // The neighbourhood figures of every pass for one result column, as the three columns that
 // list --robust COLUMN adds: COLUMN-neighbours (the number of neighbours found), COLUMN-min and
-// COLUMN-mean over the pass and its neighbours. A pass left out of the map, or whose
-// neighbourhood holds a cell that does not convert, has empty cells there.
+// COLUMN-mean over the pass and its neighbours. A pass left out of the map has empty cells there;
+// one without neighbours, or whose neighbourhood holds a cell that does not convert, has an empty
+// min and mean.
 class RobustColumns {
  public:
   // Raises UsageError for a name that is not a result column other than the index.
