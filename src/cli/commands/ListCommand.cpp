@@ -73,6 +73,7 @@ constexpr const char* kFormatHelp =
     "  COLUMN-neighbours  the passes that differ from the pass in one optimized parameter, by\n"
     "                     one step of its ordered values\n"
     "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
+    "                     and read as COLUMN's cells are (trades as an integer)\n"
     "  COLUMN-mean        their mean, with two decimals\n"
     "They are empty for a pass left out of the parameter map and, but for the neighbours, for a\n"
     "pass without neighbours and where a cell of the neighbourhood does not convert.\n"

@@ -28,8 +28,13 @@ class RobustColumns {
   std::vector<FigureColumn> Sortable() const;
 
  private:
+  // The figures in the order of their columns; the min is a cell of the source column.
+  static constexpr std::size_t kNeighbours = 0;
+  static constexpr std::size_t kMin = 1;
+  static constexpr std::size_t kMean = 2;
   static constexpr std::size_t kFigures = 3;
 
+  const core::ResultColumn& source_;
   std::array<std::string, kFigures> names_;
   std::array<std::string, kFigures> captions_;
   std::vector<std::string> neighbours_;

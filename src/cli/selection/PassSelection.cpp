@@ -70,13 +70,13 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
                       SelectedRows& selected) {
   std::vector<std::size_t>& slots = selected.slots;
   std::vector<PassField> fieldsRead;
-  // Each condition's figure texts, found once rather than once a row; empty for a table column.
-  std::vector<std::span<const std::string_view>> figureTexts;
+  // Each condition's figure column, found once rather than once a row; null for a table column.
+  std::vector<const FigureColumn*> figures;
   for (const WhereCondition& condition : selection.conditions) {
     if (const std::optional<PassField> field = FieldRead(condition)) fieldsRead.push_back(*field);
-    figureTexts.push_back(condition.figureColumn.empty()
-                              ? std::span<const std::string_view>()
-                              : FigureColumnNamed(selection, condition.figureColumn).texts);
+    figures.push_back(condition.figureColumn.empty()
+                          ? nullptr
+                          : &FigureColumnNamed(selection, condition.figureColumn));
   }
   std::size_t kept = 0;
   for (std::size_t row = 0; row < slots.size(); ++row) {
@@ -88,9 +88,9 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
     for (std::size_t c = 0; c < selection.conditions.size(); ++c) {
       const WhereCondition& condition = selection.conditions[c];
       try {
-        const long double operand = condition.figureColumn.empty()
-                                        ? ConditionOperand(condition, pass)
-                                        : core::CellToFloat(PassFigureText(slot, figureTexts[c]));
+        const long double operand =
+            figures[c] == nullptr ? ConditionOperand(condition, pass)
+                                  : FigureKey(*figures[c], PassFigureText(slot, figures[c]->texts));
         holds = Satisfies(condition, operand) && holds;
       } catch (const core::EConvertError& error) {
         if (!selection.skipBad) RefuseRow(row + 1, pass, condition.cell, error);
@@ -107,6 +107,10 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
 }
 
 }  // namespace
+
+long double FigureKey(const FigureColumn& column, std::string_view text) {
+  return column.cellsOf != nullptr ? core::CellKey(*column.cellsOf, text) : core::CellToFloat(text);
+}
 
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection) {
@@ -126,14 +130,13 @@ SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
     }
     // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
     // direction rather than failing the sort as an empty cell of the table would.
-    const std::span<const std::string_view> texts =
-        FigureColumnNamed(selection, sort.figureColumn).texts;
+    const FigureColumn& figures = FigureColumnNamed(selection, sort.figureColumn);
     const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
                                                    : std::numeric_limits<long double>::infinity();
     core::SortRows(
-        [texts, emptyKey](core::PassNumber pass) {
-          const std::string_view text = PassFigureText(core::SlotOf(pass), texts);
-          return text.empty() ? emptyKey : core::CellToFloat(text);
+        [&figures, emptyKey](core::PassNumber pass) {
+          const std::string_view text = PassFigureText(core::SlotOf(pass), figures.texts);
+          return text.empty() ? emptyKey : FigureKey(figures, text);
         },
         sort.largestFirst, order);
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <core/PassTable.h>
+#include <core/ResultColumns.h>
 
 #include "SortOption.h"
 #include "WhereCondition.h"
@@ -19,7 +20,14 @@ namespace kvl::cli {
 struct FigureColumn {
   std::string_view name;
   std::span<const std::string_view> texts;  // ANSI numbers or empty, of the pass numbered k at k-1
+  // The result column whose cells the texts are, read with its conversion (CellKey); null for
+  // figures written as decimals, read with CellToFloat.
+  const core::ResultColumn* cellsOf = nullptr;
 };
+
+// A figure as a number, read as its column reads it. Raises EConvertError for one that does not
+// convert, an empty one included.
+long double FigureKey(const FigureColumn& column, std::string_view text);
 
 // Which of a report's passes a command takes, and in which order.
 struct PassSelection {
