@@ -133,6 +133,14 @@ TEST_F(BatchExportTest, RefusesTwoPassesOfOneNameEvenWithForce) {
   EXPECT_FALSE(fs::exists(folder_));
 }
 
+TEST_F(BatchExportTest, AnUnknownParameterStopsTheExportBeforeTheFolderIsMade) {
+  const ToolRun run = Export({"--top", "3", "--where", "param:Lot=0.1", "--skip-bad"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.starts_with("--where param:Lot: no such parameter; ")) << run.err;
+  EXPECT_FALSE(fs::exists(folder_));
+}
+
 TEST_F(BatchExportTest, AFailureHalfwayNamesTheFileAndLeavesTheFilesBeforeItWhole) {
   fs::create_directories(File("3.set"));  // the second file's name, taken by a folder
   const ToolRun run = Export({"--top", "3", "--sort", "drawdown:desc", "--force"});

@@ -163,20 +163,26 @@ TEST(ListSortTest, AppliesEachSortInTurn) {
       (std::vector<std::string>{"12", "11", "10", "9", "8", "7", "6", "5", "4", "3", "2", "1"}));
 }
 
-TEST(ListSortTest, ARefusedCellIsOneLineAndExitsWithOne) {
+// The row is the refused cell's in the order that the sorts before left.
+TEST(ListSortTest, ARefusedCellIsOneLineNamingItsRowPassAndColumn) {
   struct Case {
-    const char* sort;
+    std::vector<std::string> sorts;
     std::string message;
   };
   const Case cases[] = {
-      {"profit:desc", "'87,40' is not a valid floating point value.\n"},
-      {"profit-factor:asc", "'' is not a valid floating point value.\n"},
+      {{"profit:desc"}, "Row 5 (pass 5), profit: '87,40' is not a valid floating point value.\n"},
+      {{"profit-factor:asc"},
+       "Row 6 (pass 6), profit-factor: '' is not a valid floating point value.\n"},
+      {{"index:desc", "3:asc"},
+       "Row 7 (pass 6), profit-factor: '' is not a valid floating point value.\n"},
   };
   for (const Case& c : cases) {
-    const ToolRun run = RunTool({"list", DataPath("report-cp1251.htm"), "--sort", c.sort});
-    EXPECT_EQ(run.status, 1) << c.sort;
-    EXPECT_EQ(run.out, "") << c.sort;
-    EXPECT_EQ(run.err, c.message) << c.sort;
+    std::vector<std::string> args = {"list", DataPath("report-cp1251.htm")};
+    for (const std::string& sort : c.sorts) args.insert(args.end(), {"--sort", sort});
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 1) << c.sorts.back();
+    EXPECT_EQ(run.out, "") << c.sorts.back();
+    EXPECT_EQ(run.err, c.message) << c.sorts.back();
   }
 }
 

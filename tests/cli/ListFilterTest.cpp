@@ -8,6 +8,7 @@
 #include <cli/selection/WhereCondition.h>
 
 #include "ListingText.h"
+#include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
 
@@ -95,6 +96,10 @@ struct FilterCase {
 
 class ListFilterTest : public testing::TestWithParam<FilterCase> {};
 
+constexpr const char* kUnknownLot =
+    "--where param:Lot: no such parameter; the optimized parameters are TakeProfit, StopLoss, "
+    "Lots, Comment, the constant ones none.\n";
+
 TEST_P(ListFilterTest, ListsThePassesThatMeetEveryCondition) {
   const FilterCase& c = GetParam();
   std::vector<std::string> args = {"list", DataPath("report-cp1251.htm"), "--format", "tsv"};
@@ -148,6 +153,12 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {},
                    "Row 1 (pass 1), param:LogFile: the pass has no such parameter.\n"},
+        FilterCase{"UnknownParameter", {"--where", "param:Lot=0.1"}, 1, {}, kUnknownLot},
+        FilterCase{"UnknownParameterIsNoRowToSkip",
+                   {"--where", "trades>0", "--where", "param:Lot=0.1", "--skip-bad"},
+                   1,
+                   {},
+                   kUnknownLot},
         FilterCase{"BadCellsSkipped",
                    {"--where", "profit>0", "--where", "profit-factor>1", "--skip-bad"},
                    0,
@@ -159,6 +170,23 @@ INSTANTIATE_TEST_SUITE_P(
                    {"7", "12"},
                    "Left out 0 rows whose cells do not convert.\n"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// A pass's inputs are read trimmed of blanks, as params and map read them.
+TEST(ListFilterTest, ReadsParametersTrimmedOfBlanks) {
+  const TempDir dir;
+  const std::string report =
+      dir.Write("blanks.htm",
+                ReportText({{"1", "A =3; B=2\t; ", "1.00", "1", "1.00", "1.00", "1.00", "1.00"},
+                            {"2", "\tA=4; B= 1 ; ", "2.00", "1", "1.00", "1.00", "1.00", "1.00"}}));
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"param:A=3", {"1"}}, {"param:A>3", {"2"}}, {"param:B=2", {"1"}}, {"param:B<2", {"2"}}};
+  for (const auto& [condition, indexes] : cases) {
+    const ToolRun run = RunTool({"list", report, "--format", "tsv", "--where", condition});
+    EXPECT_EQ(run.status, 0) << condition;
+    EXPECT_EQ(run.err, "") << condition;
+    EXPECT_EQ(ListedIndexes(run.out), indexes) << condition;
+  }
+}
 
 TEST(ListFilterTest, EachRepeatedOptionTakesOneValueSoThatTheReportMayFollow) {
   const ToolRun run = RunTool({"list", "--where", "trades>=60", "--sort", "index:desc",

@@ -296,6 +296,16 @@ class ParameterMapTest : public WindowTest {
     QCOMPARE(map.NeighbourhoodLine->text(), QString("Проход 12 не вошёл в карту."));
   }
 
+  // Its own figures alone would look like a plateau; the tool leaves them empty too.
+  void aPassWithoutNeighboursHasNoNeighbourhood() {
+    window_->LoadThroughButton(
+        window_->WriteReport("apart.htm", PassesTitled({"P=1; Q=1; ", "P=2; Q=2; "})));
+    ParameterMapWindow& map = Opened();
+    ClickRow(*ControlOf<ResultsView>(window_->Form(), "RzListView1"), 0);
+    QCOMPARE(map.NeighbourhoodLine->text(),
+             QString("Соседей: 0 из 2; окрестности нет — проход стоит одиноко"));
+  }
+
   void aMapOpenedLaterMarksThePassChosenInThisReport_data() {
     QTest::addColumn<bool>("reloaded");
     QTest::addColumn<QPoint>("marked");

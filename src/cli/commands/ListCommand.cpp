@@ -65,19 +65,23 @@ constexpr const char* kFormatHelp =
     "  csv    RFC 4180: a header row of the tsv names, CR LF after every record, a field\n"
     "         holding a comma, a quote, CR or LF in quotes with its quotes doubled\n"
     "  json   an array of objects keyed by the tsv names; a cell that is a JSON number is\n"
-    "         written as that number, its text unchanged, any other as a string; with\n"
-    "         --params, \"params\" holds the parameter panel's lines as [name, value] pairs\n"
+    "         written as that number, its text unchanged, an empty --robust figure as null,\n"
+    "         any other as a string; with --params, \"params\" holds the parameter panel's\n"
+    "         lines as [name, value] pairs\n"
     "\n"
     "--robust COLUMN adds the neighbourhood figures of COLUMN (profit, trades, profit-factor,\n"
     "expected-payoff, drawdown or drawdown-percent) as three columns, which --sort accepts:\n"
     "  COLUMN-neighbours  the passes that differ from the pass in one optimized parameter, by\n"
     "                     one step of its ordered values\n"
     "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
+    "                     and read as COLUMN's cells are (trades as an integer)\n"
     "  COLUMN-mean        their mean, with two decimals\n"
-    "They are empty for a pass left out of the parameter map and, but for the neighbours, where\n"
-    "a cell of the neighbourhood does not convert. --sort profit-min:desc ranks the passes by\n"
-    "the worst profit around them, with empty figures last; --where compares them as it\n"
-    "compares a column, and an empty one as a cell that does not convert.\n";
+    "They are empty for a pass left out of the parameter map and, but for the neighbours, for a\n"
+    "pass without neighbours and where a cell of the neighbourhood does not convert.\n"
+    "--sort profit-min:desc ranks the passes by the worst profit around them, with empty\n"
+    "figures last; --where \"profit-neighbours>=2\" keeps those with two neighbours or more.\n"
+    "--where compares the figures as it compares a column, and an empty one as a cell that does\n"
+    "not convert.\n";
 
 }  // namespace
 

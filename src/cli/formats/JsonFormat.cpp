@@ -77,6 +77,8 @@ void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const 
       const std::string_view cell = CellText(table, slot, columns[c]);
       if (columns[c].IsParams()) {
         buffer << ParametersJson(cell);
+      } else if (columns[c].IsFigure() && cell.empty()) {
+        buffer << "null";  // as the map writes a figure it cannot give
       } else if (IsJsonNumber(cell)) {
         buffer << cell;  // ASCII, so its UTF-8 as it stands
       } else {

@@ -30,8 +30,8 @@ void WriteTsv(std::ostream& out, const core::PassTable& table, std::span<const s
 void WriteCsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns);
 // One array of objects keyed by column name. A cell that is a JSON number is written as that
-// number, its text unchanged, any other as a string; the parameter text as [name, value] pairs of
-// the parameter panel's lines, value null for a line without '='.
+// number, its text unchanged, an empty figure as null, any other as a string; the parameter text
+// as [name, value] pairs of the parameter panel's lines, value null for a line without '='.
 void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
                std::span<const ListedColumn> columns);
 

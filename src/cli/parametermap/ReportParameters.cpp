@@ -47,16 +47,21 @@ std::size_t OptimizedAxis(const core::ParameterSpace& space, std::string_view op
   RequireOptimized(space);
   const std::string name = core::Utf16ToAnsi(core::Utf8ToUtf16(utf8Name));
   if (const std::optional<std::size_t> axis = space.OptimizedNamed(name)) return *axis;
-  const std::string optimized = NameList(space.Optimized());
   if (const core::MapParameter* constant = space.ConstantNamed(name)) {
-    throw core::Exception(std::string(option) + " " + std::string(utf8Name) +
-                          ": the parameter is constant (" +
-                          core::AnsiToUtf8(constant->values.front()) +
-                          " in every pass); the optimized parameters are " + optimized);
+    throw core::Exception(
+        std::string(option) + " " + std::string(utf8Name) + ": the parameter is constant (" +
+        core::AnsiToUtf8(constant->values.front()) +
+        " in every pass); the optimized parameters are " + NameList(space.Optimized()));
   }
-  throw core::Exception(std::string(option) + " " + std::string(utf8Name) +
-                        ": no such parameter; the optimized parameters are " + optimized +
-                        ", the constant ones " + NameList(space.Constants()));
+  RefuseUnknownParameter(space, option, utf8Name);
+}
+
+void RefuseUnknownParameter(const core::ParameterSpace& space, std::string_view option,
+                            std::string_view named) {
+  throw core::Exception(std::string(option) + " " + std::string(named) +
+                        ": no such parameter; the optimized parameters are " +
+                        NameList(space.Optimized()) + ", the constant ones " +
+                        NameList(space.Constants()));
 }
 
 }  // namespace kvl::cli

@@ -27,6 +27,11 @@ std::string LeftOutText(const core::LeftOutPass& pass);
 std::size_t OptimizedAxis(const core::ParameterSpace& space, std::string_view option,
                           std::string_view utf8Name);
 
+// Raises Exception saying that `option` `named` (UTF-8) names no parameter, and naming those of
+// `space` that there are.
+[[noreturn]] void RefuseUnknownParameter(const core::ParameterSpace& space, std::string_view option,
+                                         std::string_view named);
+
 // Raises Exception when the report has no optimized parameter.
 void RequireOptimized(const core::ParameterSpace& space);
 

@@ -24,28 +24,34 @@ const core::ResultColumn& FigureSource(std::string_view name) {
 }  // namespace
 
 RobustColumns::RobustColumns(const core::PassTable& table, std::size_t count,
-                             std::string_view columnName) {
-  const core::ResultColumn& column = FigureSource(columnName);
+                             std::string_view columnName)
+    : source_(FigureSource(columnName)) {
   for (std::size_t f = 0; f < kFigures; ++f) {
-    names_[f] = std::string(column.name) + std::string(kSuffixes[f]);
-    captions_[f] = std::string(column.caption) + std::string(kCaptionSuffixes[f]);
+    names_[f] = std::string(source_.name) + std::string(kSuffixes[f]);
+    captions_[f] = std::string(source_.caption) + std::string(kCaptionSuffixes[f]);
   }
-  const int columnId = static_cast<int>(&column - core::kResultColumns.data());
+  const int columnId = static_cast<int>(&source_ - core::kResultColumns.data());
   const core::ParameterSpace space = core::ParameterSpace::Read(table, count);
   const core::ColumnValues values = core::ColumnValues::Read(table, count, columnId);
   const std::vector<core::NeighbourhoodFigures> figures =
       core::FiguresOfEveryPass(core::Neighbourhoods::Find(space), values);
+  // A pass without neighbours would have its own cell as the min of its neighbourhood, and rank
+  // as if it stood on a plateau: the lone peaks that the figures are there to expose.
+  const auto hasNeighbourhood = [](const core::NeighbourhoodFigures& pass) {
+    return pass.found > 0;
+  };
   neighbours_.reserve(count);
   means_.reserve(count);
   for (const core::NeighbourhoodFigures& pass : figures) {
     neighbours_.push_back(pass.inMap ? std::to_string(pass.found) : std::string());
-    means_.push_back(pass.Mean());
+    means_.push_back(hasNeighbourhood(pass) ? pass.Mean() : std::string());
   }
   // The views are taken once the strings stand still.
   for (std::size_t p = 0; p < figures.size(); ++p) {
-    texts_[0].push_back(neighbours_[p]);
-    texts_[1].push_back(figures[p].Min(values));
-    texts_[2].push_back(means_[p]);
+    texts_[kNeighbours].push_back(neighbours_[p]);
+    texts_[kMin].push_back(hasNeighbourhood(figures[p]) ? figures[p].Min(values)
+                                                        : std::string_view());
+    texts_[kMean].push_back(means_[p]);
   }
 }
 
@@ -60,7 +66,7 @@ std::vector<ListedColumn> RobustColumns::Listed() const {
 std::vector<FigureColumn> RobustColumns::Sortable() const {
   std::vector<FigureColumn> columns;
   for (std::size_t f = 0; f < kFigures; ++f) {
-    columns.push_back({names_[f], texts_[f]});
+    columns.push_back({names_[f], texts_[f], f == kMin ? &source_ : nullptr});
   }
   return columns;
 }

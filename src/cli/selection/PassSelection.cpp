@@ -12,18 +12,16 @@
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ListedRows.h>
 #include <core/CellConvert.h>
+#include <core/CellKey.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/sort/RowOrder.h>
 
+#include "KnownParameters.h"
+
 namespace kvl::cli {
 
 namespace {
-
-bool NeedsParameters(const std::vector<WhereCondition>& conditions) {
-  return std::ranges::any_of(
-      conditions, [](const auto& c) { return c.column == nullptr && c.figureColumn.empty(); });
-}
 
 // The field of the table a condition reads: its column's, or the parameters; none for a figure.
 std::optional<PassField> FieldRead(const WhereCondition& condition) {
@@ -32,11 +30,28 @@ std::optional<PassField> FieldRead(const WhereCondition& condition) {
   return std::nullopt;
 }
 
-[[noreturn]] void RefuseRow(std::size_t row, const core::PassRecord& pass,
-                            const WhereCondition& condition, const core::EConvertError& error) {
+[[noreturn]] void RefuseRow(std::size_t row, const core::PassRecord& pass, std::string_view cell,
+                            const core::EConvertError& error) {
   throw core::EConvertError("Row " + std::to_string(row) + " (pass " +
-                            core::AnsiToUtf8(pass.Index) + "), " + condition.cell + ": " +
+                            core::AnsiToUtf8(pass.Index) + "), " + std::string(cell) + ": " +
                             error.Message());
+}
+
+// The sort says only which text it refused. It converts the cells in row order and leaves the
+// rows from the refused one on where they stood, and every cell before that one converts: the
+// first row of `order` whose cell is refused is the row it stopped at.
+[[noreturn]] void RefuseSortedRow(const core::PassTable& table, const core::RowOrder& order,
+                                  int columnId, const core::EConvertError& error) {
+  const core::ResultColumn& column = core::kResultColumns.at(static_cast<std::size_t>(columnId));
+  for (std::size_t row = 0; row < order.Count(); ++row) {
+    const core::PassRecord& pass = table[core::SlotOf(order.PassAt(core::Row{row}))];
+    try {
+      core::CellKey(column, pass.*column.field);
+    } catch (const core::EConvertError& refused) {
+      RefuseRow(row + 1, pass, column.name, refused);
+    }
+  }
+  throw error;
 }
 
 const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::string_view name) {
@@ -54,34 +69,31 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
 void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selection,
                       SelectedRows& selected) {
   std::vector<std::size_t>& slots = selected.slots;
-  const bool needsParameters = NeedsParameters(selection.conditions);
   std::vector<PassField> fieldsRead;
-  // Each condition's figure texts, found once rather than once a row; empty for a table column.
-  std::vector<std::span<const std::string_view>> figureTexts;
+  // Each condition's figure column, found once rather than once a row; null for a table column.
+  std::vector<const FigureColumn*> figures;
   for (const WhereCondition& condition : selection.conditions) {
     if (const std::optional<PassField> field = FieldRead(condition)) fieldsRead.push_back(*field);
-    figureTexts.push_back(condition.figureColumn.empty()
-                              ? std::span<const std::string_view>()
-                              : FigureColumnNamed(selection, condition.figureColumn).texts);
+    figures.push_back(condition.figureColumn.empty()
+                          ? nullptr
+                          : &FigureColumnNamed(selection, condition.figureColumn));
   }
   std::size_t kept = 0;
   for (std::size_t row = 0; row < slots.size(); ++row) {
     PrefetchAhead(table, slots, row, fieldsRead);
     const std::size_t slot = slots[row];
     const core::PassRecord& pass = table[slot];
-    const std::vector<PanelParameter> parameters =
-        needsParameters ? PanelParameters(pass.Params) : std::vector<PanelParameter>();
     bool holds = true;
     bool bad = false;
     for (std::size_t c = 0; c < selection.conditions.size(); ++c) {
       const WhereCondition& condition = selection.conditions[c];
       try {
-        const long double operand = condition.figureColumn.empty()
-                                        ? ConditionOperand(condition, pass, parameters)
-                                        : core::CellToFloat(PassFigureText(slot, figureTexts[c]));
+        const long double operand =
+            figures[c] == nullptr ? ConditionOperand(condition, pass)
+                                  : FigureKey(*figures[c], PassFigureText(slot, figures[c]->texts));
         holds = Satisfies(condition, operand) && holds;
       } catch (const core::EConvertError& error) {
-        if (!selection.skipBad) RefuseRow(row + 1, pass, condition, error);
+        if (!selection.skipBad) RefuseRow(row + 1, pass, condition.cell, error);
         bad = true;
       }
     }
@@ -96,27 +108,35 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
 
 }  // namespace
 
+long double FigureKey(const FigureColumn& column, std::string_view text) {
+  return column.cellsOf != nullptr ? core::CellKey(*column.cellsOf, text) : core::CellToFloat(text);
+}
+
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection) {
+  RequireKnownParameters(table, count, selection.conditions);
   for (const SortRequest& sort : selection.sorts) {
     if (!sort.figureColumn.empty()) FigureColumnNamed(selection, sort.figureColumn);
   }
   core::RowOrder order(count);
   for (const SortRequest& sort : selection.sorts) {
     if (sort.figureColumn.empty()) {
-      core::SortRows(table, sort.columnId, sort.largestFirst, order);
+      try {
+        core::SortRows(table, sort.columnId, sort.largestFirst, order);
+      } catch (const core::EConvertError& error) {
+        RefuseSortedRow(table, order, sort.columnId, error);
+      }
       continue;
     }
     // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
     // direction rather than failing the sort as an empty cell of the table would.
-    const std::span<const std::string_view> texts =
-        FigureColumnNamed(selection, sort.figureColumn).texts;
+    const FigureColumn& figures = FigureColumnNamed(selection, sort.figureColumn);
     const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
                                                    : std::numeric_limits<long double>::infinity();
     core::SortRows(
-        [texts, emptyKey](core::PassNumber pass) {
-          const std::string_view text = PassFigureText(core::SlotOf(pass), texts);
-          return text.empty() ? emptyKey : core::CellToFloat(text);
+        [&figures, emptyKey](core::PassNumber pass) {
+          const std::string_view text = PassFigureText(core::SlotOf(pass), figures.texts);
+          return text.empty() ? emptyKey : FigureKey(figures, text);
         },
         sort.largestFirst, order);
   }

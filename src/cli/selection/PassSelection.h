@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <core/PassTable.h>
+#include <core/ResultColumns.h>
 
 #include "SortOption.h"
 #include "WhereCondition.h"
@@ -19,7 +20,14 @@ namespace kvl::cli {
 struct FigureColumn {
   std::string_view name;
   std::span<const std::string_view> texts;  // ANSI numbers or empty, of the pass numbered k at k-1
+  // The result column whose cells the texts are, read with its conversion (CellKey); null for
+  // figures written as decimals, read with CellToFloat.
+  const core::ResultColumn* cellsOf = nullptr;
 };
+
+// A figure as a number, read as its column reads it. Raises EConvertError for one that does not
+// convert, an empty one included.
+long double FigureKey(const FigureColumn& column, std::string_view text);
 
 // Which of a report's passes a command takes, and in which order.
 struct PassSelection {
@@ -37,12 +45,14 @@ struct SelectedRows {
 
 // Lists passes 1 to count of `table` in the order that the sorts, applied in turn as header
 // clicks would be (SortRows), leave them, keeps the rows that meet every condition, then takes
-// the limit. A sort by a figure column orders the rows by its numbers as a header click orders a
-// column's, with the empty figures last; one that no figure column answers raises UsageError. Every
-// condition's cell is read in every row, so the outcome does not hang on the order of the
-// conditions. A cell that does not convert raises EConvertError naming its row (1 for the first
-// listed), its pass and its cell, unless skipBad leaves that row out; a sort's refused cell raises
-// EConvertError as the window's sort does.
+// the limit. A condition on a parameter that no pass carries raises Exception before anything
+// else (RequireKnownParameters). A sort by a figure column orders the rows by its numbers as a
+// header click orders a column's, with the empty figures last; one that no figure column answers
+// raises UsageError. Every condition's cell is read in every row, so the outcome does not hang on
+// the order of the conditions. A cell that does not convert raises EConvertError naming its row (1
+// for the first listed), its pass and its cell, unless skipBad leaves that row out; a cell that a
+// sort refuses raises EConvertError naming it alike, its row that in the order the sorts before it
+// left.
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection);
 

@@ -48,16 +48,19 @@ const char* const kSelectionHelp =
     "Choosing passes:\n"
     "  --sort COLUMN:desc|asc  sorts by COLUMN (a tsv column name but params, or 0 to 6),\n"
     "      largest (desc) or smallest (asc) first, as a click on the window's column header\n"
-    "      does; a cell the sort cannot read fails the command. Repeated, the sorts apply one\n"
-    "      after another.\n"
+    "      does; a cell the sort cannot read fails the command naming its row and cell.\n"
+    "      Repeated, the sorts apply one after another.\n"
     "  --where \"COLUMN OP NUMBER\"  keeps the passes whose cell in COLUMN (a tsv column name\n"
     "      but params, or param:NAME for the value of the parameter NAME) compares so with\n"
     "      NUMBER; OP is one of < <= > >= = !=. For example: trades>=100,\n"
     "      drawdown-percent<20, param:Lots=0.1. Cells are read with the sort's conversions\n"
-    "      (index and trades as integers, the others and parameters as decimals with \".\").\n"
+    "      (index and trades as integers, the others and parameters as decimals with \".\");\n"
+    "      a parameter's name and value are trimmed of blanks, as for params.\n"
     "      Repeated, every condition must hold. A cell that does not convert, or a parameter\n"
     "      the pass lacks, fails the command naming its row and cell, unless --skip-bad\n"
-    "      leaves the row out and says on standard error how many were left out.\n"
+    "      leaves the row out and says on standard error how many were left out. A parameter\n"
+    "      that no pass carries fails the command before anything is written, listing the\n"
+    "      parameters there are.\n"
     "  The sorts apply first, then the conditions, then --limit or --top.\n";
 
 }  // namespace kvl::cli

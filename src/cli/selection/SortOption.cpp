@@ -29,8 +29,6 @@ bool IsFigureColumn(std::string_view column) {
   return source && *source > 0 && (figure == "neighbours" || figure == "min" || figure == "mean");
 }
 
-namespace {}  // namespace
-
 SortRequest ParseSortRequest(std::string_view value) {
   const std::size_t colon = value.rfind(':');
   const std::string_view direction =

@@ -6,6 +6,8 @@
 #include <core/CellKey.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
 
 #include "SortOption.h"
 
@@ -28,12 +30,6 @@ constexpr Operator kOperators[] = {
     {"!=", Comparison::kNotEqual},    {"<", Comparison::kLess},
     {">", Comparison::kGreater},      {"=", Comparison::kEqual},
 };
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 [[noreturn]] void RefuseCondition(std::string_view text) {
   throw UsageError("--where \"" + std::string(text) +
@@ -58,10 +54,11 @@ WhereCondition ParseWhereCondition(std::string_view text) {
 
   WhereCondition condition;
   condition.comparison = op->comparison;
-  const std::string_view cell = TrimBlanks(text.substr(0, at));
+  const std::string_view cell = core::WithBlanks(text.substr(0, at), core::Blanks::kTrimmed);
   condition.cell = cell;
   if (cell.starts_with(kParamPrefix)) {
-    const std::string_view name = TrimBlanks(cell.substr(kParamPrefix.size()));
+    const std::string_view name =
+        core::WithBlanks(cell.substr(kParamPrefix.size()), core::Blanks::kTrimmed);
     if (name.empty()) RefuseCondition(text);
     condition.cell = std::string(kParamPrefix) + std::string(name);
     condition.parameter = core::Utf16ToAnsi(core::Utf8ToUtf16(name));
@@ -81,14 +78,23 @@ WhereCondition ParseWhereCondition(std::string_view text) {
   return condition;
 }
 
-long double ConditionOperand(const WhereCondition& condition, const core::PassRecord& row,
-                             const std::vector<PanelParameter>& parameters) {
+long double ConditionOperand(const WhereCondition& condition, const core::PassRecord& row) {
   if (condition.column != nullptr) {
     return core::CellKey(*condition.column, row.*condition.column->field);
   }
-  const auto value = ParameterValue(parameters, condition.parameter);
+  const std::optional<std::string_view> value = PassParameterValue(row.Params, condition.parameter);
   if (!value) throw core::EConvertError("the pass has no such parameter");
   return core::CellToFloat(*value);
+}
+
+std::optional<std::string_view> PassParameterValue(std::string_view params, std::string_view name) {
+  std::optional<std::string_view> found;
+  core::ForEachKeptLine(params, [name, &found](std::string_view line) {
+    if (found) return;
+    const core::ParameterPair pair = core::SplitParameterPair(line, core::Blanks::kTrimmed);
+    if (pair.value && pair.name == name) found = pair.value;
+  });
+  return found;
 }
 
 bool Satisfies(const WhereCondition& condition, long double operand) {

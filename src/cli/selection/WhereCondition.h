@@ -1,10 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include <cli/rows/PanelParameters.h>
 #include <core/PassTable.h>
 #include <core/ResultColumns.h>
 
@@ -16,7 +15,7 @@ struct WhereCondition {
 
   std::string cell;                            // "profit", "param:Lots": names the cell in messages
   const core::ResultColumn* column = nullptr;  // null when a parameter is compared
-  std::string parameter;                       // the parameter's name in the ANSI code page
+  std::string parameter;     // the parameter's name in the ANSI code page; empty for a column
   std::string figureColumn;  // a neighbourhood figure compared, such as profit-min
   Comparison comparison = Comparison::kEqual;
   long double number = 0;
@@ -29,10 +28,14 @@ struct WhereCondition {
 WhereCondition ParseWhereCondition(std::string_view text);
 
 // The number the condition compares in one row: its column's cell read with that column's sort
-// conversion, or the value of its parameter in `parameters` read with CellToFloat. Raises
+// conversion, or the value of its parameter (PassParameterValue) read with CellToFloat. Raises
 // EConvertError for a cell that does not convert and for a parameter the pass lacks.
-long double ConditionOperand(const WhereCondition& condition, const core::PassRecord& row,
-                             const std::vector<PanelParameter>& parameters);
+long double ConditionOperand(const WhereCondition& condition, const core::PassRecord& row);
+
+// The value of the parameter `name` (ANSI) in a pass's parameter text, read as the parameter map
+// reads it: the first of the lines that the set file keeps whose name, trimmed of blanks, is
+// `name`, its value trimmed too. nullopt when no such line holds name=value.
+std::optional<std::string_view> PassParameterValue(std::string_view params, std::string_view name);
 
 bool Satisfies(const WhereCondition& condition, long double operand);
 

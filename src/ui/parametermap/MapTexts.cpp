@@ -63,10 +63,10 @@ QString CellToolTip(int passes, int bestPass) {
 
 QString NeighbourhoodText(int neighbours, int possible, const QString& column,
                           const QString& minimum, const QString& mean) {
-  const QString start = QStringLiteral(u"Соседей: %1 из %2; %3 в окрестности: ")
-                            .arg(neighbours)
-                            .arg(possible)
-                            .arg(column.toLower());
+  const QString count = QStringLiteral(u"Соседей: %1 из %2; ").arg(neighbours).arg(possible);
+  // The pass's own figures alone would read as a plateau.
+  if (neighbours == 0) return count + QStringLiteral(u"окрестности нет — проход стоит одиноко");
+  const QString start = count + QStringLiteral(u"%1 в окрестности: ").arg(column.toLower());
   if (minimum.isEmpty()) return start + QStringLiteral(u"не все значения — числа");
   return start + QStringLiteral(u"мин. %1, средн. %2").arg(minimum, mean);
 }

@@ -33,7 +33,8 @@ QString AxesCornerText(const QString& xName, const QString& yName);
 QString CellToolTip(int passes, int bestPass);
 
 // The line under the map for the chosen pass: its neighbours and the figures of its
-// neighbourhood for the column captioned `column`. Empty figures say there are no numbers.
+// neighbourhood for the column captioned `column`. Empty figures say there are no numbers; a pass
+// without neighbours has no neighbourhood to give figures of.
 QString NeighbourhoodText(int neighbours, int possible, const QString& column,
                           const QString& minimum, const QString& mean);
 QString NoPassChosenText();
