@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{
             {"list", "--robust", "drawdown", "--sort", "drawdown-mean:asc", "--format", "json"},
             "map-report-robust-drawdown.json"},
-        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"}),
+        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"},
+        OutputCase{{"list", "--inputs", "--format", "tsv"}, "map-report-inputs.tsv"},
+        OutputCase{{"list", "--inputs", "--format", "csv"}, "map-report-inputs.csv"},
+        OutputCase{{"list", "--inputs", "--format", "json"}, "map-report-inputs.json"}),
     ArgumentsName<OutputCase>);
 
 struct ErrorCase {

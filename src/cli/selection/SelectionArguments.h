@@ -16,11 +16,12 @@ namespace kvl::cli {
 // The options shared by the commands that choose passes, as typed.
 struct SelectionArguments {
   std::vector<std::string> sorts;
+  std::vector<std::string> order;
   std::vector<std::string> conditions;
   bool skipBad = false;
 };
 
-// Adds --sort, --where and --skip-bad to `command`, bound to `arguments`.
+// Adds --sort, --order, --where and --skip-bad to `command`, bound to `arguments`.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments);
 
 // What those options do, for a command's help.
