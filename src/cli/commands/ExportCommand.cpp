@@ -111,7 +111,7 @@ void RunExport(const ExportArguments& args, const ExportOptions& options, std::o
   // Read after the arguments are known to be right and before the report, so that a template
   // that cannot be read stops the export before anything is written.
   batch.setTemplate = SetTemplate(args, options);
-  const ChosenPasses chosen(args.report, {}, std::move(selection), err);
+  const ChosenPasses chosen(args.report, {args.selection.robust}, std::move(selection), err);
   ExportSetFiles(chosen.Table(), chosen.Slots(), batch, out);
 }
 
@@ -154,7 +154,7 @@ ToolCommand AddExportCommand(CLI::App& tool) {
                 "REPORT PASS -o FILE [--template FILE.set]\n"
                 "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--template FILE.set]\n"
                 "    [--sort COLUMN:desc|asc]... [--order KEY[:asc|:desc],...]\n"
-                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad]");
+                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--robust COLUMN]");
   command->footer(std::string(kFooter) + '\n' + kSelectionHelp);
   command->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
       ->required()
@@ -179,7 +179,7 @@ ToolCommand AddExportCommand(CLI::App& tool) {
           ->type_name("TEMPLATE"),
       command->add_flag("--force", args->force, "replace files that exist")};
   AddSelectionOptions(*command, args->selection);
-  for (const char* name : {"--sort", "--order", "--where", "--skip-bad"}) {
+  for (const char* name : {"--sort", "--order", "--where", "--skip-bad", "--robust"}) {
     options->batchOnly.push_back(command->get_option(name));
   }
   return {command, [args, options](std::ostream& out, std::ostream& err) {

@@ -25,7 +25,6 @@ struct ListArguments {
   bool inputs = false;
   SelectionArguments selection;
   std::optional<std::string> limit;
-  std::optional<std::string> robust;
 };
 
 ListWriter WriterOf(std::string_view name) {
@@ -40,7 +39,8 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
   const ListWriter write = WriterOf(args.format);
   PassSelection selection = ReadSelection(args.selection);
   if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
-  const ChosenPasses chosen(args.report, {args.robust, args.inputs}, std::move(selection), err);
+  const ChosenPasses chosen(args.report, {args.selection.robust, args.inputs}, std::move(selection),
+                            err);
   std::vector<ListedColumn> columns = ListedColumns(args.params);
   const std::vector<ListedColumn> added = chosen.Added();
   columns.insert(columns.end(), added.begin(), added.end());
@@ -62,22 +62,7 @@ constexpr const char* kFormatHelp =
     "--inputs adds a column per parameter of the passes, in the order in which they first\n"
     "appear, named param:NAME in tsv, csv and json and headed NAME in the table: the pass's\n"
     "value, trimmed of blanks as params shows it, or empty where the pass lacks the\n"
-    "parameter. These columns follow those of --params and --robust.\n"
-    "\n"
-    "--robust COLUMN adds the neighbourhood figures of COLUMN (profit, trades, profit-factor,\n"
-    "expected-payoff, drawdown or drawdown-percent) as three columns, which --sort, --order\n"
-    "and --where accept:\n"
-    "  COLUMN-neighbours  the passes that differ from the pass in one optimized parameter, by\n"
-    "                     one step of its ordered values\n"
-    "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
-    "                     and read as COLUMN's cells are (trades as an integer)\n"
-    "  COLUMN-mean        their mean, with two decimals\n"
-    "They are empty for a pass left out of the parameter map and, but for the neighbours, for a\n"
-    "pass without neighbours and where a cell of the neighbourhood does not convert.\n"
-    "--order profit-min:desc ranks the passes by the worst profit around them, with empty\n"
-    "figures last; --where \"profit-neighbours>=2\" keeps those with two neighbours or more.\n"
-    "--where compares the figures as it compares a column, and an empty one as a cell that does\n"
-    "not convert.\n";
+    "parameter. These columns follow those of --params and --robust.\n";
 
 }  // namespace
 
@@ -98,8 +83,6 @@ ToolCommand AddListCommand(CLI::App& tool) {
   list->add_flag("--inputs", args->inputs, "add a column per parameter");
   AddSelectionOptions(*list, args->selection);
   list->add_option("--limit", args->limit, "list at most N passes")->type_name("N");
-  list->add_option("--robust", args->robust, "add the neighbourhood figures of COLUMN")
-      ->type_name("COLUMN");
   return {list, [args](std::ostream& out, std::ostream& err) {
             RunList(*args, out, err);
             return 0;

@@ -12,8 +12,8 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
   const auto it = std::ranges::find(selection.figureColumns, name, &FigureColumn::name);
   if (it == selection.figureColumns.end()) {
     const std::string source(name.substr(0, name.rfind('-')));
-    throw UsageError(std::string(name) +
-                     ": a neighbourhood figure, which list adds with --robust " + source);
+    throw UsageError(std::string(name) + ": a neighbourhood figure, which --robust " + source +
+                     " adds");
   }
   return *it;
 }

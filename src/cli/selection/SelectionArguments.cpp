@@ -24,6 +24,8 @@ void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments) {
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   command.add_flag("--skip-bad", arguments.skipBad,
                    "leave out passes whose cells a --where or --order cannot read");
+  command.add_option("--robust", arguments.robust, "add the neighbourhood figures of COLUMN")
+      ->type_name("COLUMN");
 }
 
 PassSelection ReadSelection(const SelectionArguments& arguments) {
@@ -79,6 +81,21 @@ const char* const kSelectionHelp =
     "      leaves the row out and says on standard error how many were left out. A parameter\n"
     "      that no pass carries, in any of these options, fails the command before anything\n"
     "      is written, listing the parameters there are.\n"
-    "  The sorts apply first, then --order, then the conditions, then --limit or --top.\n";
+    "  The sorts apply first, then --order, then the conditions, then --limit or --top.\n"
+    "\n"
+    "--robust COLUMN adds the neighbourhood figures of COLUMN (profit, trades, profit-factor,\n"
+    "expected-payoff, drawdown or drawdown-percent) as three columns, which --sort, --order\n"
+    "and --where accept:\n"
+    "  COLUMN-neighbours  the passes that differ from the pass in one optimized parameter, by\n"
+    "                     one step of its ordered values\n"
+    "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
+    "                     and read as COLUMN's cells are (trades as an integer)\n"
+    "  COLUMN-mean        their mean, with two decimals\n"
+    "They are empty for a pass left out of the parameter map and, but for the neighbours, for a\n"
+    "pass without neighbours and where a cell of the neighbourhood does not convert.\n"
+    "--order profit-min:desc ranks the passes by the worst profit around them, with empty\n"
+    "figures last; --where \"profit-neighbours>=2\" keeps those with two neighbours or more.\n"
+    "--where compares the figures as it compares a column, and an empty one as a cell that does\n"
+    "not convert.\n";
 
 }  // namespace kvl::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,9 +20,10 @@ struct SelectionArguments {
   std::vector<std::string> order;
   std::vector<std::string> conditions;
   bool skipBad = false;
+  std::optional<std::string> robust;
 };
 
-// Adds --sort, --order, --where and --skip-bad to `command`, bound to `arguments`.
+// Adds --sort, --order, --where, --skip-bad and --robust to `command`, bound to `arguments`.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments);
 
 // What those options do, for a command's help.
