@@ -26,6 +26,8 @@ InputColumns InputColumns::Every(const core::PassTable& table, std::size_t count
 InputColumns InputColumns::Named(const core::PassTable& table, std::size_t count,
                                  std::span<const std::string> names) {
   InputColumns columns;
+  // Most listings name no input: their passes' texts are not worth a reading.
+  if (names.empty()) return columns;
   for (const std::string& name : names) {
     if (columns.ValuesOf(name) == nullptr) columns.AddInput(name, count);
   }
