@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,6 +7,7 @@
 #include <cli/selection/WhereCondition.h>
 
 #include "ListingText.h"
+#include "ReportListingTest.h"
 #include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
@@ -83,93 +83,66 @@ TEST(SatisfiesTest, ComparesTheOperandWithTheNumber) {
   }
 }
 
-// report-cp1251.htm: pass 5's profit is "87,40" and pass 6's profit factor is empty.
-struct FilterCase {
-  const char* name;
-  std::vector<std::string> options;
-  int status;
-  std::vector<std::string> indexes;  // listed, when the command succeeds
-  std::string err;
-
-  friend void PrintTo(const FilterCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class ListFilterTest : public testing::TestWithParam<FilterCase> {};
-
 constexpr const char* kUnknownLot =
     "--where param:Lot: no such parameter; the optimized parameters are TakeProfit, StopLoss, "
     "Lots, Comment, the constant ones none.\n";
 
-TEST_P(ListFilterTest, ListsThePassesThatMeetEveryCondition) {
-  const FilterCase& c = GetParam();
-  std::vector<std::string> args = {"list", DataPath("report-cp1251.htm"), "--format", "tsv"};
-  args.insert(args.end(), c.options.begin(), c.options.end());
-  const ToolRun run = RunTool(args);
-  EXPECT_EQ(run.status, c.status);
-  EXPECT_EQ(run.err, c.err);
-  if (c.status == 0) {
-    EXPECT_EQ(ListedIndexes(run.out), c.indexes);
-  } else {
-    EXPECT_EQ(run.out, "");
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Conditions, ListFilterTest,
+    Conditions, ReportListingTest,
     testing::Values(
-        FilterCase{
+        ListingCase{
             "OneColumn", {"--where", "trades>=38"}, 0, {"1", "2", "3", "6", "7", "10", "12"}, ""},
-        FilterCase{"EveryConditionHolds",
-                   {"--where", "trades>=38", "--where", "drawdown-percent<5"},
-                   0,
-                   {"1", "2", "6", "10", "12"},
-                   ""},
-        FilterCase{"Parameter", {"--where", "param:Lots=0.2"}, 0, {"4", "7", "9"}, ""},
-        FilterCase{"NoneMatch", {"--where", "index>12"}, 0, {}, ""},
+        ListingCase{"EveryConditionHolds",
+                    {"--where", "trades>=38", "--where", "drawdown-percent<5"},
+                    0,
+                    {"1", "2", "6", "10", "12"},
+                    ""},
+        ListingCase{"Parameter", {"--where", "param:Lots=0.2"}, 0, {"4", "7", "9"}, ""},
+        ListingCase{"NoneMatch", {"--where", "index>12"}, 0, {}, ""},
         // By drawdown the order is 7, 3, 10, 2, ...; pass 7 made 64 trades.
-        FilterCase{"SortThenFilterThenLimit",
-                   {"--limit", "3", "--where", "trades<60", "--sort", "drawdown:desc"},
-                   0,
-                   {"3", "10", "2"},
-                   ""},
-        FilterCase{"BadCell",
-                   {"--where", "profit>0"},
-                   1,
-                   {},
-                   "Row 5 (pass 5), profit: '87,40' is not a valid floating point value.\n"},
-        FilterCase{"BadCellAfterASortIsNamedByRowAndPass",
-                   {"--sort", "index:desc", "--where", "profit-factor>1"},
-                   1,
-                   {},
-                   "Row 7 (pass 6), profit-factor: '' is not a valid floating point value.\n"},
-        FilterCase{"ParameterThatIsNoNumber",
-                   {"--where", "param:Comment=1"},
-                   1,
-                   {},
-                   "Row 1 (pass 1), param:Comment: 'Пробой' is not a valid floating point "
-                   "value.\n"},
-        FilterCase{"MissingParameter",
-                   {"--where", "param:LogFile=1"},
-                   1,
-                   {},
-                   "Row 1 (pass 1), param:LogFile: the pass has no such parameter.\n"},
-        FilterCase{"UnknownParameter", {"--where", "param:Lot=0.1"}, 1, {}, kUnknownLot},
-        FilterCase{"UnknownParameterIsNoRowToSkip",
-                   {"--where", "trades>0", "--where", "param:Lot=0.1", "--skip-bad"},
-                   1,
-                   {},
-                   kUnknownLot},
-        FilterCase{"BadCellsSkipped",
-                   {"--where", "profit>0", "--where", "profit-factor>1", "--skip-bad"},
-                   0,
-                   {"1", "2", "8", "10", "12"},
-                   "Left out 2 rows whose cells do not convert.\n"},
-        FilterCase{"NothingToSkip",
-                   {"--where", "trades>60", "--skip-bad"},
-                   0,
-                   {"7", "12"},
-                   "Left out 0 rows whose cells do not convert.\n"}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+        ListingCase{"SortThenFilterThenLimit",
+                    {"--limit", "3", "--where", "trades<60", "--sort", "drawdown:desc"},
+                    0,
+                    {"3", "10", "2"},
+                    ""},
+        ListingCase{"BadCell",
+                    {"--where", "profit>0"},
+                    1,
+                    {},
+                    "Row 5 (pass 5), profit: '87,40' is not a valid floating point value.\n"},
+        ListingCase{"BadCellAfterASortIsNamedByRowAndPass",
+                    {"--sort", "index:desc", "--where", "profit-factor>1"},
+                    1,
+                    {},
+                    "Row 7 (pass 6), profit-factor: '' is not a valid floating point value.\n"},
+        ListingCase{"ParameterThatIsNoNumber",
+                    {"--where", "param:Comment=1"},
+                    1,
+                    {},
+                    "Row 1 (pass 1), param:Comment: 'Пробой' is not a valid floating point "
+                    "value.\n"},
+        ListingCase{"MissingParameter",
+                    {"--where", "param:LogFile=1"},
+                    1,
+                    {},
+                    "Row 1 (pass 1), param:LogFile: the pass has no such parameter.\n"},
+        ListingCase{"UnknownParameter", {"--where", "param:Lot=0.1"}, 1, {}, kUnknownLot},
+        ListingCase{"UnknownParameterIsNoRowToSkip",
+                    {"--where", "trades>0", "--where", "param:Lot=0.1", "--skip-bad"},
+                    1,
+                    {},
+                    kUnknownLot},
+        ListingCase{"BadCellsSkipped",
+                    {"--where", "profit>0", "--where", "profit-factor>1", "--skip-bad"},
+                    0,
+                    {"1", "2", "8", "10", "12"},
+                    "Left out 2 rows whose cells do not convert.\n"},
+        ListingCase{"NothingToSkip",
+                    {"--where", "trades>60", "--skip-bad"},
+                    0,
+                    {"7", "12"},
+                    "Left out 0 rows whose cells do not convert.\n"}),
+    ListingCaseName);
 
 // A pass's inputs are read trimmed of blanks, as params and map read them.
 TEST(ListFilterTest, ReadsParametersTrimmedOfBlanks) {

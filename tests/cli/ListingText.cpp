@@ -15,3 +15,9 @@ std::vector<std::string> ListedIndexes(const std::string& tsv) {
   if (!indexes.empty()) indexes.erase(indexes.begin());
   return indexes;
 }
+
+ToolRun ListAsTsv(const std::string& report, const std::vector<std::string>& options) {
+  std::vector<std::string> args = {"list", report, "--format", "tsv"};
+  args.insert(args.end(), options.begin(), options.end());
+  return RunTool(args);
+}

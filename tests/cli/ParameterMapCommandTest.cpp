@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{
             {"list", "--robust", "drawdown", "--sort", "drawdown-mean:asc", "--format", "json"},
             "map-report-robust-drawdown.json"},
-        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"}),
+        OutputCase{{"list", "--robust", "profit"}, "map-report-robust-table.txt"},
+        OutputCase{{"list", "--inputs", "--format", "tsv"}, "map-report-inputs.tsv"},
+        OutputCase{{"list", "--inputs", "--format", "csv"}, "map-report-inputs.csv"},
+        OutputCase{{"list", "--inputs", "--format", "json"}, "map-report-inputs.json"}),
     ArgumentsName<OutputCase>);
 
 struct ErrorCase {
@@ -104,8 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "kvl-ridavu-cli map: unknown aggregate median"},
         ErrorCase{{"list", "--sort", "profit-min:desc"},
                   2,
-                  "kvl-ridavu-cli list: profit-min: a neighbourhood figure, which list adds with "
-                  "--robust profit"},
+                  "kvl-ridavu-cli list: profit-min: a neighbourhood figure, which --robust "
+                  "profit adds"},
         ErrorCase{{"list", "--robust", "profit", "--where", "profit-min>0"},
                   1,
                   "Row 6 (pass 6), profit-min: '' is not a valid floating point value.\n"},

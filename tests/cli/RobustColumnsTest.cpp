@@ -15,10 +15,8 @@ namespace {
 // around pass 1.
 class RobustColumnsTest : public testing::Test {
  protected:
-  ToolRun List(std::vector<std::string> options) const {
-    std::vector<std::string> args = {"list", report_, "--format", "tsv"};
-    args.insert(args.end(), options.begin(), options.end());
-    return RunTool(args);
+  ToolRun List(const std::vector<std::string>& options) const {
+    return ListAsTsv(report_, options);
   }
 
   // The figure columns of the listed pass numbered `index`, tab-separated.

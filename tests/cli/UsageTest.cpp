@@ -114,6 +114,21 @@ INSTANTIATE_TEST_SUITE_P(
                   {"export", "REPORT", "1", "-o", "-", "--top", "3"},
                   "kvl-ridavu-cli export: --top exports many passes; it does not go with PASS",
                   kExportUsage},
+        UsageCase{"RobustWithPass",
+                  {"export", "REPORT", "1", "-o", "-", "--robust", "profit"},
+                  "kvl-ridavu-cli export: --robust exports many passes; it does not go with PASS",
+                  kExportUsage},
+        UsageCase{"OrderWithPass",
+                  {"export", "REPORT", "1", "-o", "-", "--order", "profit"},
+                  "kvl-ridavu-cli export: --order exports many passes; it does not go with PASS",
+                  kExportUsage},
+        UsageCase{"OrderByNoColumn",
+                  {"list", "REPORT", "--order", "trades,profit:up"},
+                  "kvl-ridavu-cli list: --order \"profit:up\": KEY is one of index, profit, "
+                  "trades, profit-factor, expected-payoff, drawdown, drawdown-percent, a "
+                  "--robust figure such as profit-min, or param:NAME, then :asc (the default) "
+                  "or :desc; keys are separated by commas",
+                  kListUsage},
         UsageCase{"NeitherExportForm",
                   {"export", "REPORT", "--dir", "sets"},
                   "kvl-ridavu-cli export: missing PASS -o FILE, or --top N --dir DIR",

@@ -6,11 +6,13 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <cli/HelpFormatter.h>
 #include <cli/UsageError.h>
 #include <cli/reports/ReportPasses.h>
+#include <cli/selection/ChosenPasses.h>
 #include <cli/selection/SelectionArguments.h>
 #include <cli/setfiles/BatchExport.h>
 #include <cli/setfiles/SetFileTemplate.h>
@@ -109,9 +111,8 @@ void RunExport(const ExportArguments& args, const ExportOptions& options, std::o
   // Read after the arguments are known to be right and before the report, so that a template
   // that cannot be read stops the export before anything is written.
   batch.setTemplate = SetTemplate(args, options);
-  core::PassTable table;
-  const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
-  ExportSetFiles(table, rows.slots, batch, out);
+  const ChosenPasses chosen(args.report, {args.selection.robust}, std::move(selection), err);
+  ExportSetFiles(chosen.Table(), chosen.Slots(), batch, out);
 }
 
 constexpr const char* kFooter =
@@ -126,7 +127,8 @@ constexpr const char* kFooter =
     "FILE is written under the name given and replaced when it exists.\n"
     "\n"
     "The second form writes one set file per pass for the first N passes of the order that\n"
-    "--sort and --where give, into DIR, which is created when missing.\n"
+    "--sort, --order and --where give, as list gives it, into DIR, which is created when\n"
+    "missing.\n"
     "Each file's name comes from TEMPLATE, where {COLUMN} stands for the pass's cell in a\n"
     "column named as in tsv, for example \"{index}_pf{profit-factor}.set\"; characters that\n"
     "are not safe in a file name become \"_\". No file is replaced without --force, and this\n"
@@ -151,7 +153,8 @@ ToolCommand AddExportCommand(CLI::App& tool) {
   UseHelpLayout(*command,
                 "REPORT PASS -o FILE [--template FILE.set]\n"
                 "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--template FILE.set]\n"
-                "    [--sort COLUMN:desc|asc]... [--where \"COLUMN OP NUMBER\"]... [--skip-bad]");
+                "    [--sort COLUMN:desc|asc]... [--order KEY[:asc|:desc],...]\n"
+                "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--robust COLUMN]");
   command->footer(std::string(kFooter) + '\n' + kSelectionHelp);
   command->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
       ->required()
@@ -176,7 +179,7 @@ ToolCommand AddExportCommand(CLI::App& tool) {
           ->type_name("TEMPLATE"),
       command->add_flag("--force", args->force, "replace files that exist")};
   AddSelectionOptions(*command, args->selection);
-  for (const char* name : {"--sort", "--where", "--skip-bad"}) {
+  for (const char* name : {"--sort", "--order", "--where", "--skip-bad", "--robust"}) {
     options->batchOnly.push_back(command->get_option(name));
   }
   return {command, [args, options](std::ostream& out, std::ostream& err) {

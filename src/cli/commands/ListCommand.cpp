@@ -5,13 +5,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <cli/HelpFormatter.h>
 #include <cli/UsageError.h>
 #include <cli/formats/ListFormats.h>
-#include <cli/parametermap/RobustColumns.h>
-#include <cli/reports/ReportPasses.h>
+#include <cli/selection/ChosenPasses.h>
 #include <cli/selection/SelectionArguments.h>
 
 namespace kvl::cli {
@@ -22,9 +22,9 @@ struct ListArguments {
   std::string report;
   std::string format = "table";
   bool params = false;
+  bool inputs = false;
   SelectionArguments selection;
   std::optional<std::string> limit;
-  std::optional<std::string> robust;
 };
 
 ListWriter WriterOf(std::string_view name) {
@@ -39,22 +39,12 @@ void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
   const ListWriter write = WriterOf(args.format);
   PassSelection selection = ReadSelection(args.selection);
   if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
-  core::PassTable table;
+  const ChosenPasses chosen(args.report, {args.selection.robust, args.inputs}, std::move(selection),
+                            err);
   std::vector<ListedColumn> columns = ListedColumns(args.params);
-  if (!args.robust) {
-    const SelectedRows rows = SelectReportRows(args.report, table, selection, err);
-    write(out, table, rows.slots, columns);
-    return;
-  }
-  // The figures are read by pass, before the sorts list the passes in their order.
-  const std::size_t count = LoadReportPasses(args.report, table);
-  const RobustColumns robust(table, count, *args.robust);
-  const std::vector<ListedColumn> figures = robust.Listed();
-  columns.insert(columns.end(), figures.begin(), figures.end());
-  selection.figureColumns = robust.Sortable();
-  const SelectedRows rows = SelectRows(table, count, selection);
-  ReportLeftOut(selection, rows, err);
-  write(out, table, rows.slots, columns);
+  const std::vector<ListedColumn> added = chosen.Added();
+  columns.insert(columns.end(), added.begin(), added.end());
+  write(out, chosen.Table(), chosen.Slots(), columns);
 }
 
 constexpr const char* kFormatHelp =
@@ -65,23 +55,14 @@ constexpr const char* kFormatHelp =
     "  csv    RFC 4180: a header row of the tsv names, CR LF after every record, a field\n"
     "         holding a comma, a quote, CR or LF in quotes with its quotes doubled\n"
     "  json   an array of objects keyed by the tsv names; a cell that is a JSON number is\n"
-    "         written as that number, its text unchanged, an empty --robust figure as null,\n"
-    "         any other as a string; with --params, \"params\" holds the parameter panel's\n"
-    "         lines as [name, value] pairs\n"
+    "         written as that number, its text unchanged, an empty --robust figure or\n"
+    "         --inputs value as null, any other as a string; with --params, \"params\" holds\n"
+    "         the parameter panel's lines as [name, value] pairs\n"
     "\n"
-    "--robust COLUMN adds the neighbourhood figures of COLUMN (profit, trades, profit-factor,\n"
-    "expected-payoff, drawdown or drawdown-percent) as three columns, which --sort accepts:\n"
-    "  COLUMN-neighbours  the passes that differ from the pass in one optimized parameter, by\n"
-    "                     one step of its ordered values\n"
-    "  COLUMN-min         the lowest COLUMN over the pass and those neighbours, as written\n"
-    "                     and read as COLUMN's cells are (trades as an integer)\n"
-    "  COLUMN-mean        their mean, with two decimals\n"
-    "They are empty for a pass left out of the parameter map and, but for the neighbours, for a\n"
-    "pass without neighbours and where a cell of the neighbourhood does not convert.\n"
-    "--sort profit-min:desc ranks the passes by the worst profit around them, with empty\n"
-    "figures last; --where \"profit-neighbours>=2\" keeps those with two neighbours or more.\n"
-    "--where compares the figures as it compares a column, and an empty one as a cell that does\n"
-    "not convert.\n";
+    "--inputs adds a column per parameter of the passes, in the order in which they first\n"
+    "appear, named param:NAME in tsv, csv and json and headed NAME in the table: the pass's\n"
+    "value, trimmed of blanks as params shows it, or empty where the pass lacks the\n"
+    "parameter. These columns follow those of --params and --robust.\n";
 
 }  // namespace
 
@@ -90,7 +71,8 @@ ToolCommand AddListCommand(CLI::App& tool) {
   CLI::App* list = tool.add_subcommand("list", "list the passes of REPORT, sorted and filtered");
   list->footer(std::string(kFormatHelp) + '\n' + kSelectionHelp);
   UseHelpLayout(*list,
-                "REPORT [--format table|tsv|csv|json] [--params] [--sort COLUMN:desc|asc]...\n"
+                "REPORT [--format table|tsv|csv|json] [--params] [--inputs]\n"
+                "    [--sort COLUMN:desc|asc]... [--order KEY[:asc|:desc],...]\n"
                 "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--limit N] [--robust COLUMN]");
   list->add_option("REPORT", args->report,
                    "the MT4 optimization report (.htm), passes numbered from 1")
@@ -98,10 +80,9 @@ ToolCommand AddListCommand(CLI::App& tool) {
       ->type_name("");
   list->add_option("--format", args->format, "table, tsv, csv or json")->type_name("FORMAT");
   list->add_flag("--params", args->params, "add each pass's parameter text");
+  list->add_flag("--inputs", args->inputs, "add a column per parameter");
   AddSelectionOptions(*list, args->selection);
   list->add_option("--limit", args->limit, "list at most N passes")->type_name("N");
-  list->add_option("--robust", args->robust, "add the neighbourhood figures of COLUMN")
-      ->type_name("COLUMN");
   return {list, [args](std::ostream& out, std::ostream& err) {
             RunList(*args, out, err);
             return 0;

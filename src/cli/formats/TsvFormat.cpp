@@ -55,7 +55,9 @@ std::size_t TsvFieldWidth(std::string_view ansi) {
 void WriteTsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns) {
   OutputBuffer buffer(out);
-  for (std::size_t c = 0; c < columns.size(); ++c) buffer << (c ? "\t" : "") << columns[c].name;
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    buffer << (c ? "\t" : "") << EscapeField(columns[c].name);
+  }
   buffer << '\n';
   ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {

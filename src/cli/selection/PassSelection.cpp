@@ -7,17 +7,17 @@
 #include <span>
 #include <string>
 
-#include <cli/UsageError.h>
-#include <cli/reports/ReportPasses.h>
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ListedRows.h>
 #include <core/CellConvert.h>
 #include <core/CellKey.h>
-#include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/sort/RowOrder.h>
 
+#include "KeyCells.h"
 #include "KnownParameters.h"
+#include "RowRefusal.h"
+#include "StableOrder.h"
 
 namespace kvl::cli {
 
@@ -30,38 +30,49 @@ std::optional<PassField> FieldRead(const WhereCondition& condition) {
   return std::nullopt;
 }
 
-[[noreturn]] void RefuseRow(std::size_t row, const core::PassRecord& pass, std::string_view cell,
-                            const core::EConvertError& error) {
-  throw core::EConvertError("Row " + std::to_string(row) + " (pass " +
-                            core::AnsiToUtf8(pass.Index) + "), " + std::string(cell) + ": " +
-                            error.Message());
-}
-
 // The sort says only which text it refused. It converts the cells in row order and leaves the
 // rows from the refused one on where they stood, and every cell before that one converts: the
-// first row of `order` whose cell is refused is the row it stopped at.
+// first row of `order` whose cell is refused is the row it stopped at. A sort that puts empty
+// cells last refuses none of them.
 [[noreturn]] void RefuseSortedRow(const core::PassTable& table, const core::RowOrder& order,
-                                  int columnId, const core::EConvertError& error) {
-  const core::ResultColumn& column = core::kResultColumns.at(static_cast<std::size_t>(columnId));
+                                  const KeyCells& cells, bool emptyLast,
+                                  const core::EConvertError& error) {
   for (std::size_t row = 0; row < order.Count(); ++row) {
-    const core::PassRecord& pass = table[core::SlotOf(order.PassAt(core::Row{row}))];
+    const std::size_t slot = core::SlotOf(order.PassAt(core::Row{row}));
+    const std::string_view text = cells.Text(slot);
+    if (emptyLast && text.empty()) continue;
     try {
-      core::CellKey(column, pass.*column.field);
+      cells.Number(text);
     } catch (const core::EConvertError& refused) {
-      RefuseRow(row + 1, pass, column.name, refused);
+      RefuseRow(row + 1, table[slot], cells.Name(), refused);
     }
   }
   throw error;
 }
 
-const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::string_view name) {
-  const auto it = std::ranges::find(selection.figureColumns, name, &FigureColumn::name);
-  if (it == selection.figureColumns.end()) {
-    const std::string source(name.substr(0, name.rfind('-')));
-    throw UsageError(std::string(name) +
-                     ": a neighbourhood figure, which list adds with --robust " + source);
+// One --sort: a header click on a result column, or the like on a figure column, whose empty
+// figures, of passes the figures leave out, come last in either direction rather than failing the
+// sort as an empty cell of the table would.
+void SortByHeaderClick(const core::PassTable& table, const PassSelection& selection,
+                       const SortRequest& sort, core::RowOrder& order) {
+  const KeyCells cells(table, sort, selection);
+  const bool emptyLast = !sort.figureColumn.empty();
+  try {
+    if (!emptyLast) {
+      core::SortRows(table, sort.columnId, sort.largestFirst, order);
+      return;
+    }
+    const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
+                                                   : std::numeric_limits<long double>::infinity();
+    core::SortRows(
+        [&cells, emptyKey](core::PassNumber pass) {
+          const std::string_view text = cells.Text(core::SlotOf(pass));
+          return text.empty() ? emptyKey : cells.Number(text);
+        },
+        sort.largestFirst, order);
+  } catch (const core::EConvertError& error) {
+    RefuseSortedRow(table, order, cells, emptyLast, error);
   }
-  return *it;
 }
 
 // Keeps the rows of `selected` that meet every condition, in their order, counting those left out
@@ -115,49 +126,20 @@ long double FigureKey(const FigureColumn& column, std::string_view text) {
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection) {
   RequireKnownParameters(table, count, selection.conditions);
-  for (const SortRequest& sort : selection.sorts) {
-    if (!sort.figureColumn.empty()) FigureColumnNamed(selection, sort.figureColumn);
-  }
+  RequireKeyColumns(selection);
   core::RowOrder order(count);
-  for (const SortRequest& sort : selection.sorts) {
-    if (sort.figureColumn.empty()) {
-      try {
-        core::SortRows(table, sort.columnId, sort.largestFirst, order);
-      } catch (const core::EConvertError& error) {
-        RefuseSortedRow(table, order, sort.columnId, error);
-      }
-      continue;
-    }
-    // Figures sort as numbers; an empty one, of a pass the figures leave out, comes last in either
-    // direction rather than failing the sort as an empty cell of the table would.
-    const FigureColumn& figures = FigureColumnNamed(selection, sort.figureColumn);
-    const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
-                                                   : std::numeric_limits<long double>::infinity();
-    core::SortRows(
-        [&figures, emptyKey](core::PassNumber pass) {
-          const std::string_view text = PassFigureText(core::SlotOf(pass), figures.texts);
-          return text.empty() ? emptyKey : FigureKey(figures, text);
-        },
-        sort.largestFirst, order);
-  }
+  for (const SortRequest& sort : selection.sorts) SortByHeaderClick(table, selection, sort, order);
   SelectedRows selected;
   selected.slots.reserve(order.Count());
   for (std::size_t row = 0; row < order.Count(); ++row) {
     selected.slots.push_back(core::SlotOf(order.PassAt(core::Row{row})));
   }
+  if (!selection.order.empty()) SortInStableOrder(table, selection, selected);
   if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
   if (selection.limit && selected.slots.size() > *selection.limit) {
     selected.slots.resize(*selection.limit);
   }
   return selected;
-}
-
-SelectedRows SelectReportRows(const std::string& path, core::PassTable& table,
-                              const PassSelection& selection, std::ostream& err) {
-  const std::size_t count = LoadReportPasses(path, table);
-  SelectedRows rows = SelectRows(table, count, selection);
-  ReportLeftOut(selection, rows, err);
-  return rows;
 }
 
 void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err) {

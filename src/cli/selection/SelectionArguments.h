@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,11 +17,13 @@ namespace kvl::cli {
 // The options shared by the commands that choose passes, as typed.
 struct SelectionArguments {
   std::vector<std::string> sorts;
+  std::vector<std::string> order;
   std::vector<std::string> conditions;
   bool skipBad = false;
+  std::optional<std::string> robust;
 };
 
-// Adds --sort, --where and --skip-bad to `command`, bound to `arguments`.
+// Adds --sort, --order, --where, --skip-bad and --robust to `command`, bound to `arguments`.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments);
 
 // What those options do, for a command's help.

@@ -2,9 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <cli/UsageError.h>
+#include <cli/rows/ListedColumns.h>
+#include <cli/rows/ParameterKey.h>
 #include <core/ResultColumns.h>
+#include <core/parameters/ParameterPair.h>
 
 namespace kvl::cli {
 
@@ -17,6 +21,34 @@ std::optional<int> ColumnId(std::string_view column) {
     }
   }
   return std::nullopt;
+}
+
+std::optional<SortRequest> SortKey(std::string_view column, bool largestFirst) {
+  if (const std::optional<int> id = ColumnId(column)) return SortRequest{*id, largestFirst};
+  if (IsFigureColumn(column)) return SortRequest{0, largestFirst, std::string(column)};
+  if (std::optional<ParameterKey> parameter = ParameterKeyOf(column)) {
+    return SortRequest{0, largestFirst, std::move(parameter->cell), std::move(parameter->name)};
+  }
+  return std::nullopt;
+}
+
+SortRequest OrderKey(std::string_view text) {
+  const std::string_view key = core::WithBlanks(text, core::Blanks::kTrimmed);
+  const std::size_t colon = key.rfind(':');
+  std::string_view column = key;
+  bool largestFirst = false;
+  // "param:asc" is the input called asc, as "param" alone is no column.
+  if (colon != std::string_view::npos && key.substr(0, colon) != "param") {
+    const std::string_view direction = key.substr(colon + 1);
+    if (direction == "asc" || direction == "desc") {
+      column = key.substr(0, colon);
+      largestFirst = direction == "desc";
+    }
+  }
+  if (std::optional<SortRequest> request = SortKey(column, largestFirst)) return *request;
+  throw UsageError("--order \"" + std::string(text) + "\": KEY is one of " + ResultColumnNames() +
+                   ", a --robust figure such as profit-min, or param:NAME, then :asc (the "
+                   "default) or :desc; keys are separated by commas");
 }
 
 }  // namespace
@@ -38,9 +70,18 @@ SortRequest ParseSortRequest(std::string_view value) {
                      " needs a direction: COLUMN:desc or COLUMN:asc");
   }
   const std::string_view column = value.substr(0, colon);
-  if (const std::optional<int> id = ColumnId(column)) return {*id, direction == "desc"};
-  if (IsFigureColumn(column)) return {0, direction == "desc", std::string(column)};
+  if (std::optional<SortRequest> request = SortKey(column, direction == "desc")) return *request;
   throw UsageError("unknown sort column " + std::string(column));
+}
+
+std::vector<SortRequest> ParseOrderKeys(std::string_view value) {
+  std::vector<SortRequest> keys;
+  std::size_t start = 0;
+  for (std::size_t end; (end = value.find(',', start)) != std::string_view::npos; start = end + 1) {
+    keys.push_back(OrderKey(value.substr(start, end - start)));
+  }
+  keys.push_back(OrderKey(value.substr(start)));
+  return keys;
 }
 
 }  // namespace kvl::cli

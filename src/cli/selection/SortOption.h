@@ -2,20 +2,29 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvl::cli {
 
-// One `--sort COLUMN:desc|asc` of the list command: COLUMN is a column's tab-separated name or
-// its number 0 to 6, or a neighbourhood figure of a result column (profit-min and the like).
+// One key of a sort: a result column, by its tab-separated name or its number 0 to 6, a
+// neighbourhood figure of a result column (profit-min and the like) or an input (param:NAME).
 struct SortRequest {
   int columnId;
   bool largestFirst;
-  std::string figureColumn = {};  // the figure column's name; empty for a result column
+  // The figure column's name: a neighbourhood figure's, or an input's as "param:NAME"; empty for
+  // a result column.
+  std::string figureColumn = {};
+  std::string parameter = {};  // an input's name in the ANSI code page; empty for any other key
 };
 
-// Raises UsageError for an unknown column or direction. Whether a figure column is there to
-// sort by is known only once the figures are.
+// One `--sort COLUMN:desc|asc`. Raises UsageError for an unknown column or direction. Whether a
+// figure column is there to sort by is known only once the figures are.
 SortRequest ParseSortRequest(std::string_view value);
+
+// The keys of one `--order KEY[:asc|:desc],KEY...`, the first the most significant, ascending
+// unless the key says otherwise; blanks may stand around each key. Raises UsageError for an
+// empty or unknown key.
+std::vector<SortRequest> ParseOrderKeys(std::string_view value);
 
 // Whether `column` names a neighbourhood figure: a result column's name other than index, "-",
 // and neighbours, min or mean.

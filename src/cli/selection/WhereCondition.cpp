@@ -1,10 +1,12 @@
 #include "WhereCondition.h"
 
+#include <utility>
+
 #include <cli/UsageError.h>
 #include <cli/rows/ListedColumns.h>
+#include <cli/rows/ParameterKey.h>
 #include <core/CellConvert.h>
 #include <core/CellKey.h>
-#include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/parameters/ParameterLines.h>
 #include <core/parameters/ParameterPair.h>
@@ -16,8 +18,6 @@ namespace kvl::cli {
 namespace {
 
 using Comparison = WhereCondition::Comparison;
-
-constexpr std::string_view kParamPrefix = "param:";
 
 struct Operator {
   std::string_view text;
@@ -56,12 +56,9 @@ WhereCondition ParseWhereCondition(std::string_view text) {
   condition.comparison = op->comparison;
   const std::string_view cell = core::WithBlanks(text.substr(0, at), core::Blanks::kTrimmed);
   condition.cell = cell;
-  if (cell.starts_with(kParamPrefix)) {
-    const std::string_view name =
-        core::WithBlanks(cell.substr(kParamPrefix.size()), core::Blanks::kTrimmed);
-    if (name.empty()) RefuseCondition(text);
-    condition.cell = std::string(kParamPrefix) + std::string(name);
-    condition.parameter = core::Utf16ToAnsi(core::Utf8ToUtf16(name));
+  if (std::optional<ParameterKey> parameter = ParameterKeyOf(cell)) {
+    condition.cell = std::move(parameter->cell);
+    condition.parameter = std::move(parameter->name);
   } else {
     condition.column = ResultColumnNamed(condition.cell);
     if (IsFigureColumn(condition.cell)) {
