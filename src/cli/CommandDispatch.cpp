@@ -44,8 +44,9 @@ int WrongUse(CLI::App& tool, std::string_view message, std::ostream& err) {
 
 }  // namespace
 
-int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  CLI::App tool("Reads MT4 optimization reports without the window.", kProgram);
+std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
+  tool.name(kProgram);
+  tool.description("Reads MT4 optimization reports without the window.");
   UseHelpLayout(tool, "COMMAND ARGUMENTS");
   tool.footer(
       "Every command but check stops, writing nothing, on a file without a results table or\n"
@@ -59,9 +60,13 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
   tool.option_defaults()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
       ->disable_flag_override();
-  const ToolCommand commands[] = {AddListCommand(tool), AddExportCommand(tool),
-                                  AddCheckCommand(tool), AddParamsCommand(tool),
-                                  AddMapCommand(tool)};
+  return {AddListCommand(tool), AddExportCommand(tool), AddCheckCommand(tool),
+          AddParamsCommand(tool), AddMapCommand(tool)};
+}
+
+int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  CLI::App tool;
+  const std::vector<ToolCommand> commands = SetUpTool(tool);
   if (args.empty()) {
     err << tool.help();
     return kWrongUse;

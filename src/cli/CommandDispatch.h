@@ -3,6 +3,9 @@
 #include <iosfwd>
 #include <span>
 #include <string_view>
+#include <vector>
+
+#include <cli/commands/ToolCommand.h>
 
 namespace kvl::cli {
 
@@ -10,5 +13,9 @@ namespace kvl::cli {
 // status: 0 done, 1 failed (one line on `err`: the message the window would show), 2 wrong use
 // (what was wrong and the usage on `err`).
 int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+// Makes `tool` the tool's parser: its name, help, rules and a subcommand per command. Parsing runs
+// nothing; the commands returned run once their subcommand has parsed.
+std::vector<ToolCommand> SetUpTool(CLI::App& tool);
 
 }  // namespace kvl::cli
