@@ -47,6 +47,13 @@ std::optional<ValueCompletion> CompletionOfValueName(std::string_view name) {
   }
   if (name == "COLUMN") return ValueCompletion{ValueKind::kWords, FigureColumns()};
   if (name == "COLUMN:desc|asc") return ValueCompletion{ValueKind::kWords, SortRequests()};
+  // Several keys joined by commas: a key is offered without a space after it, so that the next
+  // may follow.
+  if (name == "KEY[:asc|:desc],...") {
+    std::vector<std::string> keys = SortRequests();
+    keys.emplace_back("param:");
+    return ValueCompletion{ValueKind::kConditionStarts, std::move(keys)};
+  }
   if (name == "\"COLUMN OP NUMBER\"") {
     return ValueCompletion{ValueKind::kConditionStarts, ConditionStarts()};
   }

@@ -39,6 +39,7 @@ check_cases \
   'kvl-ridavu-cli list a.htm --sort profit|profit-factor:asc profit-factor:desc profit:asc profit:desc' \
   'kvl-ridavu-cli list a.htm --sort profit:d|desc' \
   'kvl-ridavu-cli export a.htm --sort=drawdown-percent:|asc desc' \
+  'kvl-ridavu-cli list a.htm --order trad|trades:asc trades:desc -o nospace' \
   'kvl-ridavu-cli list --where dr|drawdown drawdown-percent -o nospace' \
   "kvl-ridavu-cli list --where 'pa|'param: -o nospace" \
   'kvl-ridavu-cli list |a.htm b.HTML sub -o filenames' \
