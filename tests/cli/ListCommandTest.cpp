@@ -14,6 +14,7 @@
 #include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 
@@ -176,7 +177,7 @@ TEST(ListSortTest, ARefusedCellIsOneLineAndExitsWithOne) {
     const ToolRun run = RunTool({"list", DataPath("report-cp1251.htm"), "--sort", c.sort});
     EXPECT_EQ(run.status, 1) << c.sort;
     EXPECT_EQ(run.out, "") << c.sort;
-    EXPECT_EQ(run.err, c.message) << c.sort;
+    EXPECT_EQ(run.err, ToolMessages(c.message)) << c.sort;
   }
 }
 

@@ -10,6 +10,7 @@
 #include "ListingText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 using namespace kvl::cli;
@@ -101,7 +102,7 @@ TEST_P(ListFilterTest, ListsThePassesThatMeetEveryCondition) {
   args.insert(args.end(), c.options.begin(), c.options.end());
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, c.status);
-  EXPECT_EQ(run.err, c.err);
+  EXPECT_EQ(run.err, ToolMessages(c.err));
   if (c.status == 0) {
     EXPECT_EQ(ListedIndexes(run.out), c.indexes);
   } else {

@@ -10,6 +10,7 @@
 #include "ReportGenerator.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 namespace fs = std::filesystem;
 
@@ -80,10 +81,11 @@ TEST_P(ReportWithoutPassesTest, FailsWithOneLineNamingTheFileAndWritesNothing) {
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, file.hasHeader
-                         ? "No passes in " + report + ": its results table has no rows.\n"
-                         : "No results table found in " + report +
-                               ": it is not an MT4 optimization report.\n");
+  EXPECT_EQ(
+      run.err,
+      ToolMessages(file.hasHeader ? "No passes in " + report + ": its results table has no rows.\n"
+                                  : "No results table found in " + report +
+                                        ": it is not an MT4 optimization report.\n"));
   std::vector<fs::path> written;
   for (const fs::directory_entry& entry : fs::directory_iterator(dir.Path())) {
     if (entry.path().filename() != "report.htm") written.push_back(entry.path().filename());
