@@ -71,6 +71,8 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
       "Every command but check stops, writing nothing, on a file without a results table or\n"
       "without passes.\n\"" +
       std::string(kProgram) + " COMMAND --help\" describes a command.");
+  tool.set_version_flag("-V,--version", std::string(kProgram) + " " + KVL_VERSION,
+                        "Print the version and exit");
   tool.require_subcommand(1);
   // Paths such as /reports/a.htm are paths on every system, never options.
   tool.allow_windows_style_options(false);
@@ -99,6 +101,9 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
     }
     if (!out.flush()) throw core::EWriteError("Cannot write to standard output");
     return status;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
+    return 0;
   } catch (const CLI::Success&) {  // --help
     out << tool.help();
     return 0;

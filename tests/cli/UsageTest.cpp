@@ -186,4 +186,13 @@ TEST(ReportFailureTest, UnopenableReportIsOneLineAndExitsWithOne) {
   }
 }
 
+TEST(VersionTest, PrintsTheNameAndTheVersionAndSucceeds) {
+  for (const char* option : {"--version", "-V"}) {
+    const ToolRun run = RunTool({option});
+    EXPECT_EQ(run.status, 0) << option;
+    EXPECT_EQ(run.err, "") << option;
+    EXPECT_EQ(run.out, "kvl-ridavu-cli " KVL_VERSION "\n") << option;
+  }
+}
+
 }  // namespace
