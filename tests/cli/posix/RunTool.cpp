@@ -10,8 +10,9 @@
 
 namespace {
 
-// Runs the program argv[0] and collects everything it wrote.
-ToolRun Spawn(std::vector<std::string> argv) {
+// Runs the program argv[0], with standard input read from `inputPath` unless it is empty, and
+// collects everything it wrote.
+ToolRun Spawn(std::vector<std::string> argv, const std::string& inputPath = {}) {
   const TempDir dir;
   const std::string outPath = (dir.Path() / "stdout").string();
   const std::string errPath = (dir.Path() / "stderr").string();
@@ -22,6 +23,9 @@ ToolRun Spawn(std::vector<std::string> argv) {
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  if (!inputPath.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 0, inputPath.c_str(), O_RDONLY, 0);
+  }
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0644);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -47,6 +51,20 @@ ToolRun RunTool(const std::vector<std::string>& args) {
   std::vector<std::string> argv = {KVL_CLI_PATH};
   argv.insert(argv.end(), args.begin(), args.end());
   return Spawn(std::move(argv));
+}
+
+ToolRun RunToolWithInput(const std::string& input, const std::vector<std::string>& args) {
+  const TempDir dir;
+  std::vector<std::string> argv = {"/bin/sh", "-c", "cat \"$0\" | exec \"$@\"",
+                                   dir.Write("input", input), KVL_CLI_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return Spawn(std::move(argv));
+}
+
+ToolRun RunToolWithInputFrom(const std::string& path, const std::vector<std::string>& args) {
+  std::vector<std::string> argv = {KVL_CLI_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return Spawn(std::move(argv), path);
 }
 
 ToolRun RunToolInMemory(std::size_t kibibytes, const std::vector<std::string>& args) {
