@@ -75,4 +75,14 @@ TEST(StandardInputTest, AFailedReadIsOneLineAndExitsWithOne) {
   }
 }
 
+// /dev/stdout is no file a set file could be written beside: through a pipe it names nothing
+// that can be opened by path, and Windows has no such path at all.
+TEST(StandardOutputTest, DevStdoutIsStandardOutput) {
+  const ToolRun run =
+      RunToolIntoPipe({"export", DataPath("report-cp1251.htm"), "8", "-o", "/dev/stdout"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, ReadBytes(DataPath("report-pass-8.set")));
+}
+
 }  // namespace

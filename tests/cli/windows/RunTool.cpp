@@ -140,6 +140,10 @@ ToolRun RunToolWithInputFrom(const std::string& path, const std::vector<std::str
   return Spawn(args, 0, path);
 }
 
+ToolRun RunToolIntoPipe(const std::vector<std::string>& args) {
+  return Spawn(args, 0);
+}
+
 ToolRun RunToolInMemory(std::size_t kibibytes, const std::vector<std::string>& args) {
   return Spawn(args, kibibytes * 1024);
 }
