@@ -69,7 +69,9 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
   UseHelpLayout(tool, "COMMAND ARGUMENTS");
   tool.footer(
       "Every command but check stops, writing nothing, on a file without a results table or\n"
-      "without passes.\n\"" +
+      "without passes. A REPORT of - is read from standard input, and export's -o - or\n"
+      "-o /dev/stdout writes to standard output. After --, every argument is taken as it is,\n"
+      "never as an option: \"list -- -x.htm\" lists the report -x.htm.\n\"" +
       std::string(kProgram) + " COMMAND --help\" describes a command.");
   tool.set_version_flag("-V,--version", std::string(kProgram) + " " + KVL_VERSION,
                         "Print the version and exit");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -193,6 +194,23 @@ TEST(VersionTest, PrintsTheNameAndTheVersionAndSucceeds) {
     EXPECT_EQ(run.err, "") << option;
     EXPECT_EQ(run.out, "kvl-ridavu-cli " KVL_VERSION "\n") << option;
   }
+}
+
+// After "--" a report whose name starts with "-" is a report: without it, export would take
+// "-odd-name.htm" for -o and the file "dd-name.htm".
+TEST(EndOfOptionsTest, ArgumentsAfterItAreNeverOptions) {
+  const TempDir dir;
+  dir.Write("-odd-name.htm", ReadBytes(DataPath("report-cp1251.htm")));
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path());
+  const ToolRun list = RunTool({"list", "--format", "tsv", "--", "-odd-name.htm"});
+  const ToolRun exported = RunTool({"export", "-o", "-", "--", "-odd-name.htm", "8"});
+  std::filesystem::current_path(previous);
+
+  EXPECT_EQ(list.status, 0) << list.err;
+  EXPECT_EQ(list.out, ReadBytes(DataPath("report-list.tsv")));
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  EXPECT_EQ(exported.out, ReadBytes(DataPath("report-pass-8.set")));
 }
 
 }  // namespace
