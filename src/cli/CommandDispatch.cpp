@@ -17,6 +17,7 @@
 #include <core/Exceptions.h>
 
 #include "HelpFormatter.h"
+#include "PrefixedLines.h"
 #include "UsageError.h"
 
 namespace kvl::cli {
@@ -34,12 +35,30 @@ CLI::App* ChosenCommand(CLI::App& tool) {
   return chosen.empty() ? nullptr : chosen.front();
 }
 
-int WrongUse(CLI::App& tool, std::string_view message, std::ostream& err) {
+// One line, "COMMAND: MESSAGE; see 'PROGRAM COMMAND --help'", rather than the whole help, which
+// would bury the mistake.
+int WrongUse(CLI::App& tool, std::string_view message, std::ostream& messages) {
   const CLI::App* command = ChosenCommand(tool);
-  err << kProgram << (command ? " " + command->get_name() : std::string()) << ": " << message
-      << '\n'
-      << tool.help();
+  const std::string help =
+      std::string(kProgram) + (command ? " " + command->get_name() : std::string()) + " --help";
+  if (command) messages << command->get_name() << ": ";
+  messages << message << "; see '" << help << "'\n";
   return kWrongUse;
+}
+
+// The parser reports unknown options and surplus arguments alike, all of them in one message, and
+// counts among them the "--" that ends the options. The first of them is named instead, as an
+// option where it was read as one: before any "--".
+std::string ParseErrorMessage(const CLI::App& tool, const CLI::ParseError& error,
+                              std::span<const std::string_view> args) {
+  std::vector<std::string> extras = tool.remaining(true);
+  std::erase(extras, "--");
+  if (extras.empty()) return error.what();
+  const std::string& first = extras.front();
+  const auto optionsEnd = std::ranges::find(args, "--");
+  const bool option = first.size() > 1 && first.starts_with('-') &&
+                      std::find(args.begin(), optionsEnd, first) != optionsEnd;
+  return (option ? "unknown option " : "unexpected argument ") + first;
 }
 
 }  // namespace
@@ -50,8 +69,12 @@ std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
   UseHelpLayout(tool, "COMMAND ARGUMENTS");
   tool.footer(
       "Every command but check stops, writing nothing, on a file without a results table or\n"
-      "without passes.\n\"" +
+      "without passes. A REPORT of - is read from standard input, and export's -o - or\n"
+      "-o /dev/stdout writes to standard output. After --, every argument is taken as it is,\n"
+      "never as an option: \"list -- -x.htm\" lists the report -x.htm.\n\"" +
       std::string(kProgram) + " COMMAND --help\" describes a command.");
+  tool.set_version_flag("-V,--version", std::string(kProgram) + " " + KVL_VERSION,
+                        "Print the version and exit");
   tool.require_subcommand(1);
   // Paths such as /reports/a.htm are paths on every system, never options.
   tool.allow_windows_style_options(false);
@@ -65,6 +88,7 @@ std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
 }
 
 int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  PrefixedLines messages(err, std::string(kProgram) + ": ");
   CLI::App tool;
   const std::vector<ToolCommand> commands = SetUpTool(tool);
   if (args.empty()) {
@@ -74,30 +98,33 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
   if (!args[0].starts_with('-') && std::ranges::none_of(commands, [&](const ToolCommand& c) {
         return c.app->get_name() == args[0];
       })) {
-    return WrongUse(tool, "unknown command " + std::string(args[0]), err);
+    return WrongUse(tool, "unknown command " + std::string(args[0]), messages);
   }
   try {
     tool.parse(std::vector<std::string>(args.rbegin(), args.rend()));
     int status = 0;
     for (const ToolCommand& command : commands) {
-      if (command.app->parsed()) status = command.run(out, err);
+      if (command.app->parsed()) status = command.run(out, messages);
     }
     if (!out.flush()) throw core::EWriteError("Cannot write to standard output");
     return status;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
+    return 0;
   } catch (const CLI::Success&) {  // --help
     out << tool.help();
     return 0;
   } catch (const CLI::ParseError& error) {
-    return WrongUse(tool, error.what(), err);
+    return WrongUse(tool, ParseErrorMessage(tool, error, args), messages);
   } catch (const UsageError& error) {
-    return WrongUse(tool, error.what(), err);
+    return WrongUse(tool, error.what(), messages);
   } catch (const std::bad_alloc&) {
     out.flush();
-    err << core::ErrorBoxText(core::EOutOfMemory().Message()) << '\n';
+    messages << core::ErrorBoxText(core::EOutOfMemory().Message()) << '\n';
     return kFailed;
   } catch (const std::exception& error) {  // an Exception's what() is its message
     out.flush();
-    err << core::ErrorBoxText(error.what()) << '\n';
+    messages << core::ErrorBoxText(error.what()) << '\n';
     return kFailed;
   }
 }

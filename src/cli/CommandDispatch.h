@@ -11,7 +11,8 @@ namespace kvl::cli {
 
 // Runs the command named by the first argument (the program name left out) and returns the exit
 // status: 0 done, 1 failed (one line on `err`: the message the window would show), 2 wrong use
-// (what was wrong and the usage on `err`).
+// (one line on `err`: what was wrong and where the help is). Every line on `err` but the help's
+// starts with "kvl-ridavu-cli: ".
 int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 // Makes `tool` the tool's parser: its name, help, rules and a subcommand per command. Parsing runs

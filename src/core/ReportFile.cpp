@@ -46,6 +46,12 @@ ReportFile ReadReportFile(const std::string& path) {
   return ClassifyReportBytes(std::move(read.bytes), read.size);
 }
 
+ReportFile ReportFileOfBytes(std::string_view bytes) {
+  TextBuffer copy(bytes.size());
+  bytes.copy(copy.data(), bytes.size());
+  return ClassifyReportBytes(std::move(copy), bytes.size());
+}
+
 std::u16string DecodeUnicodeBody(const ReportFile& file) {
   switch (file.encoding) {
     case ReportFile::Encoding::Utf8:

@@ -22,6 +22,10 @@ struct ReportFile {
 // "<full path>". <system text>") when it cannot be opened or is not a regular file.
 ReportFile ReadReportFile(const std::string& path);
 
+// The same for bytes read elsewhere, such as from a pipe: they are copied, and their decoding is
+// chosen as a file's is.
+ReportFile ReportFileOfBytes(std::string_view bytes);
+
 // The body as UTF-16; malformed UTF-8 and an odd trailing byte of UTF-16 become U+FFFD.
 std::u16string DecodeUnicodeBody(const ReportFile& file);
 

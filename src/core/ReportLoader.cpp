@@ -174,12 +174,19 @@ int Load(ReportFile file, PassTable& table, Lines& lines) {
 }  // namespace
 
 int LoadReport(const std::string& path, PassTable& table) {
-  Unheard unheard;
-  return Load(ReadReportFile(path), table, unheard);
+  return LoadReport(ReadReportFile(path), table);
 }
 
 int LoadReport(const std::string& path, PassTable& table, ReportLineListener& listener) {
-  ReportFile file = ReadReportFile(path);
+  return LoadReport(ReadReportFile(path), table, listener);
+}
+
+int LoadReport(ReportFile file, PassTable& table) {
+  Unheard unheard;
+  return Load(std::move(file), table, unheard);
+}
+
+int LoadReport(ReportFile file, PassTable& table, ReportLineListener& listener) {
   listener.TextEncoding(file.encoding);
   NumberedLines lines(listener);
   return Load(std::move(file), table, lines);

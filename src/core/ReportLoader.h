@@ -39,4 +39,9 @@ int LoadReport(const std::string& path, PassTable& table);
 // The same, telling `listener` about every line.
 int LoadReport(const std::string& path, PassTable& table, ReportLineListener& listener);
 
+// The same for a report already read, such as from standard input; it only fails for want of
+// memory.
+int LoadReport(ReportFile file, PassTable& table);
+int LoadReport(ReportFile file, PassTable& table, ReportLineListener& listener);
+
 }  // namespace kvl::core

@@ -12,6 +12,7 @@
 
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 using namespace kvl::cli;
@@ -109,7 +110,7 @@ TEST_F(BatchExportTest, ReplacesNoFileWithoutForceCheckingEveryNameFirst) {
     const ToolRun run = Export({"--top", "4", "--sort", "drawdown:desc"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, message);
+    EXPECT_EQ(run.err, ToolMessages(message));
     std::vector<std::string> sorted = existing;
     std::ranges::sort(sorted);
     EXPECT_EQ(FolderContents(), sorted);
@@ -128,8 +129,8 @@ TEST_F(BatchExportTest, RefusesTwoPassesOfOneNameEvenWithForce) {
   // In file order passes 1 and 3 both made 38 trades.
   const ToolRun run = Export({"--top", "3", "--name", "{trades}.set", "--force"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "The name template gives pass 1 and pass 3 the same file \"" + File("38.set") +
-                         "\"; put {index} into it.\n");
+  EXPECT_EQ(run.err, ToolMessages("The name template gives pass 1 and pass 3 the same file \"" +
+                                  File("38.set") + "\"; put {index} into it.\n"));
   EXPECT_FALSE(fs::exists(folder_));
 }
 
@@ -137,7 +138,8 @@ TEST_F(BatchExportTest, AnUnknownParameterStopsTheExportBeforeTheFolderIsMade) {
   const ToolRun run = Export({"--top", "3", "--where", "param:Lot=0.1", "--skip-bad"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_TRUE(run.err.starts_with("--where param:Lot: no such parameter; ")) << run.err;
+  EXPECT_TRUE(run.err.starts_with(ToolMessages("--where param:Lot: no such parameter; ")))
+      << run.err;
   EXPECT_FALSE(fs::exists(folder_));
 }
 
@@ -146,7 +148,8 @@ TEST_F(BatchExportTest, AFailureHalfwayNamesTheFileAndLeavesTheFilesBeforeItWhol
   const ToolRun run = Export({"--top", "3", "--sort", "drawdown:desc", "--force"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, File("7.set") + "\n");
-  EXPECT_TRUE(run.err.starts_with("Cannot create file \"" + File("3.set") + "\". ")) << run.err;
+  EXPECT_TRUE(run.err.starts_with(ToolMessages("Cannot create file \"" + File("3.set") + "\". ")))
+      << run.err;
   EXPECT_EQ(ReadBytes(File("7.set")), ReadBytes(DataPath("report-pass-7.set")));
   EXPECT_EQ(FolderContents(), (std::vector<std::string>{"3.set", "7.set"}));
 }

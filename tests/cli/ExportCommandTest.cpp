@@ -7,6 +7,7 @@
 #include "RunTool.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST_P(ExportCommandFailureTest, PrintsOneLineAndExitsWithOne) {
       RunTool({"export", DataPath("report-cp1251.htm"), "-o", setPath, "--", c.pass});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, c.message + "\n");
+  EXPECT_EQ(run.err, ToolMessages(c.message + "\n"));
   EXPECT_FALSE(std::filesystem::exists(setPath));
 }
 
@@ -93,8 +94,8 @@ TEST(ExportCommandFailureTest, UncreatableFileIsReportedWithItsFullPath) {
   const std::string setPath = (dir.Path() / "missing" / "pass.set").string();
   const ToolRun run = RunTool({"export", DataPath("report-cp1251.htm"), "1", "-o", setPath});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Cannot create file \"" + setPath + "\". " +
-                         SystemText(Failure::kNoSuchFolder) + ".\n");
+  EXPECT_EQ(run.err, ToolMessages("Cannot create file \"" + setPath + "\". " +
+                                  SystemText(Failure::kNoSuchFolder) + ".\n"));
 }
 
 }  // namespace

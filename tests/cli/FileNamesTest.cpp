@@ -6,6 +6,7 @@
 #include "RunTool.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 
@@ -47,8 +48,8 @@ TEST_F(CyrillicNamesTest, AFailureNamesTheFileInUtf8) {
   const std::string missing = Utf8FromPath(dir.Path() / PathFromUtf8("Нет такого.htm"));
   const ToolRun run = RunTool({"list", missing});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "Cannot open file \"" + missing + "\". " + SystemText(Failure::kNoSuchFile) + ".\n");
+  EXPECT_EQ(run.err, ToolMessages("Cannot open file \"" + missing + "\". " +
+                                  SystemText(Failure::kNoSuchFile) + ".\n"));
 }
 
 }  // namespace

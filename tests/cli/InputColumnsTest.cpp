@@ -7,6 +7,7 @@
 #include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ TEST_F(InputColumnsTest, AValueThatIsNoNumberFailsASortNamingItsRow) {
     const ToolRun run = List(options);
     EXPECT_EQ(run.status, 1) << options[0];
     EXPECT_EQ(run.out, "") << options[0];
-    EXPECT_EQ(run.err, "Row 2 (pass 2), param:C: 'x' is not a valid floating point value.\n")
+    EXPECT_EQ(run.err,
+              ToolMessages("Row 2 (pass 2), param:C: 'x' is not a valid floating point value.\n"))
         << options[0];
   }
 }

@@ -14,6 +14,7 @@
 #include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 
@@ -182,7 +183,7 @@ TEST(ListSortTest, ARefusedCellIsOneLineNamingItsRowPassAndColumn) {
     const ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 1) << c.sorts.back();
     EXPECT_EQ(run.out, "") << c.sorts.back();
-    EXPECT_EQ(run.err, c.message) << c.sorts.back();
+    EXPECT_EQ(run.err, ToolMessages(c.message)) << c.sorts.back();
   }
 }
 

@@ -11,6 +11,7 @@
 #include "ReportText.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 using namespace kvl::cli;

@@ -5,6 +5,7 @@
 
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ TEST(ToolOutOfMemory, AReportBeyondTheToolsMemorySaysSoAndExitsWithOne) {
   const ToolRun run = RunToolInMemory(kMemoryKibibytes, {"list", huge});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "Out of memory.\n");
+  EXPECT_EQ(run.err, ToolMessages("Out of memory.\n"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "ReportGenerator.h"
 #include "RunTool.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 namespace fs = std::filesystem;
 
@@ -65,25 +66,28 @@ std::vector<ReadFile> Files() {
   };
 }
 
+// The report named by its path, or piped in as "-".
 class ReportWithoutPassesTest
-    : public testing::TestWithParam<std::tuple<ReadingCommand, ReadFile>> {};
+    : public testing::TestWithParam<std::tuple<ReadingCommand, ReadFile, bool>> {};
 
 TEST_P(ReportWithoutPassesTest, FailsWithOneLineNamingTheFileAndWritesNothing) {
-  const auto& [command, file] = GetParam();
+  const auto& [command, file, piped] = GetParam();
   const TempDir dir;
   const std::string report = dir.Write("report.htm", file.bytes);
   std::vector<std::string> args = command.args;
-  args.insert(args.begin() + 1, report);
+  args.insert(args.begin() + 1, piped ? "-" : report);
   for (std::string& arg : args) {
     if (arg == kOut) arg = (dir.Path() / "out").string();
   }
-  const ToolRun run = RunTool(args);
+  const ToolRun run = piped ? RunToolWithInput(file.bytes, args) : RunTool(args);
+  const std::string name = piped ? "standard input" : report;
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, file.hasHeader
-                         ? "No passes in " + report + ": its results table has no rows.\n"
-                         : "No results table found in " + report +
-                               ": it is not an MT4 optimization report.\n");
+  EXPECT_EQ(
+      run.err,
+      ToolMessages(file.hasHeader ? "No passes in " + name + ": its results table has no rows.\n"
+                                  : "No results table found in " + name +
+                                        ": it is not an MT4 optimization report.\n"));
   std::vector<fs::path> written;
   for (const fs::directory_entry& entry : fs::directory_iterator(dir.Path())) {
     if (entry.path().filename() != "report.htm") written.push_back(entry.path().filename());
@@ -92,10 +96,12 @@ TEST_P(ReportWithoutPassesTest, FailsWithOneLineNamingTheFileAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandsAndFiles, ReportWithoutPassesTest,
-                         testing::Combine(testing::ValuesIn(kCommands), testing::ValuesIn(Files())),
+                         testing::Combine(testing::ValuesIn(kCommands), testing::ValuesIn(Files()),
+                                          testing::Bool()),
                          [](const auto& testCase) {
                            return std::string(std::get<0>(testCase.param).name) + "_" +
-                                  std::get<1>(testCase.param).name;
+                                  std::get<1>(testCase.param).name +
+                                  (std::get<2>(testCase.param) ? "_piped" : "");
                          });
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "RunTool.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 using namespace kvl::core;
 using namespace kvl::cli;
@@ -100,8 +101,8 @@ TEST(ExportTemplateTest, UnreadableTemplateStopsTheExportBeforeAnythingIsWritten
     const ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "Cannot open file \"" + missing + "\". " + SystemText(Failure::kNoSuchFile) + ".\n");
+    EXPECT_EQ(run.err, ToolMessages("Cannot open file \"" + missing + "\". " +
+                                    SystemText(Failure::kNoSuchFile) + ".\n"));
   }
   EXPECT_FALSE(std::filesystem::exists(setPath));
   EXPECT_FALSE(std::filesystem::exists(folder));

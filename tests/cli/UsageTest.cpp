@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,14 +8,15 @@
 #include "RunTool.h"
 #include "SystemTexts.h"
 #include "TestFiles.h"
+#include "ToolMessages.h"
 
 namespace {
 
 struct UsageCase {
   const char* name;
   std::vector<std::string> args;
-  std::string firstErrorLine;  // empty when the usage comes first
-  std::string usage;           // the start of the usage that follows
+  std::string command;  // whose help the message points to; empty for the tool's
+  std::string message;
 
   friend void PrintTo(const UsageCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -25,7 +27,7 @@ const std::string kExportUsage = "usage: kvl-ridavu-cli export REPORT PASS -o FI
 
 class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
 
-TEST_P(UsageErrorTest, PrintsTheUsageAndExitsWithTwo) {
+TEST_P(UsageErrorTest, SaysWhatIsWrongInOneLinePointingToTheHelpAndExitsWithTwo) {
   const UsageCase& c = GetParam();
   std::vector<std::string> args = c.args;
   for (std::string& arg : args) {
@@ -34,124 +36,125 @@ TEST_P(UsageErrorTest, PrintsTheUsageAndExitsWithTwo) {
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  const std::string expectedStart =
-      c.firstErrorLine.empty() ? c.usage : c.firstErrorLine + "\n" + c.usage;
-  EXPECT_TRUE(run.err.starts_with(expectedStart)) << run.err;
+  const std::string help =
+      "kvl-ridavu-cli " + (c.command.empty() ? "" : c.command + " ") + "--help";
+  EXPECT_EQ(run.err, ToolMessages((c.command.empty() ? "" : c.command + ": ") + c.message +
+                                  "; see '" + help + "'\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UsageErrorTest,
     testing::Values(
-        UsageCase{"NoCommand", {}, "", kToolUsage},
-        UsageCase{"UnknownCommand", {"show"}, "kvl-ridavu-cli: unknown command show", kToolUsage},
-        UsageCase{
-            "ListWithoutReport", {"list"}, "kvl-ridavu-cli list: REPORT is required", kListUsage},
+        UsageCase{"UnknownCommand", {"show"}, "", "unknown command show"},
+        UsageCase{"UnknownToolOption", {"--frobnicate"}, "", "unknown option --frobnicate"},
+        UsageCase{"ListWithoutReport", {"list"}, "list", "REPORT is required"},
         UsageCase{"ListWithTwoReports",
                   {"list", "REPORT", "other.htm"},
-                  "kvl-ridavu-cli list: The following argument was not expected: other.htm",
-                  kListUsage},
+                  "list",
+                  "unexpected argument other.htm"},
         UsageCase{"UnknownFormat",
                   {"list", "REPORT", "--format", "xml"},
-                  "kvl-ridavu-cli list: unknown format xml (table, tsv, csv or json)",
-                  kListUsage},
+                  "list",
+                  "unknown format xml (table, tsv, csv or json)"},
         UsageCase{"FormatWithoutValue",
                   {"list", "REPORT", "--format"},
-                  "kvl-ridavu-cli list: --format: 1 required FORMAT missing",
-                  kListUsage},
+                  "list",
+                  "--format: 1 required FORMAT missing"},
         UsageCase{"ValueForAFlag",
                   {"list", "REPORT", "--params=yes"},
-                  "kvl-ridavu-cli list: params was given a disallowed flag override",
-                  kListUsage},
-        UsageCase{"UnknownOption",
-                  {"list", "REPORT", "--sorted"},
-                  "kvl-ridavu-cli list: The following argument was not expected: --sorted",
-                  kListUsage},
+                  "list",
+                  "params was given a disallowed flag override"},
+        UsageCase{
+            "UnknownOption", {"list", "REPORT", "--sorted"}, "list", "unknown option --sorted"},
+        // The first of them is named, also before a missing argument.
+        UsageCase{"UnknownOptions",
+                  {"list", "--sorted", "--limited", "3"},
+                  "list",
+                  "unknown option --sorted"},
+        UsageCase{"OptionAfterTheEndOfOptions",
+                  {"list", "--", "REPORT", "--sorted"},
+                  "list",
+                  "unexpected argument --sorted"},
         UsageCase{"SortWithoutDirection",
                   {"list", "REPORT", "--sort", "profit"},
-                  "kvl-ridavu-cli list: sort profit needs a direction: COLUMN:desc or COLUMN:asc",
-                  kListUsage},
-        UsageCase{
-            "SortByUnknownDirection",
-            {"list", "REPORT", "--sort", "profit:up"},
-            "kvl-ridavu-cli list: sort profit:up needs a direction: COLUMN:desc or COLUMN:asc",
-            kListUsage},
+                  "list",
+                  "sort profit needs a direction: COLUMN:desc or COLUMN:asc"},
+        UsageCase{"SortByUnknownDirection",
+                  {"list", "REPORT", "--sort", "profit:up"},
+                  "list",
+                  "sort profit:up needs a direction: COLUMN:desc or COLUMN:asc"},
         UsageCase{"SortByParams",
                   {"list", "REPORT", "--sort", "params:asc"},
-                  "kvl-ridavu-cli list: unknown sort column params",
-                  kListUsage},
+                  "list",
+                  "unknown sort column params"},
         UsageCase{"SortByColumnSeven",
                   {"list", "REPORT", "--sort", "7:desc"},
-                  "kvl-ridavu-cli list: unknown sort column 7",
-                  kListUsage},
-        UsageCase{"ExportWithoutOutput",
-                  {"export", "REPORT", "1"},
-                  "kvl-ridavu-cli export: missing -o FILE",
-                  kExportUsage},
-        UsageCase{"ExportWithoutPass",
-                  {"export", "REPORT", "-o", "-"},
-                  "kvl-ridavu-cli export: missing PASS",
-                  kExportUsage},
+                  "list",
+                  "unknown sort column 7"},
+        UsageCase{"ExportWithoutOutput", {"export", "REPORT", "1"}, "export", "missing -o FILE"},
+        UsageCase{"ExportWithoutPass", {"export", "REPORT", "-o", "-"}, "export", "missing PASS"},
         UsageCase{"OutputWithoutFile",
                   {"export", "REPORT", "1", "-o"},
-                  "kvl-ridavu-cli export: -o: 1 required FILE missing",
-                  kExportUsage},
+                  "export",
+                  "-o: 1 required FILE missing"},
         UsageCase{"MalformedWhere",
                   {"list", "REPORT", "--where", "trades>>100"},
-                  "kvl-ridavu-cli list: --where \"trades>>100\" is not COLUMN OP NUMBER: COLUMN "
-                  "is one of index, profit, trades, profit-factor, expected-payoff, drawdown, "
-                  "drawdown-percent or param:NAME; OP one of < <= > >= = !=; for example "
-                  "trades>=100",
-                  kListUsage},
+                  "list",
+                  "--where \"trades>>100\" is not COLUMN OP NUMBER: COLUMN is one of index, "
+                  "profit, trades, profit-factor, expected-payoff, drawdown, drawdown-percent or "
+                  "param:NAME; OP one of < <= > >= = !=; for example trades>=100"},
         UsageCase{"NegativeLimit",
                   {"list", "REPORT", "--limit", "-1"},
-                  "kvl-ridavu-cli list: --limit -1: N is a whole number from 0",
-                  kListUsage},
+                  "list",
+                  "--limit -1: N is a whole number from 0"},
         UsageCase{"TopOfNone",
                   {"export", "REPORT", "--top", "0", "--dir", "sets"},
-                  "kvl-ridavu-cli export: --top 0: N is a whole number from 1",
-                  kExportUsage},
+                  "export",
+                  "--top 0: N is a whole number from 1"},
         UsageCase{"BothExportForms",
                   {"export", "REPORT", "1", "-o", "-", "--top", "3"},
-                  "kvl-ridavu-cli export: --top exports many passes; it does not go with PASS",
-                  kExportUsage},
+                  "export",
+                  "--top exports many passes; it does not go with PASS"},
         UsageCase{"RobustWithPass",
                   {"export", "REPORT", "1", "-o", "-", "--robust", "profit"},
-                  "kvl-ridavu-cli export: --robust exports many passes; it does not go with PASS",
-                  kExportUsage},
+                  "export",
+                  "--robust exports many passes; it does not go with PASS"},
         UsageCase{"OrderWithPass",
                   {"export", "REPORT", "1", "-o", "-", "--order", "profit"},
-                  "kvl-ridavu-cli export: --order exports many passes; it does not go with PASS",
-                  kExportUsage},
+                  "export",
+                  "--order exports many passes; it does not go with PASS"},
         UsageCase{"OrderByNoColumn",
                   {"list", "REPORT", "--order", "trades,profit:up"},
-                  "kvl-ridavu-cli list: --order \"profit:up\": KEY is one of index, profit, "
-                  "trades, profit-factor, expected-payoff, drawdown, drawdown-percent, a "
-                  "--robust figure such as profit-min, or param:NAME, then :asc (the default) "
-                  "or :desc; keys are separated by commas",
-                  kListUsage},
+                  "list",
+                  "--order \"profit:up\": KEY is one of index, profit, trades, profit-factor, "
+                  "expected-payoff, drawdown, drawdown-percent, a --robust figure such as "
+                  "profit-min, or param:NAME, then :asc (the default) or :desc; keys are "
+                  "separated by commas"},
         UsageCase{"NeitherExportForm",
                   {"export", "REPORT", "--dir", "sets"},
-                  "kvl-ridavu-cli export: missing PASS -o FILE, or --top N --dir DIR",
-                  kExportUsage},
-        UsageCase{"TopWithoutFolder",
-                  {"export", "REPORT", "--top", "3"},
-                  "kvl-ridavu-cli export: missing --dir DIR",
-                  kExportUsage},
+                  "export",
+                  "missing PASS -o FILE, or --top N --dir DIR"},
+        UsageCase{
+            "TopWithoutFolder", {"export", "REPORT", "--top", "3"}, "export", "missing --dir DIR"},
         UsageCase{"NameOfNoColumn",
                   {"export", "REPORT", "--top", "3", "--dir", "sets", "--name", "{pf}.set"},
-                  "kvl-ridavu-cli export: --name \"{pf}.set\": {pf} is no column; the columns "
-                  "are index, profit, trades, profit-factor, expected-payoff, drawdown, "
-                  "drawdown-percent",
-                  kExportUsage},
-        UsageCase{"CheckWithoutReport",
-                  {"check"},
-                  "kvl-ridavu-cli check: REPORT is required",
-                  "usage: kvl-ridavu-cli check REPORT"},
+                  "export",
+                  "--name \"{pf}.set\": {pf} is no column; the columns are index, profit, "
+                  "trades, profit-factor, expected-payoff, drawdown, drawdown-percent"},
+        UsageCase{"CheckWithoutReport", {"check"}, "check", "REPORT is required"},
         UsageCase{"OptionOfAnotherCommand",
                   {"export", "REPORT", "1", "-o", "-", "--params"},
-                  "kvl-ridavu-cli export: The following argument was not expected: --params",
-                  kExportUsage}),
+                  "export",
+                  "unknown option --params"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// Asked nothing, the tool gives the overview.
+TEST(UsageErrorTest, NoArgumentsPrintTheHelpAndExitWithTwo) {
+  const ToolRun run = RunTool({});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.starts_with(kToolUsage)) << run.err;
+}
 
 struct HelpCase {
   std::vector<std::string> args;
@@ -195,8 +198,34 @@ TEST(ReportFailureTest, UnopenableReportIsOneLineAndExitsWithOne) {
     const ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 1) << args[1];
     EXPECT_EQ(run.out, "") << args[1];
-    EXPECT_EQ(run.err, message);
+    EXPECT_EQ(run.err, ToolMessages(message));
   }
+}
+
+TEST(VersionTest, PrintsTheNameAndTheVersionAndSucceeds) {
+  for (const char* option : {"--version", "-V"}) {
+    const ToolRun run = RunTool({option});
+    EXPECT_EQ(run.status, 0) << option;
+    EXPECT_EQ(run.err, "") << option;
+    EXPECT_EQ(run.out, "kvl-ridavu-cli " KVL_VERSION "\n") << option;
+  }
+}
+
+// After "--" a report whose name starts with "-" is a report: without it, export would take
+// "-odd-name.htm" for -o and the file "dd-name.htm".
+TEST(EndOfOptionsTest, ArgumentsAfterItAreNeverOptions) {
+  const TempDir dir;
+  dir.Write("-odd-name.htm", ReadBytes(DataPath("report-cp1251.htm")));
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path());
+  const ToolRun list = RunTool({"list", "--format", "tsv", "--", "-odd-name.htm"});
+  const ToolRun exported = RunTool({"export", "-o", "-", "--", "-odd-name.htm", "8"});
+  std::filesystem::current_path(previous);
+
+  EXPECT_EQ(list.status, 0) << list.err;
+  EXPECT_EQ(list.out, ReadBytes(DataPath("report-list.tsv")));
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  EXPECT_EQ(exported.out, ReadBytes(DataPath("report-pass-8.set")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include <cli/reports/ReportInput.h>
 #include <core/CellKey.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
@@ -87,8 +88,7 @@ class CheckingListener final : public core::ReportLineListener {
 // The load keeps no skipped line's bytes and writes the pass numbers over the stored lines'
 // starts, so the bytes are read once more, before the load, so that the two copies are never
 // held at once.
-bool IsUtf8WithoutMark(const std::string& path) {
-  const core::ReportFile file = core::ReadReportFile(path);
+bool IsUtf8WithoutMark(const core::ReportFile& file) {
   return file.encoding == core::ReportFile::Encoding::Ansi && core::LooksLikeUtf8(file.body);
 }
 
@@ -99,12 +99,13 @@ bool ReportCheck::Clean() const {
          std::ranges::all_of(refusals, [](const Refusals& r) { return r.count == 0; });
 }
 
-ReportCheck CheckReport(const std::string& path) {
+ReportCheck CheckReport(const std::string& report) {
+  ReportInput input(report);
   ReportCheck check;
-  check.utf8WithoutMark = IsUtf8WithoutMark(path);
+  check.utf8WithoutMark = IsUtf8WithoutMark(input.Read());
   CheckingListener listener(check);
   core::PassTable table;
-  core::LoadReport(path, table, listener);
+  core::LoadReport(input.Read(), table, listener);
   listener.Finish();
   return check;
 }

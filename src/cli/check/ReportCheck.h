@@ -50,8 +50,9 @@ struct ReportCheck {
   bool Clean() const;
 };
 
-// Loads the report at `path` and gathers the findings from what the load tells of each line.
-// Raises EFOpenError when it cannot be opened.
-ReportCheck CheckReport(const std::string& path);
+// Loads the report that the argument `report` names (a path, or "-" for standard input) and
+// gathers the findings from what the load tells of each line. Raises as ReportInput::Read does
+// when it cannot be read.
+ReportCheck CheckReport(const std::string& report);
 
 }  // namespace kvl::cli

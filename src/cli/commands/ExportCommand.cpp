@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <cli/HelpFormatter.h>
+#include <cli/StandardOutput.h>
 #include <cli/UsageError.h>
 #include <cli/reports/ReportPasses.h>
 #include <cli/selection/ChosenPasses.h>
@@ -91,7 +92,7 @@ void ExportOnePass(const ExportArguments& args, const std::optional<std::string>
   const std::size_t pass = PassOfArgument(args.pass, count);
   // The pass numbered n stays in slot n-1.
   const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);
-  if (args.output == "-") {
+  if (NamesStandardOutput(args.output)) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
   } else {
     core::WriteSetFile(args.output, text);

@@ -3,6 +3,8 @@
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
 
+#include "ReportInput.h"
+
 namespace kvl::cli {
 
 namespace {
@@ -19,18 +21,19 @@ class HeaderWatch final : public core::ReportLineListener {
 
 }  // namespace
 
-std::size_t LoadReportPasses(const std::string& path, core::PassTable& table) {
-  const auto count = static_cast<std::size_t>(core::LoadReport(path, table));
+std::size_t LoadReportPasses(const std::string& report, core::PassTable& table) {
+  ReportInput input(report);
+  const auto count = static_cast<std::size_t>(core::LoadReport(input.Read(), table));
   if (count > 0) return count;
   // Only a refusal needs to know why: the report is read again, listened to, rather than every
   // load paying for a listener.
   HeaderWatch header;
-  core::LoadReport(path, table, header);
+  core::LoadReport(input.Read(), table, header);
   if (!header.seen) {
-    throw core::Exception("No results table found in " + path +
+    throw core::Exception("No results table found in " + input.Name() +
                           ": it is not an MT4 optimization report");
   }
-  throw core::Exception("No passes in " + path + ": its results table has no rows");
+  throw core::Exception("No passes in " + input.Name() + ": its results table has no rows");
 }
 
 }  // namespace kvl::cli

@@ -40,7 +40,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   const std::vector<std::string_view> args(utf8.begin(), utf8.end());
 
-  // Lines end in LF as they do elsewhere; a set file's CR LF stays as it is.
+  // Lines end in LF as they do elsewhere; a set file's CR LF stays as it is, and a report piped
+  // in reaches the load byte for byte.
+  ::_setmode(::_fileno(stdin), _O_BINARY);
   ::_setmode(::_fileno(stdout), _O_BINARY);
   ::_setmode(::_fileno(stderr), _O_BINARY);
   const Utf8Console console;

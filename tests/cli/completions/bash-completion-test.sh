@@ -29,7 +29,7 @@ complete_line() {
 enter_files
 check_cases \
   'kvl-ridavu-cli li|list' \
-  'kvl-ridavu-cli -|--help -h' \
+  'kvl-ridavu-cli -|--help --version -V -h' \
   'kvl-ridavu-cli list --for|--format' \
   'kvl-ridavu-cli list --format |csv json table tsv' \
   'kvl-ridavu-cli list --format=j|json' \

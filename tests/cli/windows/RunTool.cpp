@@ -49,17 +49,29 @@ class Handle {
   HANDLE handle_;
 };
 
-HANDLE InheritableOutput(const std::string& path) {
+// A file that the tool inherits as one of its standard streams.
+HANDLE InheritableFile(const std::string& path, DWORD access, DWORD creation, DWORD flags) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path);
+  const HANDLE file = ::CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ, &inherit, creation,
+                                    flags, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
   return file;
 }
 
+HANDLE InheritableOutput(const std::string& path) {
+  return InheritableFile(path, GENERIC_WRITE, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+}
+
+// Folders too, so that a test can hand the tool one to fail reading.
+HANDLE InheritableInput(const std::string& path) {
+  return InheritableFile(path, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+}
+
 // Runs the tool with `args`, in a job limited to `memoryBytes` of committed memory when that is
-// not 0, and collects everything it wrote.
-ToolRun Spawn(const std::vector<std::string>& args, std::size_t memoryBytes) {
+// not 0, with standard input read from `inputPath` unless it is empty, and collects everything it
+// wrote.
+ToolRun Spawn(const std::vector<std::string>& args, std::size_t memoryBytes,
+              const std::string& inputPath = {}) {
   const TempDir dir;
   const std::string outPath = (dir.Path() / "stdout").string();
   const std::string errPath = (dir.Path() / "stderr").string();
@@ -75,10 +87,11 @@ ToolRun Spawn(const std::vector<std::string>& args, std::size_t memoryBytes) {
   {
     const Handle out(InheritableOutput(outPath));
     const Handle err(InheritableOutput(errPath));
+    const Handle in(inputPath.empty() ? nullptr : InheritableInput(inputPath));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdInput = inputPath.empty() ? ::GetStdHandle(STD_INPUT_HANDLE) : in.get();
     startup.hStdOutput = out.get();
     startup.hStdError = err.get();
     PROCESS_INFORMATION process{};
@@ -115,6 +128,19 @@ ToolRun Spawn(const std::vector<std::string>& args, std::size_t memoryBytes) {
 }  // namespace
 
 ToolRun RunTool(const std::vector<std::string>& args) {
+  return Spawn(args, 0);
+}
+
+ToolRun RunToolWithInput(const std::string& input, const std::vector<std::string>& args) {
+  const TempDir dir;
+  return Spawn(args, 0, dir.Write("input", input));
+}
+
+ToolRun RunToolWithInputFrom(const std::string& path, const std::vector<std::string>& args) {
+  return Spawn(args, 0, path);
+}
+
+ToolRun RunToolIntoPipe(const std::vector<std::string>& args) {
   return Spawn(args, 0);
 }
 
