@@ -135,9 +135,10 @@ constexpr const char* kFooter =
     "output.\n"
     "\n"
     "With --template, the pass's values go into a copy of the user's set file (Windows-1251,\n"
-    "any line breaks): each name=value line whose name the pass carries gets the pass's\n"
-    "value; every other line (the name,F= name,1= name,2= name,3= lines, comments, string\n"
-    "inputs) stays, in its place; the parameters the file lacks follow, in the pass's order.\n"
+    "any line breaks): each name=value line whose name, blanks around it aside, the pass\n"
+    "carries gets the pass's value, its blanks kept (\"  Lots = 0.1\" becomes \"  Lots = 0.2\");\n"
+    "every other line (the name,F= name,1= name,2= name,3= lines, comments, string inputs)\n"
+    "stays, in its place; the parameters the file lacks follow, in the pass's order.\n"
     "Every line ends in CR LF. A template that cannot be read stops the export before\n"
     "anything is written.\n";
 

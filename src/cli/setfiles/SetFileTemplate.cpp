@@ -27,6 +27,19 @@ std::vector<std::string_view> SetFileLines(std::string_view text) {
   return lines;
 }
 
+std::string_view Trimmed(std::string_view text) {
+  return core::WithBlanks(text, core::Blanks::kTrimmed);
+}
+
+// The pass's value of the parameter called `name`, both names trimmed of blanks.
+std::optional<std::string_view> ValueOf(const std::vector<PanelParameter>& parameters,
+                                        std::string_view name) {
+  for (const PanelParameter& parameter : parameters) {
+    if (parameter.value && Trimmed(parameter.name) == name) return Trimmed(*parameter.value);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string ReadSetFileTemplate(const std::string& path) {
@@ -40,18 +53,24 @@ std::string MergeSetFileTemplate(std::string_view setTemplate,
   std::string merged;
   std::unordered_set<std::string_view> present;
   for (const std::string_view line : SetFileLines(setTemplate)) {
-    const core::ParameterPair pair = core::SplitParameterPair(line, core::Blanks::kKept);
-    const auto value = pair.value ? ParameterValue(parameters, pair.name) : std::nullopt;
+    // Views into the line, so that the blanks around the value stay where they are.
+    const core::ParameterPair pair = core::SplitParameterPair(line, core::Blanks::kTrimmed);
+    const auto value = pair.value ? ValueOf(parameters, pair.name) : std::nullopt;
     if (value) {
       present.insert(pair.name);
-      merged.append(pair.name).append("=").append(*value);
+      const auto valueStart = static_cast<std::size_t>(pair.value->data() - line.data());
+      merged.append(line.substr(0, valueStart))
+          .append(*value)
+          .append(line.substr(valueStart + pair.value->size()));
     } else {
       merged.append(line);
     }
     merged.append(kLineEnd);
   }
   for (const PanelParameter& parameter : parameters) {
-    if (present.insert(parameter.name).second) merged.append(parameter.Line()).append(kLineEnd);
+    if (present.insert(Trimmed(parameter.name)).second) {
+      merged.append(parameter.Line()).append(kLineEnd);
+    }
   }
   return merged;
 }

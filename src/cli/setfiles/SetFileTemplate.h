@@ -16,9 +16,10 @@ namespace kvl::cli {
 std::string ReadSetFileTemplate(const std::string& path);
 
 // The template's lines, its line breaks CR LF, LF or CR, in order: a name=value line whose name
-// (everything before its first '=', compared exactly) the pass carries gets the pass's value,
-// every other line stays as it is. Then the pass's parameters that the template lacks, in the
-// pass's order. Every line ends in CR LF.
+// (everything before its first '=', trimmed of blanks, in the same case) the pass carries gets the
+// pass's value in place of its own, the blanks around the name, the '=' and the value kept; every
+// other line stays as it is. Then the pass's parameters that the template lacks, in the pass's
+// order. Every line ends in CR LF.
 std::string MergeSetFileTemplate(std::string_view setTemplate,
                                  const std::vector<PanelParameter>& parameters);
 
