@@ -91,22 +91,35 @@ INSTANTIATE_TEST_SUITE_P(
         // Windows-1251 comments and mixed breaks; the pass carries no Comment.
         TemplateCase{"template-cp1251.set", "8", "template-cp1251-pass-8.set"}));
 
-TEST(ExportTemplateTest, UnreadableTemplateStopsTheExportBeforeAnythingIsWritten) {
+// A template that cannot be read, or that is no set file, stops both forms in one line before
+// anything is written.
+TEST(ExportTemplateTest, UnusableTemplateStopsTheExportBeforeAnythingIsWritten) {
   const TempDir dir;
-  const std::string missing = (dir.Path() / "missing.set").string();
   const std::string report = DataPath("report-cp1251.htm");
+  const std::string missing = (dir.Path() / "missing.set").string();
+  const std::string withNul = dir.Write("nul.set", std::string("A=1\r\n\0B=2\r\n", 11));
+  const std::string commentsOnly = dir.Write("comments.set", "; A=1\r\n<b>=2\r\n1A=3\r\n");
+  const std::string empty = dir.Write("empty.set", "");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {missing,
+       "Cannot open file \"" + missing + "\". " + SystemText(Failure::kNoSuchFile) + ".\n"},
+      {report, "The template " + report + " has no name=value line: it is not a set file.\n"},
+      {withNul, "The template " + withNul + " holds a NUL byte: it is not a set file.\n"},
+      {commentsOnly,
+       "The template " + commentsOnly + " has no name=value line: it is not a set file.\n"},
+      {empty, "The template " + empty + " has no name=value line: it is not a set file.\n"},
+  };
   const std::string setPath = (dir.Path() / "pass.set").string();
   const std::string folder = (dir.Path() / "out").string();
-  const std::vector<std::vector<std::string>> calls = {
-      {"export", report, "1", "-o", setPath, "--template", missing},
-      {"export", report, "--top", "3", "--dir", folder, "--template", missing},
-  };
-  for (const auto& args : calls) {
-    const ToolRun run = RunTool(args);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "Cannot open file \"" + missing + "\". " + SystemText(Failure::kNoSuchFile) + ".\n");
+  for (const auto& [setTemplate, message] : cases) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"export", report, "1", "-o", setPath, "--template", setTemplate},
+             {"export", report, "--top", "3", "--dir", folder, "--template", setTemplate}}) {
+      const ToolRun run = RunTool(args);
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, message);
+    }
   }
   EXPECT_FALSE(std::filesystem::exists(setPath));
   EXPECT_FALSE(std::filesystem::exists(folder));

@@ -139,8 +139,9 @@ constexpr const char* kFooter =
     "carries gets the pass's value, its blanks kept (\"  Lots = 0.1\" becomes \"  Lots = 0.2\");\n"
     "every other line (the name,F= name,1= name,2= name,3= lines, comments, string inputs)\n"
     "stays, in its place; the parameters the file lacks follow, in the pass's order.\n"
-    "Every line ends in CR LF. A template that cannot be read stops the export before\n"
-    "anything is written.\n";
+    "Every line ends in CR LF. A template that cannot be read, or is no set file (it holds a\n"
+    "NUL byte, or no name=value line with an input's name, as a report), stops the export\n"
+    "before anything is written.\n";
 
 }  // namespace
 

@@ -1,8 +1,10 @@
 #include "SetFileTemplate.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include <core/CodePage.h>
+#include <core/Exceptions.h>
 #include <core/PanelText.h>
 #include <core/ReportFile.h>
 #include <core/parameters/ParameterPair.h>
@@ -14,7 +16,7 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 // The lines of a text whose breaks may be CR LF, LF or CR; a break at the very end adds no empty
-// last line. Unlike a report, a set file keeps what follows a NUL.
+// last line.
 std::vector<std::string_view> SetFileLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -40,12 +42,43 @@ std::optional<std::string_view> ValueOf(const std::vector<PanelParameter>& param
   return std::nullopt;
 }
 
+bool IsNameStart(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+// An input's name as MQL4 spells it, or the name of one of its range lines ("Lots,F").
+bool IsInputName(std::string_view name) {
+  if (name.size() > 2 && name[name.size() - 2] == ',' &&
+      std::string_view("F123").find(name.back()) != std::string_view::npos) {
+    name.remove_suffix(2);
+  }
+  return !name.empty() && IsNameStart(name.front()) &&
+         std::ranges::all_of(name, [](char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); });
+}
+
+bool HasInputLine(std::string_view text) {
+  return std::ranges::any_of(SetFileLines(text), [](std::string_view line) {
+    const core::ParameterPair pair = core::SplitParameterPair(line, core::Blanks::kTrimmed);
+    return pair.value && IsInputName(pair.name);
+  });
+}
+
 }  // namespace
 
 std::string ReadSetFileTemplate(const std::string& path) {
   const core::ReportFile file = core::ReadReportFile(path);
-  if (file.encoding == core::ReportFile::Encoding::Ansi) return std::string(file.body);
-  return core::Utf16ToAnsi(core::DecodeUnicodeBody(file));
+  std::string text = file.encoding == core::ReportFile::Encoding::Ansi
+                         ? std::string(file.body)
+                         : core::Utf16ToAnsi(core::DecodeUnicodeBody(file));
+  // Any file would do as a template, a report too, and come out whole with the values appended:
+  // what is not a set file is refused before anything is written.
+  if (text.find('\0') != std::string::npos) {
+    throw core::Exception("The template " + path + " holds a NUL byte: it is not a set file");
+  }
+  if (!HasInputLine(text)) {
+    throw core::Exception("The template " + path + " has no name=value line: it is not a set file");
+  }
+  return text;
 }
 
 std::string MergeSetFileTemplate(std::string_view setTemplate,

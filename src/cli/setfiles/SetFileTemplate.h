@@ -12,7 +12,9 @@ namespace kvl::cli {
 // The user's own set file, whose lines an export keeps with the pass's values put in.
 
 // Reads the set file at `path` as text in the ANSI code page; a file that starts with a
-// byte-order mark is decoded and converted to it. Raises EFOpenError when it cannot be read.
+// byte-order mark is decoded and converted to it. Raises EFOpenError when it cannot be read, and
+// an Exception naming it when it holds a NUL byte or no name=value line whose name is an input's
+// ("Lots=0.1", "Lots,F=1"), as a report or any other file that is no set file does.
 std::string ReadSetFileTemplate(const std::string& path);
 
 // The template's lines, its line breaks CR LF, LF or CR, in order: a name=value line whose name
