@@ -99,7 +99,7 @@ TEST_F(BatchExportTest, NamesTheFilesFromTheTemplate) {
 
 TEST_F(BatchExportTest, ReplacesNoFileWithoutForceCheckingEveryNameFirst) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"10.set"}, "The file \"" + File("10.set") + "\" exists; --force replaces them.\n"},
+      {{"10.set"}, "The file \"" + File("10.set") + "\" exists; --force replaces it.\n"},
       {{"2.set", "10.set"},
        "The file \"" + File("10.set") + "\" exists and so do 1 more; --force replaces them.\n"},
   };

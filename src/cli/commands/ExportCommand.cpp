@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -13,6 +14,7 @@
 #include <cli/reports/ReportPasses.h>
 #include <cli/selection/SelectionArguments.h>
 #include <cli/setfiles/BatchExport.h>
+#include <cli/setfiles/ReplacedFiles.h>
 #include <cli/setfiles/SetFileTemplate.h>
 #include <core/Exceptions.h>
 #include <core/SetFile.h>
@@ -29,11 +31,11 @@ struct ExportArguments {
   std::string pass;
   std::string output;
   std::string setTemplate;
+  bool force = false;
   // The export of many passes.
   std::string top;
   std::string folder;
   std::string name = kDefaultName;
-  bool force = false;
   SelectionArguments selection;
 };
 
@@ -77,22 +79,28 @@ bool IsBatch(const ExportOptions& options) {
   return true;
 }
 
-std::optional<std::string> SetTemplate(const ExportArguments& args, const ExportOptions& options) {
+std::optional<SetFileTemplate> SetTemplate(const ExportArguments& args,
+                                           const ExportOptions& options) {
   if (options.setTemplate->count() == 0) return std::nullopt;
   return ReadSetFileTemplate(args.setTemplate);
 }
 
-void ExportOnePass(const ExportArguments& args, const std::optional<std::string>& setTemplate,
+void ExportOnePass(const ExportArguments& args, const std::optional<SetFileTemplate>& setTemplate,
                    std::ostream& out) {
+  const bool toFile = args.output != "-";
+  if (toFile && !args.force) {
+    const std::filesystem::path file = core::PathFromUtf8(args.output);
+    RefuseReplacingFiles({&file, 1}, setTemplate);
+  }
   core::PassTable table;
   const std::size_t count = LoadReportPasses(args.report, table);
   const std::size_t pass = PassOfArgument(args.pass, count);
   // The pass numbered n stays in slot n-1.
   const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);
-  if (args.output == "-") {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  } else {
+  if (toFile) {
     core::WriteSetFile(args.output, text);
+  } else {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
   }
 }
 
@@ -123,16 +131,19 @@ constexpr const char* kFooter =
     "parameter, each ending in CR LF, in Windows-1251. The window's export of the pass\n"
     "unedited writes the same, except where its panel wraps that last line: the window\n"
     "then leaves out only the line's last displayed part.\n"
-    "FILE is written under the name given and replaced when it exists.\n"
+    "FILE is written under the name given; -o - writes the set file to standard output.\n"
     "\n"
     "The second form writes one set file per pass for the first N passes of the order that\n"
     "--sort and --where give, into DIR, which is created when missing.\n"
     "Each file's name comes from TEMPLATE, where {COLUMN} stands for the pass's cell in a\n"
     "column named as in tsv, for example \"{index}_pf{profit-factor}.set\"; characters that\n"
-    "are not safe in a file name become \"_\". No file is replaced without --force, and this\n"
-    "is checked for every name before anything is written. A failure names the file and\n"
-    "stops; the files written before it stay whole. Each file written is named on standard\n"
-    "output.\n"
+    "are not safe in a file name become \"_\". Two passes of one name stop the export\n"
+    "before anything is written. A failure names the file and stops; the files written\n"
+    "before it stay whole. Each file written is named on standard output.\n"
+    "\n"
+    "Neither form replaces a file that exists without --force, the template itself included,\n"
+    "and the second checks every name before it writes anything. A device or a pipe is\n"
+    "written into, not replaced.\n"
     "\n"
     "With --template, the pass's values go into a copy of the user's set file (Windows-1251,\n"
     "any line breaks): each name=value line whose name, blanks around it aside, the pass\n"
@@ -151,7 +162,7 @@ ToolCommand AddExportCommand(CLI::App& tool) {
   CLI::App* command =
       tool.add_subcommand("export", "write the set file of pass PASS, or of the best N passes");
   UseHelpLayout(*command,
-                "REPORT PASS -o FILE [--template FILE.set]\n"
+                "REPORT PASS -o FILE [--force] [--template FILE.set]\n"
                 "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--template FILE.set]\n"
                 "    [--sort COLUMN:desc|asc]... [--where \"COLUMN OP NUMBER\"]... [--skip-bad]");
   command->footer(std::string(kFooter) + '\n' + kSelectionHelp);
@@ -175,8 +186,8 @@ ToolCommand AddExportCommand(CLI::App& tool) {
   options->batchOnly = {
       options->top, options->folder,
       command->add_option("--name", args->name, "their file names (default {index}.set)")
-          ->type_name("TEMPLATE"),
-      command->add_flag("--force", args->force, "replace files that exist")};
+          ->type_name("TEMPLATE")};
+  command->add_flag("--force", args->force, "replace files that exist");
   AddSelectionOptions(*command, args->selection);
   for (const char* name : {"--sort", "--where", "--skip-bad"}) {
     options->batchOnly.push_back(command->get_option(name));

@@ -10,6 +10,7 @@
 #include <core/PassTable.h>
 
 #include "FileNameTemplate.h"
+#include "SetFileTemplate.h"
 
 namespace kvl::cli {
 
@@ -17,8 +18,8 @@ namespace kvl::cli {
 struct BatchExport {
   std::filesystem::path folder;  // created when missing
   FileNameTemplate names;
-  bool force = false;                      // replace existing files
-  std::optional<std::string> setTemplate;  // the user's set file, ANSI
+  bool force = false;                          // replace existing files
+  std::optional<SetFileTemplate> setTemplate;  // the user's set file
 };
 
 // Writes the set file of every row listed in `slots`, in that order, into the folder and names

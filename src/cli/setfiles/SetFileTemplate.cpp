@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
@@ -65,7 +66,7 @@ bool HasInputLine(std::string_view text) {
 
 }  // namespace
 
-std::string ReadSetFileTemplate(const std::string& path) {
+SetFileTemplate ReadSetFileTemplate(const std::string& path) {
   const core::ReportFile file = core::ReadReportFile(path);
   std::string text = file.encoding == core::ReportFile::Encoding::Ansi
                          ? std::string(file.body)
@@ -78,7 +79,7 @@ std::string ReadSetFileTemplate(const std::string& path) {
   if (!HasInputLine(text)) {
     throw core::Exception("The template " + path + " has no name=value line: it is not a set file");
   }
-  return text;
+  return {path, std::move(text)};
 }
 
 std::string MergeSetFileTemplate(std::string_view setTemplate,
@@ -109,9 +110,9 @@ std::string MergeSetFileTemplate(std::string_view setTemplate,
 }
 
 std::string PassSetFileText(std::string_view params,
-                            const std::optional<std::string>& setTemplate) {
+                            const std::optional<SetFileTemplate>& setTemplate) {
   if (!setTemplate) return core::SetFileTextForParams(params);
-  return MergeSetFileTemplate(*setTemplate, PanelParameters(params));
+  return MergeSetFileTemplate(setTemplate->text, PanelParameters(params));
 }
 
 }  // namespace kvl::cli
