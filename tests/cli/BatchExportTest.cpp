@@ -117,6 +117,24 @@ TEST_F(BatchExportTest, ReplacesNoFileWithoutForceCheckingEveryNameFirst) {
   }
 }
 
+TEST_F(BatchExportTest, NamesThatWindowsReservesAreChangedOnEverySystem) {
+  const ToolRun run = Export({"--top", "2", "--sort", "drawdown:desc", "--name", "Com1.{index}. "});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, File("Com1_.7") + "\n" + File("Com1_.3") + "\n");
+  EXPECT_EQ(FolderContents(), (std::vector<std::string>{"Com1_.3", "Com1_.7"}));
+}
+
+TEST_F(BatchExportTest, ANameTooLongIsRefusedBeforeAnythingIsWritten) {
+  // Passes 7 and 3 get names of 255 bytes, pass 10 one of 256.
+  const std::string name = std::string(254, 'x') + "{index}";
+  const ToolRun run = Export({"--top", "3", "--sort", "drawdown:desc", "--name", name});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "The name template gives pass 10 the file name \"" + std::string(254, 'x') +
+                         "10\", longer than the 255 bytes a file name may hold.\n");
+  EXPECT_FALSE(fs::exists(folder_));
+}
+
 TEST_F(BatchExportTest, ForceReplacesExistingFiles) {
   WriteFile(File("7.set"), std::string(4096, 'x'));
   const ToolRun run = Export({"--top", "1", "--sort", "drawdown:desc", "--force"});

@@ -10,6 +10,7 @@
 #include <core/SetFile.h>
 #include <core/Utf8Path.h>
 
+#include "PortableFileName.h"
 #include "QuotedPath.h"
 #include "ReplacedFiles.h"
 #include "SetFileTemplate.h"
@@ -34,6 +35,11 @@ std::vector<fs::path> PlannedFiles(const core::PassTable& table, std::span<const
     if (name.empty() || name == "." || name == "..") {
       throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
                             name + "\", which names no file");
+    }
+    if (name.size() > kMaxFileNameBytes) {
+      throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
+                            name + "\", longer than the " + std::to_string(kMaxFileNameBytes) +
+                            " bytes a file name may hold");
     }
     const auto [it, fresh] = rowOfName.emplace(name, slot);
     if (!fresh) {

@@ -24,10 +24,10 @@ struct BatchExport {
 
 // Writes the set file of every row listed in `slots`, in that order, into the folder and names
 // each file written on `out`. Before anything is written it makes sure that every name is a file
-// name, that no two rows share one, and, without force, that none exists; it raises an Exception
-// naming the file otherwise. A failure to write names the file and stops; the files written before
-// it stay, each whole (each is written to a temporary file and renamed). The new files reach the
-// disk together at the end (SetFileBatch).
+// name no longer than kMaxFileNameBytes, that no two rows share one, and, without force, that none
+// exists; it raises an Exception naming the file otherwise. A failure to write names the file and
+// stops; the files written before it stay, each whole (each is written to a temporary file and
+// renamed). The new files reach the disk together at the end (SetFileBatch).
 void ExportSetFiles(const core::PassTable& table, std::span<const std::size_t> slots,
                     const BatchExport& batch, std::ostream& out);
 
