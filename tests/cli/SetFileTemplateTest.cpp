@@ -97,7 +97,7 @@ TEST(ExportTemplateTest, UnusableTemplateStopsTheExportBeforeAnythingIsWritten) 
   const TempDir dir;
   const std::string report = DataPath("report-cp1251.htm");
   const std::string missing = (dir.Path() / "missing.set").string();
-  const std::string withNul = dir.Write("nul.set", std::string("A=1\r\n\0B=2\r\n", 11));
+  const std::string withNul = dir.Write("zero-byte.set", std::string("A=1\r\n\0B=2\r\n", 11));
   const std::string commentsOnly = dir.Write("comments.set", "; A=1\r\n<b>=2\r\n1A=3\r\n");
   const std::string empty = dir.Write("empty.set", "");
   const std::vector<std::pair<std::string, std::string>> cases = {
