@@ -16,14 +16,18 @@ namespace fs = std::filesystem;
 constexpr const char* kOld = "mine\r\n";
 
 // Works in a fresh folder of its own, so that names relative to it reach the tool as the user
-// types them.
+// types them. The folder is made in the current one, not in the system's temporary folder: a
+// path from the root without a drive ("/tmp/my.set") is a Unix path under Wine and a path on the
+// current drive on Windows, and names the same file in both only from where the tool starts.
 class ReplacingFilesTest : public testing::Test {
  protected:
   void SetUp() override { fs::current_path(dir_.Path()); }
   void TearDown() override { fs::current_path(before_); }
 
   // The file `name` in the folder, as a message names it.
-  std::string Full(const std::string& name) const { return Utf8FromPath(dir_.Path() / name); }
+  std::string Full(const std::string& name) const {
+    return Utf8FromPath((dir_.Path() / name).make_preferred());
+  }
   std::string Existing(const std::string& name) const {
     fs::create_directories((dir_.Path() / name).parent_path());
     return dir_.Write(name, kOld);
@@ -31,11 +35,12 @@ class ReplacingFilesTest : public testing::Test {
 
   const std::string report_ = DataPath("report-cp1251.htm");
   const fs::path before_ = fs::current_path();
-  const TempDir dir_;
+  const TempDir dir_{before_};
 };
 
-// A bare name, a relative path and paths written with "/" reach the system whole: on Windows a
-// file is replaced through its full native path, whatever the user typed.
+// A bare name, a relative path and paths written with "/", with a drive as the window gives them
+// and from the root as a user types them, reach the system whole: on Windows a file is replaced
+// through its full native path, whatever the user typed.
 TEST_F(ReplacingFilesTest, TheSingleExportReplacesAFileOnlyWithForce) {
   const std::string folder = dir_.Path().generic_string();
   const std::string fromRoot = "/" + dir_.Path().relative_path().generic_string();
@@ -60,13 +65,15 @@ TEST_F(ReplacingFilesTest, TheSingleExportReplacesAFileOnlyWithForce) {
   }
 }
 
+// The folder as a shell completes it, with a "/" at its end, which the file names then follow.
 TEST_F(ReplacingFilesTest, TheBatchReplacesFilesInARelativeFolderOnlyWithForce) {
-  const std::string file = Existing("sets/7.set");
+  const std::string file = Existing("out/sets/7.set");
   const std::vector<std::string> args = {"export", report_,         "--top", "1",
-                                         "--sort", "drawdown:desc", "--dir", "sets"};
+                                         "--sort", "drawdown:desc", "--dir", "out/sets/"};
   const ToolRun refused = RunTool(args);
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err, "The file \"" + Full("sets/7.set") + "\" exists; --force replaces it.\n");
+  EXPECT_EQ(refused.err,
+            "The file \"" + Full("out/sets/7.set") + "\" exists; --force replaces it.\n");
   EXPECT_EQ(ReadBytes(file), kOld);
 
   std::vector<std::string> forced = args;
