@@ -19,7 +19,8 @@ struct ReportFile {
 
 // Reads the file, up to the size it had when it was opened, and chooses its decoding by byte-order
 // mark: UTF-8, UTF-16 LE, UTF-16 BE, else the ANSI code page. Raises EFOpenError ("Cannot open file
-// "<full path>". <system text>") when it cannot be opened or is not a regular file.
+// "<full path>". <system text>", or "It is not a regular file") when it cannot be opened or is not a
+// regular file.
 ReportFile ReadReportFile(const std::string& path);
 
 // The same for bytes read elsewhere, such as from a pipe: they are copied, and their decoding is

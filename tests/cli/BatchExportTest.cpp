@@ -100,7 +100,7 @@ TEST_F(BatchExportTest, NamesTheFilesFromTheTemplate) {
 
 TEST_F(BatchExportTest, ReplacesNoFileWithoutForceCheckingEveryNameFirst) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"10.set"}, "The file \"" + File("10.set") + "\" exists; --force replaces them.\n"},
+      {{"10.set"}, "The file \"" + File("10.set") + "\" exists; --force replaces it.\n"},
       {{"2.set", "10.set"},
        "The file \"" + File("10.set") + "\" exists and so do 1 more; --force replaces them.\n"},
   };
@@ -116,6 +116,25 @@ TEST_F(BatchExportTest, ReplacesNoFileWithoutForceCheckingEveryNameFirst) {
     EXPECT_EQ(FolderContents(), sorted);
     for (const std::string& name : existing) EXPECT_EQ(ReadBytes(File(name)), "mine");
   }
+}
+
+TEST_F(BatchExportTest, NamesThatWindowsReservesAreChangedOnEverySystem) {
+  const ToolRun run = Export({"--top", "2", "--sort", "drawdown:desc", "--name", "Com1.{index}. "});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, File("Com1_.7") + "\n" + File("Com1_.3") + "\n");
+  EXPECT_EQ(FolderContents(), (std::vector<std::string>{"Com1_.3", "Com1_.7"}));
+}
+
+TEST_F(BatchExportTest, ANameTooLongIsRefusedBeforeAnythingIsWritten) {
+  // Passes 7 and 3 get names of 255 bytes, pass 10 one of 256.
+  const std::string name = std::string(254, 'x') + "{index}";
+  const ToolRun run = Export({"--top", "3", "--sort", "drawdown:desc", "--name", name});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, ToolMessages("The name template gives pass 10 the file name \"" +
+                                  std::string(254, 'x') +
+                                  "10\", longer than the 255 bytes a file name may hold.\n"));
+  EXPECT_FALSE(fs::exists(folder_));
 }
 
 TEST_F(BatchExportTest, ForceReplacesExistingFiles) {

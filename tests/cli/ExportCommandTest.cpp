@@ -46,13 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ExportCase{"report-utf16le-bom.htm", "012", "report-pass-12.set"},
                     ExportCase{"report-english.htm", "4", "report-pass-4.set"}));
 
-TEST(ExportCommandTest, ReplacesAnExistingFile) {
-  const TempDir dir;
-  const std::string setPath = dir.Write("old.set", std::string(4096, 'x'));
-  ASSERT_EQ(RunTool({"export", DataPath("report-cp1251.htm"), "4", "-o", setPath}).status, 0);
-  EXPECT_EQ(ReadBytes(setPath), ReadBytes(DataPath("report-pass-4.set")));
-}
-
 // A failure prints the window's message, with its final ".", as one line and writes no file.
 struct FailureCase {
   const char* name;

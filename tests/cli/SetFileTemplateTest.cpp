@@ -34,7 +34,12 @@ TEST(MergeSetFileTemplateTest, PutsThePassIntoTheTemplateKeepingItsOtherLines) {
        "; comment A=0\r\nText=hello\r\nno equals sign\r\n\r\nA=1\r\n"},
       {"MissingNamesAppendedInThePassOrder", "B=0\r\nB,F=1\r\n", "C=3; B=2; A=1; \">3",
        "B=2\r\nB,F=1\r\nC=3\r\nA=1\r\n"},
-      {"NamesCompareExactly", "a=0\r\nA =0\r\nA=0\r\n", "A=1; \">3", "a=0\r\nA =0\r\nA=1\r\n"},
+      {"NamesCompareInTheirCase", "a=0\r\nA=0\r\n", "A=1; \">3", "a=0\r\nA=1\r\n"},
+      {"BlanksAroundNameEqualsSignAndValueKept",
+       "LotSize = 0.1\r\n  StopLoss=5\r\nTP\t=\t1  \r\nEmpty = \r\n",
+       "LotSize=0.5; StopLoss=7; TP=3; Empty=4; \">3",
+       "LotSize = 0.5\r\n  StopLoss=7\r\nTP\t=\t3  \r\nEmpty = 4\r\n"},
+      {"PassNamesAndValuesTrimmed", "A=0\r\n", "A = 1; B =2; \">3", "A=1\r\nB =2\r\n"},
       {"EveryLineOfTheTemplateWithTheName", "A=0\r\nA=9\r\n", "A=1; \">3", "A=1\r\nA=1\r\n"},
       {"ValuesMayHoldEqualsSigns", "S=a=b\r\n", "S=x=y; \">3", "S=x=y\r\n"},
       {"AnyLineBreaksBecomeCrLf", "A=0\nB=0\rC=0\r\nD=0", "D=4; \">3",
@@ -87,22 +92,35 @@ INSTANTIATE_TEST_SUITE_P(
         // Windows-1251 comments and mixed breaks; the pass carries no Comment.
         TemplateCase{"template-cp1251.set", "8", "template-cp1251-pass-8.set"}));
 
-TEST(ExportTemplateTest, UnreadableTemplateStopsTheExportBeforeAnythingIsWritten) {
+// A template that cannot be read, or that is no set file, stops both forms in one line before
+// anything is written.
+TEST(ExportTemplateTest, UnusableTemplateStopsTheExportBeforeAnythingIsWritten) {
   const TempDir dir;
-  const std::string missing = (dir.Path() / "missing.set").string();
   const std::string report = DataPath("report-cp1251.htm");
+  const std::string missing = (dir.Path() / "missing.set").string();
+  const std::string withNul = dir.Write("zero-byte.set", std::string("A=1\r\n\0B=2\r\n", 11));
+  const std::string commentsOnly = dir.Write("comments.set", "; A=1\r\n<b>=2\r\n1A=3\r\n");
+  const std::string empty = dir.Write("empty.set", "");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {missing,
+       "Cannot open file \"" + missing + "\". " + SystemText(Failure::kNoSuchFile) + ".\n"},
+      {report, "The template " + report + " has no name=value line: it is not a set file.\n"},
+      {withNul, "The template " + withNul + " holds a NUL byte: it is not a set file.\n"},
+      {commentsOnly,
+       "The template " + commentsOnly + " has no name=value line: it is not a set file.\n"},
+      {empty, "The template " + empty + " has no name=value line: it is not a set file.\n"},
+  };
   const std::string setPath = (dir.Path() / "pass.set").string();
   const std::string folder = (dir.Path() / "out").string();
-  const std::vector<std::vector<std::string>> calls = {
-      {"export", report, "1", "-o", setPath, "--template", missing},
-      {"export", report, "--top", "3", "--dir", folder, "--template", missing},
-  };
-  for (const auto& args : calls) {
-    const ToolRun run = RunTool(args);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, ToolMessages("Cannot open file \"" + missing + "\". " +
-                                    SystemText(Failure::kNoSuchFile) + ".\n"));
+  for (const auto& [setTemplate, message] : cases) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"export", report, "1", "-o", setPath, "--template", setTemplate},
+             {"export", report, "--top", "3", "--dir", folder, "--template", setTemplate}}) {
+      const ToolRun run = RunTool(args);
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, ToolMessages(message));
+    }
   }
   EXPECT_FALSE(std::filesystem::exists(setPath));
   EXPECT_FALSE(std::filesystem::exists(folder));

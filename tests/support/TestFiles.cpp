@@ -9,18 +9,17 @@ using namespace kvl::core;
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
+TempDir::TempDir(const fs::path& parent) {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path candidate = fs::temp_directory_path() / ("kvl-test-" + std::to_string(random()));
+    const fs::path candidate = parent / ("kvl-test-" + std::to_string(random()));
     if (fs::create_directory(candidate)) {
       fs::permissions(candidate, fs::perms::owner_all);  // the folder is this user's alone
       path_ = candidate;
       return;
     }
   }
-  throw std::runtime_error("cannot create a temporary folder in " +
-                           Utf8FromPath(fs::temp_directory_path()));
+  throw std::runtime_error("cannot create a temporary folder in " + Utf8FromPath(parent));
 }
 
 TempDir::~TempDir() {

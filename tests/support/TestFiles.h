@@ -6,10 +6,11 @@
 
 #include <core/Utf8Path.h>
 
-// A fresh directory under the system's temporary folder, removed with everything in it.
+// A fresh directory under `parent`, the system's temporary folder unless given, removed with
+// everything in it.
 class TempDir {
  public:
-  TempDir();
+  explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -16,6 +17,7 @@
 #include <cli/selection/ChosenPasses.h>
 #include <cli/selection/SelectionArguments.h>
 #include <cli/setfiles/BatchExport.h>
+#include <cli/setfiles/ReplacedFiles.h>
 #include <cli/setfiles/SetFileTemplate.h>
 #include <core/Exceptions.h>
 #include <core/SetFile.h>
@@ -32,11 +34,11 @@ struct ExportArguments {
   std::string pass;
   std::string output;
   std::string setTemplate;
+  bool force = false;
   // The export of many passes.
   std::string top;
   std::string folder;
   std::string name = kDefaultName;
-  bool force = false;
   SelectionArguments selection;
 };
 
@@ -80,22 +82,28 @@ bool IsBatch(const ExportOptions& options) {
   return true;
 }
 
-std::optional<std::string> SetTemplate(const ExportArguments& args, const ExportOptions& options) {
+std::optional<SetFileTemplate> SetTemplate(const ExportArguments& args,
+                                           const ExportOptions& options) {
   if (options.setTemplate->count() == 0) return std::nullopt;
   return ReadSetFileTemplate(args.setTemplate);
 }
 
-void ExportOnePass(const ExportArguments& args, const std::optional<std::string>& setTemplate,
+void ExportOnePass(const ExportArguments& args, const std::optional<SetFileTemplate>& setTemplate,
                    std::ostream& out) {
+  const bool toFile = !NamesStandardOutput(args.output);
+  if (toFile && !args.force) {
+    const std::filesystem::path file = core::PathFromUtf8(args.output);
+    RefuseReplacingFiles({&file, 1}, setTemplate);
+  }
   core::PassTable table;
   const std::size_t count = LoadReportPasses(args.report, table);
   const std::size_t pass = PassOfArgument(args.pass, count);
   // The pass numbered n stays in slot n-1.
   const std::string text = PassSetFileText(table[pass - 1].Params, setTemplate);
-  if (NamesStandardOutput(args.output)) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  } else {
+  if (toFile) {
     core::WriteSetFile(args.output, text);
+  } else {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
   }
 }
 
@@ -125,24 +133,33 @@ constexpr const char* kFooter =
     "parameter, each ending in CR LF, in Windows-1251. The window's export of the pass\n"
     "unedited writes the same, except where its panel wraps that last line: the window\n"
     "then leaves out only the line's last displayed part.\n"
-    "FILE is written under the name given and replaced when it exists.\n"
+    "FILE is written under the name given; -o - writes the set file to standard output.\n"
     "\n"
     "The second form writes one set file per pass for the first N passes of the order that\n"
     "--sort, --order and --where give, as list gives it, into DIR, which is created when\n"
     "missing.\n"
     "Each file's name comes from TEMPLATE, where {COLUMN} stands for the pass's cell in a\n"
     "column named as in tsv, for example \"{index}_pf{profit-factor}.set\"; characters that\n"
-    "are not safe in a file name become \"_\". No file is replaced without --force, and this\n"
-    "is checked for every name before anything is written. A failure names the file and\n"
-    "stops; the files written before it stay whole. Each file written is named on standard\n"
-    "output.\n"
+    "are not safe in a file name become \"_\". So that the files copy to Windows as they\n"
+    "are, on every system the dots and blanks at a name's end are dropped, and a device name\n"
+    "that Windows reserves (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, in any case,\n"
+    "alone or before a dot) gets a \"_\" after it: \"nul.set\" becomes \"nul_.set\". A name\n"
+    "longer than 255 bytes, or two passes of one name, stop the export before anything is\n"
+    "written. A failure names the file and stops; the files written before it stay whole.\n"
+    "Each file written is named on standard output.\n"
+    "\n"
+    "Neither form replaces a file that exists without --force, the template itself included,\n"
+    "and the second checks every name before it writes anything. A device or a pipe is\n"
+    "written into, not replaced.\n"
     "\n"
     "With --template, the pass's values go into a copy of the user's set file (Windows-1251,\n"
-    "any line breaks): each name=value line whose name the pass carries gets the pass's\n"
-    "value; every other line (the name,F= name,1= name,2= name,3= lines, comments, string\n"
-    "inputs) stays, in its place; the parameters the file lacks follow, in the pass's order.\n"
-    "Every line ends in CR LF. A template that cannot be read stops the export before\n"
-    "anything is written.\n";
+    "any line breaks): each name=value line whose name, blanks around it aside, the pass\n"
+    "carries gets the pass's value, its blanks kept (\"  Lots = 0.1\" becomes \"  Lots = 0.2\");\n"
+    "every other line (the name,F= name,1= name,2= name,3= lines, comments, string inputs)\n"
+    "stays, in its place; the parameters the file lacks follow, in the pass's order.\n"
+    "Every line ends in CR LF. A template that cannot be read, or is no set file (it holds a\n"
+    "NUL byte, or no name=value line with an input's name, as a report), stops the export\n"
+    "before anything is written.\n";
 
 }  // namespace
 
@@ -152,7 +169,7 @@ ToolCommand AddExportCommand(CLI::App& tool) {
   CLI::App* command =
       tool.add_subcommand("export", "write the set file of pass PASS, or of the best N passes");
   UseHelpLayout(*command,
-                "REPORT PASS -o FILE [--template FILE.set]\n"
+                "REPORT PASS -o FILE [--force] [--template FILE.set]\n"
                 "REPORT --top N --dir DIR [--name TEMPLATE] [--force] [--template FILE.set]\n"
                 "    [--sort COLUMN:desc|asc]... [--order KEY[:asc|:desc],...]\n"
                 "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad] [--robust COLUMN]");
@@ -177,8 +194,8 @@ ToolCommand AddExportCommand(CLI::App& tool) {
   options->batchOnly = {
       options->top, options->folder,
       command->add_option("--name", args->name, "their file names (default {index}.set)")
-          ->type_name("TEMPLATE"),
-      command->add_flag("--force", args->force, "replace files that exist")};
+          ->type_name("TEMPLATE")};
+  command->add_flag("--force", args->force, "replace files that exist");
   AddSelectionOptions(*command, args->selection);
   for (const char* name : {"--sort", "--order", "--where", "--skip-bad", "--robust"}) {
     options->batchOnly.push_back(command->get_option(name));

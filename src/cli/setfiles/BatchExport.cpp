@@ -10,6 +10,9 @@
 #include <core/SetFile.h>
 #include <core/Utf8Path.h>
 
+#include "PortableFileName.h"
+#include "QuotedPath.h"
+#include "ReplacedFiles.h"
 #include "SetFileTemplate.h"
 
 namespace kvl::cli {
@@ -17,10 +20,6 @@ namespace kvl::cli {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Quoted(const fs::path& path) {
-  return "\"" + core::Utf8FromPath(fs::absolute(path).lexically_normal()) + "\"";
-}
 
 std::string PassOf(const core::PassTable& table, std::size_t slot) {
   return "pass " + std::string(std::string_view(table[slot].Index));
@@ -37,29 +36,21 @@ std::vector<fs::path> PlannedFiles(const core::PassTable& table, std::span<const
       throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
                             name + "\", which names no file");
     }
+    if (name.size() > kMaxFileNameBytes) {
+      throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
+                            name + "\", longer than the " + std::to_string(kMaxFileNameBytes) +
+                            " bytes a file name may hold");
+    }
     const auto [it, fresh] = rowOfName.emplace(name, slot);
     if (!fresh) {
       throw core::Exception("The name template gives " + PassOf(table, it->second) + " and " +
                             PassOf(table, slot) + " the same file " +
-                            Quoted(batch.folder / core::PathFromUtf8(name)) +
+                            QuotedPath(batch.folder / core::PathFromUtf8(name)) +
                             "; put {index} into it");
     }
     files.push_back(batch.folder / core::PathFromUtf8(name));
   }
-  if (batch.force) return files;
-  std::size_t existing = 0;
-  const fs::path* first = nullptr;
-  for (const fs::path& file : files) {
-    std::error_code error;
-    if (fs::symlink_status(file, error).type() == fs::file_type::not_found) continue;
-    if (++existing == 1) first = &file;
-  }
-  if (first != nullptr) {
-    throw core::Exception(
-        "The file " + Quoted(*first) + " exists" +
-        (existing > 1 ? " and so do " + std::to_string(existing - 1) + " more" : "") +
-        "; --force replaces them");
-  }
+  if (!batch.force) RefuseReplacingFiles(files, batch.setTemplate);
   return files;
 }
 
@@ -68,7 +59,7 @@ void CreateFolder(const fs::path& folder) {
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder)) {
     const std::string why = error ? error.message() : "A file of that name exists";
-    throw core::EFCreateError("Cannot create folder " + Quoted(folder) + ". " + why);
+    throw core::EFCreateError("Cannot create folder " + QuotedPath(folder) + ". " + why);
   }
 }
 

@@ -1,8 +1,12 @@
 #include "FileNameTemplate.h"
 
+#include <utility>
+
 #include <cli/UsageError.h>
 #include <cli/rows/ListedColumns.h>
 #include <core/CodePage.h>
+
+#include "PortableFileName.h"
 
 namespace kvl::cli {
 
@@ -11,12 +15,6 @@ namespace {
 [[noreturn]] void RefuseTemplate(std::string_view text, const std::string& why) {
   throw UsageError("--name \"" + std::string(text) + "\": " + why + "; the columns are " +
                    ResultColumnNames());
-}
-
-bool IsUnsafe(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte < 0x20 || byte == 0x7F ||
-         std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;
 }
 
 }  // namespace
@@ -45,10 +43,7 @@ std::string FileNameTemplate::NameFor(const core::PassTable& table, std::size_t 
   for (const Piece& piece : pieces_) {
     name += piece.column ? core::AnsiToUtf8(table[slot].*piece.column->field) : piece.text;
   }
-  for (char& c : name) {
-    if (IsUnsafe(c)) c = '_';
-  }
-  return name;
+  return PortableFileName(std::move(name));
 }
 
 }  // namespace kvl::cli

@@ -17,8 +17,7 @@ class FileNameTemplate {
   // as it stands. Raises UsageError for an unclosed brace and for a name that is no column.
   explicit FileNameTemplate(std::string_view text);
 
-  // The name for the row listed in `slot`, UTF-8, with every character that is not safe in a file
-  // name (controls and < > : " / \ | ? *) replaced by '_'.
+  // The name for the row listed in `slot`, UTF-8, made a PortableFileName.
   std::string NameFor(const core::PassTable& table, std::size_t slot) const;
 
  private:

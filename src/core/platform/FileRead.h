@@ -14,7 +14,8 @@ struct FileBytes {
 };
 
 // Reads the regular file at `path` (UTF-8). Raises EFOpenError ("Cannot open file "<full path>".
-// <system text>") when it cannot be opened or read, or is not a regular file.
+// <system text>") when it cannot be opened or read, and NotARegularFileMessage for a pipe or a
+// device.
 FileBytes ReadRegularFile(const std::string& path);
 
 }  // namespace kvl::core

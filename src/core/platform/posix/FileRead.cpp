@@ -28,7 +28,7 @@ FileBytes ReadRegularFile(const std::string& path) {
   if (::fstat(file.get(), &info) != 0) RefuseOpen(path, errno);
   if (S_ISDIR(info.st_mode)) RefuseOpen(path, EISDIR);
   // Devices and pipes have no end to read up to.
-  if (!S_ISREG(info.st_mode)) RefuseOpen(path, EINVAL);
+  if (!S_ISREG(info.st_mode)) throw EFOpenError(NotARegularFileMessage(path));
 
   // Only the size the file had when it was opened is read: a writer that keeps appending can
   // neither keep the load running nor make it take ever more memory.

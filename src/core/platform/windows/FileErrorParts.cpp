@@ -2,23 +2,13 @@
 
 #include <core/platform/FileErrorParts.h>
 
+#include "FullWidePath.h"
 #include "WideText.h"
 
 namespace kvl::core {
 
 std::string FullPath(const std::string& path) {
-  const std::wstring wide = WideText(path);
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) return path;
-    if (length < full.size()) {
-      full.resize(length);
-      return Utf8Text(full);
-    }
-    full.resize(length);  // the room it asks for, its terminating NUL included
-  }
+  return Utf8Text(FullWidePath(WideText(path)));
 }
 
 std::string SystemErrorText(SystemError error) {

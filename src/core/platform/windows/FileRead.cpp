@@ -25,7 +25,7 @@ FileBytes ReadRegularFile(const std::string& path) {
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) RefuseOpen(path, ::GetLastError());
   // Devices and pipes have no end to read up to.
-  if (::GetFileType(file.get()) != FILE_TYPE_DISK) RefuseOpen(path, ERROR_INVALID_PARAMETER);
+  if (::GetFileType(file.get()) != FILE_TYPE_DISK) throw EFOpenError(NotARegularFileMessage(path));
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) RefuseOpen(path, ::GetLastError());
 

@@ -8,6 +8,7 @@
 #include <core/SetFile.h>
 
 #include "FileHandle.h"
+#include "FullWidePath.h"
 #include "WideText.h"
 
 namespace kvl::core {
@@ -83,7 +84,9 @@ void ReplaceWith(TemporaryFile& temp, const std::wstring& file, bool exists, std
 }  // namespace
 
 void WriteSetFile(const std::string& path, std::string_view bytes) {
-  const std::wstring file = WideText(path);
+  // ReplaceFileW fails on a relative path or one with "/" ("The directory name is invalid"), and
+  // the temporary file is made in the folder that the path names.
+  const std::wstring file = FullWidePath(WideText(path));
   // Opening the existing file as the writer would tells whether it may be replaced: a read-only
   // file, or one that another program holds open, is refused with the system's reason.
   FileHandle existing(::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,

@@ -1,0 +1,53 @@
+#include "ReplacedFiles.h"
+
+#include <string>
+#include <system_error>
+
+#include <core/Exceptions.h>
+#include <core/Utf8Path.h>
+
+#include "QuotedPath.h"
+
+namespace kvl::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool WouldBeReplaced(const fs::path& file) {
+  std::error_code error;
+  const fs::file_status status = fs::status(file, error);
+  // A file that cannot be looked at is left to the write, which names the system's reason.
+  return fs::exists(status) && !fs::is_character_file(status) && !fs::is_block_file(status) &&
+         !fs::is_fifo(status);
+}
+
+bool IsTemplate(const fs::path& file, const std::optional<SetFileTemplate>& setTemplate) {
+  std::error_code error;
+  return setTemplate && fs::equivalent(file, core::PathFromUtf8(setTemplate->path), error);
+}
+
+}  // namespace
+
+void RefuseReplacingFiles(std::span<const fs::path> files,
+                          const std::optional<SetFileTemplate>& setTemplate) {
+  std::size_t existing = 0;
+  const fs::path* first = nullptr;
+  for (const fs::path& file : files) {
+    if (!WouldBeReplaced(file)) continue;
+    if (IsTemplate(file, setTemplate)) {
+      throw core::Exception("The file " + QuotedPath(file) +
+                            " is the template itself; --force replaces it");
+    }
+    if (++existing == 1) first = &file;
+  }
+  if (existing == 1) {
+    throw core::Exception("The file " + QuotedPath(*first) + " exists; --force replaces it");
+  }
+  if (existing > 1) {
+    throw core::Exception("The file " + QuotedPath(*first) + " exists and so do " +
+                          std::to_string(existing - 1) + " more; --force replaces them");
+  }
+}
+
+}  // namespace kvl::cli
