@@ -50,6 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{{"params"}, "params-report-params.txt", "params-report.htm"},
         OutputCase{
             {"params", "--format", "json"}, "params-report-params.json", "params-report.htm"},
+        // Means of values too large for any float to hold exactly.
+        OutputCase{
+            {"map", "--x", "A"}, "map-large-report-profile-table.txt", "map-large-report.htm"},
+        OutputCase{{"map", "--x", "A", "--format", "json"},
+                   "map-large-report-profile.json",
+                   "map-large-report.htm"},
         OutputCase{{"map", "--x", "Period", "--y", "UseTrailing", "--format", "tsv"},
                    "map-report-max.tsv"},
         OutputCase{{"map", "--x", "Period", "--y", "UseTrailing", "--agg", "mean"},
