@@ -84,14 +84,15 @@ std::int32_t CellToInt(std::string_view text) {
   return static_cast<std::int32_t>(negative ? 0u - pattern : pattern);
 }
 
-long double CellToFloat(std::string_view text) {
+std::optional<DecimalDigits> ReadDecimal(std::string_view text) {
   std::size_t i = SkipBlanks(text, 0);
-  const bool negative = ReadSign(text, i);
+  DecimalDigits decimal;
+  decimal.negative = ReadSign(text, i);
 
-  // The mantissa's significant digits, without leading zeros; trailing zeros are dropped into
-  // the exponent so that 1.5, 1.50 and 15e-1 become the very same computation.
-  std::string digits;
-  long long scale = 0;
+  // Trailing zeros are dropped into the exponent so that 1.5, 1.50 and 15e-1 become the very
+  // same digits.
+  std::string& digits = decimal.digits;
+  long long& scale = decimal.scale;
   bool anyMantissa = false;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
     anyMantissa = true;
@@ -104,7 +105,7 @@ long double CellToFloat(std::string_view text) {
       --scale;
     }
   }
-  if (!anyMantissa) RefuseFloat(text);
+  if (!anyMantissa) return std::nullopt;
 
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
@@ -114,20 +115,29 @@ long double CellToFloat(std::string_view text) {
       exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
     scale += negativeExponent ? -exponent : exponent;
   }
-  if (SkipBlanks(text, i) != text.size()) RefuseFloat(text);
+  if (SkipBlanks(text, i) != text.size()) return std::nullopt;
 
   while (!digits.empty() && digits.back() == '0') {
     digits.pop_back();
     ++scale;
   }
-  if (digits.empty()) return 0.0L;
+  return decimal;
+}
+
+long double CellToFloat(std::string_view text) {
+  const std::optional<DecimalDigits> decimal = ReadDecimal(text);
+  if (!decimal) RefuseFloat(text);
+  if (decimal->digits.empty()) return 0.0L;
 
   long double mantissa = 0.0L;
-  for (const char d : digits) mantissa = mantissa * 10.0L + static_cast<long double>(d - '0');
+  for (const char d : decimal->digits) {
+    mantissa = mantissa * 10.0L + static_cast<long double>(d - '0');
+  }
+  const long long scale = decimal->scale;
   const long double value =
       scale >= 0 ? mantissa * PowerOfTen(scale) : mantissa / PowerOfTen(-scale);
   if (!std::isfinite(value)) RefuseFloat(text);
-  return negative ? -value : value;
+  return decimal->negative ? -value : value;
 }
 
 }  // namespace kvl::core

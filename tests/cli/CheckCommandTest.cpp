@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ namespace {
 struct CheckCase {
   const char* report;
   const char* expected;  // the findings, in tests/data
+  const char* json;      // the same with --format json
   int status;
 
   friend void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.report; }
@@ -33,16 +35,28 @@ TEST_P(CheckCommandTest, PrintsTheFindingsAndSaysWhetherTheReportIsClean) {
   EXPECT_EQ(run.out, ReadBytes(DataPath(GetParam().expected)));
 }
 
+TEST_P(CheckCommandTest, WritesTheSameFindingsAsJson) {
+  const ToolRun run = RunTool({"check", DataPath(GetParam().report), "--format", "json"});
+  EXPECT_EQ(run.status, GetParam().status);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, ReadBytes(DataPath(GetParam().json)));
+  EXPECT_EQ(nlohmann::json::parse(run.out).at("clean"), GetParam().status == 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Reports, CheckCommandTest,
-    testing::Values(CheckCase{"report-clean.htm", "report-clean-check.txt", 0},
-                    // Gaps in its pass numbers, a profit with a comma, an empty profit factor.
-                    CheckCase{"report-cp1251.htm", "report-cp1251-check.txt", 1},
-                    // A repeated number, a further header, more than ten skipped lines, a stored
-                    // line that is no data row and whose first cell is no number.
-                    CheckCase{"report-faults.htm", "report-faults-check.txt", 1},
-                    // The same as report-cp1251.htm, its header found by the English caption.
-                    CheckCase{"report-english.htm", "report-english-check.txt", 1}));
+    testing::Values(
+        CheckCase{"report-clean.htm", "report-clean-check.txt", "report-clean-check.json", 0},
+        // Gaps in its pass numbers, a profit with a comma, an empty profit factor.
+        CheckCase{"report-cp1251.htm", "report-cp1251-check.txt", "report-cp1251-check.json", 1},
+        // A repeated number, a further header, more than ten skipped lines, a stored line that is
+        // no data row and whose first cell is no number.
+        CheckCase{"report-faults.htm", "report-faults-check.txt", "report-faults-check.json", 1},
+        // The same as report-cp1251.htm, its header found by the English caption.
+        CheckCase{"report-english.htm", "report-english-check.txt", "report-english-check.json", 1},
+        // More than ten profits that do not convert, with a tab and a backslash among them.
+        CheckCase{"report-refusals.htm", "report-refusals-check.txt", "report-refusals-check.json",
+                  1}));
 
 TEST(CheckCommandTest, NamesTheEncodingItFound) {
   const std::vector<std::pair<std::string, std::string>> cases = {

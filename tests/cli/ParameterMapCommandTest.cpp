@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace {
 struct OutputCase {
   std::vector<std::string> args;  // the report's path goes after the command
   std::string expected;           // a file of tests/data
+  std::string report = "map-report.htm";
 };
 
 // Names each case by its arguments, so that a failure says which command failed.
@@ -32,7 +34,7 @@ class ParameterMapOutputTest : public testing::TestWithParam<OutputCase> {};
 
 TEST_P(ParameterMapOutputTest, WritesTheExpectedFile) {
   std::vector<std::string> args = GetParam().args;
-  args.insert(args.begin() + 1, DataPath("map-report.htm"));
+  args.insert(args.begin() + 1, DataPath(GetParam().report));
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
@@ -43,6 +45,18 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ParameterMapOutputTest,
     testing::Values(
         OutputCase{{"params"}, "map-report-params.txt"},
+        OutputCase{{"params", "--format", "json"}, "map-report-params.json"},
+        // Values with commas, tabs and backslashes, more than 20 values, each reason to leave a
+        // pass out.
+        OutputCase{{"params"}, "params-report-params.txt", "params-report.htm"},
+        OutputCase{
+            {"params", "--format", "json"}, "params-report-params.json", "params-report.htm"},
+        // Means of values too large for any float to hold exactly.
+        OutputCase{
+            {"map", "--x", "A"}, "map-large-report-profile-table.txt", "map-large-report.htm"},
+        OutputCase{{"map", "--x", "A", "--format", "json"},
+                   "map-large-report-profile.json",
+                   "map-large-report.htm"},
         OutputCase{{"map", "--x", "Period", "--y", "UseTrailing", "--format", "tsv"},
                    "map-report-max.tsv"},
         OutputCase{{"map", "--x", "Period", "--y", "UseTrailing", "--agg", "mean"},
@@ -110,6 +124,19 @@ INSTANTIATE_TEST_SUITE_P(
                   "Row 6 (pass 6), profit-min: '' is not a valid floating point value.\n"},
         ErrorCase{{"list", "--robust", "index"}, 2, "list: --robust index"}),
     ArgumentsName<ErrorCase>);
+
+// A program reads every value as it stands, commas and all.
+TEST(ParameterMapCommand, ParamsJsonParsesWithEveryValue) {
+  const ToolRun run = RunTool({"params", DataPath("params-report.htm"), "--format", "json"});
+  ASSERT_EQ(run.status, 0);
+  const nlohmann::json json = nlohmann::json::parse(run.out);
+  EXPECT_EQ(json.at("parameters").at(0).at("values").size(), 22u);
+  EXPECT_EQ(json.at("parameters").at(1).at("values"),
+            (std::vector<std::string>{"USDJPY", "EURUSD,GBPUSD"}));
+  EXPECT_EQ(json.at("parameters").at(2).at("values"),
+            (std::vector<std::string>{"C:\\x", "x, y", "a\tb"}));
+  EXPECT_EQ(json.at("leftOut").size(), 4u);
+}
 
 TEST(ParameterMapCommand, WhereKeepsThePassesWhoseNeighbourhoodMeetsTheCondition) {
   const ToolRun run = RunTool({"list", DataPath("map-report.htm"), "--robust", "profit", "--where",

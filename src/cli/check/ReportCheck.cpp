@@ -38,10 +38,7 @@ void CheckCells(const core::PassRecord& row, std::size_t pass, ReportCheck& chec
       static_cast<void>(core::CellKey(column, cell));
     } catch (const core::EConvertError&) {
       ReportCheck::Refusals& refusals = check.refusals[id];
-      if (refusals.count++ == 0) {
-        refusals.firstPass = pass;
-        refusals.firstText = core::AnsiToUtf8(cell);
-      }
+      if (refusals.count++ < kMostShown) refusals.first.push_back({pass, core::AnsiToUtf8(cell)});
     }
   }
 }

@@ -14,14 +14,21 @@
 
 namespace kvl::cli {
 
+// How many findings of each kind check shows.
+inline constexpr std::size_t kMostShown = 10;
+
 // Everything a user needs to trust what the tool and the window make of a report: how it was
 // read, which of its lines became passes, and what the sort would refuse.
 struct ReportCheck {
-  // The cells of one result column that its sort conversion refuses.
+  struct Refusal {
+    std::size_t pass = 0;  // the pass number the tool gives it, from 1
+    std::string text;      // UTF-8
+  };
+  // The cells of one result column that its sort conversion refuses: how many, and the first
+  // kMostShown of them.
   struct Refusals {
     std::size_t count = 0;
-    std::size_t firstPass = 0;  // the pass number the tool gives it, from 1
-    std::string firstText;      // UTF-8
+    std::vector<Refusal> first;
   };
 
   // The first results header.

@@ -1,35 +1,31 @@
 #include "CheckCommand.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include <cli/HelpFormatter.h>
+#include <cli/check/CheckJson.h>
+#include <cli/check/EncodingName.h>
 #include <cli/check/HeaderDescription.h>
 #include <cli/check/ReportCheck.h>
+#include <cli/formats/ListFormats.h>
 #include <core/CodePage.h>
+
+#include "FindingsFormat.h"
 
 namespace kvl::cli {
 
 namespace {
 
-constexpr std::size_t kMostShown = 10;
-
 constexpr std::string_view kReportCodePage = "Windows-1251";
 
-std::string EncodingName(core::ReportFile::Encoding encoding) {
-  switch (encoding) {
-    case core::ReportFile::Encoding::Utf8:
-      return "UTF-8, with a byte-order mark";
-    case core::ReportFile::Encoding::Utf16LE:
-      return "UTF-16 little-endian, with a byte-order mark";
-    case core::ReportFile::Encoding::Utf16BE:
-      return "UTF-16 big-endian, with a byte-order mark";
-    case core::ReportFile::Encoding::Ansi:
-      break;
-  }
-  return core::AnsiCodePageName() + ", no byte-order mark";
+std::string EncodingText(core::ReportFile::Encoding encoding) {
+  return EncodingName(encoding) + (encoding == core::ReportFile::Encoding::Ansi
+                                       ? ", no byte-order mark"
+                                       : ", with a byte-order mark");
 }
 
 // An editor that saved the report again wrote it in UTF-8 without a mark, which reads as the ANSI
@@ -52,27 +48,29 @@ void WriteCodePage(std::ostream& out) {
   }
 }
 
-// At most kMostShown of the items, each written by `write`, separated by commas.
+// "none", or how many items there are, then the first kMostShown of `items`, each written by
+// `write`, and how many more there are: "12 lines: 46, 53, ..., 70 and 2 more".
 template <class Item, class Write>
-void WriteItems(std::ostream& out, const std::vector<Item>& items, Write write) {
-  for (std::size_t k = 0; k < items.size() && k < kMostShown; ++k) {
-    if (k) out << ", ";
-    write(items[k]);
-  }
-  if (items.size() > kMostShown) out << ", ...";
-}
-
-// "none", or how many items there are, then at most kMostShown of them: "2 lines: 46, 53".
-template <class Item, class Write>
-void WriteCounted(std::ostream& out, const std::vector<Item>& items, std::string_view one,
-                  std::string_view many, Write write) {
-  if (items.empty()) {
+void WriteCounted(std::ostream& out, std::size_t count, const std::vector<Item>& items,
+                  std::string_view one, std::string_view many, Write write) {
+  if (count == 0) {
     out << "none\n";
     return;
   }
-  out << items.size() << ' ' << (items.size() == 1 ? one : many) << ": ";
-  WriteItems(out, items, write);
+  out << count << ' ' << (count == 1 ? one : many) << ": ";
+  const std::size_t shown = std::min({count, items.size(), kMostShown});
+  for (std::size_t k = 0; k < shown; ++k) {
+    if (k) out << ", ";
+    write(items[k]);
+  }
+  if (count > shown) out << " and " << count - shown << " more";
   out << '\n';
+}
+
+template <class Item, class Write>
+void WriteCounted(std::ostream& out, const std::vector<Item>& items, std::string_view one,
+                  std::string_view many, Write write) {
+  WriteCounted(out, items.size(), items, one, many, write);
 }
 
 void WriteLines(std::ostream& out, const std::vector<std::size_t>& lines) {
@@ -106,21 +104,21 @@ void WritePassNumbers(std::ostream& out, const PassNumbers& numbers) {
                [&out](std::size_t pass) { out << pass; });
 }
 
+// Each cell's text escaped as in tsv, so that the line stays one.
 void WriteRefusals(std::ostream& out, const ReportCheck& check) {
   out << "Cells the sort would refuse:\n";
   for (std::size_t id = 1; id < core::kResultColumns.size(); ++id) {
     const ReportCheck::Refusals& refusals = check.refusals[id];
-    out << "  " << core::kResultColumns[id].name << ": " << refusals.count;
-    if (refusals.count > 0) {
-      out << " (first: pass " << refusals.firstPass << ", '" << refusals.firstText << "')";
-    }
-    out << '\n';
+    out << "  " << core::kResultColumns[id].name << ": ";
+    WriteCounted(out, refusals.count, refusals.first, "cell", "cells",
+                 [&out](const ReportCheck::Refusal& refusal) {
+                   out << "pass " << refusal.pass << " '" << EscapeField(refusal.text) << '\'';
+                 });
   }
 }
 
-int RunCheck(const std::string& report, std::ostream& out) {
-  const ReportCheck check = CheckReport(report);
-  out << "Encoding: " << EncodingName(check.encoding) << '\n';
+void WriteCheckText(std::ostream& out, const ReportCheck& check) {
+  out << "Encoding: " << EncodingText(check.encoding) << '\n';
   WriteUtf8WithoutMark(out, check);
   WriteCodePage(out);
   out << "Results header: " << (check.header ? HeaderDescription(*check.header) : "not found")
@@ -133,15 +131,30 @@ int RunCheck(const std::string& report, std::ostream& out) {
   WritePassNumbers(out, check.numbers);
   WriteRefusals(out, check);
   out << (check.Clean() ? "The report is clean.\n" : "The report is not clean.\n");
+}
+
+struct CheckArguments {
+  std::string report;
+  std::string format;
+};
+
+int RunCheck(const CheckArguments& args, std::ostream& out) {
+  const FindingsFormat format = FindingsFormatNamed(args.format);
+  const ReportCheck check = CheckReport(args.report);
+  if (format == FindingsFormat::kJson) {
+    WriteCheckJson(out, check);
+  } else {
+    WriteCheckText(out, check);
+  }
   return check.Clean() ? 0 : 1;
 }
 
 }  // namespace
 
 ToolCommand AddCheckCommand(CLI::App& tool) {
-  auto report = std::make_shared<std::string>();
+  auto args = std::make_shared<CheckArguments>();
   CLI::App* command = tool.add_subcommand("check", "tell whether REPORT can be trusted");
-  UseHelpLayout(*command, "REPORT");
+  UseHelpLayout(*command, "REPORT [--format text|json]");
   command->footer(
       "Reads the optimization report REPORT as \"list\" does and tells what it found: the\n"
       "encoding (and the system's code page where that is not Windows-1251, the reports' own),\n"
@@ -151,13 +164,19 @@ ToolCommand AddCheckCommand(CLI::App& tool) {
       "and its captions, the number of passes, the lines after the header that were skipped,\n"
       "the lines stored as passes that do not look like data rows, gaps and repeats in the\n"
       "report's own pass numbers (the first cell of each row), and per column the cells a sort\n"
-      "would refuse. At most 10 of each are shown.\n"
+      "would refuse, each by its pass and its text (escaped as tsv escapes it). The first 10 of\n"
+      "each are shown, then how many more there are.\n"
+      "--format json writes the same as one object: encoding, byteOrderMark, utf8WithoutMark,\n"
+      "systemCodePage, header (line, foundBy, captions; null without one), passes, skippedLines,\n"
+      "oddStoredLines, passNumbers (lowest, highest, missing, gaps, repeated, notNumbers),\n"
+      "refusedCells (per column) and clean; each list as its count and its first 10 items.\n"
       "Exits with 0 when a header was found, the text is not UTF-8 read as the code page, every\n"
       "cell converts and no pass number is missing, and with 1 otherwise.");
-  command->add_option("REPORT", *report, "the MT4 optimization report (.htm)")
+  command->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
       ->required()
       ->type_name("");
-  return {command, [report](std::ostream& out, std::ostream&) { return RunCheck(*report, out); }};
+  AddFindingsFormat(*command, args->format);
+  return {command, [args](std::ostream& out, std::ostream&) { return RunCheck(*args, out); }};
 }
 
 }  // namespace kvl::cli

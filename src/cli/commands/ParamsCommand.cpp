@@ -6,8 +6,12 @@
 #include <string>
 
 #include <cli/HelpFormatter.h>
+#include <cli/formats/ListFormats.h>
+#include <cli/parametermap/ParametersJson.h>
 #include <cli/parametermap/ReportParameters.h>
 #include <core/CodePage.h>
+
+#include "FindingsFormat.h"
 
 namespace kvl::cli {
 
@@ -15,19 +19,18 @@ namespace {
 
 constexpr std::size_t kMostValues = 20;
 
+// Each value a field of its own, so that commas in values read as they are.
 void WriteParameter(std::ostream& out, const core::MapParameter& parameter, std::string_view kind) {
-  out << core::AnsiToUtf8(parameter.name) << '\t' << kind << '\t' << parameter.values.size()
-      << '\t';
+  out << EscapeField(core::AnsiToUtf8(parameter.name)) << '\t' << kind << '\t'
+      << parameter.values.size();
   for (std::size_t v = 0; v < parameter.values.size() && v < kMostValues; ++v) {
-    out << (v ? ", " : "") << core::AnsiToUtf8(parameter.values[v]);
+    out << '\t' << EscapeField(core::AnsiToUtf8(parameter.values[v]));
   }
-  if (parameter.values.size() > kMostValues) out << ", …";
+  if (parameter.values.size() > kMostValues) out << "\t…";
   out << '\n';
 }
 
-void RunParams(const std::string& report, std::ostream& out) {
-  const ReportParameters parameters(report);
-  const core::ParameterSpace& space = parameters.space;
+void WriteParametersText(std::ostream& out, const core::ParameterSpace& space) {
   out << "parameter\tkind\tvalues\tfirst values\n";
   for (const core::MapParameter& parameter : space.Optimized()) {
     WriteParameter(out, parameter, "optimized");
@@ -36,29 +39,51 @@ void RunParams(const std::string& report, std::ostream& out) {
     WriteParameter(out, parameter, "constant");
   out << "\nPasses left out: " << space.LeftOut().size() << " of " << space.PassCount() << '\n';
   for (const core::LeftOutPass& pass : space.LeftOut()) {
-    out << "pass " << pass.pass << ": " << LeftOutText(pass) << '\n';
+    out << "pass " << pass.pass << ": " << EscapeField(LeftOutText(pass)) << '\n';
+  }
+}
+
+struct ParamsArguments {
+  std::string report;
+  std::string format;
+};
+
+void RunParams(const ParamsArguments& args, std::ostream& out) {
+  const FindingsFormat format = FindingsFormatNamed(args.format);
+  const ReportParameters parameters(args.report);
+  if (format == FindingsFormat::kJson) {
+    WriteParametersJson(out, parameters.space);
+  } else {
+    WriteParametersText(out, parameters.space);
   }
 }
 
 }  // namespace
 
 ToolCommand AddParamsCommand(CLI::App& tool) {
-  auto report = std::make_shared<std::string>();
+  auto args = std::make_shared<ParamsArguments>();
   CLI::App* params =
       tool.add_subcommand("params", "list the parameters of REPORT's passes and their values");
   params->footer(
-      "Prints a line per parameter: its name, \"optimized\" when the passes give it more than\n"
-      "one value and \"constant\" otherwise, the number of its values and the first 20 of them\n"
-      "(then \"…\"), separated by tabs. Numeric values are in numeric order, others in the order\n"
-      "they first appear. Then the number of passes left out of the parameter map, and a line\n"
-      "for each: its parameter text does not split into name=value pairs, or its names differ\n"
-      "from those that most passes carry.\n");
-  UseHelpLayout(*params, "REPORT");
-  params->add_option("REPORT", *report, "the MT4 optimization report (.htm)")
+      "Prints a line per parameter, its fields separated by tabs: its name, \"optimized\" when\n"
+      "the passes give it more than one value and \"constant\" otherwise, the number of its\n"
+      "values, and the first 20 of them, each a field of its own (then a field \"…\"). A tab,\n"
+      "CR, LF or backslash in a name or value is written \\t, \\r, \\n or \\\\, as in list's tsv.\n"
+      "Numeric values are in numeric order, others in the order they first appear. Then the\n"
+      "number of passes left out of the parameter map, and a line for each: its parameter text\n"
+      "does not split into name=value pairs, or its names differ from those that most passes\n"
+      "carry.\n"
+      "--format json writes one object: parameters (name, kind, valueCount and every value in\n"
+      "values), passes, the number of passes, and leftOut (pass, reason: not-pairs,\n"
+      "repeated-parameter, missing-parameter or extra-parameter, and parameter, the name it\n"
+      "concerns or null).\n");
+  UseHelpLayout(*params, "REPORT [--format text|json]");
+  params->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
       ->required()
       ->type_name("");
-  return {params, [report](std::ostream& out, std::ostream&) {
-            RunParams(*report, out);
+  AddFindingsFormat(*params, args->format);
+  return {params, [args](std::ostream& out, std::ostream&) {
+            RunParams(*args, out);
             return 0;
           }};
 }

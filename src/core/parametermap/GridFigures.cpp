@@ -101,14 +101,18 @@ std::vector<NeighbourhoodFigures> SweepPasses(const Neighbourhoods& neighbourhoo
 
 }  // namespace
 
-void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, long double sum) {
-  figures.minPass = minPass;
-  figures.meanValue = sum / static_cast<long double>(figures.found + 1);
-}
-
 void SetExactMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, std::int64_t sum) {
   figures.minPass = minPass;
   figures.meanHundredths = MeanHundredths(sum, figures.found + 1);
+}
+
+void SetMinAndMean(NeighbourhoodFigures& figures, std::uint32_t minPass, const ExactSum& sum) {
+  if (sum.InTenThousandths()) {
+    SetExactMinAndMean(figures, minPass, sum.TenThousandths());
+  } else {
+    figures.minPass = minPass;
+    figures.wideMean = std::make_unique<const std::string>(sum.MeanText(figures.found + 1));
+  }
 }
 
 std::vector<NeighbourhoodFigures> GridFigures(const Neighbourhoods& neighbourhoods,

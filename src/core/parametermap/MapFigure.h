@@ -13,7 +13,4 @@ struct MapFigure {
   bool Empty() const noexcept { return text.empty(); }
 };
 
-// A mean as the map shows it: two decimals, rounded half away from zero; never "-0.00".
-std::string TwoDecimals(long double value);
-
 }  // namespace kvl::core

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ExactSum.h"
 #include "GridFigures.h"
 
 namespace kvl::core {
@@ -36,28 +37,20 @@ NeighbourhoodFigures FiguresOf(const Neighbourhoods& neighbourhoods, const Colum
   figures.inMap = true;
   figures.possible = neighbourhoods.PossibleOf(pass);
   bool allConvert = values.Converts(pass);
-  bool allExact = values.Exact(pass) != kNotExact;
   std::size_t lowest = pass;
-  long double sum = values.Value(pass);
-  std::int64_t exactSum = values.Exact(pass);
-  neighbourhoods.Passes().ForEachNeighbour(
-      neighbourhoods.Passes().Space().Coordinates(pass), [&](std::uint32_t neighbour) {
-        ++figures.found;
-        allConvert = allConvert && values.Converts(neighbour);
-        if (!allConvert) return;
-        const long double value = values.Value(neighbour);
-        sum += value;
-        if (value < values.Value(lowest)) lowest = neighbour;
-        allExact = allExact && values.Exact(neighbour) != kNotExact;
-        if (allExact) exactSum += values.Exact(neighbour);
-      });
+  ExactSum sum;
+  if (allConvert) sum.Add(values, pass);
+  neighbourhoods.Passes().ForEachNeighbour(neighbourhoods.Passes().Space().Coordinates(pass),
+                                           [&](std::uint32_t neighbour) {
+                                             ++figures.found;
+                                             allConvert = allConvert && values.Converts(neighbour);
+                                             if (!allConvert) return;
+                                             if (values.Value(neighbour) < values.Value(lowest))
+                                               lowest = neighbour;
+                                             sum.Add(values, neighbour);
+                                           });
   if (!allConvert) return figures;
-  const auto minPass = static_cast<std::uint32_t>(lowest);
-  if (allExact) {
-    SetExactMinAndMean(figures, minPass, exactSum);
-  } else {
-    SetMinAndMean(figures, minPass, sum);
-  }
+  SetMinAndMean(figures, static_cast<std::uint32_t>(lowest), sum);
   return figures;
 }
 

@@ -2,13 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ColumnValues.h"
 #include "ExactDecimal.h"
-#include "MapFigure.h"
 #include "ParameterSpace.h"
 #include "PassesByCoordinates.h"
 
@@ -47,9 +47,10 @@ struct NeighbourhoodFigures {
   std::uint32_t minPass = 0;
   bool inMap = false;  // false for a pass left out: no figures at all
   // The mean in hundredths when every cell is a plain decimal (see ExactDecimal.h); kNotExact
-  // otherwise, and then meanValue holds the mean.
+  // otherwise, and then wideMean holds the mean's text, apart, so that the figures of every pass
+  // take little memory.
   std::int64_t meanHundredths = kNotExact;
-  long double meanValue = 0;
+  std::unique_ptr<const std::string> wideMean;
 
   bool HasValues() const noexcept { return minPass != 0; }
   // The min as the cell's own text; empty without values.
@@ -59,7 +60,7 @@ struct NeighbourhoodFigures {
   // Two decimals, rounded half away from zero; empty without values.
   std::string Mean() const {
     if (!HasValues()) return {};
-    return meanHundredths != kNotExact ? HundredthsText(meanHundredths) : TwoDecimals(meanValue);
+    return meanHundredths != kNotExact ? HundredthsText(meanHundredths) : *wideMean;
   }
 };
 

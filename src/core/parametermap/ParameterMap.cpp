@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ExactDecimal.h"
+#include "ExactSum.h"
 
 namespace kvl::core {
 
@@ -23,9 +23,8 @@ constexpr std::array<std::pair<std::string_view, MapAggregate>, 4> kAggregateNam
 struct CellPasses {
   std::size_t passes = 0;
   bool allConvert = true;
-  long double sum = 0;
-  bool allExact = true;
-  std::int64_t exactSum = 0;
+  long double sum = 0;  // for the colour scale
+  ExactSum exactSum;
   std::size_t lowest = 0;  // pass numbers; 0 before a pass converts
   std::size_t highest = 0;
   long double lowestValue = 0;
@@ -39,8 +38,7 @@ struct CellPasses {
     }
     const long double value = values.Value(pass);
     sum += value;
-    allExact = allExact && values.Exact(pass) != kNotExact;
-    if (allExact) exactSum += values.Exact(pass);
+    exactSum.Add(values, pass);
     const bool lower = lowest == 0 || value < lowestValue;
     const bool higher = highest == 0 || value > highestValue;
     lowest = lower ? pass : lowest;
@@ -72,11 +70,8 @@ MapFigure CellFigure(const ColumnValues& values, std::size_t pass) {
 }
 
 MapFigure MeanFigure(const CellPasses& cell) {
-  const long double mean = cell.sum / static_cast<long double>(cell.passes);
-  if (cell.allExact) {
-    return {HundredthsText(MeanHundredths(cell.exactSum, cell.passes)), static_cast<double>(mean)};
-  }
-  return {TwoDecimals(mean), static_cast<double>(mean)};
+  return {cell.exactSum.MeanText(cell.passes),
+          static_cast<double>(cell.sum / static_cast<long double>(cell.passes))};
 }
 
 MapCell MakeCell(const CellPasses& gathered, const ColumnValues& values, MapAggregate aggregate) {

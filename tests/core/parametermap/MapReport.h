@@ -8,11 +8,12 @@
 
 #include "TestFiles.h"
 
-// A pass of a small hand-made report: its parameter title ("A=1; B=2; ") and two result cells.
+// A pass of a small hand-made report: its parameter title ("A=1; B=2; ") and three result cells.
 struct MapPass {
   std::string title;
   std::string profit;
   std::string drawdown = "10.00";
+  std::string trades = "12";
 };
 
 // The report of `passes` loaded into a table, passes numbered from 1 in the given order.

@@ -135,24 +135,6 @@ TEST(ParameterMap, AggregatesHaveTheirCommandLineNames) {
   EXPECT_EQ(AggregateNamed("median"), std::nullopt);
 }
 
-struct DecimalsCase {
-  long double value;
-  std::string text;
-};
-
-TEST(TwoDecimals, RoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
-  for (const DecimalsCase& c : std::vector<DecimalsCase>{{110, "110.00"},
-                                                         {400.0L / 3, "133.33"},
-                                                         {0.125L, "0.13"},
-                                                         {-0.125L, "-0.13"},
-                                                         {-0.004L, "0.00"},
-                                                         {-1.5L, "-1.50"},
-                                                         {1234.5678L, "1234.57"},
-                                                         {2e20L, "200000000000000000000.00"}}) {
-    EXPECT_EQ(TwoDecimals(c.value), c.text) << static_cast<double>(c.value);
-  }
-}
-
 TEST(ExactDecimal, PlainDecimalsAreHeldExactlyAndOthersAreNot) {
   const std::vector<std::pair<std::string, std::optional<std::int64_t>>> cases = {
       {"55.10", 551000},
