@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include <cli/reports/ReportInput.h>
 #include <core/CellKey.h>
@@ -82,9 +83,8 @@ class CheckingListener final : public core::ReportLineListener {
   std::vector<std::string> firstCells_;
 };
 
-// The load keeps no skipped line's bytes and writes the pass numbers over the stored lines'
-// starts, so the bytes are read once more, before the load, so that the two copies are never
-// held at once.
+// Tested on the bytes before the load, which writes the pass numbers over the stored lines'
+// starts.
 bool IsUtf8WithoutMark(const core::ReportFile& file) {
   return file.encoding == core::ReportFile::Encoding::Ansi && core::LooksLikeUtf8(file.body);
 }
@@ -99,10 +99,11 @@ bool ReportCheck::Clean() const {
 ReportCheck CheckReport(const std::string& report) {
   ReportInput input(report);
   ReportCheck check;
-  check.utf8WithoutMark = IsUtf8WithoutMark(input.Read());
+  core::ReportFile file = input.Read();
+  check.utf8WithoutMark = IsUtf8WithoutMark(file);
   CheckingListener listener(check);
   core::PassTable table;
-  core::LoadReport(input.Read(), table, listener);
+  core::LoadReport(std::move(file), table, listener);
   listener.Finish();
   return check;
 }
