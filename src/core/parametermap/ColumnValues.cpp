@@ -1,5 +1,6 @@
 #include "ColumnValues.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <core/CellKey.h>
@@ -41,9 +42,9 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
   const ResultColumn& column = kResultColumns.at(static_cast<std::size_t>(columnId));
   ColumnValues values;
   values.columnId_ = columnId;
-  values.texts_.resize(count);
-  values.values_.resize(count, 0);
-  values.converts_.resize(count, 0);
+  values.table_ = &table;
+  values.field_ = column.field;
+  values.count_ = count;
   values.exact_.resize(count, kNotExact);
   // Nothing moves a loaded pass: the pass numbered k is in slot k-1.
   for (std::size_t at = 0; at < count; ++at) {
@@ -51,21 +52,28 @@ ColumnValues ColumnValues::Read(const PassTable& table, std::size_t count, int c
       __builtin_prefetch((table[at + kPassesAhead].*column.field).data());
     }
     const PassText text = table[at].*column.field;
-    values.texts_[at] = text;
     // A plain decimal reads as CellToFloat reads it: both divide its exact digits by an exact
     // power of ten, rounding once. This spares the general conversion for nearly every cell.
     const std::optional<std::int64_t> plain =
         column.integerKey ? std::nullopt : TenThousandths(text);
+    long double value = 0;
     if (plain) {
-      values.converts_[at] = 1;
       values.exact_[at] = *plain;
-      values.values_[at] = static_cast<long double>(*plain) / kTenThousand;
-    } else if (Convert(column, text, values.values_[at])) {
-      values.converts_[at] = 1;
-      values.exact_[at] = column.integerKey ? WholeExact(values.values_[at]) : kNotExact;
+    } else if (Convert(column, text, value)) {
+      values.exact_[at] = column.integerKey ? WholeExact(value) : kNotExact;
+      if (values.exact_[at] == kNotExact) {
+        values.otherPasses_.push_back(static_cast<std::uint32_t>(at + 1));
+        values.otherValues_.push_back(value);
+      }
     }
   }
   return values;
+}
+
+const long double* ColumnValues::OtherValue(std::size_t pass) const noexcept {
+  const auto at = std::lower_bound(otherPasses_.begin(), otherPasses_.end(), pass);
+  if (at == otherPasses_.end() || *at != pass) return nullptr;
+  return &otherValues_[static_cast<std::size_t>(at - otherPasses_.begin())];
 }
 
 bool LowerIsBetter(int columnId) noexcept {

@@ -6,6 +6,8 @@
 
 #include <core/PassTable.h>
 
+#include "ExactDecimal.h"
+
 namespace kvl::core {
 
 // The cells of one result column, looked up by pass number, whatever order a sort has listed the
@@ -16,10 +18,12 @@ struct PassCell {
   bool converts = false;
 };
 
+inline constexpr std::int64_t kNotExact = INT64_MIN;
+
 class ColumnValues {
  public:
   // Reads column `columnId` of kResultColumns of passes 1 to count, which stand in slots 0 to
-  // count-1.
+  // count-1. The texts stay in `table`, which must outlive the values and hold those passes.
   static ColumnValues Read(const PassTable& table, std::size_t count, int columnId);
 
   int ColumnId() const noexcept { return columnId_; }
@@ -27,25 +31,37 @@ class ColumnValues {
   PassCell OfPass(std::size_t pass) const noexcept {
     return {Text(pass), Value(pass), Converts(pass)};
   }
-  PassText Text(std::size_t pass) const noexcept { return texts_[pass - 1]; }
-  long double Value(std::size_t pass) const noexcept { return values_[pass - 1]; }
-  bool Converts(std::size_t pass) const noexcept { return converts_[pass - 1] != 0; }
+  PassText Text(std::size_t pass) const noexcept { return (*table_)[pass - 1].*field_; }
+  // The value as CellKey gives it; 0 for a cell that does not convert.
+  long double Value(std::size_t pass) const noexcept {
+    const std::int64_t exact = exact_[pass - 1];
+    if (exact != kNotExact) return static_cast<long double>(exact) / kTenThousand;
+    const long double* other = OtherValue(pass);
+    return other != nullptr ? *other : 0;
+  }
+  bool Converts(std::size_t pass) const noexcept {
+    return exact_[pass - 1] != kNotExact || OtherValue(pass) != nullptr;
+  }
   // The value in whole ten-thousandths (see ExactDecimal.h), kNotExact for a cell that is not a
   // plain decimal or does not convert.
   std::int64_t Exact(std::size_t pass) const noexcept { return exact_[pass - 1]; }
-  std::size_t PassCount() const noexcept { return texts_.size(); }
+  std::size_t PassCount() const noexcept { return count_; }
 
  private:
   int columnId_ = 0;
-  // Apart, so that the figures, which read values far more often than texts, find more of them in
-  // the cache.
-  std::vector<PassText> texts_;
-  std::vector<long double> values_;
-  std::vector<char> converts_;
+  // The texts are read where they stand: a copy of their views would be fresh memory to fill,
+  // which costs a large report more than the figures' own work.
+  const PassTable* table_ = nullptr;
+  PassText PassRecord::*field_ = nullptr;
+  std::size_t count_ = 0;
   std::vector<std::int64_t> exact_;
-};
+  // The cells that convert but are not exact, by ascending pass: few in any report, and the
+  // values of all the others follow from their exact ones.
+  std::vector<std::uint32_t> otherPasses_;
+  std::vector<long double> otherValues_;
 
-inline constexpr std::int64_t kNotExact = INT64_MIN;
+  const long double* OtherValue(std::size_t pass) const noexcept;
+};
 
 // Whether a lower value is the better one in the column: the two drawdowns. In every other
 // column a higher value is better.
