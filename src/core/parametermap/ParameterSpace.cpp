@@ -108,8 +108,12 @@ ParameterSpace ParameterSpace::Read(const PassTable& table, std::size_t count) {
   space.inMap_.assign(count, false);
   const std::uint32_t mapSequenceNumber = ChooseMapSequence(readings);
   if (mapSequenceNumber == kNoNumber) {
-    for (std::size_t p = 0; p < count; ++p)
-      space.leftOut_.push_back({p + 1, LeftOutReason::kNotPairs, {}});
+    // Every pass that splits names a parameter twice, and is left out for that, as it would be
+    // beside a map.
+    const NameSequence noMap;
+    for (std::size_t p = 0; p < count; ++p) {
+      space.leftOut_.push_back(WhyLeftOut(readings, p, noMap));
+    }
     return space;
   }
   const NameSequence& mapSequence = readings.sequences[mapSequenceNumber];

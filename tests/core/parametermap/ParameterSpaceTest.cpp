@@ -21,6 +21,16 @@ std::vector<std::string> Names(const std::vector<MapParameter>& parameters) {
   return names;
 }
 
+// "pass:reason:name" for each pass left out.
+std::vector<std::string> LeftOut(const ParameterSpace& space) {
+  std::vector<std::string> leftOut;
+  for (const LeftOutPass& pass : space.LeftOut()) {
+    leftOut.push_back(std::to_string(pass.pass) + ":" +
+                      std::to_string(static_cast<int>(pass.reason)) + ":" + std::string(pass.name));
+  }
+  return leftOut;
+}
+
 struct OrderCase {
   std::string name;
   std::vector<std::string> values;  // in the order of the passes
@@ -100,12 +110,7 @@ TEST(ParameterSpace, PassesThatDoNotFitAreLeftOutWithTheirReason) {
   });
   const ParameterSpace space = ParameterSpace::Read(report.table, report.count);
   ASSERT_EQ(space.PassCount(), 8u);
-  std::vector<std::string> leftOut;
-  for (const LeftOutPass& pass : space.LeftOut()) {
-    leftOut.push_back(std::to_string(pass.pass) + ":" +
-                      std::to_string(static_cast<int>(pass.reason)) + ":" + std::string(pass.name));
-  }
-  EXPECT_EQ(leftOut, (std::vector<std::string>{"1:0:", "3:2:B", "5:3:C", "6:1:A", "7:0:"}));
+  EXPECT_EQ(LeftOut(space), (std::vector<std::string>{"1:0:", "3:2:B", "5:3:C", "6:1:A", "7:0:"}));
   for (const std::size_t pass : {1, 3, 5, 6, 7}) {
     EXPECT_FALSE(space.InMap(pass)) << pass;
     EXPECT_TRUE(space.Coordinates(pass).empty()) << pass;
@@ -114,6 +119,18 @@ TEST(ParameterSpace, PassesThatDoNotFitAreLeftOutWithTheirReason) {
   ASSERT_EQ(Names(space.Optimized()), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(Texts(space.Optimized()[0].values), (std::vector<std::string>{"1", "2"}));
   EXPECT_EQ(Texts(space.Optimized()[1].values), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST(ParameterSpace, APassThatNamesAParameterTwiceSaysSoAlsoWhenNoPassMakesAMap) {
+  const MapReport report({
+      {Title({{"A", "1"}, {"A", "2"}}), "1.00"},
+      {"A=1 B=2 no separators", "1.00"},
+      {Title({{"B", "1"}, {"C", "2"}, {"B", "3"}}), "1.00"},
+  });
+  const ParameterSpace space = ParameterSpace::Read(report.table, report.count);
+  EXPECT_TRUE(space.Optimized().empty());
+  EXPECT_TRUE(space.Constants().empty());
+  EXPECT_EQ(LeftOut(space), (std::vector<std::string>{"1:1:A", "2:0:", "3:1:B"}));
 }
 
 TEST(ParameterSpace, TheNamesMostPassesCarryWinOverThoseOfTheFirstPass) {
