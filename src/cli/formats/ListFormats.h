@@ -48,6 +48,8 @@ std::string EscapeField(std::string_view utf8);
 // An ANSI field appended as UTF-8 with EscapeField's escapes, and the characters that takes.
 void AppendTsvField(OutputBuffer& out, std::string_view ansi);
 std::size_t TsvFieldWidth(std::string_view ansi);
+// The characters of a UTF-8 text, not its bytes, so that Cyrillic texts line up.
+std::size_t DisplayWidth(std::string_view utf8);
 
 // Whether `text` is a number as JSON writes one: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(std::string_view text);

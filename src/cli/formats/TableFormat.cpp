@@ -12,12 +12,6 @@ namespace kvl::cli {
 
 namespace {
 
-// Characters, not bytes, so that Cyrillic texts line up.
-std::size_t DisplayWidth(std::string_view utf8) {
-  return static_cast<std::size_t>(
-      std::ranges::count_if(utf8, [](char byte) { return (byte & 0xC0) != 0x80; }));
-}
-
 constexpr std::string_view kColumnGap = "  ";
 
 }  // namespace
@@ -33,20 +27,29 @@ void WriteTable(std::ostream& out, const core::PassTable& table, std::span<const
     }
   });
   OutputBuffer buffer(out);
-  const auto pad = [&buffer, &widths](std::size_t c, std::size_t width) {
-    if (c + 1 < widths.size()) buffer << std::string(widths[c] - width, ' ') << kColumnGap;
+  // The blanks that line a column up are written only once a later cell shows, so that a row
+  // whose last cells are empty ends with its last text rather than with blanks.
+  std::size_t blanks = 0;
+  const auto write = [&](std::size_t c, std::size_t width, auto append) {
+    if (width != 0) {
+      buffer << std::string(blanks, ' ');
+      blanks = 0;
+      append();
+    }
+    blanks += widths[c] - width + kColumnGap.size();
   };
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    buffer << columns[c].caption;
-    pad(c, DisplayWidth(columns[c].caption));
+    const std::string_view caption = columns[c].caption;
+    write(c, DisplayWidth(caption), [&] { buffer << caption; });
   }
   buffer << '\n';
+  blanks = 0;
   ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
       const std::string_view cell = CellText(table, slot, columns[c]);
-      AppendTsvField(buffer, cell);
-      pad(c, TsvFieldWidth(cell));
+      write(c, TsvFieldWidth(cell), [&] { AppendTsvField(buffer, cell); });
     }
+    blanks = 0;
     buffer << '\n';
     buffer.EndLine();
   });

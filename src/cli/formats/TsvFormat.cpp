@@ -52,6 +52,11 @@ std::size_t TsvFieldWidth(std::string_view ansi) {
                            ansi, [](char c) { return !EscapeOf(c).empty(); }));
 }
 
+std::size_t DisplayWidth(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::ranges::count_if(utf8, [](char byte) { return (byte & 0xC0) != 0x80; }));
+}
+
 void WriteTsv(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
               std::span<const ListedColumn> columns) {
   OutputBuffer buffer(out);
