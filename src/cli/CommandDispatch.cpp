@@ -13,6 +13,9 @@
 #include <cli/commands/ListCommand.h>
 #include <cli/commands/MapCommand.h>
 #include <cli/commands/ParamsCommand.h>
+#include <cli/translation/CoreMessages.h>
+#include <cli/translation/ParserMessages.h>
+#include <cli/translation/Translation.h>
 #include <core/ErrorText.h>
 #include <core/Exceptions.h>
 
@@ -42,7 +45,7 @@ int WrongUse(CLI::App& tool, std::string_view message, std::ostream& messages) {
   const std::string help =
       std::string(kProgram) + (command ? " " + command->get_name() : std::string()) + " --help";
   if (command) messages << command->get_name() << ": ";
-  messages << message << "; see '" << help << "'\n";
+  messages << Tr("{1}; see '{2}'", {message, help}) << '\n';
   return kWrongUse;
 }
 
@@ -53,28 +56,29 @@ std::string ParseErrorMessage(const CLI::App& tool, const CLI::ParseError& error
                               std::span<const std::string_view> args) {
   std::vector<std::string> extras = tool.remaining(true);
   std::erase(extras, "--");
-  if (extras.empty()) return error.what();
+  if (extras.empty()) return TranslatedParserMessage(error.what());
   const std::string& first = extras.front();
   const auto optionsEnd = std::ranges::find(args, "--");
   const bool option = first.size() > 1 && first.starts_with('-') &&
                       std::find(args.begin(), optionsEnd, first) != optionsEnd;
-  return (option ? "unknown option " : "unexpected argument ") + first;
+  return option ? Tr("unknown option {1}", {first}) : Tr("unexpected argument {1}", {first});
 }
 
 }  // namespace
 
 std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
   tool.name(kProgram);
-  tool.description("Reads MT4 optimization reports without the window.");
+  tool.description(Tr("Reads MT4 optimization reports without the window."));
   UseHelpLayout(tool, "COMMAND ARGUMENTS");
   tool.footer(
-      "Every command but check stops, writing nothing, on a file without a results table or\n"
-      "without passes. A REPORT of - is read from standard input, and export's -o - or\n"
-      "-o /dev/stdout writes to standard output. After --, every argument is taken as it is,\n"
-      "never as an option: \"list -- -x.htm\" lists the report -x.htm.\n\"" +
-      std::string(kProgram) + " COMMAND --help\" describes a command.");
+      Tr("Every command but check stops, writing nothing, on a file without a results table or\n"
+         "without passes. A REPORT of - is read from standard input, and export's -o - or\n"
+         "-o /dev/stdout writes to standard output. After --, every argument is taken as it is,\n"
+         "never as an option: \"list -- -x.htm\" lists the report -x.htm.\n\"{1} COMMAND "
+         "--help\" describes a command.",
+         {kProgram}));
   tool.set_version_flag("-V,--version", std::string(kProgram) + " " + KVL_VERSION,
-                        "Print the version and exit");
+                        Tr("Print the version and exit"));
   tool.require_subcommand(1);
   // Paths such as /reports/a.htm are paths on every system, never options.
   tool.allow_windows_style_options(false);
@@ -83,8 +87,11 @@ std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
   tool.option_defaults()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
       ->disable_flag_override();
-  return {AddListCommand(tool), AddExportCommand(tool), AddCheckCommand(tool),
-          AddParamsCommand(tool), AddMapCommand(tool)};
+  std::vector<ToolCommand> commands{AddListCommand(tool), AddExportCommand(tool),
+                                    AddCheckCommand(tool), AddParamsCommand(tool),
+                                    AddMapCommand(tool)};
+  TranslateHelpHeadings(tool);
+  return commands;
 }
 
 int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
@@ -98,7 +105,7 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
   if (!args[0].starts_with('-') && std::ranges::none_of(commands, [&](const ToolCommand& c) {
         return c.app->get_name() == args[0];
       })) {
-    return WrongUse(tool, "unknown command " + std::string(args[0]), messages);
+    return WrongUse(tool, Tr("unknown command {1}", {args[0]}), messages);
   }
   try {
     tool.parse(std::vector<std::string>(args.rbegin(), args.rend()));
@@ -106,7 +113,7 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
     for (const ToolCommand& command : commands) {
       if (command.app->parsed()) status = command.run(out, messages);
     }
-    if (!out.flush()) throw core::EWriteError("Cannot write to standard output");
+    if (!out.flush()) throw core::EWriteError(Tr("Cannot write to standard output"));
     return status;
   } catch (const CLI::CallForVersion& version) {
     out << version.what() << '\n';
@@ -120,11 +127,11 @@ int DispatchCommand(std::span<const std::string_view> args, std::ostream& out, s
     return WrongUse(tool, error.what(), messages);
   } catch (const std::bad_alloc&) {
     out.flush();
-    messages << core::ErrorBoxText(core::EOutOfMemory().Message()) << '\n';
+    messages << core::ErrorBoxText(TranslatedCoreMessage(core::EOutOfMemory().Message())) << '\n';
     return kFailed;
   } catch (const std::exception& error) {  // an Exception's what() is its message
     out.flush();
-    messages << core::ErrorBoxText(error.what()) << '\n';
+    messages << core::ErrorBoxText(TranslatedCoreMessage(error.what())) << '\n';
     return kFailed;
   }
 }

@@ -102,7 +102,7 @@ TEST_F(BatchExportTest, ReplacesNoFileWithoutForceCheckingEveryNameFirst) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"10.set"}, "The file \"" + File("10.set") + "\" exists; --force replaces it.\n"},
       {{"2.set", "10.set"},
-       "The file \"" + File("10.set") + "\" exists and so do 1 more; --force replaces them.\n"},
+       "The file \"" + File("10.set") + "\" and 1 more exist; --force replaces them.\n"},
   };
   for (const auto& [existing, message] : cases) {
     fs::remove_all(folder_);

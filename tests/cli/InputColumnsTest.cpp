@@ -44,7 +44,7 @@ TEST_F(InputColumnsTest, AddsAColumnPerInputInTheOrderTheyFirstAppear) {
 TEST_F(InputColumnsTest, TheTableHeadsTheColumnsWithTheNames) {
   const ToolRun run = RunTool({"list", report_, "--inputs"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(Lines(run.out).front().ends_with("Просадка %  A  B  C")) << run.out;
+  EXPECT_TRUE(Lines(run.out).front().ends_with("Drawdown %  A  B  C")) << run.out;
 }
 
 TEST_F(InputColumnsTest, SortsByAnInputWithALackingValueLastEitherWay) {

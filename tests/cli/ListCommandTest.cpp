@@ -72,9 +72,9 @@ TEST(ListTableTest, AlignsEveryFieldUnderItsCaptionCountingCharacters) {
   // The fields as the tab-separated listing gives them, escaped the same way.
   const std::vector<std::string> tsvLines = Lines(ReadBytes(DataPath("report-list-params.tsv")));
   ASSERT_EQ(lines.size(), tsvLines.size());
-  const std::array<std::string, 8> captions = {"Индекс",       "Прибыль",       "Всего сделок",
-                                               "Прибыльность", "Мат. выигрыша", "Просадка $",
-                                               "Просадка %",   "Параметры"};
+  const std::array<std::string, 8> captions = {"Pass",          "Profit",          "Total trades",
+                                               "Profit factor", "Expected Payoff", "Drawdown $",
+                                               "Drawdown %",    "Parameters"};
   // Where each caption starts, in characters: the column's start in every line.
   std::array<std::size_t, 8> starts{};
   for (std::size_t c = 0; c < captions.size(); ++c) {

@@ -69,6 +69,17 @@ TEST(ParseWhereConditionTest, RefusesAnythingElseShowingTheAcceptedForm) {
   }
 }
 
+// The figures are named as --robust names them: a column number, which --sort also takes, names
+// none, and the index has none.
+TEST(ParseWhereConditionTest, NamesAFigureByItsColumnsNameOnly) {
+  EXPECT_EQ(ParseWhereCondition("profit-min>0").figureColumn, "profit-min");
+  EXPECT_EQ(ParseWhereCondition("trades-neighbours>=2").figureColumn, "trades-neighbours");
+  EXPECT_EQ(ParseWhereCondition("drawdown-percent-mean<5").figureColumn, "drawdown-percent-mean");
+  for (const char* text : {"1-min>0", "2-neighbours>=2", "6-mean<1", "index-min>0"}) {
+    EXPECT_THROW(ParseWhereCondition(text), UsageError) << text;
+  }
+}
+
 TEST(SatisfiesTest, ComparesTheOperandWithTheNumber) {
   const std::vector<std::pair<const char*, std::vector<bool>>> cases = {
       // operands 1, 2, 3 against 2

@@ -56,7 +56,7 @@ TEST_F(RobustColumnsTest, APassWithoutNeighboursHasNoFiguresAndSortsLast) {
 TEST_F(RobustColumnsTest, AFigureColumnConvertsAsItsSourceColumn) {
   const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
       {{"--sort", "trades-min:asc"}, {"2", "4", "1", "3", "5"}},
-      {{"--where", "trades-min>=26", "--skip-bad"}, {"1", "3"}},
+      {{"--where", "trades-min>=26"}, {"1", "3"}},
   };
   for (const auto& [options, indexes] : cases) {
     std::vector<std::string> args = {"--robust", "trades"};
@@ -64,6 +64,22 @@ TEST_F(RobustColumnsTest, AFigureColumnConvertsAsItsSourceColumn) {
     const ToolRun run = List(args);
     EXPECT_EQ(run.status, 0) << options[1] << ": " << run.err;
     EXPECT_EQ(ListedIndexes(run.out), indexes) << options[1];
+  }
+}
+
+// A condition on a figure that a pass lacks does not hold: the robust recipe's neighbour count
+// leaves lone passes out without asking for --skip-bad.
+TEST_F(RobustColumnsTest, AConditionOnAMissingFigureDoesNotHold) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"profit-neighbours>=1", {"1", "2", "3", "4"}},
+      {"profit-min<1000", {"1", "2", "3", "4"}},
+      {"profit-mean!=0", {"1", "2", "3", "4"}},
+  };
+  for (const auto& [condition, indexes] : cases) {
+    const ToolRun run = List({"--robust", "profit", "--where", condition});
+    EXPECT_EQ(run.status, 0) << condition << ": " << run.err;
+    EXPECT_EQ(run.err, "") << condition;
+    EXPECT_EQ(ListedIndexes(run.out), indexes) << condition;
   }
 }
 

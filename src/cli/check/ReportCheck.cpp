@@ -56,7 +56,10 @@ class CheckingListener final : public core::ReportLineListener {
       check_.skippedLines.push_back(line);
       return;
     }
-    ReportCheck::Header& header = check_.header.emplace();
+    // Assigned, not emplaced: clang 14 takes a nested class whose members have initializers for
+    // one that cannot be default-constructed when optional asks, inside the enclosing class.
+    check_.header = ReportCheck::Header();
+    ReportCheck::Header& header = *check_.header;
     header.line = line;
     header.language = language;
     for (const std::string_view caption : core::CaptionsOfCaptionRow(text)) {

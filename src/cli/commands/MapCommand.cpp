@@ -10,6 +10,7 @@
 #include <cli/parametermap/MapView.h>
 #include <cli/parametermap/ReportParameters.h>
 #include <cli/rows/ListedColumns.h>
+#include <cli/translation/Translation.h>
 
 namespace kvl::cli {
 
@@ -33,16 +34,17 @@ MapWriter WriterOf(std::string_view name) {
   for (const auto& [known, writer] : kMapFormats) {
     if (known == name) return writer;
   }
-  throw UsageError("unknown format " + std::string(name) + " (table, tsv, csv or json)");
+  throw UsageError(Tr("unknown format {1} (table, tsv, csv or json)", {name}));
 }
 
 // A result column the map can show: any but the index.
 int MapColumnId(std::string_view name) {
   const core::ResultColumn* column = ResultColumnNamed(name);
   if (column == nullptr || column == &core::kResultColumns[0]) {
-    throw UsageError("unknown column " + std::string(name) +
-                     " (profit, trades, profit-factor, expected-payoff, drawdown or "
-                     "drawdown-percent)");
+    throw UsageError(
+        Tr("unknown column {1} (profit, trades, profit-factor, expected-payoff, "
+           "drawdown or drawdown-percent)",
+           {name}));
   }
   return static_cast<int>(column - core::kResultColumns.data());
 }
@@ -52,9 +54,9 @@ void RunMap(const MapArguments& args, std::ostream& out) {
   const int columnId = MapColumnId(args.column);
   const std::optional<core::MapAggregate> aggregate = core::AggregateNamed(args.aggregate);
   if (!aggregate) {
-    throw UsageError("unknown aggregate " + args.aggregate + " (max, mean, min or count)");
+    throw UsageError(Tr("unknown aggregate {1} (max, mean, min or count)", {args.aggregate}));
   }
-  if (args.y == args.x) throw UsageError("--x and --y name the same parameter " + args.x);
+  if (args.y == args.x) throw UsageError(Tr("--x and --y name the same parameter {1}", {args.x}));
   const ReportParameters report(args.report);
   const std::size_t x = OptimizedAxis(report.space, "--x", args.x);
   const std::optional<std::size_t> y =
@@ -69,45 +71,47 @@ void RunMap(const MapArguments& args, std::ostream& out) {
   }
 }
 
-constexpr const char* kMapHelp =
-    "A cell holds the passes whose X and Y values are those, the other parameters free; its\n"
-    "figure is the max, mean or min of COLUMN over them, or their count. Max and min are the\n"
-    "cell's own text, count is a whole number, and mean is the exact mean of the values the\n"
-    "cells write, whatever their form, with its whole integer part and two decimals, a half\n"
-    "rounded away from zero (-0.125 gives -0.13). A cell without passes is empty, and so is a\n"
-    "cell with a pass whose COLUMN cell does not convert, but for its count. Without --y, a\n"
-    "profile: the min, mean and max of COLUMN and the count per value of X.\n"
-    "Formats, all of them UTF-8:\n"
-    "  table  aligned for reading, then the number of passes left out of the map (the default)\n"
-    "  tsv    a map: a line \"Y\\X\" (the two names) and the X values, then a line per Y value\n"
-    "         with its figures; a profile: the columns X, min, mean, max and count\n"
-    "  csv    the lines of tsv as RFC 4180 records\n"
-    "  json   one object: x, y (null for a profile), column, agg, xValues, yValues, then cells\n"
-    "         (rows by Y, null for an empty cell) or profile (value, min, mean, max, count)\n"
-    "         and leftOut, the number of passes left out of the map\n";
+const char* MapHelp() {
+  return Tr(
+      "A cell holds the passes whose X and Y values are those, the other parameters free; its\n"
+      "figure is the max, mean or min of COLUMN over them, or their count. Max and min are the\n"
+      "cell's own text, count is a whole number, and mean is the exact mean of the values the\n"
+      "cells write, whatever their form, with its whole integer part and two decimals, a half\n"
+      "rounded away from zero (-0.125 gives -0.13). A cell without passes is empty, and so is a\n"
+      "cell with a pass whose COLUMN cell does not convert, but for its count. Without --y, a\n"
+      "profile: the min, mean and max of COLUMN and the count per value of X.\n"
+      "Formats, all of them UTF-8:\n"
+      "  table  aligned for reading, then the number of passes left out of the map (the default)\n"
+      "  tsv    a map: a line \"Y\\X\" (the two names) and the X values, then a line per Y value\n"
+      "         with its figures; a profile: the columns X, min, mean, max and count\n"
+      "  csv    the lines of tsv as RFC 4180 records\n"
+      "  json   one object: x, y (null for a profile), column, agg, xValues, yValues, then cells\n"
+      "         (rows by Y, null for an empty cell) or profile (value, min, mean, max, count)\n"
+      "         and leftOut, the number of passes left out of the map\n");
+}
 
 }  // namespace
 
 ToolCommand AddMapCommand(CLI::App& tool) {
   auto args = std::make_shared<MapArguments>();
   CLI::App* map = tool.add_subcommand(
-      "map", "show a result column of REPORT over one or two optimized parameters");
-  map->footer(kMapHelp);
+      "map", Tr("show a result column of REPORT over one or two optimized parameters"));
+  map->footer(MapHelp());
   UseHelpLayout(*map,
                 "REPORT --x NAME [--y NAME] [--column COLUMN] [--agg max|mean|min|count]\n"
                 "    [--format table|tsv|csv|json]");
-  map->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
+  map->add_option("REPORT", args->report, Tr("the MT4 optimization report (.htm)"))
       ->required()
       ->type_name("");
-  map->add_option("--x", args->x, "the optimized parameter along the columns")
+  map->add_option("--x", args->x, Tr("the optimized parameter along the columns"))
       ->required()
       ->type_name("NAME");
-  map->add_option("--y", args->y, "the optimized parameter along the rows; none: a profile")
+  map->add_option("--y", args->y, Tr("the optimized parameter along the rows; none: a profile"))
       ->type_name("NAME");
-  map->add_option("--column", args->column, "the result column, a tsv name but index (profit)")
+  map->add_option("--column", args->column, Tr("the result column, a tsv name but index (profit)"))
       ->type_name("COLUMN");
-  map->add_option("--agg", args->aggregate, "max, mean, min or count (max)")->type_name("AGG");
-  map->add_option("--format", args->format, "table, tsv, csv or json")->type_name("FORMAT");
+  map->add_option("--agg", args->aggregate, Tr("max, mean, min or count (max)"))->type_name("AGG");
+  map->add_option("--format", args->format, Tr("table, tsv, csv or json"))->type_name("FORMAT");
   return {map, [args](std::ostream& out, std::ostream&) {
             RunMap(*args, out);
             return 0;

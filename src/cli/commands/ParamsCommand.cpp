@@ -9,6 +9,7 @@
 #include <cli/formats/ListFormats.h>
 #include <cli/parametermap/ParametersJson.h>
 #include <cli/parametermap/ReportParameters.h>
+#include <cli/translation/Translation.h>
 #include <core/CodePage.h>
 
 #include "FindingsFormat.h"
@@ -31,15 +32,22 @@ void WriteParameter(std::ostream& out, const core::MapParameter& parameter, std:
 }
 
 void WriteParametersText(std::ostream& out, const core::ParameterSpace& space) {
-  out << "parameter\tkind\tvalues\tfirst values\n";
+  // TRANSLATORS: The captions of the fields of params's lines, separated by tabs.
+  out << Tr("parameter\tkind\tvalues\tfirst values") << '\n';
   for (const core::MapParameter& parameter : space.Optimized()) {
-    WriteParameter(out, parameter, "optimized");
+    // TRANSLATORS: The kind of a parameter that the passes give more than one value.
+    WriteParameter(out, parameter, Tr("optimized"));
   }
-  for (const core::MapParameter& parameter : space.Constants())
-    WriteParameter(out, parameter, "constant");
-  out << "\nPasses left out: " << space.LeftOut().size() << " of " << space.PassCount() << '\n';
+  for (const core::MapParameter& parameter : space.Constants()) {
+    // TRANSLATORS: The kind of a parameter that has one value in every pass.
+    WriteParameter(out, parameter, Tr("constant"));
+  }
+  out << '\n'
+      << Tr("Passes left out: {1} of {2}",
+            {std::to_string(space.LeftOut().size()), std::to_string(space.PassCount())})
+      << '\n';
   for (const core::LeftOutPass& pass : space.LeftOut()) {
-    out << "pass " << pass.pass << ": " << EscapeField(LeftOutText(pass)) << '\n';
+    out << Tr("pass {1}: {2}", {std::to_string(pass.pass), EscapeField(LeftOutText(pass))}) << '\n';
   }
 }
 
@@ -63,8 +71,8 @@ void RunParams(const ParamsArguments& args, std::ostream& out) {
 ToolCommand AddParamsCommand(CLI::App& tool) {
   auto args = std::make_shared<ParamsArguments>();
   CLI::App* params =
-      tool.add_subcommand("params", "list the parameters of REPORT's passes and their values");
-  params->footer(
+      tool.add_subcommand("params", Tr("list the parameters of REPORT's passes and their values"));
+  params->footer(Tr(
       "Prints a line per parameter, its fields separated by tabs: its name, \"optimized\" when\n"
       "the passes give it more than one value and \"constant\" otherwise, the number of its\n"
       "values, and the first 20 of them, each a field of its own (then a field \"…\"). A tab,\n"
@@ -76,9 +84,9 @@ ToolCommand AddParamsCommand(CLI::App& tool) {
       "--format json writes one object: parameters (name, kind, valueCount and every value in\n"
       "values), passes, the number of passes, and leftOut (pass, reason: not-pairs,\n"
       "repeated-parameter, missing-parameter or extra-parameter, and parameter, the name it\n"
-      "concerns or null).\n");
+      "concerns or null).\n"));
   UseHelpLayout(*params, "REPORT [--format text|json]");
-  params->add_option("REPORT", args->report, "the MT4 optimization report (.htm)")
+  params->add_option("REPORT", args->report, Tr("the MT4 optimization report (.htm)"))
       ->required()
       ->type_name("");
   AddFindingsFormat(*params, args->format);

@@ -1,7 +1,9 @@
+#include <array>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include <cli/formats/ListFormats.h>
+#include <cli/translation/Translation.h>
 
 #include "MapView.h"
 
@@ -14,14 +16,21 @@ using Line = std::vector<std::string>;
 // Every text as one field of a format.
 using FieldOf = std::string (*)(const std::string& text);
 
+// What heads a profile's figures after the parameter's name.
+using ProfileHeads = std::array<const char*, 4>;
+
+// The machine formats' heads, which a program reads by name.
+constexpr ProfileHeads kProfileFields = {"min", "mean", "max", "count"};
+
 // The header and the lines of the text formats, each text made a field by `field`, an empty
 // figure empty. The names in a map's first field are fields each, so the backslash between them
 // stands alone.
-std::vector<Line> Lines(const MapView& view, FieldOf field) {
+std::vector<Line> Lines(const MapView& view, FieldOf field, const ProfileHeads& profileHeads) {
   std::vector<Line> lines;
   Line& header = lines.emplace_back();
   if (view.IsProfile()) {
-    header = {field(view.x), "min", "mean", "max", "count"};
+    header = {field(view.x)};
+    header.insert(header.end(), profileHeads.begin(), profileHeads.end());
   } else {
     header.push_back(field(*view.y) + "\\" + field(view.x));
     for (const std::string& value : view.xValues) header.push_back(field(value));
@@ -73,21 +82,25 @@ std::string JsonFigure(const std::optional<std::string>& figure) {
 }  // namespace
 
 void WriteMapTsv(std::ostream& out, const MapView& view) {
-  for (const Line& line : Lines(view, TsvField)) {
+  for (const Line& line : Lines(view, TsvField, kProfileFields)) {
     for (std::size_t f = 0; f < line.size(); ++f) out << (f ? "\t" : "") << line[f];
     out << '\n';
   }
 }
 
 void WriteMapCsv(std::ostream& out, const MapView& view) {
-  for (const Line& line : Lines(view, CsvField)) {
+  for (const Line& line : Lines(view, CsvField, kProfileFields)) {
     for (std::size_t f = 0; f < line.size(); ++f) out << (f ? "," : "") << line[f];
     out << "\r\n";
   }
 }
 
 void WriteMapTable(std::ostream& out, const MapView& view) {
-  const std::vector<Line> lines = Lines(view, TsvField);
+  // TRANSLATORS: the captions of a profile's figures in the aligned table: the least, the mean
+  // and the largest figure of the passes at a value of the parameter, and how many passes there
+  // are.
+  const ProfileHeads captions = {Tr("min"), Tr("mean"), Tr("max"), Tr("count")};
+  const std::vector<Line> lines = Lines(view, TsvField, captions);
   std::vector<std::size_t> widths;
   for (const Line& line : lines) {
     for (std::size_t f = 0; f < line.size(); ++f) {
@@ -104,7 +117,7 @@ void WriteMapTable(std::ostream& out, const MapView& view) {
     }
     out << text.substr(0, text.find_last_not_of(' ') + 1) << '\n';
   }
-  out << "Passes left out: " << view.leftOut << '\n';
+  out << Tr("Passes left out: {1}\n", {std::to_string(view.leftOut)});
 }
 
 void WriteMapJson(std::ostream& out, const MapView& view) {

@@ -1,6 +1,7 @@
 #include "ReportParameters.h"
 
 #include <cli/reports/ReportPasses.h>
+#include <cli/translation/Translation.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
 
@@ -13,7 +14,8 @@ std::string NameList(const std::vector<core::MapParameter>& parameters) {
   for (const core::MapParameter& parameter : parameters) {
     names += (names.empty() ? "" : ", ") + core::AnsiToUtf8(parameter.name);
   }
-  return names.empty() ? "none" : names;
+  // TRANSLATORS: stands for a list of parameters that has none.
+  return names.empty() ? Tr("none") : names;
 }
 
 }  // namespace
@@ -27,18 +29,19 @@ std::string LeftOutText(const core::LeftOutPass& pass) {
     case core::LeftOutReason::kNotPairs:
       break;
     case core::LeftOutReason::kRepeatedName:
-      return "it names the parameter " + name + " twice";
+      return Tr("it names the parameter {1} twice", {name});
     case core::LeftOutReason::kMissingName:
-      return "it lacks the parameter " + name;
+      return Tr("it lacks the parameter {1}", {name});
     case core::LeftOutReason::kExtraName:
-      return "it has the parameter " + name + ", which the other passes lack";
+      return Tr("it has the parameter {1}, which the other passes lack", {name});
   }
-  return "its parameter text does not split into name=value pairs";
+  return Tr("its parameter text does not split into name=value pairs");
 }
 
 void RequireOptimized(const core::ParameterSpace& space) {
   if (space.Optimized().empty()) {
-    throw core::Exception("The report has no optimized parameters: every pass has the same values");
+    throw core::Exception(
+        Tr("The report has no optimized parameters: every pass has the same values"));
   }
 }
 
@@ -48,20 +51,19 @@ std::size_t OptimizedAxis(const core::ParameterSpace& space, std::string_view op
   const std::string name = core::Utf16ToAnsi(core::Utf8ToUtf16(utf8Name));
   if (const std::optional<std::size_t> axis = space.OptimizedNamed(name)) return *axis;
   if (const core::MapParameter* constant = space.ConstantNamed(name)) {
-    throw core::Exception(
-        std::string(option) + " " + std::string(utf8Name) + ": the parameter is constant (" +
-        core::AnsiToUtf8(constant->values.front()) +
-        " in every pass); the optimized parameters are " + NameList(space.Optimized()));
+    throw core::Exception(Tr(
+        "{1} {2}: the parameter is constant ({3} in every pass); the optimized parameters are {4}",
+        {option, utf8Name, core::AnsiToUtf8(constant->values.front()),
+         NameList(space.Optimized())}));
   }
   RefuseUnknownParameter(space, option, utf8Name);
 }
 
 void RefuseUnknownParameter(const core::ParameterSpace& space, std::string_view option,
                             std::string_view named) {
-  throw core::Exception(std::string(option) + " " + std::string(named) +
-                        ": no such parameter; the optimized parameters are " +
-                        NameList(space.Optimized()) + ", the constant ones " +
-                        NameList(space.Constants()));
+  throw core::Exception(
+      Tr("{1} {2}: no such parameter; the optimized parameters are {3}, the constant ones {4}",
+         {option, named, NameList(space.Optimized()), NameList(space.Constants())}));
 }
 
 }  // namespace kvl::cli

@@ -1,6 +1,7 @@
 #include "RobustColumns.h"
 
 #include <cli/UsageError.h>
+#include <cli/translation/Translation.h>
 #include <core/parametermap/ColumnValues.h>
 #include <core/parametermap/Neighbourhoods.h>
 
@@ -9,14 +10,23 @@ namespace kvl::cli {
 namespace {
 
 constexpr std::string_view kSuffixes[] = {"-neighbours", "-min", "-mean"};
-constexpr std::string_view kCaptionSuffixes[] = {": соседей", ": мин. окр.", ": средн. окр."};
+
+// The captions of the figures of the column headed `source`, in the order of their columns.
+std::array<std::string, 3> FigureCaptions(std::string_view source) {
+  // TRANSLATORS: captions of the aligned table: {1} is a result column's caption, such as
+  // Profit; then the number of the pass's neighbours, the least and the mean value of the column
+  // over the pass and its neighbours.
+  return {Tr("{1}: neighbours", {source}), Tr("{1}: min. nearby", {source}),
+          Tr("{1}: mean nearby", {source})};
+}
 
 const core::ResultColumn& FigureSource(std::string_view name) {
   const core::ResultColumn* column = ResultColumnNamed(name);
   if (column == nullptr || column == &core::kResultColumns[0]) {
-    throw UsageError("--robust " + std::string(name) +
-                     ": COLUMN is profit, trades, profit-factor, expected-payoff, drawdown or "
-                     "drawdown-percent");
+    throw UsageError(
+        Tr("--robust {1}: COLUMN is profit, trades, profit-factor, expected-payoff, "
+           "drawdown or drawdown-percent",
+           {name}));
   }
   return *column;
 }
@@ -25,10 +35,9 @@ const core::ResultColumn& FigureSource(std::string_view name) {
 
 RobustColumns::RobustColumns(const core::PassTable& table, std::size_t count,
                              std::string_view columnName)
-    : source_(FigureSource(columnName)) {
+    : source_(FigureSource(columnName)), captions_(FigureCaptions(ResultColumnCaption(source_))) {
   for (std::size_t f = 0; f < kFigures; ++f) {
     names_[f] = std::string(source_.name) + std::string(kSuffixes[f]);
-    captions_[f] = std::string(source_.caption) + std::string(kCaptionSuffixes[f]);
   }
   const int columnId = static_cast<int>(&source_ - core::kResultColumns.data());
   const core::ParameterSpace space = core::ParameterSpace::Read(table, count);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <cli/translation/Translation.h>
+
 #include "StandardInput.h"
 
 namespace kvl::cli {
@@ -15,7 +17,9 @@ constexpr std::string_view kStandardInput = "-";
 ReportInput::ReportInput(std::string argument) : argument_(std::move(argument)) {}
 
 std::string ReportInput::Name() const {
-  return argument_ == kStandardInput ? "standard input" : argument_;
+  // TRANSLATORS: names the report read from standard input in messages, where otherwise its
+  // file's name stands.
+  return argument_ == kStandardInput ? Tr("standard input") : argument_;
 }
 
 core::ReportFile ReportInput::Read() {

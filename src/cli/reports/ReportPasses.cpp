@@ -1,5 +1,6 @@
 #include "ReportPasses.h"
 
+#include <cli/translation/Translation.h>
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
 
@@ -30,10 +31,10 @@ std::size_t LoadReportPasses(const std::string& report, core::PassTable& table) 
   HeaderWatch header;
   core::LoadReport(input.Read(), table, header);
   if (!header.seen) {
-    throw core::Exception("No results table found in " + input.Name() +
-                          ": it is not an MT4 optimization report");
+    throw core::Exception(
+        Tr("No results table found in {1}: it is not an MT4 optimization report", {input.Name()}));
   }
-  throw core::Exception("No passes in " + input.Name() + ": its results table has no rows");
+  throw core::Exception(Tr("No passes in {1}: its results table has no rows", {input.Name()}));
 }
 
 }  // namespace kvl::cli

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include <cli/translation/Translation.h>
 #include <core/Exceptions.h>
 
 namespace kvl::cli {
@@ -19,7 +20,8 @@ std::string ReadStandardInput() {
     bytes.resize(size + got);
   } while (got == kChunk);
   if (std::ferror(stdin)) {
-    throw core::Exception("Cannot read standard input. " + std::generic_category().message(errno));
+    throw core::Exception(
+        Tr("Cannot read standard input. {1}", {std::generic_category().message(errno)}));
   }
   return bytes;
 }

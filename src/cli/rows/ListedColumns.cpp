@@ -1,13 +1,28 @@
 #include "ListedColumns.h"
 
+#include <type_traits>
+
+#include <cli/translation/Translation.h>
+
 namespace kvl::cli {
+
+const char* ResultColumnCaption(const core::ResultColumn& column) {
+  // TRANSLATORS: the captions of the result columns in the aligned table, in English as the
+  // tester's English report heads them. Translate each to the caption the program's window shows.
+  const char* const captions[] = {Tr("Pass"),          Tr("Profit"),          Tr("Total trades"),
+                                  Tr("Profit factor"), Tr("Expected Payoff"), Tr("Drawdown $"),
+                                  Tr("Drawdown %")};
+  static_assert(std::extent_v<decltype(captions)> == core::kResultColumns.size());
+  return captions[&column - core::kResultColumns.data()];
+}
 
 std::vector<ListedColumn> ListedColumns(bool withParams) {
   std::vector<ListedColumn> columns;
   for (const core::ResultColumn& column : core::kResultColumns) {
-    columns.push_back({column.name, column.caption, column.field});
+    columns.push_back({column.name, ResultColumnCaption(column), column.field});
   }
-  if (withParams) columns.push_back({"params", "Параметры", &core::PassRecord::Params});
+  // TRANSLATORS: the caption of the column of each pass's parameter text in the aligned table.
+  if (withParams) columns.push_back({"params", Tr("Parameters"), &core::PassRecord::Params});
   return columns;
 }
 

@@ -17,7 +17,7 @@ using PassField = decltype(core::ResultColumn::field);
 // that the table does not hold.
 struct ListedColumn {
   std::string_view name;     // in the tab-separated, csv and json output
-  std::string_view caption;  // heads the aligned table, UTF-8
+  std::string_view caption;  // heads the aligned table in the user's language, UTF-8
   PassField field;           // null for a figure column
   // A figure column's texts, ANSI, of the pass numbered k at k-1; empty for a field of the table.
   std::span<const std::string_view> passTexts = {};
@@ -25,6 +25,10 @@ struct ListedColumn {
   bool IsParams() const { return field == &core::PassRecord::Params; }
   bool IsFigure() const { return field == nullptr; }
 };
+
+// What heads the result column `column`, one of kResultColumns, in the aligned table: the English
+// tester report's caption in the user's language, in Russian the window's caption.
+const char* ResultColumnCaption(const core::ResultColumn& column);
 
 // The seven result columns, and the parameter text, which the window never lists, after them
 // when asked for.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include <cli/UsageError.h>
+#include <cli/translation/Translation.h>
 #include <core/CellKey.h>
 
 namespace kvl::cli {
@@ -12,8 +13,7 @@ const FigureColumn& FigureColumnNamed(const PassSelection& selection, std::strin
   const auto it = std::ranges::find(selection.figureColumns, name, &FigureColumn::name);
   if (it == selection.figureColumns.end()) {
     const std::string source(name.substr(0, name.rfind('-')));
-    throw UsageError(std::string(name) + ": a neighbourhood figure, which --robust " + source +
-                     " adds");
+    throw UsageError(Tr("{1}: a neighbourhood figure, which --robust {2} adds", {name, source}));
   }
   return *it;
 }

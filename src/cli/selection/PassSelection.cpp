@@ -9,6 +9,7 @@
 
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ListedRows.h>
+#include <cli/translation/Translation.h>
 #include <core/CellConvert.h>
 #include <core/CellKey.h>
 #include <core/Exceptions.h>
@@ -99,10 +100,14 @@ void KeepRowsThatHold(const core::PassTable& table, const PassSelection& selecti
     for (std::size_t c = 0; c < selection.conditions.size(); ++c) {
       const WhereCondition& condition = selection.conditions[c];
       try {
-        const long double operand =
-            figures[c] == nullptr ? ConditionOperand(condition, pass)
-                                  : FigureKey(*figures[c], PassFigureText(slot, figures[c]->texts));
-        holds = Satisfies(condition, operand) && holds;
+        if (figures[c] == nullptr) {
+          holds = Satisfies(condition, ConditionOperand(condition, pass)) && holds;
+          continue;
+        }
+        // A pass without neighbours, or left out of the map, has no figure to hold of: it is
+        // left out as not meeting the condition, not refused as a cell that does not convert.
+        const std::string_view figure = PassFigureText(slot, figures[c]->texts);
+        holds = !figure.empty() && Satisfies(condition, FigureKey(*figures[c], figure)) && holds;
       } catch (const core::EConvertError& error) {
         if (!selection.skipBad) RefuseRow(row + 1, pass, condition.cell, error);
         bad = true;
@@ -144,8 +149,9 @@ SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
 
 void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err) {
   if (selection.skipBad) {
-    err << "Left out " << rows.leftOut << (rows.leftOut == 1 ? " row" : " rows")
-        << " whose cells do not convert.\n";
+    err << TrCount("Left out {1} row whose cells do not convert.\n",
+                   "Left out {1} rows whose cells do not convert.\n", rows.leftOut,
+                   {std::to_string(rows.leftOut)});
   }
 }
 

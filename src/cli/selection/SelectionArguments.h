@@ -26,8 +26,8 @@ struct SelectionArguments {
 // Adds --sort, --order, --where, --skip-bad and --robust to `command`, bound to `arguments`.
 void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments);
 
-// What those options do, for a command's help.
-extern const char* const kSelectionHelp;
+// What those options do, for a command's help, in the user's language.
+const char* SelectionHelp();
 
 // Reads the typed options; the limit is left to the command. Raises UsageError.
 PassSelection ReadSelection(const SelectionArguments& arguments);

@@ -7,6 +7,7 @@
 #include <cli/UsageError.h>
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ParameterKey.h>
+#include <cli/translation/Translation.h>
 #include <core/ResultColumns.h>
 #include <core/parameters/ParameterPair.h>
 
@@ -46,9 +47,11 @@ SortRequest OrderKey(std::string_view text) {
     }
   }
   if (std::optional<SortRequest> request = SortKey(column, largestFirst)) return *request;
-  throw UsageError("--order \"" + std::string(text) + "\": KEY is one of " + ResultColumnNames() +
-                   ", a --robust figure such as profit-min, or param:NAME, then :asc (the "
-                   "default) or :desc; keys are separated by commas");
+  throw UsageError(
+      Tr("--order \"{1}\": KEY is one of {2}, a --robust figure such as profit-min, "
+         "or param:NAME, then :asc (the default) or :desc; keys are separated by "
+         "commas",
+         {text, ResultColumnNames()}));
 }
 
 }  // namespace
@@ -57,8 +60,10 @@ bool IsFigureColumn(std::string_view column) {
   const std::size_t dash = column.rfind('-');
   if (dash == std::string_view::npos) return false;
   const std::string_view figure = column.substr(dash + 1);
-  const std::optional<int> source = ColumnId(column.substr(0, dash));
-  return source && *source > 0 && (figure == "neighbours" || figure == "min" || figure == "mean");
+  // By name only: --robust, which adds the figures, takes no column number.
+  const core::ResultColumn* source = ResultColumnNamed(column.substr(0, dash));
+  return source != nullptr && source != &core::kResultColumns[0] &&
+         (figure == "neighbours" || figure == "min" || figure == "mean");
 }
 
 SortRequest ParseSortRequest(std::string_view value) {
@@ -66,12 +71,11 @@ SortRequest ParseSortRequest(std::string_view value) {
   const std::string_view direction =
       colon == std::string_view::npos ? std::string_view{} : value.substr(colon + 1);
   if (direction != "desc" && direction != "asc") {
-    throw UsageError("sort " + std::string(value) +
-                     " needs a direction: COLUMN:desc or COLUMN:asc");
+    throw UsageError(Tr("sort {1} needs a direction: COLUMN:desc or COLUMN:asc", {value}));
   }
   const std::string_view column = value.substr(0, colon);
   if (std::optional<SortRequest> request = SortKey(column, direction == "desc")) return *request;
-  throw UsageError("unknown sort column " + std::string(column));
+  throw UsageError(Tr("unknown sort column {1}", {column}));
 }
 
 std::vector<SortRequest> ParseOrderKeys(std::string_view value) {

@@ -5,6 +5,7 @@
 #include <cli/UsageError.h>
 #include <cli/rows/ListedColumns.h>
 #include <cli/rows/ParameterKey.h>
+#include <cli/translation/Translation.h>
 #include <core/CellConvert.h>
 #include <core/CellKey.h>
 #include <core/Exceptions.h>
@@ -32,9 +33,10 @@ constexpr Operator kOperators[] = {
 };
 
 [[noreturn]] void RefuseCondition(std::string_view text) {
-  throw UsageError("--where \"" + std::string(text) +
-                   "\" is not COLUMN OP NUMBER: COLUMN is one of " + ResultColumnNames() +
-                   " or param:NAME; OP one of < <= > >= = !=; for example trades>=100");
+  throw UsageError(
+      Tr("--where \"{1}\" is not COLUMN OP NUMBER: COLUMN is one of {2} or param:NAME; "
+         "OP one of < <= > >= = !=; for example trades>=100",
+         {text, ResultColumnNames()}));
 }
 
 }  // namespace
@@ -80,7 +82,7 @@ long double ConditionOperand(const WhereCondition& condition, const core::PassRe
     return core::CellKey(*condition.column, row.*condition.column->field);
   }
   const std::optional<std::string_view> value = PassParameterValue(row.Params, condition.parameter);
-  if (!value) throw core::EConvertError("the pass has no such parameter");
+  if (!value) throw core::EConvertError(Tr("the pass has no such parameter"));
   return core::CellToFloat(*value);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <cli/rows/ListedColumns.h>
+#include <cli/translation/Translation.h>
 #include <core/Exceptions.h>
 #include <core/SetFile.h>
 #include <core/Utf8Path.h>
@@ -21,8 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string PassOf(const core::PassTable& table, std::size_t slot) {
-  return "pass " + std::string(std::string_view(table[slot].Index));
+std::string_view PassOf(const core::PassTable& table, std::size_t slot) {
+  return table[slot].Index;
 }
 
 // The path of every row's file, checked before anything is written.
@@ -33,20 +34,23 @@ std::vector<fs::path> PlannedFiles(const core::PassTable& table, std::span<const
   for (const std::size_t slot : slots) {
     const std::string name = batch.names.NameFor(table, slot);
     if (name.empty() || name == "." || name == "..") {
-      throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
-                            name + "\", which names no file");
+      throw core::Exception(
+          Tr("The name template gives pass {1} the file name \"{2}\", which names no file",
+             {PassOf(table, slot), name}));
     }
     if (name.size() > kMaxFileNameBytes) {
-      throw core::Exception("The name template gives " + PassOf(table, slot) + " the file name \"" +
-                            name + "\", longer than the " + std::to_string(kMaxFileNameBytes) +
-                            " bytes a file name may hold");
+      throw core::Exception(
+          Tr("The name template gives pass {1} the file name \"{2}\", longer than the {3} bytes a "
+             "file name may hold",
+             {PassOf(table, slot), name, std::to_string(kMaxFileNameBytes)}));
     }
     const auto [it, fresh] = rowOfName.emplace(name, slot);
     if (!fresh) {
-      throw core::Exception("The name template gives " + PassOf(table, it->second) + " and " +
-                            PassOf(table, slot) + " the same file " +
-                            QuotedPath(batch.folder / core::PathFromUtf8(name)) +
-                            "; put {index} into it");
+      throw core::Exception(
+          // TRANSLATORS: {index} stays as it is: the user writes it into the name template.
+          Tr("The name template gives pass {1} and pass {2} the same file {3}; put {index} into it",
+             {PassOf(table, it->second), PassOf(table, slot),
+              QuotedPath(batch.folder / core::PathFromUtf8(name))}));
     }
     files.push_back(batch.folder / core::PathFromUtf8(name));
   }
@@ -58,8 +62,9 @@ void CreateFolder(const fs::path& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder)) {
-    const std::string why = error ? error.message() : "A file of that name exists";
-    throw core::EFCreateError("Cannot create folder " + QuotedPath(folder) + ". " + why);
+    const std::string why = error ? error.message() : Tr("A file of that name exists");
+    // TRANSLATORS: {2} is the system's reason, such as "Permission denied".
+    throw core::EFCreateError(Tr("Cannot create folder {1}. {2}", {QuotedPath(folder), why}));
   }
 }
 

@@ -4,20 +4,12 @@
 
 #include <cli/UsageError.h>
 #include <cli/rows/ListedColumns.h>
+#include <cli/translation/Translation.h>
 #include <core/CodePage.h>
 
 #include "PortableFileName.h"
 
 namespace kvl::cli {
-
-namespace {
-
-[[noreturn]] void RefuseTemplate(std::string_view text, const std::string& why) {
-  throw UsageError("--name \"" + std::string(text) + "\": " + why + "; the columns are " +
-                   ResultColumnNames());
-}
-
-}  // namespace
 
 FileNameTemplate::FileNameTemplate(std::string_view text) {
   for (std::string_view rest = text; !rest.empty();) {
@@ -28,11 +20,16 @@ FileNameTemplate::FileNameTemplate(std::string_view text) {
       rest.remove_prefix(open);
     }
     const std::size_t close = rest.find('}');
-    if (close == std::string_view::npos) RefuseTemplate(text, "a \"{\" is not closed");
+    if (close == std::string_view::npos) {
+      throw UsageError(Tr("--name \"{1}\": a \"{\" is not closed; the columns are {2}",
+                          {text, ResultColumnNames()}));
+    }
     const std::string_view name = rest.substr(1, close - 1);
     const core::ResultColumn* column = ResultColumnNamed(name);
-    if (column == nullptr)
-      RefuseTemplate(text, std::string("{").append(name).append("} is no column"));
+    if (column == nullptr) {
+      throw UsageError(Tr("--name \"{1}\": {{2}} is no column; the columns are {3}",
+                          {text, name, ResultColumnNames()}));
+    }
     pieces_.push_back({{}, column});
     rest.remove_prefix(close + 1);
   }

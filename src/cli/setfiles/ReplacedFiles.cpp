@@ -3,6 +3,7 @@
 #include <string>
 #include <system_error>
 
+#include <cli/translation/Translation.h>
 #include <core/Exceptions.h>
 #include <core/Utf8Path.h>
 
@@ -36,17 +37,19 @@ void RefuseReplacingFiles(std::span<const fs::path> files,
   for (const fs::path& file : files) {
     if (!WouldBeReplaced(file)) continue;
     if (IsTemplate(file, setTemplate)) {
-      throw core::Exception("The file " + QuotedPath(file) +
-                            " is the template itself; --force replaces it");
+      throw core::Exception(
+          Tr("The file {1} is the template itself; --force replaces it", {QuotedPath(file)}));
     }
     if (++existing == 1) first = &file;
   }
   if (existing == 1) {
-    throw core::Exception("The file " + QuotedPath(*first) + " exists; --force replaces it");
+    throw core::Exception(Tr("The file {1} exists; --force replaces it", {QuotedPath(*first)}));
   }
   if (existing > 1) {
-    throw core::Exception("The file " + QuotedPath(*first) + " exists and so do " +
-                          std::to_string(existing - 1) + " more; --force replaces them");
+    const std::size_t more = existing - 1;
+    throw core::Exception(TrCount("The file {1} and {2} more exist; --force replaces them",
+                                  "The file {1} and {2} more exist; --force replaces them", more,
+                                  {QuotedPath(*first), std::to_string(more)}));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include <cli/translation/Translation.h>
 #include <core/CodePage.h>
 #include <core/Exceptions.h>
 #include <core/PanelText.h>
@@ -74,10 +75,11 @@ SetFileTemplate ReadSetFileTemplate(const std::string& path) {
   // Any file would do as a template, a report too, and come out whole with the values appended:
   // what is not a set file is refused before anything is written.
   if (text.find('\0') != std::string::npos) {
-    throw core::Exception("The template " + path + " holds a NUL byte: it is not a set file");
+    throw core::Exception(Tr("The template {1} holds a NUL byte: it is not a set file", {path}));
   }
   if (!HasInputLine(text)) {
-    throw core::Exception("The template " + path + " has no name=value line: it is not a set file");
+    throw core::Exception(
+        Tr("The template {1} has no name=value line: it is not a set file", {path}));
   }
   return {path, std::move(text)};
 }

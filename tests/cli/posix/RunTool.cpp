@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "RunToolWithLanguage.h"
 #include "TestFiles.h"
 
 namespace {
@@ -16,7 +17,26 @@ namespace {
 struct Streams {
   std::string inputPath;    // standard input's file; the test's own standard input when empty
   bool outputPipe = false;  // standard output a pipe read here rather than a file
+  // The variables that choose the language for messages; English unless a test asks otherwise,
+  // whatever the locale that runs the tests.
+  std::vector<std::string> language = {"LANG=C.UTF-8"};
 };
+
+bool ChoosesLanguage(std::string_view variable) {
+  for (const std::string_view name : {"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG="}) {
+    if (variable.starts_with(name)) return true;
+  }
+  return false;
+}
+
+// The test's environment with the language variables of `streams` in place of its own.
+std::vector<std::string> Environment(const Streams& streams) {
+  std::vector<std::string> variables = streams.language;
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    if (!ChoosesLanguage(*variable)) variables.emplace_back(*variable);
+  }
+  return variables;
+}
 
 // Reads the pipe's read end `fd` to its end and closes it.
 std::string ReadToEnd(int fd) {
@@ -40,6 +60,10 @@ ToolRun Spawn(std::vector<std::string> argv, const Streams& streams = {}) {
   std::vector<char*> argvPointers;
   for (std::string& arg : argv) argvPointers.push_back(arg.data());
   argvPointers.push_back(nullptr);
+  std::vector<std::string> environment = Environment(streams);
+  std::vector<char*> environmentPointers;
+  for (std::string& variable : environment) environmentPointers.push_back(variable.data());
+  environmentPointers.push_back(nullptr);
 
   int pipeEnds[2] = {-1, -1};
   if (streams.outputPipe && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
@@ -59,8 +83,8 @@ ToolRun Spawn(std::vector<std::string> argv, const Streams& streams = {}) {
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0644);
   pid_t pid = 0;
-  const int spawned =
-      posix_spawn(&pid, argvPointers[0], &actions, nullptr, argvPointers.data(), environ);
+  const int spawned = posix_spawn(&pid, argvPointers[0], &actions, nullptr, argvPointers.data(),
+                                  environmentPointers.data());
   posix_spawn_file_actions_destroy(&actions);
   ToolRun run;
   if (streams.outputPipe) {
@@ -110,6 +134,13 @@ ToolRun RunToolInMemory(std::size_t kibibytes, const std::vector<std::string>& a
                                    std::to_string(kibibytes), KVL_CLI_PATH};
   argv.insert(argv.end(), args.begin(), args.end());
   return Spawn(std::move(argv));
+}
+
+ToolRun RunToolWithLanguage(const std::vector<std::string>& variables,
+                            const std::vector<std::string>& args) {
+  std::vector<std::string> argv = {KVL_CLI_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return Spawn(std::move(argv), {.inputPath = {}, .outputPipe = false, .language = variables});
 }
 
 bool ToolMemoryCanBeLimited() {
