@@ -1,6 +1,8 @@
 // Writes the fuzz targets' seed corpora from optimization reports: each report whole for the
-// loader, each of its lines for the row parser, each cell of its passes for the conversions, and
-// each column's cells as a table for the sort, in both directions.
+// loader, each of its lines for the row parser, each cell of its passes for the conversions, each
+// column's cells as a table for the sort, in both directions, conditions on its columns, figures
+// and parameters with the texts of its first passes that they read, and each pass's set file and
+// cells for the templates.
 //
 // usage: kvl-fuzz-seeds OUT REPORT...   (one folder per target under OUT)
 #include <cstdint>
@@ -12,11 +14,14 @@
 #include <string_view>
 
 #include <core/CodePage.h>
+#include <core/PanelText.h>
 #include <core/PassTable.h>
 #include <core/ReportFile.h>
 #include <core/ReportLineScan.h>
 #include <core/ReportLoader.h>
 #include <core/ResultColumns.h>
+#include <core/parameters/ParameterLines.h>
+#include <core/parameters/ParameterPair.h>
 
 using namespace kvl::core;
 
@@ -26,6 +31,9 @@ namespace fs = std::filesystem;
 
 // Sort tables the size the sort target takes.
 constexpr std::size_t kSortRows = 64;
+// Passes a condition is tried on.
+constexpr std::size_t kConditionRows = 16;
+constexpr std::string_view kOperators[] = {"<", "<=", ">", ">=", "=", "!="};
 
 // Names a seed by its content, so that equal seeds are written once.
 void WriteSeed(const fs::path& folder, std::string_view bytes) {
@@ -42,12 +50,53 @@ void WriteLineSeeds(const fs::path& folder, const std::string& report) {
                     [&](std::u16string_view line, bool) { WriteSeed(folder, Utf16ToAnsi(line)); });
 }
 
+// COLUMN OP the first pass's text, then the first passes' texts that the condition reads.
+void WriteCondition(const fs::path& folder, std::size_t variant, const std::string& column,
+                    const PassTable& table, std::size_t n, PassText PassRecord::*field,
+                    std::string_view firstText) {
+  std::string seed = column + std::string(kOperators[variant % std::size(kOperators)]) +
+                     std::string(firstText) + '\0';
+  for (std::size_t s = 0; s < std::min(n, kConditionRows); ++s) {
+    if (s != 0) seed += '\n';
+    seed += table[s].*field;
+  }
+  WriteSeed(folder, seed);
+}
+
+void WriteConditionSeeds(const fs::path& folder, const PassTable& table, std::size_t n) {
+  if (n == 0) return;
+  for (std::size_t c = 0; c < kResultColumns.size(); ++c) {
+    const ResultColumn& column = kResultColumns[c];
+    const std::string_view first = table[0].*column.field;
+    WriteCondition(folder, c, std::string(column.name), table, n, column.field, first);
+    if (c == 0) continue;
+    for (const char* figure : {"-neighbours", "-min", "-mean"}) {
+      WriteCondition(folder, c, std::string(column.name) + figure, table, n, column.field, first);
+    }
+  }
+  std::size_t variant = 0;
+  ForEachKeptLine(table[0].Params, [&](std::string_view line) {
+    const ParameterPair pair = SplitParameterPair(line, Blanks::kTrimmed);
+    if (!pair.value) return;
+    WriteCondition(folder, variant++, "param:" + AnsiToUtf8(pair.name), table, n,
+                   &PassRecord::Params, *pair.value);
+  });
+}
+
 void WritePassSeeds(const fs::path& out, const std::string& report) {
   PassTable table;
   const auto n = static_cast<std::size_t>(LoadReport(report, table));
   for (std::size_t s = 0; s < n; ++s) {
     for (const ResultColumn& column : kResultColumns)
       WriteSeed(out / "cell_convert_fuzzer", table[s].*column.field);
+    // The pass's own set file as the template of the next pass, and the cells, each ended as the
+    // name target's input reads them, under the names the manual shows.
+    WriteSeed(out / "set_file_template_fuzzer", SetFileTextForParams(table[s].Params) + '\xFF' +
+                                                    std::string(table[(s + 1) % n].Params));
+    std::string cells = "{index}_pf{profit-factor}.set";
+    for (const ResultColumn& column : kResultColumns)
+      cells.append("\\;").append(table[s].*column.field);
+    WriteSeed(out / "file_name_template_fuzzer", cells);
   }
   for (std::size_t c = 0; c < kResultColumns.size(); ++c) {
     for (const std::size_t direction : {0x00u, 0x80u}) {
@@ -59,6 +108,7 @@ void WritePassSeeds(const fs::path& out, const std::string& report) {
       WriteSeed(out / "sort_passes_fuzzer", seed);
     }
   }
+  WriteConditionSeeds(out / "where_condition_fuzzer", table, n);
 }
 
 }  // namespace
@@ -69,6 +119,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path out = argv[1];
+  // The examples the tool's help gives.
+  for (const char* condition :
+       {"trades>=100", "drawdown-percent<20", "param:Lots=0.1", "profit-neighbours>=2"}) {
+    WriteSeed(out / "where_condition_fuzzer", condition);
+  }
   for (int k = 2; k < argc; ++k) {
     const std::string report = argv[k];
     std::ifstream in(report, std::ios::binary);
