@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "ReportJoin.h"
+
+namespace kvl::core {
+
+// The figures of a join's rows, as texts in the ANSI code page, empty where a row has none, so
+// that they are listed, sorted and filtered as a report's cells are. A profit is read as its
+// column reads it (CellKey).
+class JoinFigures {
+ public:
+  // `join` has matched; `reports` are those it was made of. Both must outlive the figures.
+  JoinFigures(const ReportJoin& join, std::span<const ComparedReport> reports);
+
+  // The lowest profit of the row's passes, as its report writes it; empty where the row lacks a
+  // pass or a profit does not convert.
+  std::string_view ProfitWorst(std::size_t row) const noexcept;
+  // Of reports[r], r >= 1: its profit per year of its period over the base's profit per year of
+  // the base's period, with two decimals, an exact half rounded away from zero; empty where the
+  // base's profit is not above 0, a period is missing, a pass is missing or a profit does not
+  // convert.
+  std::string_view Efficiency(std::size_t row, std::size_t r) const noexcept;
+};
+
+// How reports[r], r >= 1, bears out the base, over the rows where both have a pass whose profit
+// converts.
+struct OutOfSample {
+  std::size_t rows = 0;
+  // Spearman's rank correlation of the two profits, ties given their mean rank; none below two
+  // rows, or where either side's profits are all equal.
+  std::optional<long double> rankCorrelation;
+  // The base's best tenth by profit (rows/10 rounded up; of equal profits the lower base pass
+  // first), and how many of them earn more than 0 in reports[r].
+  std::size_t bestTenth = 0;
+  std::size_t bestTenthProfitable = 0;
+};
+
+OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports,
+                    std::size_t r);
+
+}  // namespace kvl::core
