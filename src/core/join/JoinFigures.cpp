@@ -15,6 +15,11 @@ JoinFigures::JoinFigures(const ReportJoin& join, std::span<const ComparedReport>
   efficiencyEnds_.reserve(rows * (reportCount - 1));
   std::vector<std::optional<long double>> profits(reportCount);
   for (std::size_t row = 0; row < rows; ++row) {
+    if (row + kProfitsAhead < rows) {
+      for (std::size_t r = 0; r < reportCount; ++r) {
+        PrefetchProfit(reports[r], join.PassOf(row + kProfitsAhead, r));
+      }
+    }
     bool everyProfit = true;
     long double worst = std::numeric_limits<long double>::infinity();
     for (std::size_t r = 0; r < reportCount; ++r) {

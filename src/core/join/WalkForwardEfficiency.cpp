@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <core/CellConvert.h>
+#include <core/parametermap/ExactDecimal.h>
 
 namespace kvl::core {
 
@@ -33,15 +34,34 @@ std::optional<Wide> DigitsValue(const std::string& digits) {
   return value;
 }
 
+// A profit as an exact decimal: magnitude * 10^scale.
+struct ExactProfit {
+  Wide magnitude = 0;
+  long long scale = 0;
+  bool negative = false;
+};
+
+// Most profits are plain decimals, read at once in ten-thousandths; the rest digit by digit.
+std::optional<ExactProfit> ExactProfitOf(std::string_view text) {
+  if (const std::optional<std::int64_t> tenThousandths = TenThousandths(text)) {
+    const std::int64_t value = *tenThousandths;
+    return ExactProfit{static_cast<Wide>(value < 0 ? -value : value), -4, value < 0};
+  }
+  const std::optional<DecimalDigits> decimal = ReadDecimal(text);
+  if (!decimal) return std::nullopt;
+  const std::optional<Wide> magnitude = DigitsValue(decimal->digits);
+  if (!magnitude) return std::nullopt;
+  return ExactProfit{*magnitude, decimal->scale, decimal->negative};
+}
+
 // |the quotient| in hundredths, rounded half away from zero, where every term fits.
-std::optional<Wide> ExactHundredths(const DecimalDigits& profit, std::int64_t minutes,
-                                    const DecimalDigits& baseProfit, std::int64_t baseMinutes) {
-  // profit * baseMinutes * 100 / (baseProfit * minutes), each profit digits * 10^scale
+std::optional<Wide> ExactHundredths(const ExactProfit& profit, std::int64_t minutes,
+                                    const ExactProfit& baseProfit, std::int64_t baseMinutes) {
+  // profit * baseMinutes * 100 / (baseProfit * minutes)
   const long long exponent = profit.scale - baseProfit.scale + 2;
-  std::optional<Wide> numerator =
-      TimesPowerOfTen(DigitsValue(profit.digits), exponent > 0 ? exponent : 0);
+  std::optional<Wide> numerator = TimesPowerOfTen(profit.magnitude, exponent > 0 ? exponent : 0);
   std::optional<Wide> denominator =
-      TimesPowerOfTen(DigitsValue(baseProfit.digits), exponent < 0 ? -exponent : 0);
+      TimesPowerOfTen(baseProfit.magnitude, exponent < 0 ? -exponent : 0);
   if (!numerator || !denominator || *denominator == 0) return std::nullopt;
   numerator = Times(*numerator, static_cast<Wide>(baseMinutes));
   denominator = Times(*denominator, static_cast<Wide>(minutes));
@@ -67,8 +87,8 @@ std::string DigitsOf(Wide value) {
 
 bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPeriod& period,
                       std::string_view baseProfit, const TestedPeriod& basePeriod) {
-  const std::optional<DecimalDigits> exactProfit = ReadDecimal(profit);
-  const std::optional<DecimalDigits> exactBase = ReadDecimal(baseProfit);
+  const std::optional<ExactProfit> exactProfit = ExactProfitOf(profit);
+  const std::optional<ExactProfit> exactBase = ExactProfitOf(baseProfit);
   const std::int64_t minutes = period.toMinute - period.fromMinute;
   const std::int64_t baseMinutes = basePeriod.toMinute - basePeriod.fromMinute;
   std::optional<Wide> hundredths;
