@@ -29,6 +29,7 @@ struct InputField {
   std::size_t dimension = kConstantInput;     // in Coordinates(), or kConstantInput
   static constexpr std::size_t kConstantInput = static_cast<std::size_t>(-1);
 
+  bool Constant() const noexcept { return dimension == kConstantInput; }
   std::uint32_t Of(std::span<const std::uint32_t> coordinates) const noexcept {
     return numberOfValue[dimension == kConstantInput ? 0 : coordinates[dimension]];
   }

@@ -11,8 +11,11 @@ JoinFigures::JoinFigures(const ReportJoin& join, std::span<const ComparedReport>
     : join_(join), reports_(reports) {
   const std::size_t rows = join.RowCount();
   const std::size_t reportCount = join.ReportCount();
-  worstReport_.assign(rows, kNoWorst);
-  efficiencyEnds_.reserve(rows * (reportCount - 1));
+  worstReport_ = HugeVectorFor<std::uint16_t>(rows);
+  worstReport_.resize(rows, kNoWorst);
+  efficiencyEnds_ = HugeVectorFor<std::uint32_t>(rows * (reportCount - 1));
+  // Room for the most common efficiencies, "0.97" to "-12.34"; longer ones grow it.
+  efficiencies_ = HugeVectorFor<char>(rows * (reportCount - 1) * 6);
   std::vector<std::optional<long double>> profits(reportCount);
   for (std::size_t row = 0; row < rows; ++row) {
     if (row + kProfitsAhead < rows) {
@@ -51,7 +54,7 @@ std::string_view JoinFigures::ProfitWorst(std::size_t row) const noexcept {
 std::string_view JoinFigures::Efficiency(std::size_t row, std::size_t r) const noexcept {
   const std::size_t k = row * (join_.ReportCount() - 1) + (r - 1);
   const std::uint32_t begin = k == 0 ? 0 : efficiencyEnds_[k - 1];
-  return std::string_view(efficiencies_).substr(begin, efficiencyEnds_[k] - begin);
+  return std::string_view(efficiencies_.data() + begin, efficiencyEnds_[k] - begin);
 }
 
 }  // namespace kvl::core

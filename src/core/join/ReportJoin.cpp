@@ -87,17 +87,27 @@ void ReportJoin::Match() {
     return numbers[static_cast<std::size_t>(
         std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())];
   };
+  InputFields nameFields;
   InputFields baseFields;
   for (const std::string_view name : baseNames) {
-    baseFields.push_back(FieldOf(base, name, numbersOf(name)));
+    nameFields.push_back(FieldOf(base, name, numbersOf(name)));
+    // A constant is the same in every pass, so it keys nothing.
+    if (!nameFields.back().Constant()) baseFields.push_back(nameFields.back());
   }
   std::vector<InputFields> pairBaseFields(reportCount);
   std::vector<InputFields> pairOtherFields(reportCount);
+  std::vector<bool> constantsDiffer(reportCount, false);
   for (std::size_t r = 1; r < reportCount; ++r) {
     for (const std::string_view name : pairs_[r - 1].counted) {
-      pairOtherFields[r].push_back(FieldOf(spaces_[r], name, numbersOf(name)));
-      pairBaseFields[r].push_back(baseFields[static_cast<std::size_t>(
-          std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())]);
+      InputField other = FieldOf(spaces_[r], name, numbersOf(name));
+      const InputField& baseField = nameFields[static_cast<std::size_t>(
+          std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())];
+      if (other.Constant() && baseField.Constant()) {
+        if (other.numberOfValue[0] != baseField.numberOfValue[0]) constantsDiffer[r] = true;
+        continue;
+      }
+      pairOtherFields[r].push_back(std::move(other));
+      pairBaseFields[r].push_back(baseField);
     }
   }
 
@@ -111,6 +121,7 @@ void ReportJoin::Match() {
     matched[r].assign(spaces_[r].PassCount() + 1, false);
   }
 
+  rows_ = HugeVectorFor<std::uint32_t>(base.PassCount() * reportCount);
   std::vector<std::uint32_t> row(reportCount);
   for (std::uint32_t pass = 1; pass <= base.PassCount(); ++pass) {
     if (!basePasses.Stands(pass)) continue;
@@ -118,7 +129,7 @@ void ReportJoin::Match() {
     row[0] = pass;
     bool complete = true;
     for (std::size_t r = 1; r < reportCount; ++r) {
-      row[r] = others[r]->Find(pairBaseFields[r], coordinates);
+      row[r] = constantsDiffer[r] ? 0 : others[r]->Find(pairBaseFields[r], coordinates);
       matched[r][row[r]] = true;
       complete = complete && row[r] != 0;
     }

@@ -11,6 +11,7 @@
 #include <core/PassTable.h>
 #include <core/parametermap/ParameterSpace.h>
 
+#include "HugeVector.h"
 #include "TestedPeriod.h"
 
 namespace kvl::core {
@@ -88,7 +89,7 @@ class ReportJoin {
   std::vector<ComparedCounts> counts_;
   bool all_ = false;
   // ReportCount() passes per row.
-  std::vector<std::uint32_t> rows_;
+  HugeVector<std::uint32_t> rows_;
 };
 
 }  // namespace kvl::core

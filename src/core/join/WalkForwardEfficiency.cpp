@@ -85,7 +85,7 @@ std::string DigitsOf(Wide value) {
 
 }  // namespace
 
-bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPeriod& period,
+bool AppendEfficiency(HugeVector<char>& out, std::string_view profit, const TestedPeriod& period,
                       std::string_view baseProfit, const TestedPeriod& basePeriod) {
   const std::optional<ExactProfit> exactProfit = ExactProfitOf(profit);
   const std::optional<ExactProfit> exactBase = ExactProfitOf(baseProfit);
@@ -109,10 +109,10 @@ bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPer
     digits = text;
   }
   if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  if (negative && digits.find_first_not_of('0') != std::string::npos) out += '-';
-  out.append(digits, 0, digits.size() - 2);
-  out += '.';
-  out.append(digits, digits.size() - 2, 2);
+  if (negative && digits.find_first_not_of('0') != std::string::npos) out.push_back('-');
+  out.insert(out.end(), digits.begin(), digits.end() - 2);
+  out.push_back('.');
+  out.insert(out.end(), digits.end() - 2, digits.end());
   return true;
 }
 

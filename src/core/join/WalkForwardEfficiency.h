@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
+#include "HugeVector.h"
 #include "TestedPeriod.h"
 
 namespace kvl::core {
@@ -12,7 +12,7 @@ namespace kvl::core {
 // Both profits are texts that CellToFloat reads, and baseProfit is above 0. Exact wherever the
 // quotient's terms fit in 128 bits, as every profit of a report does; false, appending nothing,
 // where the quotient is past the range of a long double.
-bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPeriod& period,
+bool AppendEfficiency(HugeVector<char>& out, std::string_view profit, const TestedPeriod& period,
                       std::string_view baseProfit, const TestedPeriod& basePeriod);
 
 }  // namespace kvl::core
