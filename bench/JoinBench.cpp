@@ -66,8 +66,8 @@ void BM_LoadReportThenJoin(benchmark::State& state) {
     std::vector<ComparedReport> reports;
     for (int k = 0; k < 2; ++k) {
       warm.push_back(std::make_unique<PassTable>());
-      reports.push_back({warm.back().get(), static_cast<std::size_t>(LoadReport(path, *warm.back())),
-                         period});
+      reports.push_back(
+          {warm.back().get(), static_cast<std::size_t>(LoadReport(path, *warm.back())), period});
     }
     JoinSteps warmSteps;
     JoinEverything(reports, warmSteps, state);

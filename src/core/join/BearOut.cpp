@@ -30,8 +30,7 @@ struct RankedProfit {
 // The pairs by one side's profit, ascending; of equal profits the later pair first, so that read
 // backwards they come by profit descending, the lower pass first.
 template <class Profit, class Side>
-HugeVector<RankedProfit<Profit>> ByProfit(const HugeVector<ProfitPair<Profit>>& pairs,
-                                           Side side) {
+HugeVector<RankedProfit<Profit>> ByProfit(const HugeVector<ProfitPair<Profit>>& pairs, Side side) {
   HugeVector<RankedProfit<Profit>> order = HugeVectorFor<RankedProfit<Profit>>(pairs.size());
   order.resize(pairs.size());
   for (std::size_t k = 0; k < pairs.size(); ++k) {

@@ -19,7 +19,8 @@ inline constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 template <class T>
 HugeVector<T> HugeVectorFor(std::size_t size) {
   HugeVector<T> vector;
-  const std::size_t bytes = (size * sizeof(T) + kHugePageBytes - 1) / kHugePageBytes * kHugePageBytes;
+  const std::size_t bytes =
+      (size * sizeof(T) + kHugePageBytes - 1) / kHugePageBytes * kHugePageBytes;
   vector.reserve(bytes / sizeof(T));
   return vector;
 }

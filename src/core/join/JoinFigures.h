@@ -55,7 +55,6 @@ struct OutOfSample {
   std::size_t bestTenthProfitable = 0;
 };
 
-OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports,
-                    std::size_t r);
+OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports, std::size_t r);
 
 }  // namespace kvl::core

@@ -32,7 +32,7 @@ class PassesByInputs {
   const ParameterSpace& space_;
   const InputFields& fields_;
   HugeVector<std::uint32_t> slots_;  // pass numbers; 0 is a free slot
-  std::vector<bool> stands_;          // by pass number
+  std::vector<bool> stands_;         // by pass number
   std::size_t mask_ = 0;
   std::size_t repeated_ = 0;
 };

@@ -26,8 +26,7 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 PairInputs MeetInputs(const std::vector<std::string_view>& base,
                       const std::vector<std::string_view>& other, const JoinRules& rules) {
   const auto named = [&rules](std::string_view name) {
-    return rules.on.empty() ||
-           std::find(rules.on.begin(), rules.on.end(), name) != rules.on.end();
+    return rules.on.empty() || std::find(rules.on.begin(), rules.on.end(), name) != rules.on.end();
   };
   PairInputs inputs;
   for (const std::string_view name : base) {
@@ -68,7 +67,9 @@ ReportJoin ReportJoin::Inputs(std::span<const ComparedReport> reports, const Joi
   return join;
 }
 
-const PairInputs& ReportJoin::InputsOf(std::size_t r) const { return pairs_.at(r - 1); }
+const PairInputs& ReportJoin::InputsOf(std::size_t r) const {
+  return pairs_.at(r - 1);
+}
 
 bool ReportJoin::CanMatch() const noexcept {
   return std::all_of(pairs_.begin(), pairs_.end(), [](const PairInputs& inputs) {
@@ -84,8 +85,8 @@ void ReportJoin::Match() {
   const std::vector<std::string_view> baseNames = NamesOf(base);
   std::vector<InputValueNumbers> numbers(baseNames.size());
   const auto numbersOf = [&](std::string_view name) -> InputValueNumbers& {
-    return numbers[static_cast<std::size_t>(
-        std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())];
+    return numbers[static_cast<std::size_t>(std::find(baseNames.begin(), baseNames.end(), name) -
+                                            baseNames.begin())];
   };
   InputFields nameFields;
   InputFields baseFields;
@@ -143,7 +144,9 @@ void ReportJoin::Match() {
   }
 }
 
-std::size_t ReportJoin::ReportCount() const noexcept { return spaces_.size(); }
+std::size_t ReportJoin::ReportCount() const noexcept {
+  return spaces_.size();
+}
 
 std::size_t ReportJoin::RowCount() const noexcept {
   return spaces_.empty() ? 0 : rows_.size() / spaces_.size();
@@ -172,6 +175,8 @@ std::optional<std::size_t> ReportJoin::RowOfBasePass(std::uint32_t pass) const n
   return std::nullopt;
 }
 
-const ComparedCounts& ReportJoin::CountsOf(std::size_t r) const { return counts_.at(r); }
+const ComparedCounts& ReportJoin::CountsOf(std::size_t r) const {
+  return counts_.at(r);
+}
 
 }  // namespace kvl::core

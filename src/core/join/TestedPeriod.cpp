@@ -1,5 +1,6 @@
 #include "TestedPeriod.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -21,7 +22,9 @@ constexpr std::array<std::string_view, 2> kAnsiCaptions = {">\xCF\xE5\xF0\xE8\xE
 constexpr std::array<std::string_view, 2> kUtf8Captions = {
     ">\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB8\xD0\xBE\xD0\xB4</td>", ">Period</td>"};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int Number(std::string_view digits) {
   int value = 0;
@@ -39,7 +42,9 @@ std::int64_t DaysFromEpoch(std::int64_t year, unsigned month, unsigned day) {
   return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInMonth(int year, int month) {
   constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -116,8 +121,8 @@ std::optional<TestedPeriod> ReadTestedPeriod(const ReportFile& file) {
       rest.remove_prefix(std::min(end + 1, rest.size()));
       return line;
     };
-    return ReadHead(nextLine, file.encoding == ReportFile::Encoding::Ansi ? kAnsiCaptions
-                                                                          : kUtf8Captions);
+    return ReadHead(nextLine,
+                    file.encoding == ReportFile::Encoding::Ansi ? kAnsiCaptions : kUtf8Captions);
   }
   // UTF-16 is decoded one line at a time, and only as far as the head goes.
   const bool littleEndian = file.encoding == ReportFile::Encoding::Utf16LE;

@@ -100,8 +100,8 @@ bool AppendEfficiency(HugeVector<char>& out, std::string_view profit, const Test
   if (hundredths) {
     digits = DigitsOf(*hundredths);
   } else {
-    const long double quotient = CellToFloat(profit) / period.Years() /
-                                 (CellToFloat(baseProfit) / basePeriod.Years()) * 100;
+    const long double quotient =
+        CellToFloat(profit) / period.Years() / (CellToFloat(baseProfit) / basePeriod.Years()) * 100;
     if (!std::isfinite(quotient)) return false;
     negative = quotient < 0;
     char text[5000];
