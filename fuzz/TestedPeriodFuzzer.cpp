@@ -1,7 +1,8 @@
 // The period a report's head gives, on arbitrary bytes. ReadTestedPeriod must give what a model
 // gives that decodes the whole body to UTF-8 on its own (the published Windows-1251 table, UTF-8
 // and UTF-16 by code-point arithmetic), stops at the first line with "align=right>", takes the
-// first line with the Russian or else the English caption cell, finds the times by a regular
+// first line with the Russian caption cell (in a text without a byte-order mark also as UTF-8
+// bytes read as Windows-1251) or else the English one, finds the times by a regular
 // expression and checks them with the standard library's calendar.
 #include <chrono>
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <regex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <core/ReportFile.h>
 #include <core/join/TestedPeriod.h>
@@ -106,8 +108,16 @@ std::optional<std::int64_t> ModelMinute(const std::smatch& time) {
   return std::int64_t{sys_days{date}.time_since_epoch().count()} * 1440 + hh * 60 + mm;
 }
 
+bool HasByteOrderMark(std::string_view bytes) {
+  return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+         bytes.starts_with("\xFE\xFF");
+}
+
 std::optional<TestedPeriod> ModelPeriod(const std::string& bytes) {
   const std::string text = BodyAsUtf8(bytes);
+  std::vector<std::string_view> captions = {">Период</td>", ">Period</td>"};
+  // "Период" in UTF-8, each byte read as a Windows-1251 character.
+  if (!HasByteOrderMark(bytes)) captions.insert(captions.begin() + 1, ">РџРµСЂРёРѕРґ</td>");
   static const std::regex kTime(R"((\d{4})\.(\d{2})\.(\d{2}) (\d{2}):(\d{2}))");
   std::size_t start = 0;
   while (start < text.size()) {
@@ -116,11 +126,12 @@ std::optional<TestedPeriod> ModelPeriod(const std::string& bytes) {
     const std::string line = text.substr(start, end - start);
     start = end + 1;
     if (line.find("align=right>") != std::string::npos) return std::nullopt;
-    std::size_t caption = line.find(">Период</td>");
-    std::size_t captionLength = std::string_view(">Период</td>").size();
-    if (caption == std::string::npos) {
-      caption = line.find(">Period</td>");
-      captionLength = std::string_view(">Period</td>").size();
+    std::size_t caption = std::string::npos;
+    std::size_t captionLength = 0;
+    for (const std::string_view name : captions) {
+      caption = line.find(name);
+      captionLength = name.size();
+      if (caption != std::string::npos) break;
     }
     if (caption == std::string::npos) continue;
     std::string rest = line.substr(caption + captionLength);

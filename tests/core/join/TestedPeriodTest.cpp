@@ -105,6 +105,10 @@ TEST(TestedPeriodTest, ReadsThePeriodRowAboveTheTable) {
        "\xEF\xBB\xBF<html>\r\n" + HourlyPeriod("2019.01.02 00:00", "2023.12.29 23:00") + "\r\n" +
            std::string(kTable),
        std::pair{k2019_01_02, k2023_12_29_2300}},
+      {"utf-8 without its mark",
+       "<html>\r\n" + HourlyPeriod("2019.01.02 00:00", "2023.12.29 23:00") + "\r\n" +
+           std::string(kTable),
+       std::pair{k2019_01_02, k2023_12_29_2300}},
       {"utf-16 le", Utf16Bytes(u"<html>\r\n" + Utf16(english) + u"\r\n", true),
        std::pair{k2014_09_01, k2015_08_28}},
       {"utf-16 be russian",
