@@ -29,7 +29,7 @@ JoinFigures::JoinFigures(const ReportJoin& join, std::span<const ComparedReport>
     for (std::size_t r = 0; r < reportCount; ++r) {
       profits[r] = ReadJoinedProfit(reports[r], join.PassOf(row, r));
       plainProfits_.push_back(profits[r] && profits[r]->tenThousandths ? *profits[r]->tenThousandths
-                                                                        : kNotPlain);
+                                                                       : kNotPlain);
       everyProfit = everyProfit && profits[r];
       if (profits[r] && (profits[r]->value < worst || worstReport_[row] == kNoWorst)) {
         worst = profits[r]->value;
@@ -58,13 +58,6 @@ std::string_view JoinFigures::Efficiency(std::size_t row, std::size_t r) const n
   const std::size_t k = row * (join_.ReportCount() - 1) + (r - 1);
   const std::uint32_t begin = k == 0 ? 0 : efficiencyEnds_[k - 1];
   return std::string_view(efficiencies_.data() + begin, efficiencyEnds_[k] - begin);
-}
-
-std::optional<std::int64_t> JoinFigures::PlainProfit(std::size_t row,
-                                                     std::size_t r) const noexcept {
-  const std::int64_t profit = plainProfits_[row * join_.ReportCount() + r];
-  if (profit == kNotPlain) return std::nullopt;
-  return profit;
 }
 
 }  // namespace kvl::core

@@ -32,7 +32,11 @@ class JoinFigures {
   std::string_view Efficiency(std::size_t row, std::size_t r) const noexcept;
   // The profit of the row's pass of reports[r] in ten-thousandths (see parametermap/ExactDecimal.h)
   // where it is a plain decimal; none where the row lacks the pass or its profit is another text.
-  std::optional<std::int64_t> PlainProfit(std::size_t row, std::size_t r) const noexcept;
+  std::optional<std::int64_t> PlainProfit(std::size_t row, std::size_t r) const noexcept {
+    const std::int64_t profit = plainProfits_[row * join_.ReportCount() + r];
+    if (profit == kNotPlain) return std::nullopt;
+    return profit;
+  }
 
   const ReportJoin& Join() const noexcept { return join_; }
   std::span<const ComparedReport> Reports() const noexcept { return reports_; }

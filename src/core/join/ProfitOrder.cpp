@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -10,44 +11,63 @@ namespace kvl::core {
 namespace {
 
 constexpr int kMostDigitBits = 11;
+constexpr int kWordBits = 64;
 
-struct KeyedPosition {
-  std::uint64_t key;
-  std::uint32_t position;
-};
-
-}  // namespace
-
-HugeVector<std::uint32_t> ProfitOrder(std::span<const std::int64_t> profits) {
-  const std::size_t n = profits.size();
-  HugeVector<std::uint32_t> order = HugeVectorFor<std::uint32_t>(n);
-  if (n == 0) return order;
-  const auto [lowest, highest] = std::minmax_element(profits.begin(), profits.end());
-  const auto span = static_cast<std::uint64_t>(*highest) - static_cast<std::uint64_t>(*lowest);
-  const auto bits = static_cast<int>(std::bit_width(span));
+// The words in ascending order by radix passes of at most kMostDigitBits over their low `bits`;
+// each pass is stable.
+void RadixSort(std::span<std::uint64_t> words, std::span<std::uint64_t> room, int bits) {
   const int digits = (bits + kMostDigitBits - 1) / kMostDigitBits;
-  const int digitBits = digits == 0 ? 0 : (bits + digits - 1) / digits;
-  // Each pass is stable, so positions that start in descending order keep it among equal keys.
-  HugeVector<KeyedPosition> keyed = HugeVectorFor<KeyedPosition>(n);
-  for (std::size_t k = n; k-- > 0;) {
-    keyed.push_back({static_cast<std::uint64_t>(profits[k]) - static_cast<std::uint64_t>(*lowest),
-                     static_cast<std::uint32_t>(k)});
-  }
-  HugeVector<KeyedPosition> sorted = HugeVectorFor<KeyedPosition>(n);
-  sorted.resize(n);
-  std::vector<std::size_t> starts(std::size_t{1} << digitBits);
+  if (digits == 0) return;
+  const int digitBits = (bits + digits - 1) / digits;
   const std::uint64_t mask = (std::uint64_t{1} << digitBits) - 1;
+  std::vector<std::size_t> starts(std::size_t{1} << digitBits);
   for (int d = 0; d < digits; ++d) {
     const int shift = d * digitBits;
     std::fill(starts.begin(), starts.end(), 0);
-    for (const KeyedPosition& item : keyed) ++starts[(item.key >> shift) & mask];
+    for (const std::uint64_t word : words) ++starts[(word >> shift) & mask];
     std::size_t start = 0;
     for (std::size_t& count : starts) start += std::exchange(count, start);
-    for (const KeyedPosition& item : keyed) sorted[starts[(item.key >> shift) & mask]++] = item;
-    keyed.swap(sorted);
+    for (const std::uint64_t word : words) room[starts[(word >> shift) & mask]++] = word;
+    std::swap(words, room);
   }
-  for (const KeyedPosition& item : keyed) order.push_back(item.position);
-  return order;
+  // After an odd number of passes the words are in the room.
+  if (digits % 2 != 0) std::copy(words.begin(), words.end(), room.begin());
+}
+
+}  // namespace
+
+void ProfitOrder(std::span<const std::int64_t> profits, std::span<std::uint32_t> order,
+                 HugeVector<std::uint64_t>& scratch) {
+  const std::size_t n = profits.size();
+  if (n == 0) return;
+  const auto [lowest, highest] = std::minmax_element(profits.begin(), profits.end());
+  const auto span = static_cast<std::uint64_t>(*highest) - static_cast<std::uint64_t>(*lowest);
+  const auto keyBits = static_cast<int>(std::bit_width(span));
+  const auto positionBits = static_cast<int>(std::bit_width(n - 1));
+  if (keyBits + positionBits > kWordBits) {
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&profits](std::uint32_t a, std::uint32_t b) {
+      return profits[a] < profits[b] || (profits[a] == profits[b] && a > b);
+    });
+    return;
+  }
+  if (scratch.size() < 2 * n) {
+    scratch = HugeVectorFor<std::uint64_t>(2 * n);
+    scratch.resize(2 * n);
+  }
+  const std::span<std::uint64_t> words(scratch.data(), n);
+  // Positions reversed in the low bits put the later of equal profits first.
+  const std::uint64_t lastPosition = n - 1;
+  for (std::size_t k = 0; k < n; ++k) {
+    const std::uint64_t key =
+        static_cast<std::uint64_t>(profits[k]) - static_cast<std::uint64_t>(*lowest);
+    words[k] = key << positionBits | (lastPosition - k);
+  }
+  RadixSort(words, std::span<std::uint64_t>(scratch.data() + n, n), keyBits + positionBits);
+  const std::uint64_t positionMask = (std::uint64_t{1} << positionBits) - 1;
+  for (std::size_t k = 0; k < n; ++k) {
+    order[k] = static_cast<std::uint32_t>(lastPosition - (words[k] & positionMask));
+  }
 }
 
 }  // namespace kvl::core

@@ -8,9 +8,11 @@
 
 namespace kvl::core {
 
-// The positions of `profits` in ascending order of profit, of equal profits the later position
-// first. A radix sort on the whole ten-thousandths: plain profits span far fewer than 64 bits, so
-// a few passes over the data order them, several times faster than a comparison sort.
-HugeVector<std::uint32_t> ProfitOrder(std::span<const std::int64_t> profits);
+// Writes to `order` (as many as `profits`) the positions of `profits` in ascending order of
+// profit, of equal profits the later position first. Plain profits span far fewer than 64 bits,
+// so each is packed with its position into one word and a radix sort orders the words in a few
+// passes, several times faster than a comparison sort; `scratch` is its room, kept for reuse.
+void ProfitOrder(std::span<const std::int64_t> profits, std::span<std::uint32_t> order,
+                 HugeVector<std::uint64_t>& scratch);
 
 }  // namespace kvl::core

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,9 @@
 using namespace kvl::core;
 
 namespace {
+
+constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kLeast = std::numeric_limits<std::int64_t>::min();
 
 struct ProfitOrderCase {
   std::string name;
@@ -25,10 +29,14 @@ TEST(ProfitOrderTest, AscendingWithTheLaterOfEqualProfitsFirst) {
       {"wide span",
        {999999999'9999, -999999999'9999, 0, 1, -1, 999999999'9999, 4096},
        {1, 4, 2, 3, 6, 5, 0}},
+      // Too wide to share a word with the position.
+      {"widest span", {kMost, 0, kLeast, kMost, -1}, {2, 4, 1, 3, 0}},
   };
   for (const ProfitOrderCase& c : cases) {
-    const HugeVector<std::uint32_t> order = ProfitOrder(c.profits);
-    EXPECT_EQ(std::vector<std::uint32_t>(order.begin(), order.end()), c.order) << c.name;
+    std::vector<std::uint32_t> order(c.profits.size());
+    HugeVector<std::uint64_t> scratch;
+    ProfitOrder(c.profits, order, scratch);
+    EXPECT_EQ(order, c.order) << c.name;
   }
 }
 
