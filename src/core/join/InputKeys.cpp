@@ -44,7 +44,24 @@ InputField FieldOf(const ParameterSpace& space, std::string_view name, InputValu
   return field;
 }
 
-std::uint64_t HashOfInputs(const InputFields& fields, std::span<const std::uint32_t> coordinates) {
+bool NumberInputs(InputFields& fields, std::span<const std::size_t> valueCounts) {
+  std::uint64_t stride = 1;
+  std::vector<std::uint64_t> strides;
+  for (const std::size_t count : valueCounts) {
+    strides.push_back(stride);
+    if (__builtin_mul_overflow(stride, std::uint64_t{count}, &stride)) return false;
+  }
+  for (std::size_t f = 0; f < fields.size(); ++f) fields[f].stride = strides[f];
+  return true;
+}
+
+std::uint64_t KeyOfInputs(const InputFields& fields, bool numbered,
+                          std::span<const std::uint32_t> coordinates) {
+  if (numbered) {
+    std::uint64_t key = 0;
+    for (const InputField& field : fields) key += field.Of(coordinates) * field.stride;
+    return key;
+  }
   std::uint64_t hash = 0x9E3779B97F4A7C15u;
   for (const InputField& field : fields) {
     hash = (hash ^ field.Of(coordinates)) * 0xBF58476D1CE4E5B9u;

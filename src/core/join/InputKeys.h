@@ -17,6 +17,8 @@ class InputValueNumbers {
  public:
   // The numbers of a parameter's values, one per value index.
   std::vector<std::uint32_t> Number(const MapParameter& parameter);
+  // How many numbers the values so far took.
+  std::size_t Count() const noexcept { return numbers_.size() + texts_.size(); }
 
  private:
   std::map<long double, std::uint32_t> numbers_;
@@ -27,6 +29,7 @@ class InputValueNumbers {
 struct InputField {
   std::vector<std::uint32_t> numberOfValue;  // per value index of the report's parameter
   std::size_t dimension = kConstantInput;    // in Coordinates(), or kConstantInput
+  std::uint64_t stride = 0;                  // see NumberInputs
   static constexpr std::size_t kConstantInput = static_cast<std::size_t>(-1);
 
   bool Constant() const noexcept { return dimension == kConstantInput; }
@@ -42,7 +45,14 @@ using InputFields = std::vector<InputField>;
 // The field of the input called `name` in `space`, numbered by `numbers`; the space must have it.
 InputField FieldOf(const ParameterSpace& space, std::string_view name, InputValueNumbers& numbers);
 
-std::uint64_t HashOfInputs(const InputFields& fields, std::span<const std::uint32_t> coordinates);
+// Gives each field the stride of its value numbers in one whole number of all of them, the
+// numbers of field f being below valueCounts[f], so that the number tells the inputs apart; false,
+// leaving the strides, where it would pass 64 bits.
+bool NumberInputs(InputFields& fields, std::span<const std::size_t> valueCounts);
+
+// A pass's inputs as one word: the number of NumberInputs where `numbered`, else a hash of them.
+std::uint64_t KeyOfInputs(const InputFields& fields, bool numbered,
+                          std::span<const std::uint32_t> coordinates);
 bool SameInputs(const InputFields& fields, std::span<const std::uint32_t> coordinates,
                 const InputFields& otherFields, std::span<const std::uint32_t> otherCoordinates);
 

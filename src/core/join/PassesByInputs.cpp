@@ -4,24 +4,27 @@
 
 namespace kvl::core {
 
-PassesByInputs::PassesByInputs(const ParameterSpace& space, const InputFields& fields)
-    : space_(space), fields_(fields) {
+PassesByInputs::PassesByInputs(const ParameterSpace& space, const InputFields& fields,
+                               bool numbered)
+    : space_(space), fields_(fields), numbered_(numbered) {
   // At most two thirds full, so that a probe mostly ends at its first or second slot.
   const std::size_t size = std::bit_ceil(space.PassCount() * 3 / 2 + 2);
-  slots_ = HugeVectorFor<std::uint32_t>(size);
-  slots_.resize(size, 0);
+  slots_ = HugeVectorFor<Slot>(size);
+  slots_.resize(size);
   mask_ = size - 1;
+  shift_ = 64 - std::countr_zero(size);
   stands_.assign(space.PassCount() + 1, false);
-  for (std::uint32_t pass = 1; pass <= space.PassCount(); ++pass) {
+  const auto passes = static_cast<std::uint32_t>(space.PassCount());
+  for (std::uint32_t pass = 1; pass <= passes; ++pass) {
+    if (pass + kAhead <= passes && space.InMap(pass + kAhead)) {
+      Prefetch(KeyOf(fields, space.Coordinates(pass + kAhead)));
+    }
     if (!space.InMap(pass)) continue;
     const std::span<const std::uint32_t> coordinates = space.Coordinates(pass);
-    std::size_t at = HashOfInputs(fields, coordinates) & mask_;
-    while (slots_[at] != 0 &&
-           !SameInputs(fields, space.Coordinates(slots_[at]), fields, coordinates)) {
-      at = (at + 1) & mask_;
-    }
-    if (slots_[at] == 0) {
-      slots_[at] = pass;
+    const std::uint64_t key = KeyOf(fields, coordinates);
+    Slot& slot = slots_[SlotOf(key, fields, coordinates)];
+    if (slot.pass == 0) {
+      slot = {key, pass};
       stands_[pass] = true;
     } else {
       ++repeated_;
@@ -29,15 +32,22 @@ PassesByInputs::PassesByInputs(const ParameterSpace& space, const InputFields& f
   }
 }
 
-std::uint32_t PassesByInputs::Find(const InputFields& fields,
+std::size_t PassesByInputs::SlotOf(std::uint64_t key, const InputFields& fields,
                                    std::span<const std::uint32_t> coordinates) const {
-  for (std::size_t at = HashOfInputs(fields, coordinates) & mask_; slots_[at] != 0;
-       at = (at + 1) & mask_) {
-    if (SameInputs(fields_, space_.Coordinates(slots_[at]), fields, coordinates)) {
-      return slots_[at];
+  std::size_t at = PlaceOf(key);
+  for (; slots_[at].pass != 0; at = (at + 1) & mask_) {
+    const Slot& slot = slots_[at];
+    if (slot.key == key &&
+        (numbered_ || SameInputs(fields_, space_.Coordinates(slot.pass), fields, coordinates))) {
+      break;
     }
   }
-  return 0;
+  return at;
+}
+
+std::uint32_t PassesByInputs::Find(std::uint64_t key, const InputFields& fields,
+                                   std::span<const std::uint32_t> coordinates) const {
+  return slots_[SlotOf(key, fields, coordinates)].pass;
 }
 
 }  // namespace kvl::core

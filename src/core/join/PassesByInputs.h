@@ -12,28 +12,54 @@
 
 namespace kvl::core {
 
-// The passes of one report's parameter space by their inputs, in an open-addressing table of pass
-// numbers: a pass's inputs are read again from its coordinates when it is compared, so the table
-// holds nothing but the passes. Of passes with the same inputs the lowest stands for them all.
+// The passes of one report's parameter space by their inputs, in an open-addressing table of each
+// pass's key (KeyOfInputs). Where the fields are numbered the key tells the inputs, and a lookup
+// ends in the table; else a pass whose key matches is compared input by input, read again from
+// its coordinates. Of passes with the same inputs the lowest stands for them all.
 class PassesByInputs {
  public:
-  // `space` and `fields` must outlive the table.
-  PassesByInputs(const ParameterSpace& space, const InputFields& fields);
+  // `space` and `fields` must outlive the table. `numbered`: by NumberInputs.
+  PassesByInputs(const ParameterSpace& space, const InputFields& fields, bool numbered);
 
-  // The standing pass whose inputs are those of `coordinates` read through `fields`, the same
-  // inputs in the same order; 0 where there is none.
-  std::uint32_t Find(const InputFields& fields, std::span<const std::uint32_t> coordinates) const;
+  // The key of `coordinates` read through `fields`, the same inputs in the same order.
+  std::uint64_t KeyOf(const InputFields& fields,
+                      std::span<const std::uint32_t> coordinates) const noexcept {
+    return KeyOfInputs(fields, numbered_, coordinates);
+  }
+  // Asks early for where Find() will look for `key`: the table is larger than the caches, and
+  // its places are random.
+  void Prefetch(std::uint64_t key) const noexcept { __builtin_prefetch(&slots_[PlaceOf(key)]); }
+  // The standing pass with those inputs; 0 where there is none.
+  std::uint32_t Find(std::uint64_t key, const InputFields& fields,
+                     std::span<const std::uint32_t> coordinates) const;
   // Whether `pass` of the space stands for its inputs.
   bool Stands(std::uint32_t pass) const noexcept { return pass < stands_.size() && stands_[pass]; }
   // The passes of the space whose inputs a lower pass already has.
   std::size_t Repeated() const noexcept { return repeated_; }
 
+  // How far ahead of a lookup to ask for its place.
+  static constexpr std::uint32_t kAhead = 8;
+
  private:
+  struct Slot {
+    std::uint64_t key = 0;
+    std::uint32_t pass = 0;  // 0: a free slot
+  };
+
+  std::size_t PlaceOf(std::uint64_t key) const noexcept {
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> shift_);
+  }
+  // Where the pass of `key` and those inputs is, or the free slot where it would go.
+  std::size_t SlotOf(std::uint64_t key, const InputFields& fields,
+                     std::span<const std::uint32_t> coordinates) const;
+
   const ParameterSpace& space_;
   const InputFields& fields_;
-  HugeVector<std::uint32_t> slots_;  // pass numbers; 0 is a free slot
-  std::vector<bool> stands_;         // by pass number
+  bool numbered_ = false;
+  HugeVector<Slot> slots_;
+  std::vector<bool> stands_;  // by pass number
   std::size_t mask_ = 0;
+  int shift_ = 0;
   std::size_t repeated_ = 0;
 };
 

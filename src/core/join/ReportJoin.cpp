@@ -92,13 +92,18 @@ void ReportJoin::Match() {
   };
   InputFields nameFields;
   InputFields baseFields;
+  std::vector<std::string_view> baseFieldNames;
   for (const std::string_view name : baseNames) {
     nameFields.push_back(FieldOf(base, name, numbersOf(name)));
     // A constant is the same in every pass, so it keys nothing.
-    if (!nameFields.back().Constant()) baseFields.push_back(nameFields.back());
+    if (!nameFields.back().Constant()) {
+      baseFields.push_back(nameFields.back());
+      baseFieldNames.push_back(name);
+    }
   }
   std::vector<InputFields> pairBaseFields(reportCount);
   std::vector<InputFields> pairOtherFields(reportCount);
+  std::vector<std::vector<std::string_view>> pairFieldNames(reportCount);
   std::vector<bool> constantsDiffer(reportCount, false);
   for (std::size_t r = 1; r < reportCount; ++r) {
     for (const std::string_view name : pairs_[r - 1].counted) {
@@ -111,28 +116,48 @@ void ReportJoin::Match() {
       }
       pairOtherFields[r].push_back(std::move(other));
       pairBaseFields[r].push_back(baseField);
+      pairFieldNames[r].push_back(name);
     }
   }
-
-  const PassesByInputs basePasses(base, baseFields);
+  // Every value is numbered now, so the fields can be numbered by how many numbers each took.
+  const auto valueCounts = [&](const std::vector<std::string_view>& names) {
+    std::vector<std::size_t> counts;
+    for (const std::string_view name : names) counts.push_back(numbersOf(name).Count());
+    return counts;
+  };
+  const PassesByInputs basePasses(base, baseFields,
+                                  NumberInputs(baseFields, valueCounts(baseFieldNames)));
   counts_[0].repeated = basePasses.Repeated();
   std::vector<std::unique_ptr<PassesByInputs>> others(reportCount);
   std::vector<std::vector<bool>> matched(reportCount);
   for (std::size_t r = 1; r < reportCount; ++r) {
-    others[r] = std::make_unique<PassesByInputs>(spaces_[r], pairOtherFields[r]);
+    const std::vector<std::size_t> counts = valueCounts(pairFieldNames[r]);
+    const bool numbered =
+        NumberInputs(pairBaseFields[r], counts) && NumberInputs(pairOtherFields[r], counts);
+    others[r] = std::make_unique<PassesByInputs>(spaces_[r], pairOtherFields[r], numbered);
     counts_[r].repeated = others[r]->Repeated();
     matched[r].assign(spaces_[r].PassCount() + 1, false);
   }
 
   rows_ = HugeVectorFor<std::uint32_t>(base.PassCount() * reportCount);
   std::vector<std::uint32_t> row(reportCount);
-  for (std::uint32_t pass = 1; pass <= base.PassCount(); ++pass) {
+  const auto basePassCount = static_cast<std::uint32_t>(base.PassCount());
+  for (std::uint32_t pass = 1; pass <= basePassCount; ++pass) {
+    const std::uint32_t ahead = pass + PassesByInputs::kAhead;
+    if (ahead <= basePassCount && basePasses.Stands(ahead)) {
+      for (std::size_t r = 1; r < reportCount; ++r) {
+        others[r]->Prefetch(others[r]->KeyOf(pairBaseFields[r], base.Coordinates(ahead)));
+      }
+    }
     if (!basePasses.Stands(pass)) continue;
     const std::span<const std::uint32_t> coordinates = base.Coordinates(pass);
     row[0] = pass;
     bool complete = true;
     for (std::size_t r = 1; r < reportCount; ++r) {
-      row[r] = constantsDiffer[r] ? 0 : others[r]->Find(pairBaseFields[r], coordinates);
+      row[r] = constantsDiffer[r]
+                   ? 0
+                   : others[r]->Find(others[r]->KeyOf(pairBaseFields[r], coordinates),
+                                     pairBaseFields[r], coordinates);
       matched[r][row[r]] = true;
       complete = complete && row[r] != 0;
     }

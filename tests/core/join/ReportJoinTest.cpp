@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -222,6 +224,30 @@ TEST(ReportJoinTest, ARowNeedsAMatchInEveryReport) {
   EXPECT_EQ(RowsOf(all), (Rows{{1, 0, 1}, {2, 2, 0}, {3, 1, 2}}));
   EXPECT_EQ(all.RowOfBasePass(2), std::optional<std::size_t>(1));
   EXPECT_EQ(all.RowOfBasePass(4), std::nullopt);
+}
+
+// Inputs of so many values together that no 64-bit number tells them apart: passes are found by a
+// hash of their inputs and then compared input by input.
+TEST(ReportJoinTest, MatchesInputsTooManyToNumberInOneWord) {
+  constexpr int kInputs = 65;
+  // Every input 0 but those in `ones`.
+  const auto title = [](std::vector<int> ones) {
+    std::string text;
+    for (int i = 0; i < kInputs; ++i) {
+      const bool one = std::find(ones.begin(), ones.end(), i) != ones.end();
+      text += "I" + std::to_string(i) + (one ? "=1; " : "=0; ");
+    }
+    return text;
+  };
+  std::vector<int> all(kInputs);
+  std::iota(all.begin(), all.end(), 0);
+  const ComparedReports files({{"", Passes({title({}), title(all), title({0}), title(all)})},
+                               {"", Passes({title({0}), title(all), title({}), title({64})})}});
+  ReportJoin join = ReportJoin::Inputs(files.reports, {});
+  join.Match();
+  EXPECT_EQ(RowsOf(join), (Rows{{1, 3}, {2, 2}, {3, 1}}));
+  EXPECT_EQ(CountsOf(join, 0), (Counts{0, 1, 0}));
+  EXPECT_EQ(CountsOf(join, 1), (Counts{0, 0, 1}));
 }
 
 }  // namespace
