@@ -1,6 +1,6 @@
 #include "JoinFigures.h"
 
-#include <limits>
+#include <core/parametermap/ExactDecimal.h>
 
 #include "JoinedProfit.h"
 #include "WalkForwardEfficiency.h"
@@ -17,28 +17,33 @@ JoinFigures::JoinFigures(const ReportJoin& join, std::span<const ComparedReport>
   // Room for the most common efficiencies, "0.97" to "-12.34"; longer ones grow it.
   efficiencies_ = HugeVectorFor<char>(rows * (reportCount - 1) * 6);
   plainProfits_ = HugeVectorFor<std::int64_t>(rows * reportCount);
+  plainProfits_.resize(rows * reportCount);
+  // The plain profits first, report by report: a loop that does nothing else keeps the most reads
+  // of the scattered cells under way at once.
+  for (std::size_t r = 0; r < reportCount; ++r) {
+    for (std::size_t row = 0; row < rows; ++row) {
+      if (row + kProfitsAhead < rows)
+        PrefetchProfit(reports[r], join.PassOf(row + kProfitsAhead, r));
+      const std::uint32_t pass = join.PassOf(row, r);
+      plainProfits_[row * reportCount + r] =
+          pass == 0 ? kNotPlain
+                    : TenThousandths((*reports[r].table)[pass - 1].Profit).value_or(kNotPlain);
+    }
+  }
   std::vector<std::optional<JoinedProfitCell>> profits(reportCount);
   for (std::size_t row = 0; row < rows; ++row) {
-    if (row + kProfitsAhead < rows) {
-      for (std::size_t r = 0; r < reportCount; ++r) {
-        PrefetchProfit(reports[r], join.PassOf(row + kProfitsAhead, r));
-      }
-    }
     bool everyProfit = true;
-    long double worst = std::numeric_limits<long double>::infinity();
+    std::size_t worst = 0;
     for (std::size_t r = 0; r < reportCount; ++r) {
-      profits[r] = ReadJoinedProfit(reports[r], join.PassOf(row, r));
-      plainProfits_.push_back(profits[r] && profits[r]->tenThousandths ? *profits[r]->tenThousandths
-                                                                       : kNotPlain);
+      const std::int64_t plain = plainProfits_[row * reportCount + r];
+      profits[r] = plain != kNotPlain ? JoinedProfitCell{{}, plain}
+                                      : ReadJoinedProfit(reports[r], join.PassOf(row, r));
       everyProfit = everyProfit && profits[r];
-      if (profits[r] && (profits[r]->value < worst || worstReport_[row] == kNoWorst)) {
-        worst = profits[r]->value;
-        worstReport_[row] = static_cast<std::uint16_t>(r);
-      }
+      if (everyProfit && profits[r]->Below(*profits[worst])) worst = r;
     }
-    if (!everyProfit) worstReport_[row] = kNoWorst;
+    if (everyProfit) worstReport_[row] = static_cast<std::uint16_t>(worst);
     for (std::size_t r = 1; r < reportCount; ++r) {
-      if (profits[0] && profits[0]->value > 0 && profits[r] && reports[0].period &&
+      if (profits[0] && profits[0]->Positive() && profits[r] && reports[0].period &&
           reports[r].period) {
         AppendEfficiency(efficiencies_, *profits[r], *reports[r].period, *profits[0],
                          *reports[0].period);

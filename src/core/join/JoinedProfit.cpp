@@ -2,7 +2,6 @@
 
 #include <core/CellKey.h>
 #include <core/Exceptions.h>
-#include <core/parametermap/ExactDecimal.h>
 
 namespace kvl::core {
 
@@ -11,14 +10,9 @@ std::optional<JoinedProfitCell> ReadJoinedProfit(const ComparedReport& report, s
   JoinedProfitCell cell;
   cell.text = (*report.table)[pass - 1].Profit;
   cell.tenThousandths = TenThousandths(cell.text);
-  // A plain decimal's value at the cost of one division: its digits are exact in a long double, so
-  // the quotient is the very value that CellToFloat gives.
-  if (cell.tenThousandths) {
-    cell.value = static_cast<long double>(*cell.tenThousandths) / kTenThousand;
-    return cell;
-  }
+  if (cell.tenThousandths) return cell;
   try {
-    cell.value = FloatCellKey::Of(cell.text);
+    cell.otherValue = FloatCellKey::Of(cell.text);
   } catch (const EConvertError&) {
     return std::nullopt;
   }
@@ -28,7 +22,7 @@ std::optional<JoinedProfitCell> ReadJoinedProfit(const ComparedReport& report, s
 std::optional<long double> JoinedProfit(const ComparedReport& report, std::uint32_t pass) {
   const std::optional<JoinedProfitCell> cell = ReadJoinedProfit(report, pass);
   if (!cell) return std::nullopt;
-  return cell->value;
+  return cell->Value();
 }
 
 void PrefetchProfit(const ComparedReport& report, std::uint32_t pass) noexcept {
