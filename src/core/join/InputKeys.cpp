@@ -44,15 +44,16 @@ InputField FieldOf(const ParameterSpace& space, std::string_view name, InputValu
   return field;
 }
 
-bool NumberInputs(InputFields& fields, std::span<const std::size_t> valueCounts) {
+std::optional<std::uint64_t> NumberInputs(InputFields& fields,
+                                          std::span<const std::size_t> valueCounts) {
   std::uint64_t stride = 1;
   std::vector<std::uint64_t> strides;
   for (const std::size_t count : valueCounts) {
     strides.push_back(stride);
-    if (__builtin_mul_overflow(stride, std::uint64_t{count}, &stride)) return false;
+    if (__builtin_mul_overflow(stride, std::uint64_t{count}, &stride)) return std::nullopt;
   }
   for (std::size_t f = 0; f < fields.size(); ++f) fields[f].stride = strides[f];
-  return true;
+  return stride;
 }
 
 std::uint64_t KeyOfInputs(const InputFields& fields, bool numbered,

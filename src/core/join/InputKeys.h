@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -46,9 +47,11 @@ using InputFields = std::vector<InputField>;
 InputField FieldOf(const ParameterSpace& space, std::string_view name, InputValueNumbers& numbers);
 
 // Gives each field the stride of its value numbers in one whole number of all of them, the
-// numbers of field f being below valueCounts[f], so that the number tells the inputs apart; false,
-// leaving the strides, where it would pass 64 bits.
-bool NumberInputs(InputFields& fields, std::span<const std::size_t> valueCounts);
+// numbers of field f being below valueCounts[f], so that the number tells the inputs apart, and
+// returns how many such numbers there are; none, leaving the strides, where they would pass 64
+// bits.
+std::optional<std::uint64_t> NumberInputs(InputFields& fields,
+                                          std::span<const std::size_t> valueCounts);
 
 // A pass's inputs as one word: the number of NumberInputs where `numbered`, else a hash of them.
 std::uint64_t KeyOfInputs(const InputFields& fields, bool numbered,

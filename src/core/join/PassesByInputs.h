@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -12,14 +13,17 @@
 
 namespace kvl::core {
 
-// The passes of one report's parameter space by their inputs, in an open-addressing table of each
-// pass's key (KeyOfInputs). Where the fields are numbered the key tells the inputs, and a lookup
-// ends in the table; else a pass whose key matches is compared input by input, read again from
-// its coordinates. Of passes with the same inputs the lowest stands for them all.
+// The passes of one report's parameter space by their inputs, found by each pass's key
+// (KeyOfInputs). Where the fields are numbered the key tells the inputs: a lookup ends in the
+// table, and where the numbers are few, as in the grid of a full optimization, the table is an
+// array of a pass per number. Else the table is open-addressing, and a pass whose key matches is
+// compared input by input, read again from its coordinates. Of passes with the same inputs the
+// lowest stands for them all.
 class PassesByInputs {
  public:
-  // `space` and `fields` must outlive the table. `numbered`: by NumberInputs.
-  PassesByInputs(const ParameterSpace& space, const InputFields& fields, bool numbered);
+  // `space` and `fields` must outlive the table. `numbers`: what NumberInputs gave the fields.
+  PassesByInputs(const ParameterSpace& space, const InputFields& fields,
+                 std::optional<std::uint64_t> numbers);
 
   // The key of `coordinates` read through `fields`, the same inputs in the same order.
   std::uint64_t KeyOf(const InputFields& fields,
@@ -28,7 +32,13 @@ class PassesByInputs {
   }
   // Asks early for where Find() will look for `key`: the table is larger than the caches, and
   // its places are random.
-  void Prefetch(std::uint64_t key) const noexcept { __builtin_prefetch(&slots_[PlaceOf(key)]); }
+  [[gnu::always_inline]] void Prefetch(std::uint64_t key) const noexcept {
+    if (direct_) {
+      __builtin_prefetch(&passOfKey_[key]);
+    } else {
+      __builtin_prefetch(&slots_[PlaceOf(key)]);
+    }
+  }
   // The standing pass with those inputs; 0 where there is none.
   std::uint32_t Find(std::uint64_t key, const InputFields& fields,
                      std::span<const std::uint32_t> coordinates) const;
@@ -56,8 +66,10 @@ class PassesByInputs {
   const ParameterSpace& space_;
   const InputFields& fields_;
   bool numbered_ = false;
-  HugeVector<Slot> slots_;
-  std::vector<bool> stands_;  // by pass number
+  bool direct_ = false;
+  HugeVector<std::uint32_t> passOfKey_;  // where direct_; 0 for none
+  HugeVector<Slot> slots_;               // where not
+  std::vector<bool> stands_;             // by pass number
   std::size_t mask_ = 0;
   int shift_ = 0;
   std::size_t repeated_ = 0;

@@ -132,9 +132,9 @@ void ReportJoin::Match() {
   std::vector<std::vector<bool>> matched(reportCount);
   for (std::size_t r = 1; r < reportCount; ++r) {
     const std::vector<std::size_t> counts = valueCounts(pairFieldNames[r]);
-    const bool numbered =
-        NumberInputs(pairBaseFields[r], counts) && NumberInputs(pairOtherFields[r], counts);
-    others[r] = std::make_unique<PassesByInputs>(spaces_[r], pairOtherFields[r], numbered);
+    NumberInputs(pairBaseFields[r], counts);
+    others[r] = std::make_unique<PassesByInputs>(spaces_[r], pairOtherFields[r],
+                                                 NumberInputs(pairOtherFields[r], counts));
     counts_[r].repeated = others[r]->Repeated();
     matched[r].assign(spaces_[r].PassCount() + 1, false);
   }
