@@ -13,16 +13,16 @@ namespace {
 constexpr int kMostDigitBits = 11;
 constexpr int kWordBits = 64;
 
-// The words in ascending order by radix passes of at most kMostDigitBits over their low `bits`;
-// each pass is stable.
-void RadixSort(std::span<std::uint64_t> words, std::span<std::uint64_t> room, int bits) {
+// The words in ascending order of their bits from `low` to `low + bits`, by radix passes of at
+// most kMostDigitBits; each pass is stable, so words equal in those bits keep their order.
+void RadixSort(std::span<std::uint64_t> words, std::span<std::uint64_t> room, int low, int bits) {
   const int digits = (bits + kMostDigitBits - 1) / kMostDigitBits;
   if (digits == 0) return;
   const int digitBits = (bits + digits - 1) / digits;
   const std::uint64_t mask = (std::uint64_t{1} << digitBits) - 1;
   std::vector<std::size_t> starts(std::size_t{1} << digitBits);
   for (int d = 0; d < digits; ++d) {
-    const int shift = d * digitBits;
+    const int shift = low + d * digitBits;
     std::fill(starts.begin(), starts.end(), 0);
     for (const std::uint64_t word : words) ++starts[(word >> shift) & mask];
     std::size_t start = 0;
@@ -56,18 +56,17 @@ void ProfitOrder(std::span<const std::int64_t> profits, std::span<std::uint32_t>
     scratch.resize(2 * n);
   }
   const std::span<std::uint64_t> words(scratch.data(), n);
-  // Positions reversed in the low bits put the later of equal profits first.
-  const std::uint64_t lastPosition = n - 1;
+  // The positions go in backwards, and the sort by profit alone keeps their order: of equal
+  // profits the later position comes first.
   for (std::size_t k = 0; k < n; ++k) {
     const std::uint64_t key =
         static_cast<std::uint64_t>(profits[k]) - static_cast<std::uint64_t>(*lowest);
-    words[k] = key << positionBits | (lastPosition - k);
+    words[n - 1 - k] = key << positionBits | k;
   }
-  RadixSort(words, std::span<std::uint64_t>(scratch.data() + n, n), keyBits + positionBits);
+  RadixSort(words, std::span<std::uint64_t>(scratch.data() + n, n), positionBits, keyBits);
   const std::uint64_t positionMask = (std::uint64_t{1} << positionBits) - 1;
-  for (std::size_t k = 0; k < n; ++k) {
-    order[k] = static_cast<std::uint32_t>(lastPosition - (words[k] & positionMask));
-  }
+  for (std::size_t k = 0; k < n; ++k)
+    order[k] = static_cast<std::uint32_t>(words[k] & positionMask);
 }
 
 }  // namespace kvl::core
