@@ -13,9 +13,29 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The terminal writes its money cells as [-]digits.dd: read in one count of the digits, without
+// the blanks and the sign and the decimals each looked for.
+std::optional<std::int64_t> TwoDecimals(std::string_view text) noexcept {
+  const std::size_t size = text.size();
+  if (size < 4 || text[size - 3] != '.' || !IsDigit(text[size - 2]) || !IsDigit(text[size - 1])) {
+    return std::nullopt;
+  }
+  const bool negative = text[0] == '-';
+  const std::size_t first = negative ? 1 : 0;
+  if (size - 3 - first == 0 || size - 3 - first > kMostWholeDigits) return std::nullopt;
+  std::int64_t value = 0;
+  for (std::size_t i = first; i < size - 3; ++i) {
+    if (!IsDigit(text[i])) return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+  }
+  value = (value * 100 + (text[size - 2] - '0') * 10 + (text[size - 1] - '0')) * 100;
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 std::optional<std::int64_t> TenThousandths(std::string_view text) noexcept {
+  if (const std::optional<std::int64_t> value = TwoDecimals(text)) return value;
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   const bool negative = i < text.size() && text[i] == '-';

@@ -150,6 +150,12 @@ TEST(ExactDecimal, PlainDecimalsAreHeldExactlyAndOthersAreNot) {
       {"1,5", {}},
       {"", {}},
       {"-", {}},
+      // The terminal's own form, [-]digits.dd, and texts that end as it does.
+      {"-123456789.05", -1234567890500},
+      {"1234567890.00", {}},
+      {"-.25", -2500},
+      {"1-2.00", {}},
+      {"--1.00", {}},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(TenThousandths(text), expected) << text;
 }
