@@ -10,6 +10,7 @@
 
 #include <cli/commands/CheckCommand.h>
 #include <cli/commands/ExportCommand.h>
+#include <cli/commands/JoinCommand.h>
 #include <cli/commands/ListCommand.h>
 #include <cli/commands/MapCommand.h>
 #include <cli/commands/ParamsCommand.h>
@@ -89,7 +90,7 @@ std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
       ->disable_flag_override();
   std::vector<ToolCommand> commands{AddListCommand(tool), AddExportCommand(tool),
                                     AddCheckCommand(tool), AddParamsCommand(tool),
-                                    AddMapCommand(tool)};
+                                    AddMapCommand(tool), AddJoinCommand(tool)};
   TranslateHelpHeadings(tool);
   return commands;
 }
