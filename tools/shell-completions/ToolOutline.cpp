@@ -41,8 +41,11 @@ std::optional<ValueCompletion> CompletionOfValueName(std::string_view name) {
   if (name == "FILE") return ValueCompletion{ValueKind::kFiles, {}};
   if (name == "FILE.set") return ValueCompletion{ValueKind::kFiles, {"set"}};
   if (name == "DIR") return ValueCompletion{ValueKind::kDirectories, {}};
-  if (name == "REPORT") return ValueCompletion{ValueKind::kFiles, {"htm", "html"}};
-  if (name == "N" || name == "NAME" || name == "TEMPLATE" || name == "PASS") {
+  if (name == "REPORT" || name == "BASE" || name == "OTHER") {
+    return ValueCompletion{ValueKind::kFiles, {"htm", "html"}};
+  }
+  if (name == "N" || name == "NAME" || name == "TEMPLATE" || name == "PASS" ||
+      name == "LABEL,..." || name == "NAME,...") {
     return ValueCompletion{};
   }
   if (name == "COLUMN") return ValueCompletion{ValueKind::kWords, FigureColumns()};

@@ -52,8 +52,9 @@ std::vector<std::string> JoinLabels(std::span<const std::string> reports,
                                     const std::optional<std::string>& labels) {
   std::vector<std::string> chosen = labels ? Split(*labels) : FileLabels(reports);
   if (chosen.size() != reports.size()) {
-    throw core::Exception(Tr("--labels gives {1} labels for {2} reports",
-                             {std::to_string(chosen.size()), std::to_string(reports.size())}));
+    throw core::Exception(TrCount("--labels gives {1} label for {2} reports",
+                                  "--labels gives {1} labels for {2} reports", chosen.size(),
+                                  {std::to_string(chosen.size()), std::to_string(reports.size())}));
   }
   for (std::size_t k = 0; k < chosen.size(); ++k) {
     CheckLabel(chosen[k], labels.has_value());
