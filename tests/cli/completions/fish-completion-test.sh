@@ -17,7 +17,7 @@ complete_line() {
 
 enter_files
 check_cases \
-  'kvl-ridavu-cli |check export list map params' \
+  'kvl-ridavu-cli |check export join list map params' \
   'kvl-ridavu-cli export -|--dir --force --help --name --order --robust --skip-bad --sort --template --top --where -h -o' \
   'kvl-ridavu-cli list --format |csv json table tsv' \
   'kvl-ridavu-cli map a.htm --agg |count max mean min' \
