@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         JoinOutputCase{{"join-base.htm", "join-oos.htm", "--labels", "base,oos", "--format", "tsv"},
                        "join-base-oos.tsv",
                        "join-base-oos-labelled-summary.txt"},
-        JoinOutputCase{{"join-base.htm", "join-oos.htm", "--labels=base,oos", "--format", "csv"},
+        JoinOutputCase{{"join-base.htm", "join-oos.htm", "--labels= base , oos", "--format", "csv"},
                        "join-base-oos.csv",
                        "join-base-oos-labelled-summary.txt"},
         JoinOutputCase{

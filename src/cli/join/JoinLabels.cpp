@@ -7,18 +7,20 @@
 #include <cli/translation/Translation.h>
 #include <core/Exceptions.h>
 #include <core/Utf8Path.h>
+#include <core/parameters/ParameterPair.h>
 
 namespace kvl::cli {
 
 namespace {
 
+// The labels of --labels, each trimmed of blanks, as the options that name them read a column.
 std::vector<std::string> Split(std::string_view text) {
   std::vector<std::string> parts;
   std::size_t start = 0;
   for (std::size_t end; (end = text.find(',', start)) != std::string_view::npos; start = end + 1) {
-    parts.emplace_back(text.substr(start, end - start));
+    parts.emplace_back(core::WithBlanks(text.substr(start, end - start), core::Blanks::kTrimmed));
   }
-  parts.emplace_back(text.substr(start));
+  parts.emplace_back(core::WithBlanks(text.substr(start), core::Blanks::kTrimmed));
   return parts;
 }
 
