@@ -185,8 +185,9 @@ ToolCommand AddJoinCommand(CLI::App& tool) {
                 "    [--format table|tsv|csv|json] [--params] [--limit N]\n"
                 "    [--sort COLUMN:desc|asc]... [--order KEY[:asc|:desc],...]\n"
                 "    [--where \"COLUMN OP NUMBER\"]... [--skip-bad]\n"
-                "BASE OTHER... --top N --dir DIR [--name TEMPLATE] [--template FILE.set] "
-                "[--force] ...");
+                "BASE OTHER... --top N --dir DIR [--name TEMPLATE] [--template FILE.set]\n"
+                "    [--force] [--labels LABEL,...] [--on NAME,...] [--all] [--sort ...]...\n"
+                "    [--order ...] [--where ...]... [--skip-bad]");
   command->footer(Footer());
   command->add_option("BASE", args->base, Tr("the report the expert was optimized on (.htm)"))
       ->required()
