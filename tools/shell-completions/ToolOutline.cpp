@@ -127,7 +127,8 @@ std::vector<ArgumentOutline> ArgumentsOf(const CLI::App& app) {
   for (const CLI::Option* option : app.get_options()) {
     if (option->nonpositional()) continue;
     const std::string name = option->get_name(true);
-    arguments.push_back({name, option->get_required(), CompletionOf(app, name, name, {})});
+    arguments.push_back({name, option->get_required(), CompletionOf(app, name, name, {}),
+                         option->get_expected_max() > 1});
   }
   return arguments;
 }
