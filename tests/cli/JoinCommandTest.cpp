@@ -48,19 +48,18 @@ TEST_P(JoinOutputTest, WritesTheJoinedPassesAndTheSummary) {
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, JoinOutputTest,
     testing::Values(
-        JoinOutputCase{{"join-base.htm", "join-oos.htm"},
-                       "join-base-oos.txt",
-                       "join-base-oos-summary.txt"},
+        JoinOutputCase{
+            {"join-base.htm", "join-oos.htm"}, "join-base-oos.txt", "join-base-oos-summary.txt"},
         JoinOutputCase{{"join-base.htm", "join-oos.htm", "--labels", "base,oos", "--format", "tsv"},
                        "join-base-oos.tsv",
                        "join-base-oos-labelled-summary.txt"},
         JoinOutputCase{{"join-base.htm", "join-oos.htm", "--labels= base , oos", "--format", "csv"},
                        "join-base-oos.csv",
                        "join-base-oos-labelled-summary.txt"},
-        JoinOutputCase{
-            {"join-base.htm", "join-oos.htm", "--labels", "base,oos", "--format", "json", "--params"},
-            "join-base-oos-params.json",
-            nullptr},
+        JoinOutputCase{{"join-base.htm", "join-oos.htm", "--labels", "base,oos", "--format", "json",
+                        "--params"},
+                       "join-base-oos-params.json",
+                       nullptr},
         JoinOutputCase{
             {"join-base.htm", "--all", "join-oos.htm", "--labels", "base,oos", "--format", "tsv"},
             "join-base-oos-all.tsv",
@@ -126,8 +125,8 @@ TEST(JoinCommandTest, ChoosesAmongTheJoinedRowsByTheirColumns) {
       {{"--all", "--sort", "oos:index:asc"}, {"6", "5", "4", "3", "2", "1"}},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> args = {"join-base.htm", "join-oos.htm", "--labels", "base,oos",
-                                      "--format", "tsv"};
+    std::vector<std::string> args = {"join-base.htm", "join-oos.htm", "--labels",
+                                     "base,oos",      "--format",     "tsv"};
     args.insert(args.end(), c.options.begin(), c.options.end());
     const ToolRun run = RunTool(JoinArgs(args));
     EXPECT_EQ(run.status, 0) << run.err;
@@ -154,8 +153,9 @@ TEST(JoinCommandTest, ExportsTheBasePassesOfTheFirstRowsNamedByJoinedColumns) {
 
 TEST(JoinCommandTest, RefusesWhatItCannotJoinInOneLine) {
   const TempDir dir;
-  const std::string unrelated = dir.Write(
-      "unrelated.htm", ReportText({{"1", "Other=1; ", "5.00", "1", "1.00", "5.00", "1.00", "0.01"}}));
+  const std::string unrelated =
+      dir.Write("unrelated.htm",
+                ReportText({{"1", "Other=1; ", "5.00", "1", "1.00", "5.00", "1.00", "0.01"}}));
   const std::string notAReport = dir.Write("notes.htm", "<html><body>notes</body></html>\n");
   struct Case {
     std::vector<std::string> args;
@@ -171,36 +171,48 @@ TEST(JoinCommandTest, RefusesWhatItCannotJoinInOneLine) {
        "--on Shift: join-base has no such input; its optimized inputs are TakeProfit, StopLoss, "
        "the constant ones Lots, Magic, Comment.\n",
        1},
-      {{"join-base.htm", unrelated}, "join-base and unrelated share no input to match their "
-                                     "passes by.\n",
+      {{"join-base.htm", unrelated},
+       "join-base and unrelated share no input to match their "
+       "passes by.\n",
        1},
       {{"join-base.htm", "join-oos.htm", unrelated, "--labels", "a,b,c"},
-       "a and c share no input to match their passes by.\n", 1},
+       "a and c share no input to match their passes by.\n",
+       1},
       {{"join-base.htm", "join-base.htm"},
-       "Two reports have the label \"join-base\"; give each its own with --labels.\n", 1},
+       "Two reports have the label \"join-base\"; give each its own with --labels.\n",
+       1},
       {{"join-base.htm", "join-oos.htm", "--labels", "a"},
-       "--labels gives 1 label for 2 reports.\n", 1},
+       "--labels gives 1 label for 2 reports.\n",
+       1},
       {{"join-base.htm", "join-oos.htm", "--labels", "a,b,c"},
-       "--labels gives 3 labels for 2 reports.\n", 1},
+       "--labels gives 3 labels for 2 reports.\n",
+       1},
       {{"join-base.htm", "join-oos.htm", "--labels", "a,"},
-       "A report's label from --labels is empty.\n", 1},
+       "A report's label from --labels is empty.\n",
+       1},
       {{"join-base.htm", "join-oos.htm", "--labels", "a:1,b"},
-       "The label \"a:1\" from --labels holds a \":\" or a \",\"; give others with --labels.\n", 1},
+       "The label \"a:1\" from --labels holds a \":\" or a \",\"; give others with --labels.\n",
+       1},
       {{"join-base.htm", "join-oos.htm", "--labels", "param,b"},
        "The label \"param\" from --labels would read as a parameter's key; give others with "
        "--labels.\n",
        1},
       {{"join-base.htm", notAReport},
-       "No results table found in " + notAReport + ": it is not an MT4 optimization report.\n", 1},
+       "No results table found in " + notAReport + ": it is not an MT4 optimization report.\n",
+       1},
       {{"join-base.htm", (dir.Path() / "missing.htm").string()}, "", 1},
       {{"join-base.htm", "join-oos.htm", "--sort", "oos:prof:desc"},
-       "join: unknown sort column oos:prof; see 'kvl-ridavu-cli join --help'\n", 2},
+       "join: unknown sort column oos:prof; see 'kvl-ridavu-cli join --help'\n",
+       2},
       {{"join-base.htm", "join-oos.htm", "--top", "2"},
-       "join: missing --dir DIR; see 'kvl-ridavu-cli join --help'\n", 2},
+       "join: missing --dir DIR; see 'kvl-ridavu-cli join --help'\n",
+       2},
       {{"join-base.htm", "join-oos.htm", "--name", "{index}.set"},
-       "join: --name goes with --top N --dir DIR; see 'kvl-ridavu-cli join --help'\n", 2},
+       "join: --name goes with --top N --dir DIR; see 'kvl-ridavu-cli join --help'\n",
+       2},
       {{"join-base.htm", "join-oos.htm", "--top", "2", "--dir", "x", "--limit", "1"},
-       "join: --limit lists; it does not go with --top; see 'kvl-ridavu-cli join --help'\n", 2},
+       "join: --limit lists; it does not go with --top; see 'kvl-ridavu-cli join --help'\n",
+       2},
       {{"join-base.htm"}, "join: OTHER is required; see 'kvl-ridavu-cli join --help'\n", 2},
   };
   for (const Case& c : cases) {

@@ -143,7 +143,8 @@ const char* Footer() {
       "match in every report, in the base's order; --all keeps the others, with empty cells.\n"
       "\n"
       "Each report has a label: its file name without the extension, or the one --labels gives,\n"
-      "in the order of the reports; a label is not empty, holds no \":\" or \",\", is not \"param\"\n"
+      "in the order of the reports; a label is not empty, holds no \":\" or \",\", is not "
+      "\"param\"\n"
       "and names one report. The columns, named so in tsv, csv, json, --sort, --order, --where\n"
       "and --name:\n"
       "  LABEL:index, LABEL:profit, LABEL:trades, LABEL:profit-factor, LABEL:expected-payoff,\n"
@@ -178,8 +179,8 @@ const char* Footer() {
 ToolCommand AddJoinCommand(CLI::App& tool) {
   auto args = std::make_shared<JoinArguments>();
   auto options = std::make_shared<JoinOptions>();
-  CLI::App* command = tool.add_subcommand(
-      "join", Tr("match the passes of reports by their inputs: out of sample"));
+  CLI::App* command =
+      tool.add_subcommand("join", Tr("match the passes of reports by their inputs: out of sample"));
   UseHelpLayout(*command,
                 "BASE OTHER... [--labels LABEL,...] [--on NAME,...] [--all]\n"
                 "    [--format table|tsv|csv|json] [--params] [--limit N]\n"
@@ -213,8 +214,9 @@ ToolCommand AddJoinCommand(CLI::App& tool) {
           ->type_name("DIR"),
       command->add_option("--name", args->name, Tr("their file names (default {index}.set)"))
           ->type_name("TEMPLATE"),
-      command->add_option("--template", args->setTemplate,
-                          Tr("the user's set file to put the values into"))
+      command
+          ->add_option("--template", args->setTemplate,
+                       Tr("the user's set file to put the values into"))
           ->type_name("FILE.set"),
       command->add_flag("--force", args->force, Tr("replace files that exist"))};
   return {command, [args, options](std::ostream& out, std::ostream& err) {

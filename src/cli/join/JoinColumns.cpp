@@ -14,8 +14,8 @@ std::vector<JoinColumnHead> JoinColumnHeads(std::span<const std::string> labels)
     }
   }
   // TRANSLATORS: caption of the aligned table: the lowest profit of a pass over the reports.
-  heads.push_back({Kind::kProfitWorst, 0, &core::kResultColumns[1], "profit-worst",
-                   Tr("Worst profit")});
+  heads.push_back(
+      {Kind::kProfitWorst, 0, &core::kResultColumns[1], "profit-worst", Tr("Worst profit")});
   for (std::size_t r = 1; r < labels.size(); ++r) {
     // TRANSLATORS: caption of the aligned table: {1} is a report's label; the walk-forward
     // efficiency, the report's profit per year over the base report's.

@@ -22,10 +22,10 @@ struct JoinColumnHead {
   enum class Kind { kReportCell, kProfitWorst, kEfficiency };
 
   Kind kind;
-  std::size_t report;                  // of the cell or the efficiency; 0 for the worst profit
-  const core::ResultColumn* cellsOf;   // the column whose cells the texts are; null for decimals
-  std::string name;                    // in tsv, csv and json, UTF-8
-  std::string caption;                 // heads the aligned table in the user's language
+  std::size_t report;                 // of the cell or the efficiency; 0 for the worst profit
+  const core::ResultColumn* cellsOf;  // the column whose cells the texts are; null for decimals
+  std::string name;                   // in tsv, csv and json, UTF-8
+  std::string caption;                // heads the aligned table in the user's language
 };
 
 // The columns of a join of reports labelled `labels`, in their order: each report's index and

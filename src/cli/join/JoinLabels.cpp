@@ -37,14 +37,16 @@ void CheckLabel(const std::string& label, bool given) {
   const std::string from = given ? "--labels" : Tr("the file name");
   if (label.empty()) throw core::Exception(Tr("A report's label from {1} is empty", {from}));
   if (label.find_first_of(":,") != std::string::npos) {
-    throw core::Exception(Tr("The label \"{1}\" from {2} holds a \":\" or a \",\"; give others "
-                             "with --labels",
-                             {label, from}));
+    throw core::Exception(
+        Tr("The label \"{1}\" from {2} holds a \":\" or a \",\"; give others "
+           "with --labels",
+           {label, from}));
   }
   if (std::string(label) + ':' == kParameterPrefix) {
-    throw core::Exception(Tr("The label \"{1}\" from {2} would read as a parameter's key; give "
-                             "others with --labels",
-                             {label, from}));
+    throw core::Exception(
+        Tr("The label \"{1}\" from {2} would read as a parameter's key; give "
+           "others with --labels",
+           {label, from}));
   }
 }
 

@@ -51,7 +51,8 @@ JoinSummary SummaryOf(const JoinedReports& reports) {
 
 std::string CorrelationText(long double correlation) {
   char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, correlation, std::chars_format::fixed, 2);
+  const auto end =
+      std::to_chars(text, text + sizeof text, correlation, std::chars_format::fixed, 2);
   const std::string written(text, end.ptr);
   return written == "-0.00" ? "0.00" : written;
 }
@@ -62,8 +63,8 @@ void WriteJoinSummary(std::ostream& out, const JoinSummary& summary) {
   for (const JoinSummary::Report& report : summary.reports) {
     const core::ComparedCounts& counts = report.counts;
     out << Tr("{1}: passes {2}, left out of the parameter map {3}, repeated {4}, unmatched {5}",
-              {report.label, Number(counts.passes), Number(counts.leftOut),
-               Number(counts.repeated), Number(counts.unmatched)})
+              {report.label, Number(counts.passes), Number(counts.leftOut), Number(counts.repeated),
+               Number(counts.unmatched)})
         << '\n';
     if (!report.ignored.empty()) {
       out << Tr("{1}: inputs ignored, as only one of {2} and {1} has them: {3}",

@@ -61,8 +61,8 @@ void JoinedReports::RefuseMatch() const {
                                {utf8Name, labels_.front(), labels_[r]}));
     }
     if (inputs.counted.empty()) {
-      throw core::Exception(Tr("{1} and {2} share no input to match their passes by",
-                               {labels_.front(), labels_[r]}));
+      throw core::Exception(
+          Tr("{1} and {2} share no input to match their passes by", {labels_.front(), labels_[r]}));
     }
   }
   throw std::logic_error("the join can match, yet it says it cannot");

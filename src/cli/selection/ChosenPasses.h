@@ -42,7 +42,6 @@ class ChosenPasses {
   std::vector<ListedColumn> Added() const;
 
  private:
-
   core::PassTable table_;
   std::size_t count_;
   std::unique_ptr<RobustColumns> robust_;

@@ -37,7 +37,8 @@ PassSelection ReadSelection(const SelectionArguments& arguments) {
     selection.sorts.push_back(ParseSortRequest(sort, arguments.addedFigures));
   }
   for (const std::string& keys : arguments.order) {
-    for (SortRequest& key : ParseOrderKeys(keys, arguments.addedFigures)) selection.order.push_back(std::move(key));
+    for (SortRequest& key : ParseOrderKeys(keys, arguments.addedFigures))
+      selection.order.push_back(std::move(key));
   }
   for (const std::string& condition : arguments.conditions) {
     selection.conditions.push_back(ParseWhereCondition(condition, arguments.addedFigures));
