@@ -31,12 +31,25 @@ std::string Number(std::size_t count) {
   return std::to_string(count);
 }
 
+// The rows with a pass of every report: with --all, the rows are more.
+std::size_t JoinedRows(const core::ReportJoin& join) {
+  std::size_t joined = 0;
+  for (std::size_t row = 0; row < join.RowCount(); ++row) {
+    bool everyReport = true;
+    for (std::size_t r = 1; r < join.ReportCount() && everyReport; ++r) {
+      everyReport = join.PassOf(row, r) != 0;
+    }
+    joined += everyReport ? 1 : 0;
+  }
+  return joined;
+}
+
 }  // namespace
 
 JoinSummary SummaryOf(const JoinedReports& reports) {
   const core::ReportJoin& join = reports.Join();
   JoinSummary summary;
-  summary.joined = join.RowCount();
+  summary.joined = JoinedRows(join);
   for (std::size_t r = 0; r < join.ReportCount(); ++r) {
     JoinSummary::Report& report = summary.reports.emplace_back();
     report.label = reports.Labels()[r];

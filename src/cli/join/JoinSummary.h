@@ -29,7 +29,7 @@ struct JoinSummary {
     std::optional<core::OutOfSample> outOfSample;  // of a report after the base
   };
 
-  std::size_t joined = 0;
+  std::size_t joined = 0;  // base passes with a match in every report
   std::vector<Report> reports;
 };
 
