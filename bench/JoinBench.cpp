@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,17 +31,28 @@ constexpr std::uint64_t kFifteenInputs = 40;
 constexpr double kGoal = 1.0;
 constexpr double kMegabyte = 1e6;
 
-void JoinEverything(const std::vector<ComparedReport>& reports, benchmark::State& state) {
-  ReportJoin join = ReportJoin::Inputs(reports, {});
-  if (!join.CanMatch()) {
+// The CPU time of each step of the join, for seeing where it goes.
+struct JoinSteps {
+  Times inputs;
+  Times match;
+  Times figures;
+  Times bearOut;
+};
+
+void JoinEverything(const std::vector<ComparedReport>& reports, JoinSteps& steps,
+                    benchmark::State& state) {
+  std::optional<ReportJoin> join;
+  steps.inputs.Add([&] { join.emplace(ReportJoin::Inputs(reports, {})); });
+  if (!join->CanMatch()) {
     state.SkipWithError("the reports share no input");
     return;
   }
-  join.Match();
-  if (join.RowCount() != reports[0].count) state.SkipWithError("not every pass joined");
-  const JoinFigures figures(join, reports);
-  benchmark::DoNotOptimize(figures.Efficiency(0, 1).data());
-  benchmark::DoNotOptimize(BearOut(join, reports, 1).rankCorrelation);
+  steps.match.Add([&] { join->Match(); });
+  if (join->RowCount() != reports[0].count) state.SkipWithError("not every pass joined");
+  std::optional<JoinFigures> figures;
+  steps.figures.Add([&] { figures.emplace(*join, reports); });
+  benchmark::DoNotOptimize(figures->Efficiency(0, 1).data());
+  steps.bearOut.Add([&] { benchmark::DoNotOptimize(BearOut(*join, reports, 1).rankCorrelation); });
 }
 
 void BM_LoadReportThenJoin(benchmark::State& state) {
@@ -54,12 +66,14 @@ void BM_LoadReportThenJoin(benchmark::State& state) {
     std::vector<ComparedReport> reports;
     for (int k = 0; k < 2; ++k) {
       warm.push_back(std::make_unique<PassTable>());
-      reports.push_back({warm.back().get(), static_cast<std::size_t>(LoadReport(path, *warm.back())),
-                         period});
+      reports.push_back(
+          {warm.back().get(), static_cast<std::size_t>(LoadReport(path, *warm.back())), period});
     }
-    JoinEverything(reports, state);
+    JoinSteps warmSteps;
+    JoinEverything(reports, warmSteps, state);
   }
   Times load;
+  JoinSteps steps;
   Times join;
   std::size_t tableBytes = 0;
   std::size_t joinPeakBytes = 0;
@@ -76,7 +90,7 @@ void BM_LoadReportThenJoin(benchmark::State& state) {
     heap_counter::ResetPeak();
     const std::size_t loaded = heap_counter::InUse();
     const double wallBefore = join.wall;
-    join.Add([&] { JoinEverything(reports, state); });
+    join.Add([&] { JoinEverything(reports, steps, state); });
     state.SetIterationTime(join.wall - wallBefore);
     joinPeakBytes = heap_counter::Peak() - loaded;
     if (count != passes) state.SkipWithError("wrong pass count");
@@ -86,6 +100,10 @@ void BM_LoadReportThenJoin(benchmark::State& state) {
   state.counters["load_cpu_ms"] = load.cpu / iterations * 1e3;
   state.counters["join_cpu_ms"] = join.cpu / iterations * 1e3;
   state.counters["join_over_load"] = overLoad;
+  state.counters["inputs_cpu_ms"] = steps.inputs.cpu / iterations * 1e3;
+  state.counters["match_cpu_ms"] = steps.match.cpu / iterations * 1e3;
+  state.counters["figures_cpu_ms"] = steps.figures.cpu / iterations * 1e3;
+  state.counters["bear_out_cpu_ms"] = steps.bearOut.cpu / iterations * 1e3;
   state.counters["table_heap_MB"] = static_cast<double>(tableBytes) / kMegabyte;
   state.counters["join_peak_heap_MB"] = static_cast<double>(joinPeakBytes) / kMegabyte;
   state.counters["join_peak_over_table"] =

@@ -6,19 +6,29 @@
 
 namespace kvl::core {
 
-std::optional<long double> JoinedProfit(const ComparedReport& report, std::uint32_t pass) {
+std::optional<JoinedProfitCell> ReadJoinedProfit(const ComparedReport& report, std::uint32_t pass) {
   if (pass == 0) return std::nullopt;
-  const std::string_view profit = (*report.table)[pass - 1].Profit;
+  JoinedProfitCell cell;
+  cell.text = (*report.table)[pass - 1].Profit;
+  cell.tenThousandths = TenThousandths(cell.text);
   // A plain decimal's value at the cost of one division: its digits are exact in a long double, so
   // the quotient is the very value that CellToFloat gives.
-  if (const std::optional<std::int64_t> tenThousandths = TenThousandths(profit)) {
-    return static_cast<long double>(*tenThousandths) / kTenThousand;
+  if (cell.tenThousandths) {
+    cell.value = static_cast<long double>(*cell.tenThousandths) / kTenThousand;
+    return cell;
   }
   try {
-    return FloatCellKey::Of(profit);
+    cell.value = FloatCellKey::Of(cell.text);
   } catch (const EConvertError&) {
     return std::nullopt;
   }
+  return cell;
+}
+
+std::optional<long double> JoinedProfit(const ComparedReport& report, std::uint32_t pass) {
+  const std::optional<JoinedProfitCell> cell = ReadJoinedProfit(report, pass);
+  if (!cell) return std::nullopt;
+  return cell->value;
 }
 
 void PrefetchProfit(const ComparedReport& report, std::uint32_t pass) noexcept {

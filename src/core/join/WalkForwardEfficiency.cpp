@@ -42,12 +42,12 @@ struct ExactProfit {
 };
 
 // Most profits are plain decimals, read at once in ten-thousandths; the rest digit by digit.
-std::optional<ExactProfit> ExactProfitOf(std::string_view text) {
-  if (const std::optional<std::int64_t> tenThousandths = TenThousandths(text)) {
-    const std::int64_t value = *tenThousandths;
+std::optional<ExactProfit> ExactProfitOf(const JoinedProfitCell& cell) {
+  if (cell.tenThousandths) {
+    const std::int64_t value = *cell.tenThousandths;
     return ExactProfit{static_cast<Wide>(value < 0 ? -value : value), -4, value < 0};
   }
-  const std::optional<DecimalDigits> decimal = ReadDecimal(text);
+  const std::optional<DecimalDigits> decimal = ReadDecimal(cell.text);
   if (!decimal) return std::nullopt;
   const std::optional<Wide> magnitude = DigitsValue(decimal->digits);
   if (!magnitude) return std::nullopt;
@@ -85,8 +85,9 @@ std::string DigitsOf(Wide value) {
 
 }  // namespace
 
-bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPeriod& period,
-                      std::string_view baseProfit, const TestedPeriod& basePeriod) {
+bool AppendEfficiency(HugeVector<char>& out, const JoinedProfitCell& profit,
+                      const TestedPeriod& period, const JoinedProfitCell& baseProfit,
+                      const TestedPeriod& basePeriod) {
   const std::optional<ExactProfit> exactProfit = ExactProfitOf(profit);
   const std::optional<ExactProfit> exactBase = ExactProfitOf(baseProfit);
   const std::int64_t minutes = period.toMinute - period.fromMinute;
@@ -100,8 +101,8 @@ bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPer
   if (hundredths) {
     digits = DigitsOf(*hundredths);
   } else {
-    const long double quotient = CellToFloat(profit) / period.Years() /
-                                 (CellToFloat(baseProfit) / basePeriod.Years()) * 100;
+    const long double quotient =
+        profit.value / period.Years() / (baseProfit.value / basePeriod.Years()) * 100;
     if (!std::isfinite(quotient)) return false;
     negative = quotient < 0;
     char text[5000];
@@ -109,10 +110,10 @@ bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPer
     digits = text;
   }
   if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  if (negative && digits.find_first_not_of('0') != std::string::npos) out += '-';
-  out.append(digits, 0, digits.size() - 2);
-  out += '.';
-  out.append(digits, digits.size() - 2, 2);
+  if (negative && digits.find_first_not_of('0') != std::string::npos) out.push_back('-');
+  out.insert(out.end(), digits.begin(), digits.end() - 2);
+  out.push_back('.');
+  out.insert(out.end(), digits.end() - 2, digits.end());
   return true;
 }
 
