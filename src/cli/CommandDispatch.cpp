@@ -10,6 +10,7 @@
 
 #include <cli/commands/CheckCommand.h>
 #include <cli/commands/ExportCommand.h>
+#include <cli/commands/JoinCommand.h>
 #include <cli/commands/ListCommand.h>
 #include <cli/commands/MapCommand.h>
 #include <cli/commands/ParamsCommand.h>
@@ -87,9 +88,9 @@ std::vector<ToolCommand> SetUpTool(CLI::App& tool) {
   tool.option_defaults()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
       ->disable_flag_override();
-  std::vector<ToolCommand> commands{AddListCommand(tool), AddExportCommand(tool),
+  std::vector<ToolCommand> commands{AddListCommand(tool),  AddExportCommand(tool),
                                     AddCheckCommand(tool), AddParamsCommand(tool),
-                                    AddMapCommand(tool)};
+                                    AddMapCommand(tool),   AddJoinCommand(tool)};
   TranslateHelpHeadings(tool);
   return commands;
 }

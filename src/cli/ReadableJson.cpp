@@ -68,4 +68,8 @@ void WriteReadableJson(std::ostream& out, const nlohmann::ordered_json& json) {
   out << '\n';
 }
 
+void WriteReadableJson(std::ostream& out, const nlohmann::ordered_json& json, std::size_t indent) {
+  WriteIndented(out, json, indent);
+}
+
 }  // namespace kvl::cli

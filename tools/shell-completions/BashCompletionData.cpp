@@ -41,7 +41,9 @@ std::string BashCompletionData(const ToolOutline& tool) {
       }
     }
     for (std::size_t k = 0; k < command.arguments.size(); ++k) {
-      values += ValueEntry(command.name + ' ' + std::to_string(k + 1), command.arguments[k].value);
+      const ArgumentOutline& argument = command.arguments[k];
+      values += ValueEntry(command.name + ' ' + std::to_string(k + 1), argument.value);
+      if (argument.repeats) values += ValueEntry(command.name + " *", argument.value);
     }
   }
   return prefix + "_commands=" + SingleQuoted(Joined(commandNames)) +

@@ -62,7 +62,9 @@ std::string CommandLines(const std::string& tool, const CommandOutline& command)
   for (std::size_t k = 0; k < command.arguments.size(); ++k) {
     const ValueCompletion& value = command.arguments[k].value;
     if (value.kind == ValueKind::kFreeText) continue;
-    std::vector<std::string> test = {std::string(kArgumentTest), std::to_string(k + 1)};
+    std::vector<std::string> test = {
+        std::string(kArgumentTest),
+        std::to_string(k + 1) + (command.arguments[k].repeats ? "+" : "")};
     test.insert(test.end(), valued.begin(), valued.end());
     const std::string condition =
         "__fish_seen_subcommand_from " + command.name + "; and " + Joined(test);

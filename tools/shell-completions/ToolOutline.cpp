@@ -41,8 +41,11 @@ std::optional<ValueCompletion> CompletionOfValueName(std::string_view name) {
   if (name == "FILE") return ValueCompletion{ValueKind::kFiles, {}};
   if (name == "FILE.set") return ValueCompletion{ValueKind::kFiles, {"set"}};
   if (name == "DIR") return ValueCompletion{ValueKind::kDirectories, {}};
-  if (name == "REPORT") return ValueCompletion{ValueKind::kFiles, {"htm", "html"}};
-  if (name == "N" || name == "NAME" || name == "TEMPLATE" || name == "PASS") {
+  if (name == "REPORT" || name == "BASE" || name == "OTHER") {
+    return ValueCompletion{ValueKind::kFiles, {"htm", "html"}};
+  }
+  if (name == "N" || name == "NAME" || name == "TEMPLATE" || name == "PASS" ||
+      name == "LABEL,..." || name == "NAME,...") {
     return ValueCompletion{};
   }
   if (name == "COLUMN") return ValueCompletion{ValueKind::kWords, FigureColumns()};
@@ -124,7 +127,8 @@ std::vector<ArgumentOutline> ArgumentsOf(const CLI::App& app) {
   for (const CLI::Option* option : app.get_options()) {
     if (option->nonpositional()) continue;
     const std::string name = option->get_name(true);
-    arguments.push_back({name, option->get_required(), CompletionOf(app, name, name, {})});
+    arguments.push_back({name, option->get_required(), CompletionOf(app, name, name, {}),
+                         option->get_expected_max() > 1});
   }
   return arguments;
 }

@@ -36,6 +36,7 @@ struct ArgumentOutline {
   std::string name;
   bool required = false;
   ValueCompletion value;
+  bool repeats = false;  // takes every argument from its place on, as OTHER... does
 };
 
 struct CommandOutline {

@@ -72,9 +72,9 @@ std::string CommandCase(const CommandOutline& command) {
   const std::string indent(12, ' ');
   std::string specs = OptionsSpecs(command.options, indent);
   for (const ArgumentOutline& argument : command.arguments) {
-    specs +=
-        " \\\n" + indent +
-        SingleQuoted((argument.required ? "" : ":") + ValueSpec(argument.name, argument.value));
+    // "*:" stands for every argument from here on.
+    const std::string start = argument.repeats ? "*" : argument.required ? "" : ":";
+    specs += " \\\n" + indent + SingleQuoted(start + ValueSpec(argument.name, argument.value));
   }
   return "        (" + command.name + ")\n          _arguments" + specs +
          " && ret=0\n"

@@ -1,7 +1,6 @@
 #include "ListCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,7 +8,6 @@
 #include <vector>
 
 #include <cli/HelpFormatter.h>
-#include <cli/UsageError.h>
 #include <cli/formats/ListFormats.h>
 #include <cli/selection/ChosenPasses.h>
 #include <cli/selection/SelectionArguments.h>
@@ -28,16 +26,8 @@ struct ListArguments {
   std::optional<std::string> limit;
 };
 
-ListWriter WriterOf(std::string_view name) {
-  const auto it = std::ranges::find(kListFormats, name, &ListFormat::name);
-  if (it == std::end(kListFormats)) {
-    throw UsageError(Tr("unknown format {1} (table, tsv, csv or json)", {name}));
-  }
-  return it->write;
-}
-
 void RunList(const ListArguments& args, std::ostream& out, std::ostream& err) {
-  const ListWriter write = WriterOf(args.format);
+  const ListWriter write = ListWriterNamed(args.format);
   PassSelection selection = ReadSelection(args.selection);
   if (args.limit) selection.limit = PassCount("--limit", *args.limit, 0);
   const ChosenPasses chosen(args.report, {args.selection.robust, args.inputs}, std::move(selection),

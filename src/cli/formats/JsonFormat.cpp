@@ -60,8 +60,11 @@ bool IsJsonNumber(std::string_view text) {
   return i == text.size();
 }
 
-void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
-               std::span<const ListedColumn> columns) {
+void WriteJsonRows(std::ostream& out, const core::PassTable& table,
+                   std::span<const std::size_t> slots, std::span<const ListedColumn> columns,
+                   std::size_t indent) {
+  const std::string margin(indent, ' ');
+  const std::string rowStart = "\n" + margin + "  {";
   std::vector<std::string> keys;
   for (const ListedColumn& column : columns) {
     keys.push_back(JsonText(std::string(column.name)) + ':');
@@ -70,7 +73,7 @@ void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const 
   buffer << '[';
   bool first = true;
   ForEachListedRow(table, slots, columns, [&](std::size_t slot) {
-    buffer << (first ? "\n  {" : ",\n  {");
+    buffer << (first ? "" : ",") << rowStart;
     first = false;
     for (std::size_t c = 0; c < columns.size(); ++c) {
       buffer << (c ? "," : "") << keys[c];
@@ -88,8 +91,15 @@ void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const 
     buffer << '}';
     buffer.EndLine();
   });
-  buffer << (slots.empty() ? "]\n" : "\n]\n");
+  if (!slots.empty()) buffer << '\n' << margin;
+  buffer << ']';
   buffer.Flush();
+}
+
+void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
+               std::span<const ListedColumn> columns) {
+  WriteJsonRows(out, table, slots, columns, 0);
+  out << '\n';
 }
 
 }  // namespace kvl::cli

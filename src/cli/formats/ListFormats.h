@@ -35,13 +35,14 @@ void WriteCsv(std::ostream& out, const core::PassTable& table, std::span<const s
 void WriteJson(std::ostream& out, const core::PassTable& table, std::span<const std::size_t> slots,
                std::span<const ListedColumn> columns);
 
-struct ListFormat {
-  std::string_view name;
-  ListWriter write;
-};
+// The array that WriteJson writes, without the line break after it, its lines after the first
+// indented by `indent` blanks more, so that it can stand inside an object.
+void WriteJsonRows(std::ostream& out, const core::PassTable& table,
+                   std::span<const std::size_t> slots, std::span<const ListedColumn> columns,
+                   std::size_t indent);
 
-inline constexpr ListFormat kListFormats[] = {
-    {"table", WriteTable}, {"tsv", WriteTsv}, {"csv", WriteCsv}, {"json", WriteJson}};
+// The writer of the format called `name`. Raises UsageError for a name that is none of them.
+ListWriter ListWriterNamed(std::string_view name);
 
 // A field for one tab-separated line: backslash, tab, CR and LF written as \\, \t, \r, \n.
 std::string EscapeField(std::string_view utf8);

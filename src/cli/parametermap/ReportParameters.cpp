@@ -7,8 +7,6 @@
 
 namespace kvl::cli {
 
-namespace {
-
 std::string NameList(const std::vector<core::MapParameter>& parameters) {
   std::string names;
   for (const core::MapParameter& parameter : parameters) {
@@ -17,8 +15,6 @@ std::string NameList(const std::vector<core::MapParameter>& parameters) {
   // TRANSLATORS: stands for a list of parameters that has none.
   return names.empty() ? Tr("none") : names;
 }
-
-}  // namespace
 
 ReportParameters::ReportParameters(const std::string& path)
     : count(LoadReportPasses(path, table)), space(core::ParameterSpace::Read(table, count)) {}

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <core/PassTable.h>
 #include <core/parametermap/ParameterSpace.h>
@@ -26,6 +27,9 @@ std::string LeftOutText(const core::LeftOutPass& pass);
 // saying so when it is constant.
 std::size_t OptimizedAxis(const core::ParameterSpace& space, std::string_view option,
                           std::string_view utf8Name);
+
+// The parameters' names separated by ", ", UTF-8; "none" in the user's language for none.
+std::string NameList(const std::vector<core::MapParameter>& parameters);
 
 // Raises Exception saying that `option` `named` (UTF-8) names no parameter, and naming those of
 // `space` that there are.

@@ -1,10 +1,10 @@
 #include "ReportPasses.h"
 
+#include <utility>
+
 #include <cli/translation/Translation.h>
 #include <core/Exceptions.h>
 #include <core/ReportLoader.h>
-
-#include "ReportInput.h"
 
 namespace kvl::cli {
 
@@ -24,7 +24,11 @@ class HeaderWatch final : public core::ReportLineListener {
 
 std::size_t LoadReportPasses(const std::string& report, core::PassTable& table) {
   ReportInput input(report);
-  const auto count = static_cast<std::size_t>(core::LoadReport(input.Read(), table));
+  return LoadReportPasses(input, input.Read(), table);
+}
+
+std::size_t LoadReportPasses(ReportInput& input, core::ReportFile file, core::PassTable& table) {
+  const auto count = static_cast<std::size_t>(core::LoadReport(std::move(file), table));
   if (count > 0) return count;
   // Only a refusal needs to know why: the report is read again, listened to, rather than every
   // load paying for a listener.

@@ -4,6 +4,9 @@
 #include <string>
 
 #include <core/PassTable.h>
+#include <core/ReportFile.h>
+
+#include "ReportInput.h"
 
 namespace kvl::cli {
 
@@ -13,5 +16,9 @@ namespace kvl::cli {
 // rows, stops the command before it writes anything. Raises Exception naming the report as
 // ReportInput does in either case, and as ReportInput::Read does when it cannot be read.
 std::size_t LoadReportPasses(const std::string& report, core::PassTable& table);
+
+// The same for the report of `input` whose bytes, `file`, the caller has read already, to read
+// more of them than the passes; it reads them again only to say why it fails.
+std::size_t LoadReportPasses(ReportInput& input, core::ReportFile file, core::PassTable& table);
 
 }  // namespace kvl::cli

@@ -42,9 +42,6 @@ class ChosenPasses {
   std::vector<ListedColumn> Added() const;
 
  private:
-  // The figure columns of the inputs that the sorts and the order name.
-  std::vector<FigureColumn> InputKeys(const PassSelection& selection) const;
-
   core::PassTable table_;
   std::size_t count_;
   std::unique_ptr<RobustColumns> robust_;

@@ -31,15 +31,25 @@ std::optional<PassField> FieldRead(const WhereCondition& condition) {
   return std::nullopt;
 }
 
+// The table slots that a listing's passes stand for: the RowOrder numbers the listed passes from
+// 1, which are the table's own passes unless the listing is of some of them.
+struct ListedSlots {
+  std::optional<std::span<const std::size_t>> among;  // none: passes 1 to the order's count
+
+  std::size_t SlotOf(core::PassNumber pass) const {
+    return among ? (*among)[core::SlotOf(pass)] : core::SlotOf(pass);
+  }
+};
+
 // The sort says only which text it refused. It converts the cells in row order and leaves the
 // rows from the refused one on where they stood, and every cell before that one converts: the
 // first row of `order` whose cell is refused is the row it stopped at. A sort that puts empty
 // cells last refuses none of them.
-[[noreturn]] void RefuseSortedRow(const core::PassTable& table, const core::RowOrder& order,
-                                  const KeyCells& cells, bool emptyLast,
-                                  const core::EConvertError& error) {
+[[noreturn]] void RefuseSortedRow(const core::PassTable& table, const ListedSlots& listed,
+                                  const core::RowOrder& order, const KeyCells& cells,
+                                  bool emptyLast, const core::EConvertError& error) {
   for (std::size_t row = 0; row < order.Count(); ++row) {
-    const std::size_t slot = core::SlotOf(order.PassAt(core::Row{row}));
+    const std::size_t slot = listed.SlotOf(order.PassAt(core::Row{row}));
     const std::string_view text = cells.Text(slot);
     if (emptyLast && text.empty()) continue;
     try {
@@ -54,25 +64,27 @@ std::optional<PassField> FieldRead(const WhereCondition& condition) {
 // One --sort: a header click on a result column, or the like on a figure column, whose empty
 // figures, of passes the figures leave out, come last in either direction rather than failing the
 // sort as an empty cell of the table would.
-void SortByHeaderClick(const core::PassTable& table, const PassSelection& selection,
-                       const SortRequest& sort, core::RowOrder& order) {
+void SortByHeaderClick(const core::PassTable& table, const ListedSlots& listed,
+                       const PassSelection& selection, const SortRequest& sort,
+                       core::RowOrder& order) {
   const KeyCells cells(table, sort, selection);
   const bool emptyLast = !sort.figureColumn.empty();
   try {
-    if (!emptyLast) {
+    if (!emptyLast && !listed.among) {
       core::SortRows(table, sort.columnId, sort.largestFirst, order);
       return;
     }
+    // A result column's cell converts here as the table's sort converts it (CellKey).
     const long double emptyKey = sort.largestFirst ? -std::numeric_limits<long double>::infinity()
                                                    : std::numeric_limits<long double>::infinity();
     core::SortRows(
-        [&cells, emptyKey](core::PassNumber pass) {
-          const std::string_view text = cells.Text(core::SlotOf(pass));
-          return text.empty() ? emptyKey : cells.Number(text);
+        [&cells, &listed, emptyKey, emptyLast](core::PassNumber pass) {
+          const std::string_view text = cells.Text(listed.SlotOf(pass));
+          return emptyLast && text.empty() ? emptyKey : cells.Number(text);
         },
         sort.largestFirst, order);
   } catch (const core::EConvertError& error) {
-    RefuseSortedRow(table, order, cells, emptyLast, error);
+    RefuseSortedRow(table, listed, order, cells, emptyLast, error);
   }
 }
 
@@ -128,16 +140,20 @@ long double FigureKey(const FigureColumn& column, std::string_view text) {
   return column.cellsOf != nullptr ? core::CellKey(*column.cellsOf, text) : core::CellToFloat(text);
 }
 
-SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
-                        const PassSelection& selection) {
+namespace {
+
+SelectedRows SelectListed(const core::PassTable& table, std::size_t count,
+                          const ListedSlots& listed, const PassSelection& selection) {
   RequireKnownParameters(table, count, selection.conditions);
   RequireKeyColumns(selection);
-  core::RowOrder order(count);
-  for (const SortRequest& sort : selection.sorts) SortByHeaderClick(table, selection, sort, order);
+  core::RowOrder order(listed.among ? listed.among->size() : count);
+  for (const SortRequest& sort : selection.sorts) {
+    SortByHeaderClick(table, listed, selection, sort, order);
+  }
   SelectedRows selected;
   selected.slots.reserve(order.Count());
   for (std::size_t row = 0; row < order.Count(); ++row) {
-    selected.slots.push_back(core::SlotOf(order.PassAt(core::Row{row})));
+    selected.slots.push_back(listed.SlotOf(order.PassAt(core::Row{row})));
   }
   if (!selection.order.empty()) SortInStableOrder(table, selection, selected);
   if (!selection.conditions.empty()) KeepRowsThatHold(table, selection, selected);
@@ -145,6 +161,18 @@ SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
     selected.slots.resize(*selection.limit);
   }
   return selected;
+}
+
+}  // namespace
+
+SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
+                        const PassSelection& selection) {
+  return SelectListed(table, count, {}, selection);
+}
+
+SelectedRows SelectRowsAmong(const core::PassTable& table, std::size_t count,
+                             std::span<const std::size_t> slots, const PassSelection& selection) {
+  return SelectListed(table, count, {slots}, selection);
 }
 
 void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err) {

@@ -59,6 +59,12 @@ struct SelectedRows {
 SelectedRows SelectRows(const core::PassTable& table, std::size_t count,
                         const PassSelection& selection);
 
+// The same over the passes in `slots` alone, listed in that order before any sort: a sort orders
+// them as a header click orders a listing of those passes only, and rows are numbered among them.
+// Conditions on parameters are checked against passes 1 to count.
+SelectedRows SelectRowsAmong(const core::PassTable& table, std::size_t count,
+                             std::span<const std::size_t> slots, const PassSelection& selection);
+
 // With skipBad, says on `err` how many rows were left out.
 void ReportLeftOut(const PassSelection& selection, const SelectedRows& rows, std::ostream& err);
 

@@ -34,13 +34,14 @@ void AddSelectionOptions(CLI::App& command, SelectionArguments& arguments) {
 PassSelection ReadSelection(const SelectionArguments& arguments) {
   PassSelection selection;
   for (const std::string& sort : arguments.sorts) {
-    selection.sorts.push_back(ParseSortRequest(sort));
+    selection.sorts.push_back(ParseSortRequest(sort, arguments.addedFigures));
   }
   for (const std::string& keys : arguments.order) {
-    for (SortRequest& key : ParseOrderKeys(keys)) selection.order.push_back(std::move(key));
+    for (SortRequest& key : ParseOrderKeys(keys, arguments.addedFigures))
+      selection.order.push_back(std::move(key));
   }
   for (const std::string& condition : arguments.conditions) {
-    selection.conditions.push_back(ParseWhereCondition(condition));
+    selection.conditions.push_back(ParseWhereCondition(condition, arguments.addedFigures));
   }
   selection.skipBad = arguments.skipBad;
   return selection;

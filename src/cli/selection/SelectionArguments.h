@@ -21,6 +21,8 @@ struct SelectionArguments {
   std::vector<std::string> conditions;
   bool skipBad = false;
   std::optional<std::string> robust;
+  // The figure columns the command adds that the options may name (AddedFigureNames).
+  std::vector<std::string> addedFigures;
 };
 
 // Adds --sort, --order, --where, --skip-bad and --robust to `command`, bound to `arguments`.

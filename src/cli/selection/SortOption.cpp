@@ -1,5 +1,6 @@
 #include "SortOption.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,16 +25,19 @@ std::optional<int> ColumnId(std::string_view column) {
   return std::nullopt;
 }
 
-std::optional<SortRequest> SortKey(std::string_view column, bool largestFirst) {
+std::optional<SortRequest> SortKey(std::string_view column, bool largestFirst,
+                                   AddedFigureNames added) {
   if (const std::optional<int> id = ColumnId(column)) return SortRequest{*id, largestFirst};
-  if (IsFigureColumn(column)) return SortRequest{0, largestFirst, std::string(column)};
+  if (IsFigureColumn(column) || std::ranges::find(added, column) != added.end()) {
+    return SortRequest{0, largestFirst, std::string(column)};
+  }
   if (std::optional<ParameterKey> parameter = ParameterKeyOf(column)) {
     return SortRequest{0, largestFirst, std::move(parameter->cell), std::move(parameter->name)};
   }
   return std::nullopt;
 }
 
-SortRequest OrderKey(std::string_view text) {
+SortRequest OrderKey(std::string_view text, AddedFigureNames added) {
   const std::string_view key = core::WithBlanks(text, core::Blanks::kTrimmed);
   const std::size_t colon = key.rfind(':');
   std::string_view column = key;
@@ -46,7 +50,7 @@ SortRequest OrderKey(std::string_view text) {
       largestFirst = direction == "desc";
     }
   }
-  if (std::optional<SortRequest> request = SortKey(column, largestFirst)) return *request;
+  if (std::optional<SortRequest> request = SortKey(column, largestFirst, added)) return *request;
   throw UsageError(
       Tr("--order \"{1}\": KEY is one of {2}, a --robust figure such as profit-min, "
          "or param:NAME, then :asc (the default) or :desc; keys are separated by "
@@ -66,7 +70,7 @@ bool IsFigureColumn(std::string_view column) {
          (figure == "neighbours" || figure == "min" || figure == "mean");
 }
 
-SortRequest ParseSortRequest(std::string_view value) {
+SortRequest ParseSortRequest(std::string_view value, AddedFigureNames added) {
   const std::size_t colon = value.rfind(':');
   const std::string_view direction =
       colon == std::string_view::npos ? std::string_view{} : value.substr(colon + 1);
@@ -74,17 +78,19 @@ SortRequest ParseSortRequest(std::string_view value) {
     throw UsageError(Tr("sort {1} needs a direction: COLUMN:desc or COLUMN:asc", {value}));
   }
   const std::string_view column = value.substr(0, colon);
-  if (std::optional<SortRequest> request = SortKey(column, direction == "desc")) return *request;
+  if (std::optional<SortRequest> request = SortKey(column, direction == "desc", added)) {
+    return *request;
+  }
   throw UsageError(Tr("unknown sort column {1}", {column}));
 }
 
-std::vector<SortRequest> ParseOrderKeys(std::string_view value) {
+std::vector<SortRequest> ParseOrderKeys(std::string_view value, AddedFigureNames added) {
   std::vector<SortRequest> keys;
   std::size_t start = 0;
   for (std::size_t end; (end = value.find(',', start)) != std::string_view::npos; start = end + 1) {
-    keys.push_back(OrderKey(value.substr(start, end - start)));
+    keys.push_back(OrderKey(value.substr(start, end - start), added));
   }
-  keys.push_back(OrderKey(value.substr(start)));
+  keys.push_back(OrderKey(value.substr(start), added));
   return keys;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,14 +18,18 @@ struct SortRequest {
   std::string parameter = {};  // an input's name in the ANSI code page; empty for any other key
 };
 
+// The names of the figure columns that a command adds beyond the neighbourhood figures and the
+// inputs, such as a join's "oos:profit", which its keys and conditions may name.
+using AddedFigureNames = std::span<const std::string>;
+
 // One `--sort COLUMN:desc|asc`. Raises UsageError for an unknown column or direction. Whether a
 // figure column is there to sort by is known only once the figures are.
-SortRequest ParseSortRequest(std::string_view value);
+SortRequest ParseSortRequest(std::string_view value, AddedFigureNames added = {});
 
 // The keys of one `--order KEY[:asc|:desc],KEY...`, the first the most significant, ascending
 // unless the key says otherwise; blanks may stand around each key. Raises UsageError for an
 // empty or unknown key.
-std::vector<SortRequest> ParseOrderKeys(std::string_view value);
+std::vector<SortRequest> ParseOrderKeys(std::string_view value, AddedFigureNames added = {});
 
 // Whether `column` names a neighbourhood figure: a result column's name other than index, "-",
 // and neighbours, min or mean.

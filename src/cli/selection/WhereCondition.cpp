@@ -1,5 +1,6 @@
 #include "WhereCondition.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <cli/UsageError.h>
@@ -11,8 +12,6 @@
 #include <core/Exceptions.h>
 #include <core/parameters/ParameterLines.h>
 #include <core/parameters/ParameterPair.h>
-
-#include "SortOption.h"
 
 namespace kvl::cli {
 
@@ -41,7 +40,7 @@ constexpr Operator kOperators[] = {
 
 }  // namespace
 
-WhereCondition ParseWhereCondition(std::string_view text) {
+WhereCondition ParseWhereCondition(std::string_view text, AddedFigureNames added) {
   const std::size_t at = text.find_first_of("<>=!");
   if (at == std::string_view::npos) RefuseCondition(text);
   const std::string_view rest = text.substr(at);
@@ -63,7 +62,7 @@ WhereCondition ParseWhereCondition(std::string_view text) {
     condition.parameter = std::move(parameter->name);
   } else {
     condition.column = ResultColumnNamed(condition.cell);
-    if (IsFigureColumn(condition.cell)) {
+    if (IsFigureColumn(condition.cell) || std::ranges::find(added, cell) != added.end()) {
       condition.figureColumn = condition.cell;
     } else if (condition.column == nullptr) {
       RefuseCondition(text);

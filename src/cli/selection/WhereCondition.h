@@ -7,6 +7,8 @@
 #include <core/PassTable.h>
 #include <core/ResultColumns.h>
 
+#include "SortOption.h"
+
 namespace kvl::cli {
 
 // One `--where` condition: a result column or a parameter of the pass compared with a number.
@@ -22,10 +24,10 @@ struct WhereCondition {
 };
 
 // Reads COLUMN OP NUMBER, COLUMN a result column's tab-separated name, a neighbourhood figure
-// (profit-min and the like) or param:NAME, OP one of
+// (profit-min and the like), one of `added` or param:NAME, OP one of
 // < <= > >= = !=, NUMBER as CellToFloat reads it; blanks may stand around COLUMN and NUMBER.
 // Raises UsageError showing that form.
-WhereCondition ParseWhereCondition(std::string_view text);
+WhereCondition ParseWhereCondition(std::string_view text, AddedFigureNames added = {});
 
 // The number the condition compares in one row: its column's cell read with that column's sort
 // conversion, or the value of its parameter (PassParameterValue) read with CellToFloat. Raises

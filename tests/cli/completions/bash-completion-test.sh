@@ -53,6 +53,9 @@ check_cases \
   'kvl-ridavu-cli export a.htm --dir |sub -o filenames' \
   'kvl-ridavu-cli export a.htm 3 -o |a.htm b.HTML c.set notes.txt sub -o filenames' \
   'kvl-ridavu-cli export a.htm --top |' \
+  'kvl-ridavu-cli join a.htm |a.htm b.HTML sub -o filenames' \
+  'kvl-ridavu-cli join a.htm b.HTML --all |a.htm b.HTML sub -o filenames' \
+  'kvl-ridavu-cli join a.htm b.htm --labels |' \
   'kvl-ridavu-cli show |'
 
 commands=$("$tool" --help | sed -n '/^Subcommands:/,/^$/s/^  \([a-z]*\) .*/\1/p' | sort | paste -sd' ')

@@ -17,7 +17,7 @@ complete_line() {
 
 enter_files
 check_cases \
-  'kvl-ridavu-cli |check export list map params' \
+  'kvl-ridavu-cli |check export join list map params' \
   'kvl-ridavu-cli export -|--dir --force --help --name --order --robust --skip-bad --sort --template --top --where -h -o' \
   'kvl-ridavu-cli list --format |csv json table tsv' \
   'kvl-ridavu-cli map a.htm --agg |count max mean min' \
@@ -25,6 +25,7 @@ check_cases \
   'kvl-ridavu-cli list |a.htm b.HTML sub/' \
   'kvl-ridavu-cli list --format json |a.htm b.HTML sub/' \
   'kvl-ridavu-cli list a.htm |' \
+  'kvl-ridavu-cli join a.htm b.HTML --on x |a.htm b.HTML sub/' \
   'kvl-ridavu-cli export a.htm --template |c.set sub/' \
   'kvl-ridavu-cli export a.htm --dir |sub/' \
   'kvl-ridavu-cli export a.htm 3 -o |a.htm b.HTML c.set notes.txt sub/'

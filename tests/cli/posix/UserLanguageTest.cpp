@@ -49,6 +49,8 @@ TEST(UserLanguage, MessagesAreRussianUnderARussianLocale) {
        "export: REPORT: обязательный аргумент не указан; см. 'kvl-ridavu-cli export --help'\n"},
       {{"list", "x.htm", "--format"},
        "list: --format: не указано значение FORMAT (нужно: 1); см. 'kvl-ridavu-cli list --help'\n"},
+      {{"join", DataPath("join-base.htm"), DataPath("join-oos.htm"), "--labels", "a,b,c"},
+       "--labels задаёт 3 метки для 2 отчётов.\n"},
       {{"list", "/nonexistent/report.htm"},
        "Не удаётся открыть файл \"/nonexistent/report.htm\". Нет такого файла или каталога.\n"},
   };
@@ -69,3 +71,13 @@ TEST(UserLanguage, HelpIsRussianUnderARussianLocale) {
 }
 
 }  // namespace
+
+// A join's captions are the window's, after each report's label, and its summary is Russian.
+TEST(UserLanguage, JoinSpeaksRussianUnderARussianLocale) {
+  const ToolRun run = RunToolWithLanguage(
+      {"LANG=ru_RU.UTF-8"},
+      {"join", DataPath("join-base.htm"), DataPath("join-oos.htm"), "--labels", "base,oos"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, ReadBytes(DataPath("join-base-oos-ru.txt")));
+  EXPECT_EQ(run.err, ReadBytes(DataPath("join-base-oos-summary-ru.txt")));
+}
