@@ -1,0 +1,120 @@
+#include "ComparisonChart.h"
+
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include <core/CellConvert.h>
+#include <core/Exceptions.h>
+#include <ui/parametermap/MapTexts.h>
+
+#include "ComparisonTexts.h"
+#include "JoinedReports.h"
+
+namespace kvl::ui {
+
+namespace {
+
+constexpr double kPointSize = 6;
+constexpr double kChosenPointSize = 12;
+
+std::optional<double> ProfitOf(const JoinedReports& joined, std::size_t row, std::size_t r) {
+  const core::PassText profit = joined.Field(row, r, &core::PassRecord::Profit);
+  if (profit.empty()) return std::nullopt;
+  try {
+    return static_cast<double>(core::CellToFloat(profit));
+  } catch (const core::EConvertError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+// Made with its chart: a chart set later would leave the view's own first chart behind.
+ComparisonChart::ComparisonChart(const JoinedReports& joined, QWidget* parent)
+    : QChartView(new QChart, parent) {
+  setRenderHint(QPainter::Antialiasing);
+  QChart& shown = *chart();
+  shown.legend()->setAlignment(Qt::AlignBottom);
+
+  QList<QPointF> points;
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (std::size_t row = 0; row < joined.join->RowCount(); ++row) {
+    const std::optional<double> x = ProfitOf(joined, row, 0);
+    const std::optional<double> y = ProfitOf(joined, row, 1);
+    if (!x || !y) continue;
+    points.append({*x, *y});
+    pointPasses_.push_back(joined.join->BasePass(row));
+    low = std::min({low, *x, *y});
+    high = std::max({high, *x, *y});
+  }
+  if (points.isEmpty()) low = high = 0;
+
+  diagonal_ = new QLineSeries(&shown);
+  diagonal_->setName(SameProfitSeriesName());
+  diagonal_->setPen(QPen(Qt::gray, 1, Qt::DashLine));
+  diagonal_->append({{low, low}, {high, high}});
+  shown.addSeries(diagonal_);
+
+  passes_ = new QScatterSeries(&shown);
+  passes_->setName(JoinedPassesSeriesName());
+  passes_->setColor(QColor(33, 102, 172));
+  passes_->setBorderColor(QColor(33, 102, 172));
+  passes_->setMarkerSize(kPointSize);
+  passes_->replace(points);
+  shown.addSeries(passes_);
+
+  chosen_ = new QScatterSeries(&shown);
+  chosen_->setName(ChosenPassName());
+  chosen_->setColor(QColor(215, 48, 39));
+  chosen_->setBorderColor(Qt::black);
+  chosen_->setMarkerSize(kChosenPointSize);
+  shown.addSeries(chosen_);
+
+  ShowAxes(ProfitAxisTitle(joined.labels[0]), ProfitAxisTitle(joined.labels[1]), low, high);
+  connect(passes_, &QScatterSeries::clicked, this, &ComparisonChart::PointClicked);
+}
+
+// Both axes span the same range, so that the diagonal is where the profits are equal.
+void ComparisonChart::ShowAxes(const QString& xTitle, const QString& yTitle, double low,
+                               double high) {
+  QChart& shown = *chart();
+  const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::fabs(high) * 0.05);
+  auto* xAxis = new QValueAxis;
+  auto* yAxis = new QValueAxis;
+  for (QValueAxis* axis : {xAxis, yAxis}) {
+    axis->setRange(low - margin, high + margin);
+    axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%g"));
+  }
+  xAxis->setTitleText(xTitle);
+  yAxis->setTitleText(yTitle);
+  shown.addAxis(xAxis, Qt::AlignBottom);
+  shown.addAxis(yAxis, Qt::AlignLeft);
+  for (QAbstractSeries* series : shown.series()) {
+    series->attachAxis(xAxis);
+    series->attachAxis(yAxis);
+  }
+}
+
+void ComparisonChart::Mark(std::uint32_t pass) {
+  chosen_->clear();
+  const auto at = std::find(pointPasses_.begin(), pointPasses_.end(), pass);
+  if (at == pointPasses_.end()) return;
+  chosen_->append(passes_->at(static_cast<int>(at - pointPasses_.begin())));
+}
+
+// Of points at the same place, the lowest base pass answers.
+void ComparisonChart::PointClicked(const QPointF& point) {
+  const QList<QPointF> points = passes_->points();
+  const auto at = std::find(points.begin(), points.end(), point);
+  if (at == points.end()) return;
+  emit passClicked(pointPasses_[static_cast<std::size_t>(at - points.begin())]);
+}
+
+}  // namespace kvl::ui

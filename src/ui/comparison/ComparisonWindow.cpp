@@ -1,0 +1,111 @@
+#include "ComparisonWindow.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QTableView>
+
+#include <ui/mainwindow/LoadedReport.h>
+#include <ui/messages/ErrorReport.h>
+
+#include "ComparisonChart.h"
+#include "ComparisonTexts.h"
+#include "JoinedPassesModel.h"
+#include "JoinedReports.h"
+
+namespace kvl::ui {
+
+namespace {
+
+constexpr int kInitialWidth = 1000;
+constexpr int kInitialHeight = 760;
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(const LoadedReport& base, std::unique_ptr<JoinedReports> joined,
+                                   QWidget* owner)
+    : QWidget(owner, Qt::Window), base_(base), joined_(std::move(joined)) {
+  setWindowTitle(ComparisonCaption());
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(kInitialWidth, kInitialHeight);
+  CreateControls();
+  BindEvents();
+  MarkChosenPass();
+}
+
+// The views go before the comparison they show.
+ComparisonWindow::~ComparisonWindow() {
+  delete Table;
+  delete Chart;
+  delete Passes;
+}
+
+void ComparisonWindow::CreateControls() {
+  Summary = new QLabel(SummaryText(*joined_), this);
+  Summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  Summary->setWordWrap(true);
+
+  Chart = new ComparisonChart(*joined_, this);
+  Passes = new JoinedPassesModel(*joined_, this);
+  Table = new QTableView(this);
+  Table->setModel(Passes);
+  Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Table->setSelectionMode(QAbstractItemView::SingleSelection);
+  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table->verticalHeader()->hide();
+  // Every row is as high as the first: the view need not measure 120000 of them.
+  Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  Table->horizontalHeader()->setSortIndicatorShown(false);
+  Table->setSortingEnabled(true);
+
+  auto* views = new QSplitter(Qt::Vertical, this);
+  views->addWidget(Chart);
+  views->addWidget(Table);
+  views->setStretchFactor(0, 3);
+  views->setStretchFactor(1, 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Summary);
+  layout->addWidget(views, 1);
+}
+
+void ComparisonWindow::BindEvents() {
+  connect(Chart, &ComparisonChart::passClicked, this, &ComparisonWindow::passClicked);
+  // A click on the current row chooses its pass again, as a click in the main list does: after an
+  // export has emptied the panel, say. A click on another row chooses it twice, to the same end.
+  connect(Table, &QTableView::clicked, this,
+          [this](const QModelIndex& index) { RowChosen(index.row()); });
+  connect(Table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (!marking_ && current.isValid()) RowChosen(current.row());
+          });
+  connect(&base_, &LoadedReport::passChosen, this,
+          [this] { GuardEvent([this] { MarkChosenPass(); }); });
+  // The base's passes are gone with its load.
+  connect(&base_, &LoadedReport::loaded, this, [this] {
+    Table->setModel(nullptr);
+    close();
+  });
+}
+
+void ComparisonWindow::RowChosen(int row) {
+  emit passClicked(Passes->BasePassAt(row));
+}
+
+void ComparisonWindow::MarkChosenPass() {
+  const std::optional<core::PassNumber> chosen = base_.ChosenPass();
+  const auto pass = static_cast<std::uint32_t>(chosen ? chosen->value : 0);
+  Chart->Mark(pass);
+  marking_ = true;
+  const std::optional<int> row = Passes->RowOf(pass);
+  if (row) {
+    Table->setCurrentIndex(Passes->index(*row, 0));
+  } else {
+    Table->clearSelection();
+  }
+  marking_ = false;
+}
+
+}  // namespace kvl::ui

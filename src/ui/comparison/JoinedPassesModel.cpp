@@ -1,0 +1,143 @@
+#include "JoinedPassesModel.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include <core/CellConvert.h>
+#include <core/Exceptions.h>
+#include <ui/encoding/AnsiText.h>
+
+#include "ComparisonTexts.h"
+#include "JoinedReports.h"
+
+namespace kvl::ui {
+
+namespace {
+
+enum Column {
+  kBasePass,
+  kBaseProfit,
+  kOtherProfit,
+  kBaseDrawdown,
+  kOtherDrawdown,
+  kBaseTrades,
+  kOtherTrades,
+  kProfitWorst,
+  kEfficiency,
+  kColumns
+};
+
+// A cell's number, none for an empty cell or one that is no number.
+std::optional<long double> NumberOf(std::string_view cell) {
+  if (cell.empty()) return std::nullopt;
+  try {
+    return core::CellToFloat(cell);
+  } catch (const core::EConvertError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+JoinedPassesModel::JoinedPassesModel(const JoinedReports& joined, QObject* parent)
+    : QAbstractTableModel(parent),
+      joined_(joined),
+      captions_(JoinedColumnCaptions(joined.labels)),
+      joinRows_(joined.join->RowCount()),
+      shownAt_(joinRows_.size()) {
+  std::iota(joinRows_.begin(), joinRows_.end(), 0U);
+  std::iota(shownAt_.begin(), shownAt_.end(), 0U);
+}
+
+int JoinedPassesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(joinRows_.size());
+}
+
+int JoinedPassesModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns;
+}
+
+std::string_view JoinedPassesModel::Cell(std::size_t joinRow, int column) const {
+  using core::PassRecord;
+  switch (column) {
+    case kBaseProfit:
+    case kOtherProfit:
+      return joined_.Field(joinRow, column - kBaseProfit, &PassRecord::Profit);
+    case kBaseDrawdown:
+    case kOtherDrawdown:
+      return joined_.Field(joinRow, column - kBaseDrawdown, &PassRecord::DrawdownPercent);
+    case kBaseTrades:
+    case kOtherTrades:
+      return joined_.Field(joinRow, column - kBaseTrades, &PassRecord::Trades);
+    case kProfitWorst:
+      return joined_.figures->ProfitWorst(joinRow);
+    case kEfficiency:
+      return joined_.figures->Efficiency(joinRow, 1);
+    default:
+      return {};
+  }
+}
+
+QVariant JoinedPassesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole) return {};
+  const std::size_t joinRow = joinRows_[static_cast<std::size_t>(index.row())];
+  if (index.column() == kBasePass) return QString::number(joined_.join->BasePass(joinRow));
+  return AnsiToQString(Cell(joinRow, index.column()));
+}
+
+QVariant JoinedPassesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+  if (role == Qt::DisplayRole) return captions_[section];
+  // Figures are looked at best first; passes in their own order.
+  if (role == Qt::InitialSortOrderRole) {
+    return section == kBasePass ? Qt::AscendingOrder : Qt::DescendingOrder;
+  }
+  return {};
+}
+
+void JoinedPassesModel::sort(int column, Qt::SortOrder order) {
+  if (column < 0 || column >= kColumns) return;
+  std::vector<std::optional<long double>> numbers(joinRows_.size());
+  for (std::size_t row = 0; row < numbers.size(); ++row) {
+    numbers[row] = column == kBasePass ? std::optional<long double>(joined_.join->BasePass(row))
+                                       : NumberOf(Cell(row, column));
+  }
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  std::vector<std::uint32_t> rowsBefore(before.size());
+  for (qsizetype i = 0; i < before.size(); ++i) {
+    rowsBefore[static_cast<std::size_t>(i)] = joinRows_[static_cast<std::size_t>(before[i].row())];
+  }
+  // Join rows stand in base pass order, so a stable sort of them leaves equal numbers so.
+  std::iota(joinRows_.begin(), joinRows_.end(), 0U);
+  std::stable_sort(joinRows_.begin(), joinRows_.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const std::optional<long double>& x = numbers[a];
+    const std::optional<long double>& y = numbers[b];
+    if (!x || !y) return x.has_value() && !y.has_value();
+    return order == Qt::AscendingOrder ? *x < *y : *x > *y;
+  });
+  for (std::size_t row = 0; row < joinRows_.size(); ++row) {
+    shownAt_[joinRows_[row]] = static_cast<std::uint32_t>(row);
+  }
+  QModelIndexList after;
+  for (qsizetype i = 0; i < before.size(); ++i) {
+    after.append(index(static_cast<int>(shownAt_[rowsBefore[static_cast<std::size_t>(i)]]),
+                       before[i].column()));
+  }
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::uint32_t JoinedPassesModel::BasePassAt(int row) const {
+  return joined_.join->BasePass(joinRows_.at(static_cast<std::size_t>(row)));
+}
+
+std::optional<int> JoinedPassesModel::RowOf(std::uint32_t pass) const {
+  const std::optional<std::size_t> joinRow = joined_.join->RowOfBasePass(pass);
+  if (!joinRow) return std::nullopt;
+  return static_cast<int>(shownAt_[*joinRow]);
+}
+
+}  // namespace kvl::ui

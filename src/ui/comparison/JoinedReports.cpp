@@ -1,0 +1,72 @@
+#include "JoinedReports.h"
+
+#include <QFileInfo>
+
+#include <core/ReportFile.h>
+#include <core/ReportLoader.h>
+#include <core/join/TestedPeriod.h>
+#include <ui/encoding/NativePath.h>
+#include <ui/mainwindow/LoadedReport.h>
+#include <ui/messages/UserTexts.h>
+
+#include "ComparisonTexts.h"
+
+namespace kvl::ui {
+
+namespace {
+
+QString LabelOf(const QString& path) {
+  return QFileInfo(path).completeBaseName();
+}
+
+core::ReportFile ReadOther(const QString& path) {
+  try {
+    return core::ReadReportFile(NativePath(path));
+  } catch (const core::EFOpenError& failure) {
+    throw ComparisonRefused(OtherReportUnreadableText(path, failure.Message()).toStdString());
+  }
+}
+
+// The base's period is only needed for the efficiency: a base file gone since its load leaves the
+// efficiency empty, and the comparison stands.
+std::optional<core::TestedPeriod> BasePeriod(const QString& path) {
+  try {
+    return core::ReadTestedPeriod(core::ReadReportFile(NativePath(path)));
+  } catch (const core::EFOpenError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+core::PassText JoinedReports::Field(std::size_t row, std::size_t r,
+                                    core::PassText core::PassRecord::*field) const {
+  const std::uint32_t pass = join->PassOf(row, r);
+  if (pass == 0) return {};
+  return (*reports[r].table)[core::SlotOf(core::PassNumber{pass})].*field;
+}
+
+std::unique_ptr<JoinedReports> JoinWithReport(const LoadedReport& base, const QString& otherPath) {
+  auto joined = std::make_unique<JoinedReports>();
+  joined->labels = {LabelOf(base.Path()), LabelOf(otherPath)};
+
+  core::ReportFile otherFile = ReadOther(otherPath);
+  std::optional<core::TestedPeriod> otherPeriod = core::ReadTestedPeriod(otherFile);
+  const int n = core::LoadReport(std::move(otherFile), joined->otherPasses);
+  if (n == 0) throw ComparisonRefused(NotAReportText(otherPath).toStdString());
+
+  joined->reports[0] = {&base.Passes(), static_cast<std::size_t>(base.Count()),
+                        BasePeriod(base.Path())};
+  joined->reports[1] = {&joined->otherPasses, static_cast<std::size_t>(n), otherPeriod};
+  joined->join.emplace(core::ReportJoin::Inputs(joined->reports, core::JoinRules{}));
+  if (!joined->join->CanMatch()) {
+    throw ComparisonRefused(
+        NoSharedInputText(joined->labels, joined->join->InputsOf(1)).toStdString());
+  }
+  joined->join->Match();
+  joined->figures.emplace(*joined->join, joined->reports);
+  joined->bearOut = core::BearOut(*joined->join, joined->reports, 1);
+  return joined;
+}
+
+}  // namespace kvl::ui
