@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ReportJoin.h"
 
@@ -25,6 +28,17 @@ class JoinFigures {
   // base's profit is not above 0, a period is missing, a pass is missing or a profit does not
   // convert.
   std::string_view Efficiency(std::size_t row, std::size_t r) const noexcept;
+
+ private:
+  static constexpr std::uint16_t kNoWorst = 0xFFFF;
+
+  const ReportJoin& join_;
+  std::span<const ComparedReport> reports_;
+  std::vector<std::uint16_t> worstReport_;  // per row: the report of the lowest profit
+  // The efficiencies of every row, reports 1 to ReportCount()-1 in turn, one after another:
+  // efficiency k ends at efficiencyEnds_[k] and begins where the one before ends.
+  std::string efficiencies_;
+  std::vector<std::uint32_t> efficiencyEnds_;
 };
 
 // How reports[r], r >= 1, bears out the base, over the rows where both have a pass whose profit

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <core/PassTable.h>
+#include <core/parametermap/ParameterSpace.h>
 
 #include "TestedPeriod.h"
 
@@ -44,7 +45,8 @@ struct PairInputs {
 struct ComparedCounts {
   std::size_t passes = 0;     // the report's passes
   std::size_t leftOut = 0;    // left out of its parameter space, so of the join
-  std::size_t repeated = 0;   // passes whose inputs a lower pass of the report already has
+  std::size_t repeated = 0;   // passes whose inputs a lower pass of the report already has: of
+                              // the base, all its inputs; of another report, those counted
   std::size_t unmatched = 0;  // of the other reports: passes that match no base pass; of the
                               // base: base passes without a match in at least one report
 };
@@ -79,6 +81,14 @@ class ReportJoin {
   std::optional<std::size_t> RowOfBasePass(std::uint32_t pass) const noexcept;
 
   const ComparedCounts& CountsOf(std::size_t r) const;
+
+ private:
+  std::vector<ParameterSpace> spaces_;
+  std::vector<PairInputs> pairs_;  // of reports 1 to ReportCount()-1
+  std::vector<ComparedCounts> counts_;
+  bool all_ = false;
+  // ReportCount() passes per row.
+  std::vector<std::uint32_t> rows_;
 };
 
 }  // namespace kvl::core
