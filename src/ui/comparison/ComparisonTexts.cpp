@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cmath>
 
+#include <core/ErrorText.h>
 #include <core/join/TestedPeriod.h>
 #include <ui/encoding/AnsiText.h>
 #include <ui/messages/UserTexts.h>
@@ -48,7 +49,7 @@ QString ComparisonCaption() {
 
 QString OtherReportUnreadableText(const QString& path, const std::string& reason) {
   return QStringLiteral(u"Не удалось прочитать отчёт «%1».\n%2")
-      .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
+      .arg(QDir::toNativeSeparators(path), QString::fromStdString(core::ErrorBoxText(reason)));
 }
 
 QString NoSharedInputText(const std::array<QString, 2>& labels, const core::PairInputs& inputs) {

@@ -57,7 +57,8 @@ void ComparisonWindow::CreateControls() {
   // Every row is as high as the first: the view need not measure 120000 of them.
   Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  Table->horizontalHeader()->setSortIndicatorShown(false);
+  // The rows come in base pass order.
+  Table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
   Table->setSortingEnabled(true);
 
   auto* views = new QSplitter(Qt::Vertical, this);
