@@ -33,15 +33,17 @@ QString ExpectedText(const char* name) {
   return QString::fromUtf8(file.readAll());
 }
 
-// The table as tab-separated lines, its captions first, in the order its rows stand.
+// The table as tab-separated lines, its captions first (their lines joined by blanks), in the order
+// its rows stand.
 QString TableText(const QTableView& table) {
   const QAbstractItemModel& model = *table.model();
   QString text;
   for (int row = -1; row < model.rowCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < model.columnCount(); ++column) {
-      cells.append(row < 0 ? model.headerData(column, Qt::Horizontal).toString()
-                           : model.data(model.index(row, column)).toString());
+      cells.append(row < 0
+                       ? model.headerData(column, Qt::Horizontal).toString().replace(u'\n', u' ')
+                       : model.data(model.index(row, column)).toString());
     }
     text += cells.join(u'\t') + u'\n';
   }

@@ -99,14 +99,15 @@ QString SummaryText(const JoinedReports& joined) {
 
 QStringList JoinedColumnCaptions(const std::array<QString, 2>& labels) {
   const auto& [base, other] = labels;
+  // The report's label on a line of its own keeps the columns narrow.
   return {QStringLiteral(u"Проход"),
-          QStringLiteral(u"Прибыль, %1").arg(base),
-          QStringLiteral(u"Прибыль, %1").arg(other),
-          QStringLiteral(u"Просадка %, %1").arg(base),
-          QStringLiteral(u"Просадка %, %1").arg(other),
-          QStringLiteral(u"Сделок, %1").arg(base),
-          QStringLiteral(u"Сделок, %1").arg(other),
-          QStringLiteral(u"Худшая прибыль"),
+          QStringLiteral(u"Прибыль\n%1").arg(base),
+          QStringLiteral(u"Прибыль\n%1").arg(other),
+          QStringLiteral(u"Просадка %\n%1").arg(base),
+          QStringLiteral(u"Просадка %\n%1").arg(other),
+          QStringLiteral(u"Сделок\n%1").arg(base),
+          QStringLiteral(u"Сделок\n%1").arg(other),
+          QStringLiteral(u"Худшая\nприбыль"),
           QStringLiteral(u"Эффективность")};
 }
 

@@ -20,6 +20,9 @@ namespace {
 
 constexpr int kInitialWidth = 1000;
 constexpr int kInitialHeight = 760;
+constexpr int kChartHeight = 420;
+constexpr int kTableHeight = 240;
+constexpr int kRowPadding = 6;
 
 }  // namespace
 
@@ -54,8 +57,9 @@ void ComparisonWindow::CreateControls() {
   Table->setSelectionMode(QAbstractItemView::SingleSelection);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->verticalHeader()->hide();
-  // Every row is as high as the first: the view need not measure 120000 of them.
+  // Every row is one line high: the view need not measure 120000 of them.
   Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + kRowPadding);
   Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   // The rows come in base pass order.
   Table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
@@ -64,8 +68,7 @@ void ComparisonWindow::CreateControls() {
   auto* views = new QSplitter(Qt::Vertical, this);
   views->addWidget(Chart);
   views->addWidget(Table);
-  views->setStretchFactor(0, 3);
-  views->setStretchFactor(1, 2);
+  views->setSizes({kChartHeight, kTableHeight});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Summary);
