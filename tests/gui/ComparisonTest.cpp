@@ -119,6 +119,31 @@ class ComparisonTest : public WindowTest {
     QCOMPARE(window_->OpenDialog().Proposed().size(), 2);
   }
 
+  // The pass chosen keeps its own place, and a point chooses the pass it stands for.
+  void manyPassesShowOnePointPerCellOfThePlot() {
+    MainWindow& form = window_->Form();
+    const int passes = ComparisonChart::kMostPoints + 1000;
+    std::vector<std::vector<std::string>> figures;
+    for (int k = 1; k <= passes; ++k)
+      figures.push_back({std::to_string(k), "1", "1", "1", "1", "1"});
+    const QString report = window_->WriteReport("many.htm", NumberedPasses(figures));
+    window_->LoadThroughButton(report);
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 1499);
+    window_->OpenDialog().Confirm(report);
+    QVERIFY(ChooseListMenuItem(form, 0, CompareMenuText()));
+    ComparisonWindow& shown = *form.Comparison();
+    QCOMPARE(shown.Passes->rowCount(), passes);
+    const QList<QPointF> points = shown.Chart->Passes()->points();
+    QCOMPARE(points.size(), ComparisonChart::kThinningCells);
+    for (const QPointF& point : points) QCOMPARE(point.x(), point.y());
+    QCOMPARE(shown.Chart->chart()->title(), ThinnedPointsText(ComparisonChart::kThinningCells));
+    QCOMPARE(shown.Chart->Chosen()->points(), QList<QPointF>{QPointF(1500, 1500)});
+
+    ClickPoint(*shown.Chart, *shown.Chart->Passes(), points[1]);
+    QCOMPARE(form.Report().ChosenPass(), PassNumber{static_cast<std::size_t>(points[1].x())});
+    QCOMPARE(shown.Chart->Chosen()->points(), QList<QPointF>{points[1]});
+  }
+
   void aSecondComparisonReplacesTheFirst() {
     QPointer<ComparisonWindow> first = &Compared();
     ComparisonWindow& second = Compared();

@@ -41,19 +41,18 @@ ComparisonChart::ComparisonChart(const JoinedReports& joined, QWidget* parent)
   QChart& shown = *chart();
   shown.legend()->setAlignment(Qt::AlignBottom);
 
-  QList<QPointF> points;
   double low = std::numeric_limits<double>::infinity();
   double high = -low;
   for (std::size_t row = 0; row < joined.join->RowCount(); ++row) {
     const std::optional<double> x = ProfitOf(joined, row, 0);
     const std::optional<double> y = ProfitOf(joined, row, 1);
     if (!x || !y) continue;
-    points.append({*x, *y});
-    pointPasses_.push_back(joined.join->BasePass(row));
+    places_.append({*x, *y});
+    placedPasses_.push_back(joined.join->BasePass(row));
     low = std::min({low, *x, *y});
     high = std::max({high, *x, *y});
   }
-  if (points.isEmpty()) low = high = 0;
+  if (places_.isEmpty()) low = high = 0;
 
   diagonal_ = new QLineSeries(&shown);
   diagonal_->setName(SameProfitSeriesName());
@@ -66,7 +65,7 @@ ComparisonChart::ComparisonChart(const JoinedReports& joined, QWidget* parent)
   passes_->setColor(QColor(33, 102, 172));
   passes_->setBorderColor(QColor(33, 102, 172));
   passes_->setMarkerSize(kPointSize);
-  passes_->replace(points);
+  passes_->replace(ShownPoints(low, high));
   shown.addSeries(passes_);
 
   chosen_ = new QScatterSeries(&shown);
@@ -102,11 +101,37 @@ void ComparisonChart::ShowAxes(const QString& xTitle, const QString& yTitle, dou
   }
 }
 
+QList<QPointF> ComparisonChart::ShownPoints(double low, double high) {
+  if (places_.size() <= kMostPoints) {
+    pointPasses_ = placedPasses_;
+    return places_;
+  }
+  chart()->setTitle(ThinnedPointsText(kThinningCells));
+  const double cellSize = (high - low) / kThinningCells;
+  // Equal profits everywhere make one cell.
+  auto cellOf = [&](double profit) {
+    if (!(cellSize > 0)) return 0;
+    return std::clamp(static_cast<int>((profit - low) / cellSize), 0, kThinningCells - 1);
+  };
+  std::vector<bool> taken(kThinningCells * kThinningCells, false);
+  QList<QPointF> shown;
+  for (qsizetype i = 0; i < places_.size(); ++i) {
+    const QPointF& place = places_[i];
+    const auto cell =
+        static_cast<std::size_t>(cellOf(place.y()) * kThinningCells + cellOf(place.x()));
+    if (taken[cell]) continue;
+    taken[cell] = true;
+    shown.append(place);
+    pointPasses_.push_back(placedPasses_[static_cast<std::size_t>(i)]);
+  }
+  return shown;
+}
+
 void ComparisonChart::Mark(std::uint32_t pass) {
   chosen_->clear();
-  const auto at = std::find(pointPasses_.begin(), pointPasses_.end(), pass);
-  if (at == pointPasses_.end()) return;
-  chosen_->append(passes_->at(static_cast<int>(at - pointPasses_.begin())));
+  const auto at = std::lower_bound(placedPasses_.begin(), placedPasses_.end(), pass);
+  if (at == placedPasses_.end() || *at != pass) return;
+  chosen_->append(places_[at - placedPasses_.begin()]);
 }
 
 // Of points at the same place, the lowest base pass answers.

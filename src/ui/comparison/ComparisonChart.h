@@ -13,10 +13,16 @@ struct JoinedReports;
 
 // The joined passes as points, the base's profit across and the other report's up, over the
 // diagonal where both are equal, with the chosen pass marked. A click on a point tells its pass.
+// Qt Charts gives every point an item of its own and takes ever longer per point as they grow, so
+// beyond kMostPoints passes the plot is cut into kThinningCells × kThinningCells cells and each
+// cell shows one point: its lowest pass, where that pass stands.
 class ComparisonChart : public QChartView {
   Q_OBJECT
 
  public:
+  static constexpr int kMostPoints = 2000;
+  static constexpr int kThinningCells = 40;
+
   ComparisonChart(const JoinedReports& joined, QWidget* parent);
 
   // Marks base pass `pass`; a pass without a point marks none.
@@ -31,12 +37,17 @@ class ComparisonChart : public QChartView {
 
  private:
   void ShowAxes(const QString& xTitle, const QString& yTitle, double low, double high);
+  // The points shown: every pass's, or one per cell.
+  QList<QPointF> ShownPoints(double low, double high);
   void PointClicked(const QPointF& point);
 
   QScatterSeries* passes_;
   QLineSeries* diagonal_;
   QScatterSeries* chosen_;
-  // The base pass of each point, in the order of the points.
+  // Every joined pass whose profits are numbers, in pass order, and where it stands.
+  std::vector<std::uint32_t> placedPasses_;
+  QList<QPointF> places_;
+  // The base pass of each point shown, in the order of the points.
   std::vector<std::uint32_t> pointPasses_;
 };
 

@@ -123,4 +123,9 @@ QString SameProfitSeriesName() {
   return QStringLiteral(u"одинаковая прибыль");
 }
 
+QString ThinnedPointsText(int cells) {
+  return QStringLiteral(u"Проходов много: поле разбито на %1 × %1 клеток, в каждой одна точка")
+      .arg(cells);
+}
+
 }  // namespace kvl::ui

@@ -35,5 +35,7 @@ QStringList JoinedColumnCaptions(const std::array<QString, 2>& labels);
 QString ProfitAxisTitle(const QString& label);
 QString JoinedPassesSeriesName();
 QString SameProfitSeriesName();
+// The chart's title when it shows one point for the passes of each of `cells` × `cells` cells.
+QString ThinnedPointsText(int cells);
 
 }  // namespace kvl::ui

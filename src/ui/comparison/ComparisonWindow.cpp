@@ -18,11 +18,23 @@ namespace kvl::ui {
 
 namespace {
 
-constexpr int kInitialWidth = 1000;
+constexpr int kInitialWidth = 1080;
 constexpr int kInitialHeight = 760;
 constexpr int kChartHeight = 420;
 constexpr int kTableHeight = 240;
 constexpr int kRowPadding = 6;
+constexpr int kCellPadding = 12;
+
+// Each column as wide as its caption or a figure of eight digits, whichever is wider: measuring
+// the cells of a large report would take longer than the rest of the window.
+void FitColumns(QTableView& table) {
+  const int figureWidth =
+      table.fontMetrics().horizontalAdvance(QStringLiteral("-00000000.00")) + kCellPadding;
+  QHeaderView& header = *table.horizontalHeader();
+  for (int column = 0; column < header.count(); ++column) {
+    header.resizeSection(column, std::max(figureWidth, header.sectionSizeHint(column)));
+  }
+}
 
 }  // namespace
 
@@ -60,7 +72,7 @@ void ComparisonWindow::CreateControls() {
   // Every row is one line high: the view need not measure 120000 of them.
   Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + kRowPadding);
-  Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  FitColumns(*Table);
   // The rows come in base pass order.
   Table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
   Table->setSortingEnabled(true);

@@ -98,7 +98,10 @@ QVariant JoinedPassesModel::headerData(int section, Qt::Orientation orientation,
 }
 
 void JoinedPassesModel::sort(int column, Qt::SortOrder order) {
-  if (column < 0 || column >= kColumns) return;
+  // The view asks for the order the rows already stand in when sorting is turned on.
+  if (column < 0 || column >= kColumns || (column == sortedColumn_ && order == sortedOrder_)) {
+    return;
+  }
   std::vector<std::optional<long double>> numbers(joinRows_.size());
   for (std::size_t row = 0; row < numbers.size(); ++row) {
     numbers[row] = column == kBasePass ? std::optional<long double>(joined_.join->BasePass(row))
@@ -127,6 +130,8 @@ void JoinedPassesModel::sort(int column, Qt::SortOrder order) {
                        before[i].column()));
   }
   changePersistentIndexList(before, after);
+  sortedColumn_ = column;
+  sortedOrder_ = order;
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

@@ -41,6 +41,9 @@ class JoinedPassesModel : public QAbstractTableModel {
   // The join's row shown in each row, and the row of each join row.
   std::vector<std::uint32_t> joinRows_;
   std::vector<std::uint32_t> shownAt_;
+  // The order the rows stand in: by base pass, smallest first, until a sort.
+  int sortedColumn_ = 0;
+  Qt::SortOrder sortedOrder_ = Qt::AscendingOrder;
 };
 
 }  // namespace kvl::ui

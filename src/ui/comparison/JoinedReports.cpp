@@ -1,5 +1,6 @@
 #include "JoinedReports.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <core/ReportFile.h>
@@ -27,14 +28,18 @@ core::ReportFile ReadOther(const QString& path) {
   }
 }
 
+// The period stands in the report's head, a few kilobytes long: the rest of a large report need
+// not be read again.
+constexpr qint64 kHeadBytes = 64 * 1024;
+
 // The base's period is only needed for the efficiency: a base file gone since its load leaves the
 // efficiency empty, and the comparison stands.
 std::optional<core::TestedPeriod> BasePeriod(const QString& path) {
-  try {
-    return core::ReadTestedPeriod(core::ReadReportFile(NativePath(path)));
-  } catch (const core::EFOpenError&) {
-    return std::nullopt;
-  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray head = file.read(kHeadBytes);
+  return core::ReadTestedPeriod(core::ReportFileOfBytes(
+      std::string_view(head.constData(), static_cast<std::size_t>(head.size()))));
 }
 
 }  // namespace

@@ -42,9 +42,9 @@ struct JoinedReports {
                        core::PassText core::PassRecord::*field) const;
 };
 
-// Reads the report at `otherPath` and joins it with the loaded `base`, whose file is read again
-// for its tested period. Raises ComparisonRefused when the other file cannot be read or holds no
-// results, or when the reports share no input; std::bad_alloc without memory.
+// Reads the report at `otherPath` and joins it with the loaded `base`, whose file's head is read
+// again for its tested period. Raises ComparisonRefused when the other file cannot be read or holds
+// no results, or when the reports share no input; std::bad_alloc without memory.
 std::unique_ptr<JoinedReports> JoinWithReport(const LoadedReport& base, const QString& otherPath);
 
 }  // namespace kvl::ui
