@@ -144,6 +144,29 @@ class ComparisonTest : public WindowTest {
     QCOMPARE(shown.Chart->Chosen()->points(), QList<QPointF>{points[1]});
   }
 
+  // The same report on both sides: every pass matches itself, but the one whose inputs do not
+  // read and the one that repeats another's are left out, and the summary says so.
+  void passesLeftOutOfTheJoinAreCounted() {
+    MainWindow& form = window_->Form();
+    std::vector<GeneratedPass> passes = NumberedPasses({{"1.00", "1", "1", "1", "1", "1"},
+                                                        {"2.00", "1", "1", "1", "1", "1"},
+                                                        {"3.00", "1", "1", "1", "1", "1"},
+                                                        {"4.00", "1", "1", "1", "1", "1"}});
+    passes[2].title = "broken";
+    passes[3].title = passes[0].title;
+    const QString report = window_->WriteReport("odd.htm", passes);
+    window_->LoadThroughButton(report);
+    window_->OpenDialog().Confirm(report);
+    QVERIFY(ChooseListMenuItem(form, 0, CompareMenuText()));
+    ComparisonWindow& shown = *form.Comparison();
+    QCOMPARE(PassColumn(*shown.Table), (QList<int>{1, 2}));
+    QVERIFY2(shown.Summary->text().contains(QStringLiteral(
+                 u"Не сопоставлялись: проходы с нечитаемыми параметрами — 1 в «odd», "
+                 u"1 в «odd»; повторы входов уже встреченного прохода — 1 в «odd», 1 "
+                 u"в «odd».")),
+             qPrintable(shown.Summary->text()));
+  }
+
   void aSecondComparisonReplacesTheFirst() {
     QPointer<ComparisonWindow> first = &Compared();
     ComparisonWindow& second = Compared();

@@ -77,6 +77,15 @@ QString SummaryText(const JoinedReports& joined) {
   lines.append(QStringLiteral(u"Без пары: %1 в «%2», %3 в «%4».")
                    .arg(QString::number(baseCounts.unmatched), base,
                         QString::number(otherCounts.unmatched), other));
+  if (baseCounts.leftOut + otherCounts.leftOut + baseCounts.repeated + otherCounts.repeated > 0) {
+    lines.append(
+        QStringLiteral(u"Не сопоставлялись: проходы с нечитаемыми параметрами — %1 в «%2», "
+                       u"%3 в «%4»; повторы входов уже встреченного прохода — %5 в «%2», "
+                       u"%6 в «%4».")
+            .arg(QString::number(baseCounts.leftOut), base, QString::number(otherCounts.leftOut),
+                 other, QString::number(baseCounts.repeated),
+                 QString::number(otherCounts.repeated)));
+  }
   lines.append(inputs.ignored.empty()
                    ? QStringLiteral(u"Учтены все входные параметры.")
                    : QStringLiteral(u"Не учтены параметры только одного отчёта: %1.")

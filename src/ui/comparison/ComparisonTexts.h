@@ -24,8 +24,9 @@ QString OtherReportUnreadableText(const QString& path, const std::string& reason
 QString NoSharedInputText(const std::array<QString, 2>& labels, const core::PairInputs& inputs);
 
 // What the comparison found, one finding a line: the reports and their periods, the joined
-// passes, the passes without a match, the inputs ignored, the rank correlation of the profits and
-// how much of the base's best tenth stays profitable.
+// passes, the passes without a match, those left out of the join where there are any, the inputs
+// ignored, the rank correlation of the profits and how much of the base's best tenth stays
+// profitable.
 QString SummaryText(const JoinedReports& joined);
 
 // The captions of the joined passes' table, in the order of its columns.

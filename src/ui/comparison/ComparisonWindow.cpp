@@ -101,6 +101,7 @@ void ComparisonWindow::BindEvents() {
           [this] { GuardEvent([this] { MarkChosenPass(); }); });
   // The base's passes are gone with its load.
   connect(&base_, &LoadedReport::loaded, this, [this] {
+    disconnect(&base_, nullptr, this, nullptr);
     Table->setModel(nullptr);
     close();
   });
