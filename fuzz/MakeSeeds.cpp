@@ -83,6 +83,26 @@ void WriteConditionSeeds(const fs::path& folder, const PassTable& table, std::si
   });
 }
 
+// The report's head up to its first line with "align=right>", where the period is looked for, as
+// it is and, from a report without a byte-order mark, as UTF-16 of both byte orders.
+void WritePeriodSeeds(const fs::path& folder, const std::string& report) {
+  std::ifstream in(report, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::size_t table = bytes.find("align=right>");
+  const std::string head = bytes.substr(0, bytes.find('\n', table));
+  WriteSeed(folder, head);
+  if (ReportFileOfBytes(head).encoding != ReportFile::Encoding::Ansi) return;
+  for (const bool littleEndian : {true, false}) {
+    std::string utf16 = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : AnsiToUtf16(head)) {
+      const auto low = static_cast<char>(unit & 0xFF);
+      const auto high = static_cast<char>(unit >> 8);
+      utf16 += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    WriteSeed(folder, utf16);
+  }
+}
+
 void WritePassSeeds(const fs::path& out, const std::string& report) {
   PassTable table;
   const auto n = static_cast<std::size_t>(LoadReport(report, table));
@@ -130,6 +150,7 @@ int main(int argc, char** argv) {
     WriteSeed(out / "load_report_fuzzer",
               std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     WriteLineSeeds(out / "parse_row_fuzzer", report);
+    WritePeriodSeeds(out / "tested_period_fuzzer", report);
     WritePassSeeds(out, report);
   }
   return 0;

@@ -1,6 +1,7 @@
 #include "InputKeys.h"
 
 #include <cmath>
+#include <optional>
 
 #include <core/CellConvert.h>
 #include <core/Exceptions.h>
@@ -32,8 +33,7 @@ std::vector<std::uint32_t> InputValueNumbers::Number(const MapParameter& paramet
   return numbers;
 }
 
-InputField FieldOf(const ParameterSpace& space, std::string_view name,
-                   InputValueNumbers& numbers) {
+InputField FieldOf(const ParameterSpace& space, std::string_view name, InputValueNumbers& numbers) {
   InputField field;
   if (const std::optional<std::size_t> dimension = space.OptimizedNamed(name)) {
     field.dimension = *dimension;

@@ -25,10 +25,11 @@ class InputValueNumbers {
 
 // Where one input of a report's passes is read: its value number in every pass of the space.
 struct InputField {
-  std::vector<std::uint32_t> numberOfValue;   // per value index of the report's parameter
-  std::size_t dimension = kConstantInput;     // in Coordinates(), or kConstantInput
+  std::vector<std::uint32_t> numberOfValue;  // per value index of the report's parameter
+  std::size_t dimension = kConstantInput;    // in Coordinates(), or kConstantInput
   static constexpr std::size_t kConstantInput = static_cast<std::size_t>(-1);
 
+  bool Constant() const noexcept { return dimension == kConstantInput; }
   std::uint32_t Of(std::span<const std::uint32_t> coordinates) const noexcept {
     return numberOfValue[dimension == kConstantInput ? 0 : coordinates[dimension]];
   }
@@ -39,8 +40,7 @@ struct InputField {
 using InputFields = std::vector<InputField>;
 
 // The field of the input called `name` in `space`, numbered by `numbers`; the space must have it.
-InputField FieldOf(const ParameterSpace& space, std::string_view name,
-                   InputValueNumbers& numbers);
+InputField FieldOf(const ParameterSpace& space, std::string_view name, InputValueNumbers& numbers);
 
 std::uint64_t HashOfInputs(const InputFields& fields, std::span<const std::uint32_t> coordinates);
 bool SameInputs(const InputFields& fields, std::span<const std::uint32_t> coordinates,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "HugeVector.h"
 #include "ReportJoin.h"
 
 namespace kvl::core {
@@ -34,11 +35,11 @@ class JoinFigures {
 
   const ReportJoin& join_;
   std::span<const ComparedReport> reports_;
-  std::vector<std::uint16_t> worstReport_;  // per row: the report of the lowest profit
+  HugeVector<std::uint16_t> worstReport_;  // per row: the report of the lowest profit
   // The efficiencies of every row, reports 1 to ReportCount()-1 in turn, one after another:
   // efficiency k ends at efficiencyEnds_[k] and begins where the one before ends.
-  std::string efficiencies_;
-  std::vector<std::uint32_t> efficiencyEnds_;
+  HugeVector<char> efficiencies_;
+  HugeVector<std::uint32_t> efficiencyEnds_;
 };
 
 // How reports[r], r >= 1, bears out the base, over the rows where both have a pass whose profit
@@ -54,7 +55,6 @@ struct OutOfSample {
   std::size_t bestTenthProfitable = 0;
 };
 
-OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports,
-                    std::size_t r);
+OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports, std::size_t r);
 
 }  // namespace kvl::core

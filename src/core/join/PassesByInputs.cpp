@@ -8,8 +8,10 @@ PassesByInputs::PassesByInputs(const ParameterSpace& space, const InputFields& f
     : space_(space), fields_(fields) {
   // At most two thirds full, so that a probe mostly ends at its first or second slot.
   const std::size_t size = std::bit_ceil(space.PassCount() * 3 / 2 + 2);
-  slots_.assign(size, 0);
+  slots_ = HugeVectorFor<std::uint32_t>(size);
+  slots_.resize(size, 0);
   mask_ = size - 1;
+  stands_.assign(space.PassCount() + 1, false);
   for (std::uint32_t pass = 1; pass <= space.PassCount(); ++pass) {
     if (!space.InMap(pass)) continue;
     const std::span<const std::uint32_t> coordinates = space.Coordinates(pass);
@@ -20,6 +22,7 @@ PassesByInputs::PassesByInputs(const ParameterSpace& space, const InputFields& f
     }
     if (slots_[at] == 0) {
       slots_[at] = pass;
+      stands_[pass] = true;
     } else {
       ++repeated_;
     }
@@ -35,10 +38,6 @@ std::uint32_t PassesByInputs::Find(const InputFields& fields,
     }
   }
   return 0;
-}
-
-bool PassesByInputs::Stands(std::uint32_t pass) const {
-  return space_.InMap(pass) && Find(fields_, space_.Coordinates(pass)) == pass;
 }
 
 }  // namespace kvl::core

@@ -7,6 +7,7 @@
 
 #include <core/parametermap/ParameterSpace.h>
 
+#include "HugeVector.h"
 #include "InputKeys.h"
 
 namespace kvl::core {
@@ -23,14 +24,15 @@ class PassesByInputs {
   // inputs in the same order; 0 where there is none.
   std::uint32_t Find(const InputFields& fields, std::span<const std::uint32_t> coordinates) const;
   // Whether `pass` of the space stands for its inputs.
-  bool Stands(std::uint32_t pass) const;
+  bool Stands(std::uint32_t pass) const noexcept { return pass < stands_.size() && stands_[pass]; }
   // The passes of the space whose inputs a lower pass already has.
   std::size_t Repeated() const noexcept { return repeated_; }
 
  private:
   const ParameterSpace& space_;
   const InputFields& fields_;
-  std::vector<std::uint32_t> slots_;  // pass numbers; 0 is a free slot
+  HugeVector<std::uint32_t> slots_;  // pass numbers; 0 is a free slot
+  std::vector<bool> stands_;         // by pass number
   std::size_t mask_ = 0;
   std::size_t repeated_ = 0;
 };

@@ -26,8 +26,7 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 PairInputs MeetInputs(const std::vector<std::string_view>& base,
                       const std::vector<std::string_view>& other, const JoinRules& rules) {
   const auto named = [&rules](std::string_view name) {
-    return rules.on.empty() ||
-           std::find(rules.on.begin(), rules.on.end(), name) != rules.on.end();
+    return rules.on.empty() || std::find(rules.on.begin(), rules.on.end(), name) != rules.on.end();
   };
   PairInputs inputs;
   for (const std::string_view name : base) {
@@ -68,7 +67,9 @@ ReportJoin ReportJoin::Inputs(std::span<const ComparedReport> reports, const Joi
   return join;
 }
 
-const PairInputs& ReportJoin::InputsOf(std::size_t r) const { return pairs_.at(r - 1); }
+const PairInputs& ReportJoin::InputsOf(std::size_t r) const {
+  return pairs_.at(r - 1);
+}
 
 bool ReportJoin::CanMatch() const noexcept {
   return std::all_of(pairs_.begin(), pairs_.end(), [](const PairInputs& inputs) {
@@ -84,20 +85,30 @@ void ReportJoin::Match() {
   const std::vector<std::string_view> baseNames = NamesOf(base);
   std::vector<InputValueNumbers> numbers(baseNames.size());
   const auto numbersOf = [&](std::string_view name) -> InputValueNumbers& {
-    return numbers[static_cast<std::size_t>(
-        std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())];
+    return numbers[static_cast<std::size_t>(std::find(baseNames.begin(), baseNames.end(), name) -
+                                            baseNames.begin())];
   };
+  InputFields nameFields;
   InputFields baseFields;
   for (const std::string_view name : baseNames) {
-    baseFields.push_back(FieldOf(base, name, numbersOf(name)));
+    nameFields.push_back(FieldOf(base, name, numbersOf(name)));
+    // A constant is the same in every pass, so it keys nothing.
+    if (!nameFields.back().Constant()) baseFields.push_back(nameFields.back());
   }
   std::vector<InputFields> pairBaseFields(reportCount);
   std::vector<InputFields> pairOtherFields(reportCount);
+  std::vector<bool> constantsDiffer(reportCount, false);
   for (std::size_t r = 1; r < reportCount; ++r) {
     for (const std::string_view name : pairs_[r - 1].counted) {
-      pairOtherFields[r].push_back(FieldOf(spaces_[r], name, numbersOf(name)));
-      pairBaseFields[r].push_back(baseFields[static_cast<std::size_t>(
-          std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())]);
+      InputField other = FieldOf(spaces_[r], name, numbersOf(name));
+      const InputField& baseField = nameFields[static_cast<std::size_t>(
+          std::find(baseNames.begin(), baseNames.end(), name) - baseNames.begin())];
+      if (other.Constant() && baseField.Constant()) {
+        if (other.numberOfValue[0] != baseField.numberOfValue[0]) constantsDiffer[r] = true;
+        continue;
+      }
+      pairOtherFields[r].push_back(std::move(other));
+      pairBaseFields[r].push_back(baseField);
     }
   }
 
@@ -111,6 +122,7 @@ void ReportJoin::Match() {
     matched[r].assign(spaces_[r].PassCount() + 1, false);
   }
 
+  rows_ = HugeVectorFor<std::uint32_t>(base.PassCount() * reportCount);
   std::vector<std::uint32_t> row(reportCount);
   for (std::uint32_t pass = 1; pass <= base.PassCount(); ++pass) {
     if (!basePasses.Stands(pass)) continue;
@@ -118,7 +130,7 @@ void ReportJoin::Match() {
     row[0] = pass;
     bool complete = true;
     for (std::size_t r = 1; r < reportCount; ++r) {
-      row[r] = others[r]->Find(pairBaseFields[r], coordinates);
+      row[r] = constantsDiffer[r] ? 0 : others[r]->Find(pairBaseFields[r], coordinates);
       matched[r][row[r]] = true;
       complete = complete && row[r] != 0;
     }
@@ -132,7 +144,9 @@ void ReportJoin::Match() {
   }
 }
 
-std::size_t ReportJoin::ReportCount() const noexcept { return spaces_.size(); }
+std::size_t ReportJoin::ReportCount() const noexcept {
+  return spaces_.size();
+}
 
 std::size_t ReportJoin::RowCount() const noexcept {
   return spaces_.empty() ? 0 : rows_.size() / spaces_.size();
@@ -161,6 +175,8 @@ std::optional<std::size_t> ReportJoin::RowOfBasePass(std::uint32_t pass) const n
   return std::nullopt;
 }
 
-const ComparedCounts& ReportJoin::CountsOf(std::size_t r) const { return counts_.at(r); }
+const ComparedCounts& ReportJoin::CountsOf(std::size_t r) const {
+  return counts_.at(r);
+}
 
 }  // namespace kvl::core

@@ -11,6 +11,7 @@
 #include <core/PassTable.h>
 #include <core/parametermap/ParameterSpace.h>
 
+#include "HugeVector.h"
 #include "TestedPeriod.h"
 
 namespace kvl::core {
@@ -33,12 +34,13 @@ struct JoinRules {
 
 // How the inputs of the base and of one other report meet, names in the ANSI code page. A pass's
 // inputs are its name=value pairs as the parameter map reads them (ParameterSpace): optimized
-// inputs and constants alike.
+// inputs and constants alike. A report's order of its inputs is its space's: the optimized ones,
+// then the constants.
 struct PairInputs {
-  std::vector<std::string_view> counted;    // shared and counted, in the base's order
-  std::vector<std::string_view> ignored;    // only one of the two has them: the base's first
-  std::vector<std::string_view> notCounted; // shared, but not named by JoinRules::on
-  std::vector<std::string_view> missingOn;  // named by JoinRules::on, but not in both reports
+  std::vector<std::string_view> counted;     // shared and counted, in the base's order
+  std::vector<std::string_view> ignored;     // only one of the two has them: the base's first
+  std::vector<std::string_view> notCounted;  // shared, but not named by JoinRules::on
+  std::vector<std::string_view> missingOn;   // named by JoinRules::on, but not in both reports
 };
 
 // What a comparison found of each report.
@@ -88,7 +90,7 @@ class ReportJoin {
   std::vector<ComparedCounts> counts_;
   bool all_ = false;
   // ReportCount() passes per row.
-  std::vector<std::uint32_t> rows_;
+  HugeVector<std::uint32_t> rows_;
 };
 
 }  // namespace kvl::core

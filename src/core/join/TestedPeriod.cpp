@@ -1,6 +1,8 @@
 #include "TestedPeriod.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,13 +17,18 @@ namespace {
 constexpr std::string_view kTableStart = "align=right>";
 
 // The caption cells of the period row in the Russian and the English terminal, in the encoding
-// of the text they are looked for in.
-constexpr std::array<std::string_view, 2> kAnsiCaptions = {">\xCF\xE5\xF0\xE8\xEE\xE4</td>",
-                                                           ">Period</td>"};
-constexpr std::array<std::string_view, 2> kUtf8Captions = {
-    ">\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB8\xD0\xBE\xD0\xB4</td>", ">Period</td>"};
+// of the text they are looked for in, the Russian first. A text without a byte-order mark is
+// taken for Windows-1251, and may be UTF-8 that an editor saved again without its mark.
+constexpr std::string_view kRussianUtf8Caption =
+    ">\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB8\xD0\xBE\xD0\xB4</td>";
+constexpr std::string_view kEnglishCaption = ">Period</td>";
+constexpr std::array<std::string_view, 3> kAnsiCaptions = {">\xCF\xE5\xF0\xE8\xEE\xE4</td>",
+                                                           kRussianUtf8Caption, kEnglishCaption};
+constexpr std::array<std::string_view, 2> kUtf8Captions = {kRussianUtf8Caption, kEnglishCaption};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int Number(std::string_view digits) {
   int value = 0;
@@ -39,7 +46,9 @@ std::int64_t DaysFromEpoch(std::int64_t year, unsigned month, unsigned day) {
   return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInMonth(int year, int month) {
   constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -93,7 +102,7 @@ std::optional<TestedPeriod> PeriodOfLine(std::string_view afterCaption) {
 // Reads the head line by line: `nextLine` hands out the next line, or nullopt at the end.
 template <class NextLine>
 std::optional<TestedPeriod> ReadHead(NextLine nextLine,
-                                     const std::array<std::string_view, 2>& captions) {
+                                     std::span<const std::string_view> captions) {
   while (const std::optional<std::string_view> line = nextLine()) {
     if (line->find(kTableStart) != std::string_view::npos) return std::nullopt;
     for (const std::string_view caption : captions) {
@@ -116,8 +125,8 @@ std::optional<TestedPeriod> ReadTestedPeriod(const ReportFile& file) {
       rest.remove_prefix(std::min(end + 1, rest.size()));
       return line;
     };
-    return ReadHead(nextLine, file.encoding == ReportFile::Encoding::Ansi ? kAnsiCaptions
-                                                                          : kUtf8Captions);
+    if (file.encoding == ReportFile::Encoding::Ansi) return ReadHead(nextLine, kAnsiCaptions);
+    return ReadHead(nextLine, kUtf8Captions);
   }
   // UTF-16 is decoded one line at a time, and only as far as the head goes.
   const bool littleEndian = file.encoding == ReportFile::Encoding::Utf16LE;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <core/CellConvert.h>
+#include <core/parametermap/ExactDecimal.h>
 
 namespace kvl::core {
 
@@ -33,15 +34,34 @@ std::optional<Wide> DigitsValue(const std::string& digits) {
   return value;
 }
 
+// A profit as an exact decimal: magnitude * 10^scale.
+struct ExactProfit {
+  Wide magnitude = 0;
+  long long scale = 0;
+  bool negative = false;
+};
+
+// Most profits are plain decimals, read at once in ten-thousandths; the rest digit by digit.
+std::optional<ExactProfit> ExactProfitOf(const JoinedProfitCell& cell) {
+  if (cell.tenThousandths) {
+    const std::int64_t value = *cell.tenThousandths;
+    return ExactProfit{static_cast<Wide>(value < 0 ? -value : value), -4, value < 0};
+  }
+  const std::optional<DecimalDigits> decimal = ReadDecimal(cell.text);
+  if (!decimal) return std::nullopt;
+  const std::optional<Wide> magnitude = DigitsValue(decimal->digits);
+  if (!magnitude) return std::nullopt;
+  return ExactProfit{*magnitude, decimal->scale, decimal->negative};
+}
+
 // |the quotient| in hundredths, rounded half away from zero, where every term fits.
-std::optional<Wide> ExactHundredths(const DecimalDigits& profit, std::int64_t minutes,
-                                    const DecimalDigits& baseProfit, std::int64_t baseMinutes) {
-  // profit * baseMinutes * 100 / (baseProfit * minutes), each profit digits * 10^scale
+std::optional<Wide> ExactHundredths(const ExactProfit& profit, std::int64_t minutes,
+                                    const ExactProfit& baseProfit, std::int64_t baseMinutes) {
+  // profit * baseMinutes * 100 / (baseProfit * minutes)
   const long long exponent = profit.scale - baseProfit.scale + 2;
-  std::optional<Wide> numerator =
-      TimesPowerOfTen(DigitsValue(profit.digits), exponent > 0 ? exponent : 0);
+  std::optional<Wide> numerator = TimesPowerOfTen(profit.magnitude, exponent > 0 ? exponent : 0);
   std::optional<Wide> denominator =
-      TimesPowerOfTen(DigitsValue(baseProfit.digits), exponent < 0 ? -exponent : 0);
+      TimesPowerOfTen(baseProfit.magnitude, exponent < 0 ? -exponent : 0);
   if (!numerator || !denominator || *denominator == 0) return std::nullopt;
   numerator = Times(*numerator, static_cast<Wide>(baseMinutes));
   denominator = Times(*denominator, static_cast<Wide>(minutes));
@@ -65,10 +85,11 @@ std::string DigitsOf(Wide value) {
 
 }  // namespace
 
-bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPeriod& period,
-                      std::string_view baseProfit, const TestedPeriod& basePeriod) {
-  const std::optional<DecimalDigits> exactProfit = ReadDecimal(profit);
-  const std::optional<DecimalDigits> exactBase = ReadDecimal(baseProfit);
+bool AppendEfficiency(HugeVector<char>& out, const JoinedProfitCell& profit,
+                      const TestedPeriod& period, const JoinedProfitCell& baseProfit,
+                      const TestedPeriod& basePeriod) {
+  const std::optional<ExactProfit> exactProfit = ExactProfitOf(profit);
+  const std::optional<ExactProfit> exactBase = ExactProfitOf(baseProfit);
   const std::int64_t minutes = period.toMinute - period.fromMinute;
   const std::int64_t baseMinutes = basePeriod.toMinute - basePeriod.fromMinute;
   std::optional<Wide> hundredths;
@@ -80,8 +101,8 @@ bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPer
   if (hundredths) {
     digits = DigitsOf(*hundredths);
   } else {
-    const long double quotient = CellToFloat(profit) / period.Years() /
-                                 (CellToFloat(baseProfit) / basePeriod.Years()) * 100;
+    const long double quotient =
+        profit.value / period.Years() / (baseProfit.value / basePeriod.Years()) * 100;
     if (!std::isfinite(quotient)) return false;
     negative = quotient < 0;
     char text[5000];
@@ -89,10 +110,10 @@ bool AppendEfficiency(std::string& out, std::string_view profit, const TestedPer
     digits = text;
   }
   if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  if (negative && digits.find_first_not_of('0') != std::string::npos) out += '-';
-  out.append(digits, 0, digits.size() - 2);
-  out += '.';
-  out.append(digits, digits.size() - 2, 2);
+  if (negative && digits.find_first_not_of('0') != std::string::npos) out.push_back('-');
+  out.insert(out.end(), digits.begin(), digits.end() - 2);
+  out.push_back('.');
+  out.insert(out.end(), digits.end() - 2, digits.end());
   return true;
 }
 

@@ -14,7 +14,8 @@ namespace {
 // The generator's head with its period row replaced.
 std::string HeadWithPeriodRow(const std::string& periodRow) {
   std::string head = ReportHead();
-  const std::string caption = CodePageTextFromUtf8("<td colspan=2>Период</td>", WindowsCodePage::k1251);
+  const std::string caption =
+      CodePageTextFromUtf8("<td colspan=2>Период</td>", WindowsCodePage::k1251);
   const std::size_t row = head.rfind("<tr", head.find(caption));
   const std::size_t end = head.find("\r\n", row) + 2;
   const std::string replacement =
@@ -38,9 +39,8 @@ ComparedReports::ComparedReports(const std::vector<ComparedReportText>& texts) {
     std::string text = HeadWithPeriodRow(texts[k].periodRow);
     for (std::size_t p = 0; p < texts[k].passes.size(); ++p) {
       const ComparedPass& pass = texts[k].passes[p];
-      text += ReportRow({std::to_string(p), pass.title, pass.profit, "12", "1.50", "2.00", "10.00",
-                         "1.00"},
-                        p);
+      text += ReportRow(
+          {std::to_string(p), pass.title, pass.profit, "12", "1.50", "2.00", "10.00", "1.00"}, p);
     }
     text += ReportTail();
     const std::string path = dir_.Write("report" + std::to_string(k) + ".htm", text);

@@ -15,7 +15,9 @@ namespace {
 using Names = std::vector<std::string>;
 using Rows = std::vector<std::vector<std::uint32_t>>;
 
-Names Texts(const std::vector<std::string_view>& views) { return {views.begin(), views.end()}; }
+Names Texts(const std::vector<std::string_view>& views) {
+  return {views.begin(), views.end()};
+}
 
 std::vector<ComparedPass> Passes(const std::vector<std::string>& titles) {
   std::vector<ComparedPass> passes;
@@ -69,10 +71,28 @@ TEST(ReportJoinTest, JoinsPairsOfReportsByTheirInputs) {
        {{1, 4}, {2, 3}, {3, 2}, {4, 1}},
        {0, 0, 0},
        {0, 0, 0}},
-      {"sparse grids", kSparse, kSparseOther, {}, {"A", "B"}, {}, {}, {}, {{2, 1}, {3, 2}},
-       {0, 0, 1}, {0, 0, 1}},
-      {"all", kSparse, kSparseOther, {{}, true}, {"A", "B"}, {}, {}, {}, {{1, 0}, {2, 1}, {3, 2}},
-       {0, 0, 1}, {0, 0, 1}},
+      {"sparse grids",
+       kSparse,
+       kSparseOther,
+       {},
+       {"A", "B"},
+       {},
+       {},
+       {},
+       {{2, 1}, {3, 2}},
+       {0, 0, 1},
+       {0, 0, 1}},
+      {"all",
+       kSparse,
+       kSparseOther,
+       {{}, true},
+       {"A", "B"},
+       {},
+       {},
+       {},
+       {{1, 0}, {2, 1}, {3, 2}},
+       {0, 0, 1},
+       {0, 0, 1}},
       {"numbers written differently",
        {"A=1.5; ", "A=2; ", "A=x; ", "A=-0; "},
        {"A=2.0; ", "A=1.50; ", "A=x; ", "A=0.00; ", "A=X; "},
@@ -128,7 +148,16 @@ TEST(ReportJoinTest, JoinsPairsOfReportsByTheirInputs) {
        {{1, 1}, {2, 2}},
        {0, 0, 0},
        {0, 0, 0}},
-      {"no match", {"A=1; ", "A=2; "}, {"A=3; ", "A=4; "}, {}, {"A"}, {}, {}, {}, {}, {0, 0, 2},
+      {"no match",
+       {"A=1; ", "A=2; "},
+       {"A=3; ", "A=4; "},
+       {},
+       {"A"},
+       {},
+       {},
+       {},
+       {},
+       {0, 0, 2},
        {0, 0, 2}},
       {"passes left out of the map",
        {"A=1; ", "A=1; A=2; ", "A=2; ", "junk"},
@@ -163,8 +192,8 @@ TEST(ReportJoinTest, JoinsPairsOfReportsByTheirInputs) {
 TEST(ReportJoinTest, CannotMatchWithoutASharedInputOrWithAMissingOnName) {
   const ComparedReports files(
       {{"", Passes({"A=1; B=1; "})}, {"", Passes({"A=1; C=1; "})}, {"", Passes({"D=1; "})}});
-  const ReportJoin missingOn = ReportJoin::Inputs(
-      std::span(files.reports).first(2), {{"A", "C", "Z"}, false});
+  const ReportJoin missingOn =
+      ReportJoin::Inputs(std::span(files.reports).first(2), {{"A", "C", "Z"}, false});
   EXPECT_EQ(Texts(missingOn.InputsOf(1).missingOn), (Names{"C", "Z"}));
   EXPECT_EQ(Texts(missingOn.InputsOf(1).counted), (Names{"A"}));
   EXPECT_FALSE(missingOn.CanMatch());

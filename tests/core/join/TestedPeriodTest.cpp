@@ -25,7 +25,9 @@ std::string Head(const std::string& row) {
          "\r\n</table>\r\n" + std::string(kTable);
 }
 
-std::u16string Utf16(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+std::u16string Utf16(const std::string& ascii) {
+  return {ascii.begin(), ascii.end()};
+}
 
 std::string Utf16Bytes(std::u16string_view text, bool littleEndian) {
   std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
@@ -64,8 +66,10 @@ TEST(TestedPeriodTest, ReadsThePeriodRowAboveTheTable) {
   const std::string english = HeadRow(
       "Period", "Daily (D1)  2014.09.01 00:00 - 2015.08.28 00:00 (2014.09.01 - 2015.08.29)");
   const std::vector<PeriodCase> cases = {
-      {"russian", Head(HeadRow("Период", "1 Час (H1) 2019.01.02 00:00 - 2023.12.29 23:00 "
-                                         "(2019.01.01 - 2024.01.01)")),
+      {"russian",
+       Head(HeadRow("Период",
+                    "1 Час (H1) 2019.01.02 00:00 - 2023.12.29 23:00 "
+                    "(2019.01.01 - 2024.01.01)")),
        std::pair{k2019_01_02, k2023_12_29_2300}},
       {"english", Head(english), std::pair{k2014_09_01, k2015_08_28}},
       {"no period row", Head(HeadRow("Символ", "GBPUSD 2014.09.01 00:00 - 2015.08.28 00:00")),
@@ -77,8 +81,7 @@ TEST(TestedPeriodTest, ReadsThePeriodRowAboveTheTable) {
       {"400 years", Head(HourlyPeriod("2000.02.29 00:00", "2000.03.01 00:00")),
        std::pair{std::int64_t{11016} * kMinutesPerDay, std::int64_t{11017} * kMinutesPerDay}},
       {"month 13", Head(HourlyPeriod("2019.13.01 00:00", "2020.01.01 00:00")), std::nullopt},
-      {"day 31 of April", Head(HourlyPeriod("2019.04.31 00:00", "2020.01.01 00:00")),
-       std::nullopt},
+      {"day 31 of April", Head(HourlyPeriod("2019.04.31 00:00", "2020.01.01 00:00")), std::nullopt},
       {"hour 24", Head(HourlyPeriod("2019.01.02 24:00", "2020.01.01 00:00")), std::nullopt},
       {"minute 60", Head(HourlyPeriod("2019.01.02 00:60", "2020.01.01 00:00")), std::nullopt},
       {"year 0", Head(HourlyPeriod("0000.01.01 00:00", "2020.01.01 00:00")), std::nullopt},
@@ -90,14 +93,20 @@ TEST(TestedPeriodTest, ReadsThePeriodRowAboveTheTable) {
       {"dates without times", Head(HeadRow("Period", "(2014.09.01 - 2015.08.29)")), std::nullopt},
       // The times come from the period row alone, and only from its first.
       {"times on the next row",
-       Head(HeadRow("Period", "Daily") + "\r\n" + HeadRow("Model", "2014.09.01 00:00 - 2015.08.28 "
-                                                                   "00:00")),
+       Head(HeadRow("Period", "Daily") + "\r\n" +
+            HeadRow("Model",
+                    "2014.09.01 00:00 - 2015.08.28 "
+                    "00:00")),
        std::nullopt},
       {"second period row", Head(HeadRow("Period", "none") + "\r\n" + english), std::nullopt},
-      {"below the table", std::string(kTable) + CodePageTextFromUtf8(russian, WindowsCodePage::k1251),
-       std::nullopt},
+      {"below the table",
+       std::string(kTable) + CodePageTextFromUtf8(russian, WindowsCodePage::k1251), std::nullopt},
       {"utf-8 russian",
        "\xEF\xBB\xBF<html>\r\n" + HourlyPeriod("2019.01.02 00:00", "2023.12.29 23:00") + "\r\n" +
+           std::string(kTable),
+       std::pair{k2019_01_02, k2023_12_29_2300}},
+      {"utf-8 without its mark",
+       "<html>\r\n" + HourlyPeriod("2019.01.02 00:00", "2023.12.29 23:00") + "\r\n" +
            std::string(kTable),
        std::pair{k2019_01_02, k2023_12_29_2300}},
       {"utf-16 le", Utf16Bytes(u"<html>\r\n" + Utf16(english) + u"\r\n", true),
