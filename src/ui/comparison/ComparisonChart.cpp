@@ -8,8 +8,6 @@
 #include <limits>
 #include <optional>
 
-#include <core/CellConvert.h>
-#include <core/Exceptions.h>
 #include <ui/parametermap/MapTexts.h>
 
 #include "ComparisonTexts.h"
@@ -23,13 +21,10 @@ constexpr double kPointSize = 6;
 constexpr double kChosenPointSize = 12;
 
 std::optional<double> ProfitOf(const JoinedReports& joined, std::size_t row, std::size_t r) {
-  const core::PassText profit = joined.Field(row, r, &core::PassRecord::Profit);
-  if (profit.empty()) return std::nullopt;
-  try {
-    return static_cast<double>(core::CellToFloat(profit));
-  } catch (const core::EConvertError&) {
-    return std::nullopt;
-  }
+  const std::optional<long double> profit =
+      CellNumber(joined.Field(row, r, &core::PassRecord::Profit));
+  if (!profit) return std::nullopt;
+  return static_cast<double>(*profit);
 }
 
 }  // namespace

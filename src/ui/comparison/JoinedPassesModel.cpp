@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include <core/CellConvert.h>
-#include <core/Exceptions.h>
 #include <ui/encoding/AnsiText.h>
 
 #include "ComparisonTexts.h"
@@ -26,16 +24,6 @@ enum Column {
   kEfficiency,
   kColumns
 };
-
-// A cell's number, none for an empty cell or one that is no number.
-std::optional<long double> NumberOf(std::string_view cell) {
-  if (cell.empty()) return std::nullopt;
-  try {
-    return core::CellToFloat(cell);
-  } catch (const core::EConvertError&) {
-    return std::nullopt;
-  }
-}
 
 }  // namespace
 
@@ -105,7 +93,7 @@ void JoinedPassesModel::sort(int column, Qt::SortOrder order) {
   std::vector<std::optional<long double>> numbers(joinRows_.size());
   for (std::size_t row = 0; row < numbers.size(); ++row) {
     numbers[row] = column == kBasePass ? std::optional<long double>(joined_.join->BasePass(row))
-                                       : NumberOf(Cell(row, column));
+                                       : CellNumber(Cell(row, column));
   }
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList before = persistentIndexList();

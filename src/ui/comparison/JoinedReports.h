@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include <core/Exceptions.h>
 #include <core/PassTable.h>
@@ -41,6 +42,10 @@ struct JoinedReports {
   core::PassText Field(std::size_t row, std::size_t r,
                        core::PassText core::PassRecord::*field) const;
 };
+
+// The number a cell holds, as the results list sorts it (CellToFloat); none for an empty cell or
+// one that is no number.
+std::optional<long double> CellNumber(std::string_view cell);
 
 // Reads the report at `otherPath` and joins it with the loaded `base`, whose file's head is read
 // again for its tested period. Raises ComparisonRefused when the other file cannot be read or holds
