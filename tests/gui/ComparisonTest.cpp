@@ -167,6 +167,27 @@ class ComparisonTest : public WindowTest {
              qPrintable(shown.Summary->text()));
   }
 
+  void reportsWithoutAMatchShowAnEmptyComparison() {
+    MainWindow& form = window_->Form();
+    const QString other = window_->WriteReport(
+        "elsewhere.htm",
+        {{"1", "A=9; B=9; Lots=0.10; Comment=x; ", "5.00", "1", "1", "1", "1", "1"}});
+    window_->OpenDialog().Confirm(other);
+    QVERIFY(ChooseListMenuItem(form, 0, CompareMenuText()));
+    ComparisonWindow& shown = *form.Comparison();
+    QCOMPARE(shown.Passes->rowCount(), 0);
+    QCOMPARE(shown.Chart->Passes()->count(), 0);
+    const QStringList summary = shown.Summary->text().split(u'\n');
+    QCOMPARE(summary.mid(1, 2),
+             (QStringList{
+                 QStringLiteral(u"Сопоставлено проходов: 0 (в «compare-base» 6, в «elsewhere» 1)."),
+                 QStringLiteral(u"Без пары: 6 в «compare-base», 1 в «elsewhere».")}));
+    QVERIFY(summary.contains(
+        QStringLiteral(u"Лучшей десятой части нет: нет сопоставленных проходов.")));
+    ClickRow(*ControlOf<ResultsView>(form, "RzListView1"), 0);
+    QCOMPARE(shown.Chart->Chosen()->count(), 0);
+  }
+
   void aSecondComparisonReplacesTheFirst() {
     QPointer<ComparisonWindow> first = &Compared();
     ComparisonWindow& second = Compared();
