@@ -31,28 +31,14 @@ std::optional<double> ProfitOf(const JoinedReports& joined, std::size_t row, std
 
 // Made with its chart: a chart set later would leave the view's own first chart behind.
 ComparisonChart::ComparisonChart(const JoinedReports& joined, QWidget* parent)
-    : QChartView(new QChart, parent) {
+    : QChartView(new QChart, parent), joined_(joined) {
   setRenderHint(QPainter::Antialiasing);
   QChart& shown = *chart();
   shown.legend()->setAlignment(Qt::AlignBottom);
 
-  double low = std::numeric_limits<double>::infinity();
-  double high = -low;
-  for (std::size_t row = 0; row < joined.join->RowCount(); ++row) {
-    const std::optional<double> x = ProfitOf(joined, row, 0);
-    const std::optional<double> y = ProfitOf(joined, row, 1);
-    if (!x || !y) continue;
-    places_.append({*x, *y});
-    placedPasses_.push_back(joined.join->BasePass(row));
-    low = std::min({low, *x, *y});
-    high = std::max({high, *x, *y});
-  }
-  if (places_.isEmpty()) low = high = 0;
-
   diagonal_ = new QLineSeries(&shown);
   diagonal_->setName(SameProfitSeriesName());
   diagonal_->setPen(QPen(Qt::gray, 1, Qt::DashLine));
-  diagonal_->append({{low, low}, {high, high}});
   shown.addSeries(diagonal_);
 
   passes_ = new QScatterSeries(&shown);
@@ -60,7 +46,6 @@ ComparisonChart::ComparisonChart(const JoinedReports& joined, QWidget* parent)
   passes_->setColor(QColor(33, 102, 172));
   passes_->setBorderColor(QColor(33, 102, 172));
   passes_->setMarkerSize(kPointSize);
-  passes_->replace(ShownPoints(low, high));
   shown.addSeries(passes_);
 
   chosen_ = new QScatterSeries(&shown);
@@ -70,14 +55,43 @@ ComparisonChart::ComparisonChart(const JoinedReports& joined, QWidget* parent)
   chosen_->setMarkerSize(kChosenPointSize);
   shown.addSeries(chosen_);
 
-  ShowAxes(ProfitAxisTitle(joined.labels[0]), ProfitAxisTitle(joined.labels[1]), low, high);
   connect(passes_, &QScatterSeries::clicked, this, &ComparisonChart::PointClicked);
+  Show(1);
+}
+
+void ComparisonChart::Show(std::size_t r) {
+  places_.clear();
+  placedPasses_.clear();
+  pointPasses_.clear();
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (std::size_t row = 0; row < joined_.join->RowCount(); ++row) {
+    const std::optional<double> x = ProfitOf(joined_, row, 0);
+    const std::optional<double> y = ProfitOf(joined_, row, r);
+    if (!x || !y) continue;
+    places_.append({*x, *y});
+    placedPasses_.push_back(joined_.join->BasePass(row));
+    low = std::min({low, *x, *y});
+    high = std::max({high, *x, *y});
+  }
+  if (places_.isEmpty()) low = high = 0;
+
+  diagonal_->replace(QList<QPointF>{{low, low}, {high, high}});
+  chart()->setTitle(QString());
+  passes_->replace(ShownPoints(low, high));
+  ShowAxes(ProfitAxisTitle(joined_.labels[0]),
+           ProfitAxisTitle(joined_.labels[static_cast<qsizetype>(r)]), low, high);
+  Mark(markedPass_);
 }
 
 // Both axes span the same range, so that the diagonal is where the profits are equal.
 void ComparisonChart::ShowAxes(const QString& xTitle, const QString& yTitle, double low,
                                double high) {
   QChart& shown = *chart();
+  for (QAbstractAxis* axis : shown.axes()) {
+    shown.removeAxis(axis);
+    delete axis;
+  }
   const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::fabs(high) * 0.05);
   auto* xAxis = new QValueAxis;
   auto* yAxis = new QValueAxis;
@@ -123,6 +137,7 @@ QList<QPointF> ComparisonChart::ShownPoints(double low, double high) {
 }
 
 void ComparisonChart::Mark(std::uint32_t pass) {
+  markedPass_ = pass;
   chosen_->clear();
   const auto at = std::lower_bound(placedPasses_.begin(), placedPasses_.end(), pass);
   if (at == placedPasses_.end() || *at != pass) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChartView>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace kvl::ui {
 
 struct JoinedReports;
 
-// The joined passes as points, the base's profit across and the other report's up, over the
+// The joined passes as points, the base's profit across and another report's up, over the
 // diagonal where both are equal, with the chosen pass marked. A click on a point tells its pass.
 // Qt Charts gives every point an item of its own and takes ever longer per point as they grow, so
 // beyond kMostPoints passes the plot is cut into kThinningCells × kThinningCells cells and each
@@ -23,8 +24,11 @@ class ComparisonChart : public QChartView {
   static constexpr int kMostPoints = 2000;
   static constexpr int kThinningCells = 40;
 
+  // Shows `joined`, which outlives the chart, with the first report after the base up.
   ComparisonChart(const JoinedReports& joined, QWidget* parent);
 
+  // Shows the profit of the report joined.reports[r], r >= 1, up.
+  void Show(std::size_t r);
   // Marks base pass `pass`; a pass without a point marks none.
   void Mark(std::uint32_t pass);
 
@@ -41,6 +45,7 @@ class ComparisonChart : public QChartView {
   QList<QPointF> ShownPoints(double low, double high);
   void PointClicked(const QPointF& point);
 
+  const JoinedReports& joined_;
   QScatterSeries* passes_;
   QLineSeries* diagonal_;
   QScatterSeries* chosen_;
@@ -49,6 +54,7 @@ class ComparisonChart : public QChartView {
   QList<QPointF> places_;
   // The base pass of each point shown, in the order of the points.
   std::vector<std::uint32_t> pointPasses_;
+  std::uint32_t markedPass_ = 0;
 };
 
 }  // namespace kvl::ui

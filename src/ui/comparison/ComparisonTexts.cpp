@@ -47,6 +47,14 @@ QString ComparisonCaption() {
   return QStringLiteral(u"Сравнение с отчётом");
 }
 
+QString AddReportText() {
+  return QStringLiteral(u"Добавить отчёт…");
+}
+
+QString OtherAxisText() {
+  return QStringLiteral(u"По вертикали:");
+}
+
 QString OtherReportUnreadableText(const QString& path, const std::string& reason) {
   return QStringLiteral(u"Не удалось прочитать отчёт «%1».\n%2")
       .arg(QDir::toNativeSeparators(path), QString::fromStdString(core::ErrorBoxText(reason)));
@@ -60,64 +68,91 @@ QString NoSharedInputText(const std::array<QString, 2>& labels, const core::Pair
 }
 
 QString SummaryText(const JoinedReports& joined) {
-  const auto& [base, other] = joined.labels;
+  const QStringList& labels = joined.labels;
   const core::ReportJoin& join = *joined.join;
-  const core::ComparedCounts& baseCounts = join.CountsOf(0);
-  const core::ComparedCounts& otherCounts = join.CountsOf(1);
-  const core::PairInputs& inputs = join.InputsOf(1);
-  const core::OutOfSample& bearOut = joined.bearOut;
+  const std::size_t n = joined.reports.size();
+  auto perReport = [&](auto text, const QString& separator = QStringLiteral(", ")) {
+    QStringList parts;
+    for (std::size_t r = 0; r < n; ++r) parts.append(text(r, labels[static_cast<qsizetype>(r)]));
+    return parts.join(separator);
+  };
 
   QStringList lines;
-  lines.append(QStringLiteral(u"Периоды: %1; %2.")
-                   .arg(PeriodText(base, joined.reports[0].period),
-                        PeriodText(other, joined.reports[1].period)));
-  lines.append(QStringLiteral(u"Сопоставлено проходов: %1 (в «%2» %3, в «%4» %5).")
-                   .arg(QString::number(join.RowCount()), base, QString::number(baseCounts.passes),
-                        other, QString::number(otherCounts.passes)));
-  lines.append(QStringLiteral(u"Без пары: %1 в «%2», %3 в «%4».")
-                   .arg(QString::number(baseCounts.unmatched), base,
-                        QString::number(otherCounts.unmatched), other));
-  if (baseCounts.leftOut + otherCounts.leftOut + baseCounts.repeated + otherCounts.repeated > 0) {
-    lines.append(
-        QStringLiteral(u"Не сопоставлялись: проходы с нечитаемыми параметрами — %1 в «%2», "
-                       u"%3 в «%4»; повторы входов уже встреченного прохода — %5 в «%2», "
-                       u"%6 в «%4».")
-            .arg(QString::number(baseCounts.leftOut), base, QString::number(otherCounts.leftOut),
-                 other, QString::number(baseCounts.repeated),
-                 QString::number(otherCounts.repeated)));
-  }
-  lines.append(inputs.ignored.empty()
-                   ? QStringLiteral(u"Учтены все входные параметры.")
-                   : QStringLiteral(u"Не учтены параметры только одного отчёта: %1.")
-                         .arg(Names(inputs.ignored)));
+  lines.append(QStringLiteral(u"Периоды: %1.")
+                   .arg(perReport(
+                       [&](std::size_t r, const QString& label) {
+                         return PeriodText(label, joined.reports[r].period);
+                       },
+                       QStringLiteral("; "))));
   lines.append(
-      bearOut.rankCorrelation
-          ? QStringLiteral(u"Ранговая корреляция прибыли (Спирмен): %1.")
-                .arg(QString::number(static_cast<double>(*bearOut.rankCorrelation), 'f', 2))
-          : QStringLiteral(u"Ранговая корреляция прибыли (Спирмен): нет — мало проходов "
-                           u"или одинаковая прибыль."));
-  lines.append(bearOut.bestTenth == 0
-                   ? QStringLiteral(u"Лучшей десятой части нет: нет сопоставленных проходов.")
-                   : QStringLiteral(u"Лучшая десятая часть «%1» по прибыли: в «%2» прибыльны %3 "
-                                    u"из %4 (%5%).")
-                         .arg(base, other, QString::number(bearOut.bestTenthProfitable),
-                              QString::number(bearOut.bestTenth),
-                              PercentOf(bearOut.bestTenthProfitable, bearOut.bestTenth)));
+      QStringLiteral(u"Сопоставлено проходов: %1 (%2).")
+          .arg(QString::number(join.RowCount()),
+               perReport([&](std::size_t r, const QString& label) {
+                 return QStringLiteral(u"в «%1» %2").arg(label).arg(join.CountsOf(r).passes);
+               })));
+  lines.append(
+      QStringLiteral(u"Без пары: %1.").arg(perReport([&](std::size_t r, const QString& label) {
+        return QStringLiteral(u"%1 в «%2»").arg(join.CountsOf(r).unmatched).arg(label);
+      })));
+  std::size_t leftOut = 0;
+  for (std::size_t r = 0; r < n; ++r)
+    leftOut += join.CountsOf(r).leftOut + join.CountsOf(r).repeated;
+  if (leftOut > 0) {
+    lines.append(
+        QStringLiteral(u"Не сопоставлялись: проходы с нечитаемыми параметрами — %1; повторы "
+                       u"входов уже встреченного прохода — %2.")
+            .arg(perReport([&](std::size_t r, const QString& label) {
+                   return QStringLiteral(u"%1 в «%2»").arg(join.CountsOf(r).leftOut).arg(label);
+                 }),
+                 perReport([&](std::size_t r, const QString& label) {
+                   return QStringLiteral(u"%1 в «%2»").arg(join.CountsOf(r).repeated).arg(label);
+                 })));
+  }
+  for (std::size_t r = 1; r < n; ++r) {
+    const QString& other = labels[static_cast<qsizetype>(r)];
+    const core::PairInputs& inputs = join.InputsOf(r);
+    const core::OutOfSample& bearOut = joined.bearOuts[r - 1];
+    const QString pair = n > 2 ? QStringLiteral(u"«%1»: ").arg(other) : QString();
+    if (!inputs.ignored.empty()) {
+      lines.append(pair + QStringLiteral(u"Не учтены параметры только одного отчёта: %1.")
+                              .arg(Names(inputs.ignored)));
+    } else if (n == 2) {
+      lines.append(QStringLiteral(u"Учтены все входные параметры."));
+    }
+    lines.append(
+        pair +
+        (bearOut.rankCorrelation
+             ? QStringLiteral(u"Ранговая корреляция прибыли (Спирмен): %1.")
+                   .arg(QString::number(static_cast<double>(*bearOut.rankCorrelation), 'f', 2))
+             : QStringLiteral(u"Ранговая корреляция прибыли (Спирмен): нет — мало проходов "
+                              u"или одинаковая прибыль.")));
+    lines.append(pair +
+                 (bearOut.bestTenth == 0
+                      ? QStringLiteral(u"Лучшей десятой части нет: нет сопоставленных проходов.")
+                      : QStringLiteral(u"Лучшая десятая часть «%1» по прибыли: в «%2» прибыльны "
+                                       u"%3 из %4 (%5%).")
+                            .arg(labels[0], other, QString::number(bearOut.bestTenthProfitable),
+                                 QString::number(bearOut.bestTenth),
+                                 PercentOf(bearOut.bestTenthProfitable, bearOut.bestTenth))));
+  }
   return lines.join(u'\n');
 }
 
-QStringList JoinedColumnCaptions(const std::array<QString, 2>& labels) {
-  const auto& [base, other] = labels;
+QStringList JoinedColumnCaptions(const QStringList& labels) {
   // The report's label on a line of its own keeps the columns narrow.
-  return {QStringLiteral(u"Проход"),
-          QStringLiteral(u"Прибыль\n%1").arg(base),
-          QStringLiteral(u"Прибыль\n%1").arg(other),
-          QStringLiteral(u"Просадка %\n%1").arg(base),
-          QStringLiteral(u"Просадка %\n%1").arg(other),
-          QStringLiteral(u"Сделок\n%1").arg(base),
-          QStringLiteral(u"Сделок\n%1").arg(other),
-          QStringLiteral(u"Худшая\nприбыль"),
-          QStringLiteral(u"Эффективность")};
+  QStringList captions{QStringLiteral(u"Проход")};
+  for (const QString& caption :
+       {QStringLiteral(u"Прибыль"), QStringLiteral(u"Просадка %"), QStringLiteral(u"Сделок")}) {
+    for (const QString& label : labels) captions.append(caption + u'\n' + label);
+  }
+  captions.append(QStringLiteral(u"Худшая\nприбыль"));
+  if (labels.size() == 2) {
+    captions.append(QStringLiteral(u"Эффективность"));
+  } else {
+    for (const QString& label : labels.mid(1))
+      captions.append(QStringLiteral(u"Эффективность\n") + label);
+  }
+  return captions;
 }
 
 QString ProfitAxisTitle(const QString& label) {

@@ -1,6 +1,7 @@
 #include "ComparisonWindow.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
@@ -8,6 +9,7 @@
 
 #include <ui/mainwindow/LoadedReport.h>
 #include <ui/messages/ErrorReport.h>
+#include <ui/widgets/EnterButton.h>
 
 #include "ComparisonChart.h"
 #include "ComparisonTexts.h"
@@ -57,6 +59,14 @@ ComparisonWindow::~ComparisonWindow() {
 }
 
 void ComparisonWindow::CreateControls() {
+  AddButton = new EnterButton(AddReportText(), this);
+  OtherBox = new QComboBox(this);
+  OtherBox->addItems(joined_->labels.mid(1));
+  OtherBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  auto* otherCaption = new QLabel(OtherAxisText(), this);
+  for (QWidget* control : {static_cast<QWidget*>(otherCaption), static_cast<QWidget*>(OtherBox)}) {
+    control->setVisible(joined_->others.size() > 1);
+  }
   Summary = new QLabel(SummaryText(*joined_), this);
   Summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Summary->setWordWrap(true);
@@ -82,13 +92,28 @@ void ComparisonWindow::CreateControls() {
   views->addWidget(Table);
   views->setSizes({kChartHeight, kTableHeight});
 
+  auto* otherChoice = new QHBoxLayout;
+  otherChoice->addWidget(otherCaption);
+  otherChoice->addWidget(OtherBox);
+  auto* commands = new QVBoxLayout;
+  commands->addWidget(AddButton, 0, Qt::AlignRight);
+  commands->addLayout(otherChoice);
+  commands->addStretch(1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(Summary, 1);
+  top->addLayout(commands);
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Summary);
+  layout->addLayout(top);
   layout->addWidget(views, 1);
 }
 
 void ComparisonWindow::BindEvents() {
   connect(Chart, &ComparisonChart::passClicked, this, &ComparisonWindow::passClicked);
+  connect(AddButton, &QPushButton::clicked, this, &ComparisonWindow::addReportRequested);
+  connect(OtherBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0) GuardEvent([&] { Chart->Show(static_cast<std::size_t>(index) + 1); });
+  });
   // A click on the current row chooses its pass again, as a click in the main list does: after an
   // export has emptied the panel, say. A click on another row chooses it twice, to the same end.
   connect(Table, &QTableView::clicked, this,

@@ -4,20 +4,23 @@
 #include <cstdint>
 #include <memory>
 
+class QComboBox;
 class QLabel;
 class QTableView;
 
 namespace kvl::ui {
 
 class ComparisonChart;
+class EnterButton;
 class JoinedPassesModel;
 class LoadedReport;
 struct JoinedReports;
 
-// The main window's report compared with one other report by the inputs of their passes, in a
-// window of its own: a chart of the two profits of every joined pass, what the comparison found,
-// and a table of the joined passes. It shows the pass chosen in the main window and tells which
-// pass the user clicks; a new load in the main window takes its base away, and it closes.
+// The main window's report compared with other reports by the inputs of their passes, in a window
+// of its own: a chart of the base's profit and another report's for every joined pass, what the
+// comparison found, and a table of the joined passes. It shows the pass chosen in the main window
+// and tells which pass the user clicks; a new load in the main window takes its base away, and it
+// closes.
 class ComparisonWindow : public QWidget {
   Q_OBJECT
 
@@ -25,6 +28,11 @@ class ComparisonWindow : public QWidget {
   ComparisonWindow(const LoadedReport& base, std::unique_ptr<JoinedReports> joined, QWidget* owner);
   ~ComparisonWindow() override;
 
+  const JoinedReports& Joined() const { return *joined_; }
+
+  EnterButton* AddButton;
+  // Which report's profit the chart shows up; offered with two or more reports beside the base.
+  QComboBox* OtherBox;
   QLabel* Summary;
   ComparisonChart* Chart;
   QTableView* Table;
@@ -33,6 +41,8 @@ class ComparisonWindow : public QWidget {
  signals:
   // A click on a point or a row: the base pass it shows.
   void passClicked(std::uint32_t pass);
+  // "Добавить отчёт…": the user asks to join one more report.
+  void addReportRequested();
 
  private:
   void CreateControls();

@@ -12,18 +12,11 @@ namespace kvl::ui {
 
 namespace {
 
-enum Column {
-  kBasePass,
-  kBaseProfit,
-  kOtherProfit,
-  kBaseDrawdown,
-  kOtherDrawdown,
-  kBaseTrades,
-  kOtherTrades,
-  kProfitWorst,
-  kEfficiency,
-  kColumns
-};
+constexpr int kBasePass = 0;
+// Per report, from column 1 on: its profits, then its drawdowns %, then its trades.
+constexpr int kFieldGroups = 3;
+constexpr core::PassText core::PassRecord::*kGroupFields[kFieldGroups] = {
+    &core::PassRecord::Profit, &core::PassRecord::DrawdownPercent, &core::PassRecord::Trades};
 
 }  // namespace
 
@@ -31,6 +24,7 @@ JoinedPassesModel::JoinedPassesModel(const JoinedReports& joined, QObject* paren
     : QAbstractTableModel(parent),
       joined_(joined),
       captions_(JoinedColumnCaptions(joined.labels)),
+      reports_(static_cast<int>(joined.reports.size())),
       joinRows_(joined.join->RowCount()),
       shownAt_(joinRows_.size()) {
   std::iota(joinRows_.begin(), joinRows_.end(), 0U);
@@ -42,28 +36,18 @@ int JoinedPassesModel::rowCount(const QModelIndex& parent) const {
 }
 
 int JoinedPassesModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kColumns;
+  return parent.isValid() ? 0 : static_cast<int>(captions_.size());
 }
 
 std::string_view JoinedPassesModel::Cell(std::size_t joinRow, int column) const {
-  using core::PassRecord;
-  switch (column) {
-    case kBaseProfit:
-    case kOtherProfit:
-      return joined_.Field(joinRow, column - kBaseProfit, &PassRecord::Profit);
-    case kBaseDrawdown:
-    case kOtherDrawdown:
-      return joined_.Field(joinRow, column - kBaseDrawdown, &PassRecord::DrawdownPercent);
-    case kBaseTrades:
-    case kOtherTrades:
-      return joined_.Field(joinRow, column - kBaseTrades, &PassRecord::Trades);
-    case kProfitWorst:
-      return joined_.figures->ProfitWorst(joinRow);
-    case kEfficiency:
-      return joined_.figures->Efficiency(joinRow, 1);
-    default:
-      return {};
+  const int worstColumn = 1 + kFieldGroups * reports_;
+  if (column < worstColumn) {
+    const int at = column - 1;
+    return joined_.Field(joinRow, static_cast<std::size_t>(at % reports_),
+                         kGroupFields[at / reports_]);
   }
+  if (column == worstColumn) return joined_.figures->ProfitWorst(joinRow);
+  return joined_.figures->Efficiency(joinRow, static_cast<std::size_t>(column - worstColumn));
 }
 
 QVariant JoinedPassesModel::data(const QModelIndex& index, int role) const {
@@ -76,7 +60,7 @@ QVariant JoinedPassesModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant JoinedPassesModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole) return captions_[section];
   // Figures are looked at best first; passes in their own order.
   if (role == Qt::InitialSortOrderRole) {
@@ -87,7 +71,7 @@ QVariant JoinedPassesModel::headerData(int section, Qt::Orientation orientation,
 
 void JoinedPassesModel::sort(int column, Qt::SortOrder order) {
   // The view asks for the order the rows already stand in when sorting is turned on.
-  if (column < 0 || column >= kColumns || (column == sortedColumn_ && order == sortedOrder_)) {
+  if (column < 0 || column >= columnCount() || (column == sortedColumn_ && order == sortedOrder_)) {
     return;
   }
   std::vector<std::optional<long double>> numbers(joinRows_.size());

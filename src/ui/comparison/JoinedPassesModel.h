@@ -12,9 +12,9 @@ namespace kvl::ui {
 struct JoinedReports;
 
 // The joined passes as a table: the base pass, each report's profit, drawdown % and trades, the
-// worst profit and the efficiency. Texts are the reports' own, made when the view asks for them.
-// Sorted by a column's numbers, its empty and unreadable cells last in either direction; of equal
-// numbers the lower base pass comes first.
+// worst profit and the efficiency of each report after the base. Texts are the reports' own, made
+// when the view asks for them. Sorted by a column's numbers, its empty and unreadable cells last in
+// either direction; of equal numbers the lower base pass comes first.
 class JoinedPassesModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -38,6 +38,7 @@ class JoinedPassesModel : public QAbstractTableModel {
 
   const JoinedReports& joined_;
   QStringList captions_;
+  int reports_;
   // The join's row shown in each row, and the row of each join row.
   std::vector<std::uint32_t> joinRows_;
   std::vector<std::uint32_t> shownAt_;

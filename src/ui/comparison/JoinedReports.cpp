@@ -67,26 +67,41 @@ core::PassText JoinedReports::Field(std::size_t row, std::size_t r,
   return (*reports[r].table)[core::SlotOf(core::PassNumber{pass})].*field;
 }
 
-std::unique_ptr<JoinedReports> JoinWithReport(const LoadedReport& base, const QString& otherPath) {
+std::unique_ptr<JoinedReports> JoinWithReport(const LoadedReport& base, const QString& otherPath,
+                                              const JoinedReports* earlier) {
   auto joined = std::make_unique<JoinedReports>();
-  joined->labels = {LabelOf(base.Path()), LabelOf(otherPath)};
+  if (earlier != nullptr) joined->others = earlier->others;
 
   core::ReportFile otherFile = ReadOther(otherPath);
   std::optional<core::TestedPeriod> otherPeriod = core::ReadTestedPeriod(otherFile);
-  const int n = core::LoadReport(std::move(otherFile), joined->otherPasses);
+  auto otherPasses = std::make_shared<core::PassTable>();
+  const int n = core::LoadReport(std::move(otherFile), *otherPasses);
   if (n == 0) throw ComparisonRefused(NotAReportText(otherPath).toStdString());
+  joined->others.push_back(
+      {LabelOf(otherPath), std::move(otherPasses), static_cast<std::size_t>(n), otherPeriod});
 
-  joined->reports[0] = {&base.Passes(), static_cast<std::size_t>(base.Count()),
-                        BasePeriod(base.Path())};
-  joined->reports[1] = {&joined->otherPasses, static_cast<std::size_t>(n), otherPeriod};
+  joined->labels.append(LabelOf(base.Path()));
+  joined->reports.push_back(
+      {&base.Passes(), static_cast<std::size_t>(base.Count()), BasePeriod(base.Path())});
+  for (const OtherReport& other : joined->others) {
+    joined->labels.append(other.label);
+    joined->reports.push_back({other.passes.get(), other.count, other.period});
+  }
   joined->join.emplace(core::ReportJoin::Inputs(joined->reports, core::JoinRules{}));
   if (!joined->join->CanMatch()) {
+    // The first report that shares no input with the base.
+    std::size_t r = 1;
+    while (r + 1 < joined->reports.size() && !joined->join->InputsOf(r).counted.empty()) ++r;
     throw ComparisonRefused(
-        NoSharedInputText(joined->labels, joined->join->InputsOf(1)).toStdString());
+        NoSharedInputText({joined->labels[0], joined->labels[static_cast<qsizetype>(r)]},
+                          joined->join->InputsOf(r))
+            .toStdString());
   }
   joined->join->Match();
   joined->figures.emplace(*joined->join, joined->reports);
-  joined->bearOut = core::BearOut(*joined->join, joined->reports, 1);
+  for (std::size_t r = 1; r < joined->reports.size(); ++r) {
+    joined->bearOuts.push_back(core::BearOut(*joined->join, joined->reports, r));
+  }
   return joined;
 }
 

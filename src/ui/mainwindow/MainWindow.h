@@ -52,7 +52,8 @@ class MainWindow : public QWidget {
   // The parameter map's window, once it has been opened.
   ParameterMapWindow* ParameterMap() const;
   // Asks for another report in the open dialog and compares the loaded report with it in a window
-  // of its own, which replaces an earlier comparison; says so when they cannot be compared.
+  // of its own, which replaces an earlier comparison; says so when they cannot be compared. The
+  // comparison's window can join further reports.
   void CompareWithReport();
   // The comparison's window, while it is open.
   ComparisonWindow* Comparison() const;
@@ -80,6 +81,8 @@ class MainWindow : public QWidget {
   void ListKeyPressed(int key);
   void HeaderClicked(int column);
   void ListMenuRequested(const QPoint& place);
+  // Opens a report to compare with, alone or beside those of the open comparison.
+  void JoinReport(bool adding);
   // One notch of the wheel that no control takes: the scroll box moves.
   void WheelNotch(int direction);
 
