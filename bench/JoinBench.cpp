@@ -52,7 +52,7 @@ void JoinEverything(const std::vector<ComparedReport>& reports, JoinSteps& steps
   std::optional<JoinFigures> figures;
   steps.figures.Add([&] { figures.emplace(*join, reports); });
   benchmark::DoNotOptimize(figures->Efficiency(0, 1).data());
-  steps.bearOut.Add([&] { benchmark::DoNotOptimize(BearOut(*join, reports, 1).rankCorrelation); });
+  steps.bearOut.Add([&] { benchmark::DoNotOptimize(BearOut(*figures, 1).rankCorrelation); });
 }
 
 void BM_LoadReportThenJoin(benchmark::State& state) {

@@ -1,130 +1,134 @@
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
-
-#include <core/parametermap/ExactDecimal.h>
 
 #include "HugeVector.h"
 #include "JoinFigures.h"
 #include "JoinedProfit.h"
+#include "ProfitOrder.h"
 
 namespace kvl::core {
 
 namespace {
 
-// Profits are compared as whole ten-thousandths where every one is a plain decimal, which sorts
-// several times faster than extended precision and orders them the same; else as CellKey reads
-// them.
+__extension__ typedef __int128 Wide;
+
+// One side's profits of the rows where both sides have one, in row order.
 template <class Profit>
-struct ProfitPair {
-  Profit base;
-  Profit other;
+struct ProfitPairs {
+  HugeVector<Profit> base;
+  HugeVector<Profit> other;
 };
 
-template <class Profit>
-struct RankedProfit {
-  Profit profit;
-  std::uint32_t pair;
-};
+// Profits are ranked as whole ten-thousandths where every one is a plain decimal (ProfitOrder);
+// else, rarely, as CellKey reads them.
+HugeVector<std::uint32_t> OrderOf(const HugeVector<std::int64_t>& profits) {
+  return ProfitOrder(profits);
+}
 
-// The pairs by one side's profit, ascending; of equal profits the later pair first, so that read
-// backwards they come by profit descending, the lower pass first.
-template <class Profit, class Side>
-HugeVector<RankedProfit<Profit>> ByProfit(const HugeVector<ProfitPair<Profit>>& pairs, Side side) {
-  HugeVector<RankedProfit<Profit>> order = HugeVectorFor<RankedProfit<Profit>>(pairs.size());
-  order.resize(pairs.size());
-  for (std::size_t k = 0; k < pairs.size(); ++k) {
-    order[k] = {pairs[k].*side, static_cast<std::uint32_t>(k)};
-  }
-  std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-    return a.profit < b.profit || (a.profit == b.profit && a.pair > b.pair);
+HugeVector<std::uint32_t> OrderOf(const HugeVector<long double>& profits) {
+  HugeVector<std::uint32_t> order = HugeVectorFor<std::uint32_t>(profits.size());
+  order.resize(profits.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(), [&profits](std::uint32_t a, std::uint32_t b) {
+    return profits[a] < profits[b] || (profits[a] == profits[b] && a > b);
   });
   return order;
 }
 
-// Ranks from 1 in that order, each run of equal profits given the mean of its ranks.
+// Twice the rank from 1 of each profit in that order, a run of equal profits given twice the
+// mean of its ranks: whole numbers, so that the correlation is summed exactly.
 template <class Profit>
-HugeVector<long double> MeanRanks(const HugeVector<RankedProfit<Profit>>& order) {
-  HugeVector<long double> ranks = HugeVectorFor<long double>(order.size());
+HugeVector<std::uint64_t> DoubledMeanRanks(const HugeVector<Profit>& profits,
+                                           const HugeVector<std::uint32_t>& order) {
+  HugeVector<std::uint64_t> ranks = HugeVectorFor<std::uint64_t>(order.size());
   ranks.resize(order.size());
   for (std::size_t first = 0; first < order.size();) {
     std::size_t end = first + 1;
-    while (end < order.size() && order[end].profit == order[first].profit) ++end;
-    // Ranks first+1 to end have the mean (first + 1 + end) / 2.
-    const long double mean = static_cast<long double>(first + 1 + end) / 2;
-    for (std::size_t k = first; k < end; ++k) ranks[order[k].pair] = mean;
+    while (end < order.size() && profits[order[end]] == profits[order[first]]) ++end;
+    // Ranks first+1 to end, whose mean is (first + 1 + end) / 2.
+    for (std::size_t k = first; k < end; ++k) ranks[order[k]] = first + 1 + end;
     first = end;
   }
   return ranks;
 }
 
-template <class Profit>
-std::optional<long double> RankCorrelation(const HugeVector<RankedProfit<Profit>>& baseOrder,
-                                           const HugeVector<RankedProfit<Profit>>& otherOrder) {
-  if (baseOrder.size() < 2) return std::nullopt;
-  const HugeVector<long double> base = MeanRanks(baseOrder);
-  const HugeVector<long double> other = MeanRanks(otherOrder);
-  // Every rank set has the same mean, (n + 1) / 2.
-  const long double mean = static_cast<long double>(base.size() + 1) / 2;
-  long double products = 0;
-  long double baseSquares = 0;
-  long double otherSquares = 0;
+std::optional<long double> RankCorrelation(const HugeVector<std::uint64_t>& base,
+                                           const HugeVector<std::uint64_t>& other) {
+  if (base.size() < 2) return std::nullopt;
+  // Every rank set has the same mean, (n + 1) / 2: twice it is n + 1.
+  const auto mean = static_cast<Wide>(base.size() + 1);
+  Wide products = 0;
+  Wide baseSquares = 0;
+  Wide otherSquares = 0;
   for (std::size_t k = 0; k < base.size(); ++k) {
-    products += (base[k] - mean) * (other[k] - mean);
-    baseSquares += (base[k] - mean) * (base[k] - mean);
-    otherSquares += (other[k] - mean) * (other[k] - mean);
+    const Wide b = static_cast<Wide>(base[k]) - mean;
+    const Wide o = static_cast<Wide>(other[k]) - mean;
+    products += b * o;
+    baseSquares += b * b;
+    otherSquares += o * o;
   }
   if (baseSquares == 0 || otherSquares == 0) return std::nullopt;
-  return products / std::sqrt(baseSquares * otherSquares);
+  // Each sum is four times that of the ranks themselves, which the quotient cancels exactly.
+  return static_cast<long double>(products) /
+         std::sqrt(static_cast<long double>(baseSquares) * static_cast<long double>(otherSquares));
 }
 
 template <class Profit>
-OutOfSample BearOutPairs(const HugeVector<ProfitPair<Profit>>& pairs) {
-  const HugeVector<RankedProfit<Profit>> baseOrder = ByProfit(pairs, &ProfitPair<Profit>::base);
+OutOfSample BearOutPairs(const ProfitPairs<Profit>& pairs) {
+  const HugeVector<std::uint32_t> baseOrder = OrderOf(pairs.base);
   OutOfSample outcome;
-  outcome.rows = pairs.size();
-  outcome.rankCorrelation = RankCorrelation(baseOrder, ByProfit(pairs, &ProfitPair<Profit>::other));
-  outcome.bestTenth = (pairs.size() + 9) / 10;
+  outcome.rows = pairs.base.size();
+  outcome.rankCorrelation = RankCorrelation(DoubledMeanRanks(pairs.base, baseOrder),
+                                            DoubledMeanRanks(pairs.other, OrderOf(pairs.other)));
+  outcome.bestTenth = (outcome.rows + 9) / 10;
   for (std::size_t k = 0; k < outcome.bestTenth; ++k) {
-    if (pairs[baseOrder[baseOrder.size() - 1 - k].pair].other > 0) ++outcome.bestTenthProfitable;
+    if (pairs.other[baseOrder[baseOrder.size() - 1 - k]] > 0) ++outcome.bestTenthProfitable;
   }
   return outcome;
 }
 
-// The rows' profits in ten-thousandths; none where a profit of a row with both passes is not a
-// plain decimal.
-std::optional<HugeVector<ProfitPair<std::int64_t>>> PlainProfits(
-    const ReportJoin& join, std::span<const ComparedReport> reports, std::size_t r) {
-  auto pairs = HugeVectorFor<ProfitPair<std::int64_t>>(join.RowCount());
+template <class Profit>
+ProfitPairs<Profit> PairsFor(std::size_t rows) {
+  return {HugeVectorFor<Profit>(rows), HugeVectorFor<Profit>(rows)};
+}
+
+// The rows' plain profits; none where a profit of a row with both passes is another text.
+std::optional<ProfitPairs<std::int64_t>> PlainPairs(const JoinFigures& figures, std::size_t r) {
+  const ReportJoin& join = figures.Join();
+  auto pairs = PairsFor<std::int64_t>(join.RowCount());
   for (std::size_t row = 0; row < join.RowCount(); ++row) {
-    if (row + kProfitsAhead < join.RowCount()) {
-      PrefetchProfit(reports[0], join.BasePass(row + kProfitsAhead));
-      PrefetchProfit(reports[r], join.PassOf(row + kProfitsAhead, r));
-    }
-    const std::uint32_t otherPass = join.PassOf(row, r);
-    if (otherPass == 0) continue;
-    const std::optional<std::int64_t> base =
-        TenThousandths((*reports[0].table)[join.BasePass(row) - 1].Profit);
-    const std::optional<std::int64_t> other =
-        TenThousandths((*reports[r].table)[otherPass - 1].Profit);
+    if (join.PassOf(row, r) == 0) continue;
+    const std::optional<std::int64_t> base = figures.PlainProfit(row, 0);
+    const std::optional<std::int64_t> other = figures.PlainProfit(row, r);
     if (!base || !other) return std::nullopt;
-    pairs.push_back({*base, *other});
+    pairs.base.push_back(*base);
+    pairs.other.push_back(*other);
   }
   return pairs;
 }
 
 }  // namespace
 
-OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports,
-                    std::size_t r) {
-  if (const auto plain = PlainProfits(join, reports, r)) return BearOutPairs(*plain);
-  auto pairs = HugeVectorFor<ProfitPair<long double>>(join.RowCount());
+OutOfSample BearOut(const JoinFigures& figures, std::size_t r) {
+  if (const auto plain = PlainPairs(figures, r)) return BearOutPairs(*plain);
+  const ReportJoin& join = figures.Join();
+  const std::span<const ComparedReport> reports = figures.Reports();
+  auto pairs = PairsFor<long double>(join.RowCount());
   for (std::size_t row = 0; row < join.RowCount(); ++row) {
     const std::optional<long double> base = JoinedProfit(reports[0], join.BasePass(row));
     const std::optional<long double> other = JoinedProfit(reports[r], join.PassOf(row, r));
-    if (base && other) pairs.push_back({*base, *other});
+    if (!base || !other) continue;
+    pairs.base.push_back(*base);
+    pairs.other.push_back(*other);
   }
   return BearOutPairs(pairs);
+}
+
+OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports,
+                    std::size_t r) {
+  return BearOut(JoinFigures(join, reports), r);
 }
 
 }  // namespace kvl::core

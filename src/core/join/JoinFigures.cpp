@@ -16,6 +16,7 @@ JoinFigures::JoinFigures(const ReportJoin& join, std::span<const ComparedReport>
   efficiencyEnds_ = HugeVectorFor<std::uint32_t>(rows * (reportCount - 1));
   // Room for the most common efficiencies, "0.97" to "-12.34"; longer ones grow it.
   efficiencies_ = HugeVectorFor<char>(rows * (reportCount - 1) * 6);
+  plainProfits_ = HugeVectorFor<std::int64_t>(rows * reportCount);
   std::vector<std::optional<JoinedProfitCell>> profits(reportCount);
   for (std::size_t row = 0; row < rows; ++row) {
     if (row + kProfitsAhead < rows) {
@@ -27,6 +28,8 @@ JoinFigures::JoinFigures(const ReportJoin& join, std::span<const ComparedReport>
     long double worst = std::numeric_limits<long double>::infinity();
     for (std::size_t r = 0; r < reportCount; ++r) {
       profits[r] = ReadJoinedProfit(reports[r], join.PassOf(row, r));
+      plainProfits_.push_back(profits[r] && profits[r]->tenThousandths ? *profits[r]->tenThousandths
+                                                                        : kNotPlain);
       everyProfit = everyProfit && profits[r];
       if (profits[r] && (profits[r]->value < worst || worstReport_[row] == kNoWorst)) {
         worst = profits[r]->value;
@@ -55,6 +58,13 @@ std::string_view JoinFigures::Efficiency(std::size_t row, std::size_t r) const n
   const std::size_t k = row * (join_.ReportCount() - 1) + (r - 1);
   const std::uint32_t begin = k == 0 ? 0 : efficiencyEnds_[k - 1];
   return std::string_view(efficiencies_.data() + begin, efficiencyEnds_[k] - begin);
+}
+
+std::optional<std::int64_t> JoinFigures::PlainProfit(std::size_t row,
+                                                     std::size_t r) const noexcept {
+  const std::int64_t profit = plainProfits_[row * join_.ReportCount() + r];
+  if (profit == kNotPlain) return std::nullopt;
+  return profit;
 }
 
 }  // namespace kvl::core

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,8 +30,16 @@ class JoinFigures {
   // base's profit is not above 0, a period is missing, a pass is missing or a profit does not
   // convert.
   std::string_view Efficiency(std::size_t row, std::size_t r) const noexcept;
+  // The profit of the row's pass of reports[r] in ten-thousandths (see parametermap/ExactDecimal.h)
+  // where it is a plain decimal; none where the row lacks the pass or its profit is another text.
+  std::optional<std::int64_t> PlainProfit(std::size_t row, std::size_t r) const noexcept;
+
+  const ReportJoin& Join() const noexcept { return join_; }
+  std::span<const ComparedReport> Reports() const noexcept { return reports_; }
 
  private:
+  static constexpr std::int64_t kNotPlain = std::numeric_limits<std::int64_t>::min();
+
   static constexpr std::uint16_t kNoWorst = 0xFFFF;
 
   const ReportJoin& join_;
@@ -40,6 +49,9 @@ class JoinFigures {
   // efficiency k ends at efficiencyEnds_[k] and begins where the one before ends.
   HugeVector<char> efficiencies_;
   HugeVector<std::uint32_t> efficiencyEnds_;
+  // ReportCount() per row, kNotPlain where there is none: every profit is read once, for the
+  // figures and for how the reports bear out.
+  HugeVector<std::int64_t> plainProfits_;
 };
 
 // How reports[r], r >= 1, bears out the base, over the rows where both have a pass whose profit
@@ -55,6 +67,8 @@ struct OutOfSample {
   std::size_t bestTenthProfitable = 0;
 };
 
+OutOfSample BearOut(const JoinFigures& figures, std::size_t r);
+// The same, working out the figures first.
 OutOfSample BearOut(const ReportJoin& join, std::span<const ComparedReport> reports, std::size_t r);
 
 }  // namespace kvl::core

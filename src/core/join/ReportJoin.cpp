@@ -24,9 +24,10 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 }
 
 PairInputs MeetInputs(const std::vector<std::string_view>& base,
-                      const std::vector<std::string_view>& other, const JoinRules& rules) {
-  const auto named = [&rules](std::string_view name) {
-    return rules.on.empty() || std::find(rules.on.begin(), rules.on.end(), name) != rules.on.end();
+                      const std::vector<std::string_view>& other,
+                      const std::vector<std::string>& on) {
+  const auto named = [&on](std::string_view name) {
+    return on.empty() || std::find(on.begin(), on.end(), name) != on.end();
   };
   PairInputs inputs;
   for (const std::string_view name : base) {
@@ -41,7 +42,7 @@ PairInputs MeetInputs(const std::vector<std::string_view>& base,
   for (const std::string_view name : other) {
     if (!Contains(base, name)) inputs.ignored.push_back(name);
   }
-  for (const std::string& name : rules.on) {
+  for (const std::string& name : on) {
     if (!Contains(base, name) || !Contains(other, name)) inputs.missingOn.push_back(name);
   }
   return inputs;
@@ -52,6 +53,7 @@ PairInputs MeetInputs(const std::vector<std::string_view>& base,
 ReportJoin ReportJoin::Inputs(std::span<const ComparedReport> reports, const JoinRules& rules) {
   ReportJoin join;
   join.all_ = rules.all;
+  join.onNames_ = std::make_shared<const std::vector<std::string>>(rules.on);
   std::vector<std::vector<std::string_view>> names;
   for (const ComparedReport& report : reports) {
     join.spaces_.push_back(ParameterSpace::Read(*report.table, report.count));
@@ -62,7 +64,7 @@ ReportJoin ReportJoin::Inputs(std::span<const ComparedReport> reports, const Joi
     join.counts_.push_back(counts);
   }
   for (std::size_t r = 1; r < reports.size(); ++r) {
-    join.pairs_.push_back(MeetInputs(names[0], names[r], rules));
+    join.pairs_.push_back(MeetInputs(names[0], names[r], *join.onNames_));
   }
   return join;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,7 +41,8 @@ struct PairInputs {
   std::vector<std::string_view> counted;     // shared and counted, in the base's order
   std::vector<std::string_view> ignored;     // only one of the two has them: the base's first
   std::vector<std::string_view> notCounted;  // shared, but not named by JoinRules::on
-  std::vector<std::string_view> missingOn;   // named by JoinRules::on, but not in both reports
+  std::vector<std::string_view> missingOn;   // named by JoinRules::on, but not in both reports;
+                                             // views of the join's own copy of the names
 };
 
 // What a comparison found of each report.
@@ -89,6 +91,8 @@ class ReportJoin {
   std::vector<PairInputs> pairs_;  // of reports 1 to ReportCount()-1
   std::vector<ComparedCounts> counts_;
   bool all_ = false;
+  // JoinRules::on, which missing names are views of, shared by copies of the join.
+  std::shared_ptr<const std::vector<std::string>> onNames_;
   // ReportCount() passes per row.
   HugeVector<std::uint32_t> rows_;
 };
