@@ -163,8 +163,8 @@ class ComparisonTest : public WindowTest {
     QCOMPARE(PassColumn(*shown.Table), (QList<int>{1, 2}));
     QVERIFY2(shown.Summary->text().contains(QStringLiteral(
                  u"Не сопоставлялись: проходы с нечитаемыми параметрами — 1 в «odd», "
-                 u"1 в «odd»; повторы входов уже встреченного прохода — 1 в «odd», 1 "
-                 u"в «odd».")),
+                 u"1 в «odd (2)»; повторы входов уже встреченного прохода — 1 в «odd», 1 "
+                 u"в «odd (2)».")),
              qPrintable(shown.Summary->text()));
   }
 
@@ -233,6 +233,19 @@ class ComparisonTest : public WindowTest {
     QCOMPARE(window_->WarningBoxes().TakeTexts().size(), 1);
     QCOMPARE(window_->Form().Comparison(), &shown);
     QCOMPARE(shown.Passes->rowCount(), 5);
+  }
+
+  // As the tester saves every report: under the same name, in different folders.
+  void reportsOfTheSameNameAreToldApart() {
+    QDir(window_->Folder()).mkdir(QStringLiteral("later"));
+    const QString other =
+        window_->WriteFile("later/compare-base.htm", ReadBytes(DataPath("compare-oos.htm")));
+    window_->OpenDialog().Confirm(other);
+    QVERIFY(ChooseListMenuItem(window_->Form(), 0, CompareMenuText()));
+    ComparisonWindow& shown = *window_->Form().Comparison();
+    QCOMPARE(shown.Passes->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral(u"Прибыль\ncompare-base (2)"));
+    QVERIFY(shown.Summary->text().contains(QStringLiteral(u"в «compare-base (2)» 6")));
   }
 
   void aSecondComparisonReplacesTheFirst() {

@@ -22,6 +22,18 @@ QString LabelOf(const QString& path) {
   return QFileInfo(path).completeBaseName();
 }
 
+// The tester names every report it saves alike, so reports of different runs often share a file
+// name: a label met before gets its number among those that share it, "report (2)".
+QStringList DistinctLabels(const QStringList& labels) {
+  QStringList distinct;
+  for (qsizetype i = 0; i < labels.size(); ++i) {
+    const qsizetype before = labels.mid(0, i).count(labels[i]);
+    distinct.append(before == 0 ? labels[i]
+                                : QStringLiteral("%1 (%2)").arg(labels[i]).arg(before + 1));
+  }
+  return distinct;
+}
+
 core::ReportFile ReadOther(const QString& path) {
   try {
     return core::ReadReportFile(NativePath(path));
@@ -80,13 +92,14 @@ std::unique_ptr<JoinedReports> JoinWithReport(const LoadedReport& base, const QS
   joined->others.push_back(
       {LabelOf(otherPath), std::move(otherPasses), static_cast<std::size_t>(n), otherPeriod});
 
-  joined->labels.append(LabelOf(base.Path()));
+  QStringList labels{LabelOf(base.Path())};
   joined->reports.push_back(
       {&base.Passes(), static_cast<std::size_t>(base.Count()), BasePeriod(base.Path())});
   for (const OtherReport& other : joined->others) {
-    joined->labels.append(other.label);
+    labels.append(other.label);
     joined->reports.push_back({other.passes.get(), other.count, other.period});
   }
+  joined->labels = DistinctLabels(labels);
   joined->join.emplace(core::ReportJoin::Inputs(joined->reports, core::JoinRules{}));
   if (!joined->join->CanMatch()) {
     // The first report that shares no input with the base.

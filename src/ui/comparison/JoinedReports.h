@@ -39,7 +39,8 @@ struct JoinedReports {
   JoinedReports(const JoinedReports&) = delete;
   JoinedReports& operator=(const JoinedReports&) = delete;
 
-  // The reports' labels, the base's first.
+  // The reports' labels, the base's first: their file names without extensions, numbered where
+  // they repeat.
   QStringList labels;
   std::vector<OtherReport> others;
   // The base, then the others in their order.
