@@ -13,6 +13,9 @@
 #include <memory>
 
 #include <app/Translations.h>
+#include <ui/comparison/ComparisonTexts.h>
+#include <ui/comparison/ComparisonWindow.h>
+#include <ui/comparison/JoinedPassesModel.h>
 #include <ui/messages/ErrorReport.h>
 #include <ui/parametermap/ParameterMapWindow.h>
 
@@ -211,6 +214,38 @@ class RealDialogsTest : public WindowTest {
     QCOMPARE(save->defaultSuffix, QString("png"));
     QCOMPARE(save->proposed, QStringLiteral(u"карта P-Q.png"));
     QVERIFY(!QImage(picture, "PNG").isNull());
+  }
+
+  void theComparisonsOpenDialogGivesTheReportToCompareWith() {
+    MainWindow& form = window_->Form();
+    window_->LoadThroughButton(QString::fromStdString(DataPath("compare-base.htm")));
+    form.OpenDialog().Chooser = nullptr;
+    const QString other = QString::fromStdString(DataPath("compare-oos.htm"));
+    const auto open =
+        WhenFileDialogOpens([other](QFileDialog& dialog) { ConfirmName(dialog, other); });
+    QVERIFY(ChooseListMenuItem(form, 0, CompareMenuText()));
+    QVERIFY(open->shown);
+    QCOMPARE(open->mode, QFileDialog::AcceptOpen);
+    QCOMPARE(open->acceptCaption, QStringLiteral(u"Открыть"));
+    QCOMPARE(open->nameFilters, QStringList("*.htm (*.htm)"));
+    QVERIFY(form.Comparison() != nullptr);
+    QCOMPARE(form.Comparison()->Passes->rowCount(), 5);
+  }
+
+  void theWarningBoxShowsItsTextWithTheWarningIcon() {
+    WarningBoxStandIn = nullptr;
+    window_->LoadThroughButton(
+        window_->WriteReport("report.htm", NumberedPasses({{"1.00", "1", "1", "1", "1", "1"}})));
+    const QString empty = window_->WriteFile("empty.htm", "");
+    window_->OpenDialog().Confirm(empty);
+    const auto box = WhenMessageBoxOpens();
+    QVERIFY(ChooseListMenuItem(window_->Form(), 0, CompareMenuText()));
+    QVERIFY(box->answered);
+    QCOMPARE(box->caption, QString("RealDialogsTest"));
+    QCOMPARE(box->text,
+             QStringLiteral(u"В файле «%1» нет таблицы результатов оптимизации.").arg(empty));
+    QCOMPARE(box->icon, QMessageBox::Warning);
+    QCOMPARE(box->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   }
 
   // As in a later run: the folder is kept in the user's settings, not in the window.

@@ -2,10 +2,15 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QScatterSeries>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTest>
 
+#include <ui/comparison/ComparisonChart.h>
+#include <ui/comparison/ComparisonTexts.h>
+#include <ui/comparison/ComparisonWindow.h>
 #include <ui/parametermap/MapCanvas.h>
 #include <ui/parametermap/ParameterMapWindow.h>
 #include <ui/parametermap/ProfileChart.h>
@@ -17,8 +22,9 @@ using namespace kvl::core;
 using namespace kvl::ui;
 
 // Pictures of the windows with the sample report loaded, sorted by profit and a pass chosen:
-// the main window, the parameter map and a profile. Written to the folder that KVL_SCREENSHOTS
-// names (scripts/screenshot), else to a temporary one.
+// the main window, the parameter map, a profile and the comparison with the sample's later
+// period. Written to the folder that KVL_SCREENSHOTS names (scripts/screenshot), else to a
+// temporary one.
 class ScreenshotTest : public QObject {
   Q_OBJECT
 
@@ -65,6 +71,20 @@ class ScreenshotTest : public QObject {
     QCOMPARE(map.Pages->currentWidget(), map.Profile);
     QTest::qWait(50);
     Save(map, "parameter-profile.png");
+  }
+
+  // Its table ordered by the worst profit, so that the passes that hold in both periods lead.
+  void comparisonWithTheLaterPeriod() {
+    MainWindow& form = window_->Form();
+    window_->OpenDialog().Confirm(KVL_SAMPLE_LATER_REPORT);
+    QVERIFY(ChooseListMenuItem(form, 2, CompareMenuText()));
+    ComparisonWindow* shown = form.Comparison();
+    QVERIFY(shown != nullptr);
+    QCOMPARE(shown->Chart->Chosen()->count(), 1);
+    shown->Table->sortByColumn(7, Qt::DescendingOrder);
+    shown->Table->scrollToTop();
+    QTest::qWait(50);
+    Save(*shown, "comparison.png");
   }
 
  private:

@@ -55,7 +55,7 @@ QStringList ColumnTexts(ResultsView& list, int column) {
   return texts;
 }
 
-ParameterMapWindow* OpenParameterMap(MainWindow& form, int row, bool byKeyboard) {
+bool ChooseListMenuItem(MainWindow& form, int row, const QString& text, bool byKeyboard) {
   ResultsView& list = *ControlOf<ResultsView>(form, "RzListView1");
   const QModelIndex index = list.model()->index(row, 0);
   list.scrollTo(index);
@@ -74,14 +74,19 @@ ParameterMapWindow* OpenParameterMap(MainWindow& form, int row, bool byKeyboard)
     QApplication::sendEvent(list.viewport(), &menuEvent);
   }
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  if (menu == nullptr) return nullptr;
+  if (menu == nullptr) return false;
   for (QAction* action : menu->actions()) {
-    if (action->text() != ParameterMapMenuText()) continue;
+    if (action->text() != text || !action->isEnabled()) continue;
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-    return form.ParameterMap();
+    return true;
   }
   menu->close();
-  return nullptr;
+  return false;
+}
+
+ParameterMapWindow* OpenParameterMap(MainWindow& form, int row, bool byKeyboard) {
+  if (!ChooseListMenuItem(form, row, ParameterMapMenuText(), byKeyboard)) return nullptr;
+  return form.ParameterMap();
 }
 
 bool ChooseItem(QComboBox& box, const QString& text) {

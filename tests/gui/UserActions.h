@@ -22,8 +22,13 @@ void TypeText(QWidget& widget, const QString& text);
 // The texts of a column, top row first.
 QStringList ColumnTexts(kvl::ui::ResultsView& list, int column);
 
-// Opens the list's menu over row `row`, by the right button or by the Menu key, and chooses
-// "Карта параметров…" in it; returns the map's window, or null when the menu had no such item.
+// Opens the list's menu over row `row`, by the right button or by the Menu key, and chooses the
+// item `text` in it; false when the menu had no such item, or had it disabled.
+bool ChooseListMenuItem(kvl::ui::MainWindow& form, int row, const QString& text,
+                        bool byKeyboard = false);
+
+// Chooses "Карта параметров…" in the list's menu; returns the map's window, or null when the menu
+// had no such item.
 kvl::ui::ParameterMapWindow* OpenParameterMap(kvl::ui::MainWindow& form, int row,
                                               bool byKeyboard = false);
 

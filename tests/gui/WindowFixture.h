@@ -24,9 +24,9 @@
 
 // A shown main window over fresh process state (no row chosen, every sort flag clear), with a
 // temporary folder for the files a test reads and writes. Its file dialogs show that folder
-// and are answered by stand-ins; error and information boxes are kept by stand-ins. The user's
-// settings live in a temporary folder of their own, so real dialogs remember nothing for the
-// user who runs the tests.
+// and are answered by stand-ins; error, information and warning boxes are kept by stand-ins. The
+// user's settings live in a temporary folder of their own, so real dialogs remember nothing for
+// the user who runs the tests.
 class WindowFixture {
  public:
   WindowFixture();
@@ -39,6 +39,7 @@ class WindowFixture {
   FileDialogUser& SaveDialog() { return *saveDialog_; }
   ShownBoxes& ErrorBoxes() { return errorBoxes_; }
   ShownBoxes& InformationBoxes() { return informationBoxes_; }
+  ShownBoxes& WarningBoxes() { return warningBoxes_; }
 
   QString Folder() const;
   QString Path(const QString& name) const;
@@ -56,6 +57,7 @@ class WindowFixture {
   TempDir settingsFolder_;
   ShownBoxes errorBoxes_{kvl::ui::ErrorBoxStandIn};
   ShownBoxes informationBoxes_{kvl::ui::InformationBoxStandIn};
+  ShownBoxes warningBoxes_{kvl::ui::WarningBoxStandIn};
   std::unique_ptr<kvl::ui::MainWindow> form_;
   std::unique_ptr<FileDialogUser> openDialog_;
   std::unique_ptr<FileDialogUser> saveDialog_;

@@ -16,6 +16,8 @@ void WindowTest::cleanup() {
   QVERIFY2(errors.isEmpty(), qPrintable("unexpected error boxes: " + errors.join(" | ")));
   const QStringList notes = window->InformationBoxes().TakeTexts();
   QVERIFY2(notes.isEmpty(), qPrintable("unexpected information boxes: " + notes.join(" | ")));
+  const QStringList warnings = window->WarningBoxes().TakeTexts();
+  QVERIFY2(warnings.isEmpty(), qPrintable("unexpected warning boxes: " + warnings.join(" | ")));
   for (const auto& [name, dialog] : {std::pair{std::string("open"), &window->OpenDialog()},
                                      std::pair{std::string("save"), &window->SaveDialog()}}) {
     QVERIFY2(dialog->ShowingsWithoutAnswer() == 0,

@@ -12,6 +12,7 @@ int LoadedReport::Load(const QString& path) {
   // No pass was stored, so the table still holds the passes that the rows show.
   if (n == 0) return 0;
   rows_ = core::RowOrder(static_cast<std::size_t>(n));
+  path_ = path;
   chosenPass_.reset();
   emit loaded();
   return n;

@@ -27,6 +27,8 @@ class LoadedReport : public QObject {
   void SortColumn(int columnId);
 
   const core::PassTable& Passes() const { return passes_; }
+  // The file the passes were loaded from; empty before the first load.
+  const QString& Path() const { return path_; }
   const core::RowOrder& Rows() const { return rows_; }
   int Count() const { return static_cast<int>(rows_.Count()); }
   // The pass shown in `row`, from 0 to Count()-1.
@@ -54,6 +56,7 @@ class LoadedReport : public QObject {
 
  private:
   core::PassTable passes_;
+  QString path_;
   core::RowOrder rows_;
   core::SortFlags sortFlags_{};
   bool rowChosen_ = false;

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include <core/PanelText.h>
+#include <ui/comparison/ComparisonWindow.h>
 #include <ui/encoding/AnsiText.h>
 #include <ui/messages/ErrorReport.h>
 #include <ui/messages/MessageBoxes.h>

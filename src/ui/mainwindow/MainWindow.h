@@ -17,6 +17,7 @@ class QWheelEvent;
 
 namespace kvl::ui {
 
+class ComparisonWindow;
 class EnterButton;
 class FileDialog;
 class LinkLabel;
@@ -50,6 +51,12 @@ class MainWindow : public QWidget {
   void ShowParameterMap();
   // The parameter map's window, once it has been opened.
   ParameterMapWindow* ParameterMap() const;
+  // Asks for another report in the open dialog and compares the loaded report with it in a window
+  // of its own, which replaces an earlier comparison; says so when they cannot be compared. The
+  // comparison's window can join further reports.
+  void CompareWithReport();
+  // The comparison's window, while it is open.
+  ComparisonWindow* Comparison() const;
   // Chooses the row that shows `pass` as a click on it would: the list scrolls to it and selects
   // it, and the panel shows its parameters. A pass that no row shows changes nothing.
   void ChoosePass(core::PassNumber pass);
@@ -74,6 +81,8 @@ class MainWindow : public QWidget {
   void ListKeyPressed(int key);
   void HeaderClicked(int column);
   void ListMenuRequested(const QPoint& place);
+  // Opens a report to compare with, alone or beside those of the open comparison.
+  void JoinReport(bool adding);
   // One notch of the wheel that no control takes: the scroll box moves.
   void WheelNotch(int direction);
 
@@ -99,6 +108,7 @@ class MainWindow : public QWidget {
   int wheelRemainder_ = 0;
   bool forwardingWheel_ = false;
   QPointer<ParameterMapWindow> parameterMap_;
+  QPointer<ComparisonWindow> comparison_;
 };
 
 // Creates the main window; a `report` that is not empty opens once the event loop runs.

@@ -1,5 +1,6 @@
 #include <QMenu>
 
+#include <ui/comparison/ComparisonTexts.h>
 #include <ui/messages/ErrorReport.h>
 #include <ui/parametermap/MapTexts.h>
 #include <ui/parametermap/ParameterMapWindow.h>
@@ -13,6 +14,9 @@ void MainWindow::ListMenuRequested(const QPoint& place) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addAction(ParameterMapMenuText(), this, [this] { ShowParameterMap(); });
+  // A comparison needs a report to compare.
+  menu->addAction(CompareMenuText(), this, [this] { GuardEvent([this] { CompareWithReport(); }); })
+      ->setEnabled(report_.Count() > 0);
   menu->popup(place);
 }
 

@@ -24,4 +24,10 @@ void ShowInformation(const QString& text) {
   ShowOkBox(QMessageBox::Information, text, InformationBoxStandIn);
 }
 
+BoxStandIn WarningBoxStandIn;
+
+void ShowWarning(const QString& text) {
+  ShowOkBox(QMessageBox::Warning, text, WarningBoxStandIn);
+}
+
 }  // namespace kvl::ui

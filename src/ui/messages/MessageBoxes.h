@@ -23,4 +23,10 @@ extern BoxStandIn InformationBoxStandIn;
 // A modal box with the information icon, one OK button and the application title as caption.
 void ShowInformation(const QString& text);
 
+// When set, answers in place of the warning box.
+extern BoxStandIn WarningBoxStandIn;
+
+// The same with the warning icon: the user asked for something that cannot be done as asked.
+void ShowWarning(const QString& text);
+
 }  // namespace kvl::ui
